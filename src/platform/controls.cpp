@@ -1,0 +1,184 @@
+#include "controls.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+void Control::place(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    self_.setGeometry(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
+        twips_to_pixels(height));
+    placed();
+}
+
+void Control::set_background(QRgb colour)
+{
+    QPalette palette = self_.palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    palette.setColor(QPalette::Button, QColor::fromRgb(colour));
+    self_.setPalette(palette);
+    self_.setAutoFillBackground(true);
+}
+
+void Control::set_foreground(QRgb colour)
+{
+    QPalette palette = self_.palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
+    palette.setColor(QPalette::ButtonText, QColor::fromRgb(colour));
+    self_.setPalette(palette);
+}
+
+void Control::set_font_spec(const FontSpec &font)
+{
+    font_ = font;
+    self_.setFont(make_font(font));
+}
+
+void Control::copy_look_to(Control &other) const
+{
+    other.name = name;
+    other.font_ = font_;
+    other.self_.setFont(self_.font());
+    other.self_.setPalette(self_.palette());
+    other.self_.setAutoFillBackground(self_.autoFillBackground());
+    other.self_.setToolTip(self_.toolTip());
+    other.set_caption(caption());
+    other.place(left_, top_, width_, height_);
+    other.self_.setVisible(false);
+}
+
+Label::Label(QWidget *parent)
+    : QLabel(parent)
+    , Control(static_cast<QWidget &>(*this))
+{
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    set_foreground(0xFF000000);
+}
+
+Label *Label::copy() const
+{
+    auto *label = new Label(parentWidget());
+    label->setAlignment(alignment());
+    copy_look_to(*label);
+    return label;
+}
+
+void Label::click()
+{
+    emit clicked();
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool was_pressed = pressed_;
+    pressed_ = false;
+    if (was_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+    event->accept();
+}
+
+Button::Button(QWidget *parent)
+    : QAbstractButton(parent)
+    , Control(static_cast<QWidget &>(*this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    set_background(qRgb(212, 208, 200));
+    set_foreground(0xFF000000);
+    setAutoFillBackground(false);
+}
+
+Button *Button::copy() const
+{
+    auto *button = new Button(parentWidget());
+    copy_look_to(*button);
+    button->setAutoFillBackground(false);
+    return button;
+}
+
+void Button::paintEvent(QPaintEvent *)
+{
+    // A raised panel: light upper-left edges, dark lower-right edges; sunken while pressed.
+    QPainter p(this);
+    const QRect r = rect();
+    const QColor face = palette().color(QPalette::Button);
+    p.fillRect(r, face);
+    const bool down = isDown();
+    const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
+    const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
+    p.setPen(light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setFont(font());
+    p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QPen pen(QColor(0, 0, 0));
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
+}
+
+CheckBox::CheckBox(QWidget *parent)
+    : QCheckBox(parent)
+    , Control(static_cast<QWidget &>(*this))
+{
+    set_foreground(0xFF000000);
+}
+
+CheckBox *CheckBox::copy() const
+{
+    auto *box = new CheckBox(parentWidget());
+    copy_look_to(*box);
+    return box;
+}
+
+Frame::Frame(QWidget *parent)
+    : QWidget(parent)
+    , Control(static_cast<QWidget &>(*this))
+{
+    set_foreground(0xFF000000);
+}
+
+void Frame::set_caption(const QString &text)
+{
+    caption_ = text;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(font());
+    const QFontMetrics metrics(font());
+    const int line = metrics.height() / 2;
+    const QRect r = rect().adjusted(0, line, -1, -1);
+    // Etched border: a dark line with a light line beside it.
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(QColor(255, 255, 255));
+    p.drawRect(r.adjusted(1, 1, 0, 0));
+    if (!caption_.isEmpty()) {
+        const QRect text_area(6, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
+        p.fillRect(text_area, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(text_area, Qt::AlignLeft | Qt::AlignTop, caption_);
+    }
+}

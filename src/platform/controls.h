@@ -1,0 +1,154 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// What every control of the window has: a name (and an index in a control array) and its place
+// in its container, in twips, as the design gives it.
+class Control
+{
+public:
+    explicit Control(QWidget &self)
+        : self_(self)
+    {
+    }
+    virtual ~Control() = default;
+
+    void place(int left, int top, int width, int height);
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void set_Left(int twips) { place(twips, top_, width_, height_); }
+    void set_Top(int twips) { place(left_, twips, width_, height_); }
+    void set_Width(int twips) { place(left_, top_, twips, height_); }
+    void set_Height(int twips) { place(left_, top_, width_, twips); }
+
+    virtual QString caption() const = 0;
+    virtual void set_caption(const QString &text) = 0;
+    void set_background(QRgb colour);
+    void set_foreground(QRgb colour);
+    void set_font_spec(const FontSpec &font);
+    const FontSpec &font_spec() const { return font_; }
+
+    QWidget &widget() { return self_; }
+    const QWidget &widget() const { return self_; }
+
+    QString name;
+    int index = -1; // the element's index in its control array, -1 for a single control
+
+protected:
+    // Called after the control has moved or changed size.
+    virtual void placed() { }
+    // Gives a new control the look of this one: place, colours, font, caption and tooltip.
+    void copy_look_to(Control &other) const;
+
+private:
+    QWidget &self_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    FontSpec font_;
+};
+
+// A label: centred text on its own background; a click runs its handler.
+class Label final : public QLabel, public Control
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent);
+    QString caption() const override { return text(); }
+    void set_caption(const QString &text) override { setText(text); }
+    Label *copy() const;
+    // What a click does, for the pointer, the keyboard and the render tool alike.
+    void click();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A command button drawn as a raised panel with a centred caption.
+class Button final : public QAbstractButton, public Control
+{
+public:
+    explicit Button(QWidget *parent);
+    QString caption() const override { return text(); }
+    void set_caption(const QString &text) override { setText(text); }
+    Button *copy() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A check box with a caption on its own background; value 0 or 1.
+class CheckBox final : public QCheckBox, public Control
+{
+public:
+    explicit CheckBox(QWidget *parent);
+    QString caption() const override { return text(); }
+    void set_caption(const QString &text) override { setText(text); }
+    int value() const { return isChecked() ? 1 : 0; }
+    CheckBox *copy() const;
+};
+
+// A frame: an etched border with the caption on its top edge, holding other controls.
+class Frame final : public QWidget, public Control
+{
+public:
+    explicit Frame(QWidget *parent);
+    QString caption() const override { return caption_; }
+    void set_caption(const QString &text) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString caption_;
+};
+
+// A control array: element 0 is designed, the further elements are created at start-up as
+// invisible copies of element 0 and then moved, captioned and shown.
+template <class T>
+class ControlArray
+{
+public:
+    void set_first(T *element)
+    {
+        elements_.assign(1, element);
+        element->index = 0;
+    }
+    // Creates element i, moved by i times the step from element 0, and makes it visible.
+    T &load(int i, int left_step, int top_step)
+    {
+        T *created = elements_.front()->copy();
+        created->index = i;
+        if (elements_.size() <= std::size_t(i))
+            elements_.resize(std::size_t(i) + 1, nullptr);
+        elements_[std::size_t(i)] = created;
+        const T &first = *elements_.front();
+        created->place(first.Left() + i * left_step, first.Top() + i * top_step, first.Width(),
+            first.Height());
+        created->setVisible(true);
+        return *created;
+    }
+    T &operator[](int i) const { return *elements_.at(std::size_t(i)); }
+    int count() const { return int(elements_.size()); }
+    auto begin() const { return elements_.begin(); }
+    auto end() const { return elements_.end(); }
+
+private:
+    std::vector<T *> elements_;
+};

@@ -1,0 +1,253 @@
+#include "picture_box.h"
+
+#include "twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ShapeControl::ShapeControl(PictureBox &container, QRgb border, QRgb back, int left_twips,
+    int top_twips, int width_twips, int height_twips)
+    : container_(container)
+    , border_(border)
+    , back_(back)
+    , pixels_(double(left_twips) / twips_per_pixel, double(top_twips) / twips_per_pixel,
+          double(width_twips) / twips_per_pixel, double(height_twips) / twips_per_pixel)
+{
+    container_.add_marker(this);
+}
+
+double ShapeControl::Left() const
+{
+    return container_.surface().to_user_x(pixels_.left());
+}
+
+double ShapeControl::Top() const
+{
+    return container_.surface().to_user_y(pixels_.top());
+}
+
+void ShapeControl::set_Left(double x)
+{
+    pixels_.moveLeft(container_.surface().to_pixels(x, 0).x());
+    container_.marker_changed();
+}
+
+void ShapeControl::set_Top(double y)
+{
+    pixels_.moveTop(container_.surface().to_pixels(0, y).y());
+    container_.marker_changed();
+}
+
+void ShapeControl::set_Visible(bool on)
+{
+    visible_ = on;
+    container_.marker_changed();
+}
+
+void ShapeControl::paint(QPainter &painter) const
+{
+    if (!visible_)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QColor::fromRgb(border_));
+    painter.setBrush(QColor::fromRgb(back_));
+    painter.drawRect(pixels_.adjusted(0, 0, -1, -1));
+}
+
+LineControl::LineControl(PictureBox &container, QRgb colour, int x1_twips, int y1_twips,
+    int x2_twips, int y2_twips)
+    : container_(container)
+    , colour_(colour)
+    , from_(double(x1_twips) / twips_per_pixel, double(y1_twips) / twips_per_pixel)
+    , to_(double(x2_twips) / twips_per_pixel, double(y2_twips) / twips_per_pixel)
+{
+    container_.add_marker(this);
+}
+
+double LineControl::X1() const
+{
+    return container_.surface().to_user_x(from_.x());
+}
+
+double LineControl::Y1() const
+{
+    return container_.surface().to_user_y(from_.y());
+}
+
+double LineControl::X2() const
+{
+    return container_.surface().to_user_x(to_.x());
+}
+
+double LineControl::Y2() const
+{
+    return container_.surface().to_user_y(to_.y());
+}
+
+void LineControl::set_X1(double x)
+{
+    from_.setX(container_.surface().to_pixels(x, 0).x());
+    container_.marker_changed();
+}
+
+void LineControl::set_Y1(double y)
+{
+    from_.setY(container_.surface().to_pixels(0, y).y());
+    container_.marker_changed();
+}
+
+void LineControl::set_X2(double x)
+{
+    to_.setX(container_.surface().to_pixels(x, 0).x());
+    container_.marker_changed();
+}
+
+void LineControl::set_Y2(double y)
+{
+    to_.setY(container_.surface().to_pixels(0, y).y());
+    container_.marker_changed();
+}
+
+void LineControl::set_Visible(bool on)
+{
+    visible_ = on;
+    container_.marker_changed();
+}
+
+void LineControl::paint(QPainter &painter) const
+{
+    if (!visible_)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QColor::fromRgb(colour_));
+    painter.drawLine(from_, to_);
+}
+
+PictureBox::PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_ratio)
+    : QWidget(parent)
+    , Control(static_cast<QWidget &>(*this))
+    , surface_(std::make_unique<Surface>(QSize(1, 1), back_colour, device_pixel_ratio))
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_->changed = [this](const QRect &rect) { update(rect.translated(border, border)); };
+}
+
+PictureBox::~PictureBox() = default;
+
+void PictureBox::resize_twips(int height)
+{
+    set_Height(height);
+}
+
+void PictureBox::placed()
+{
+    surface_->resize(QSize(qMax(1, twips_to_pixels(Width()) - 2 * border),
+        qMax(1, twips_to_pixels(Height()) - 2 * border)));
+}
+
+void PictureBox::add_marker(ShapeControl *shape)
+{
+    shapes_.push_back(shape);
+}
+
+void PictureBox::add_marker(LineControl *line)
+{
+    lines_.push_back(line);
+}
+
+void PictureBox::marker_changed()
+{
+    update();
+}
+
+void PictureBox::paint_inner(QPainter &painter)
+{
+    painter.drawImage(QPointF(0, 0), surface_->image());
+    paint_markers(painter);
+}
+
+void PictureBox::paint_markers(QPainter &painter) const
+{
+    for (const LineControl *line : lines_)
+        line->paint(painter);
+    for (const ShapeControl *shape : shapes_)
+        shape->paint(painter);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect r = rect();
+    // Sunken border: dark grey and black above and left, light grey and white below and right.
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    painter.setPen(QColor(212, 208, 200));
+    painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
+    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+    painter.translate(border, border);
+    painter.setClipRect(QRect(QPoint(0, 0), surface_->inner_size()));
+    paint_inner(painter);
+}
+
+QImage PictureBox::grab_inner()
+{
+    const QSize size = surface_->inner_size();
+    const qreal ratio = surface_->device_pixel_ratio();
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    paint_inner(painter);
+    return image;
+}
+
+void PictureBox::move_pointer(float x, float y)
+{
+    emit mouse_moved(x, y);
+}
+
+void PictureBox::click()
+{
+    emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position() - QPointF(border, border);
+    move_pointer(float(surface_->to_user_x(at.x())), float(surface_->to_user_y(at.y())));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool was_pressed = pressed_;
+    pressed_ = false;
+    if (was_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+}
+
+FormSurface::FormSurface(QWidget *parent, QSize pixels, QRgb back_colour, qreal device_pixel_ratio)
+    : QWidget(parent)
+    , surface_(pixels, back_colour, device_pixel_ratio)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(pixels);
+    surface_.changed = [this](const QRect &rect) { update(rect); };
+}
+
+void FormSurface::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), surface_.image());
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "controls.h"
+#include "surface.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class PictureBox;
+
+// A rectangle marker inside a picture box (a shape control), placed in the box's user scale.
+class ShapeControl
+{
+public:
+    ShapeControl(PictureBox &container, QRgb border, QRgb back, int left_twips, int top_twips,
+        int width_twips, int height_twips);
+    double Left() const;
+    double Top() const;
+    void set_Left(double x);
+    void set_Top(double y);
+    bool Visible() const { return visible_; }
+    void set_Visible(bool on);
+    void paint(QPainter &painter) const;
+
+private:
+    PictureBox &container_;
+    QRgb border_, back_;
+    QRectF pixels_; // in the inner area, logical pixels
+    bool visible_ = false;
+};
+
+// A line marker inside a picture box (a line control), its ends in the box's user scale.
+class LineControl
+{
+public:
+    LineControl(PictureBox &container, QRgb colour, int x1_twips, int y1_twips, int x2_twips,
+        int y2_twips);
+    double X1() const;
+    double Y1() const;
+    double X2() const;
+    double Y2() const;
+    void set_X1(double x);
+    void set_Y1(double y);
+    void set_X2(double x);
+    void set_Y2(double y);
+    bool Visible() const { return visible_; }
+    void set_Visible(bool on);
+    void paint(QPainter &painter) const;
+
+private:
+    PictureBox &container_;
+    QRgb colour_;
+    QPointF from_, to_; // in the inner area, logical pixels
+    bool visible_ = false;
+};
+
+// A picture box: a sunken border around a persistent drawing surface. Reports pointer moves and
+// clicks in the surface's user coordinates.
+class PictureBox final : public QWidget, public Control
+{
+    Q_OBJECT
+public:
+    static constexpr int border = 2;
+
+    PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_ratio);
+    ~PictureBox() override;
+    QString caption() const override { return {}; }
+    void set_caption(const QString &) override { }
+
+    Surface &surface() { return *surface_; }
+    const Surface &surface() const { return *surface_; }
+    // The height in twips; the surface keeps its drawing and scale.
+    void resize_twips(int height);
+
+    // The markers drawn over the surface.
+    void add_marker(ShapeControl *shape);
+    void add_marker(LineControl *line);
+    void marker_changed();
+
+    // The pointer moves to user point (x, y), as a mouse move reports it.
+    void move_pointer(float x, float y);
+    // A click at the pointer's position.
+    void click();
+    // The inner area with its markers, at the surface's device pixel ratio.
+    QImage grab_inner();
+    // The markers over the inner area, with any painter.
+    void paint_markers(QPainter &painter) const;
+    const std::vector<ShapeControl *> &shapes() const { return shapes_; }
+    const std::vector<LineControl *> &lines() const { return lines_; }
+
+signals:
+    void mouse_moved(float x, float y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void placed() override;
+
+private:
+    void paint_inner(QPainter &painter);
+
+    std::unique_ptr<Surface> surface_;
+    std::vector<ShapeControl *> shapes_;
+    std::vector<LineControl *> lines_;
+    bool pressed_ = false;
+};
+
+// The window background: a persistent surface in twips behind the controls.
+class FormSurface final : public QWidget
+{
+public:
+    FormSurface(QWidget *parent, QSize pixels, QRgb back_colour, qreal device_pixel_ratio);
+    Surface &surface() { return surface_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Surface surface_;
+};

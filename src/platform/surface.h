@@ -1,0 +1,152 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRgb>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The user scale of a surface: the user coordinates of its inner area's upper-left corner and
+// the signed extent of that area (a negative height means y grows upwards).
+struct UserScale
+{
+    double left = 0, top = 0, width = 1, height = 1;
+};
+
+// One thing drawn on a surface, in the user coordinates of the scale in force when it was drawn.
+struct Primitive
+{
+    enum class Op { Line, Box, Circle, Point, Text };
+    Op op = Op::Point;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line and box ends; circle centre, point, text corner
+    double radius = 0;
+    std::optional<double> start, end; // arc angles in radians, anticlockwise; none: full circle
+    double aspect = 1;
+    QString text;
+    QFont font;
+    QRgb colour = 0;             // outline, point or text colour
+    std::optional<QRgb> fill;    // what fills a box or circle, if anything
+    bool solid_fill = false;     // a box filled in its own colour, whatever the fill style
+    int fill_style = 1;
+    int draw_style = 0;
+    int draw_width = 1;
+    UserScale scale;
+    std::uint64_t serial = 0; // place in the drawing order shared by the surfaces of one window
+};
+
+// A drawing surface whose drawing stays until it is erased: a picture box's inner area or the
+// window background. It keeps a user scale, a current position and the drawing properties, draws
+// into an image at the device pixel ratio it was given, and can record what it draws.
+class Surface
+{
+public:
+    // How a line's second point makes a box: none, an outline (B) or a box filled in its colour (BF).
+    enum class Box { None, Outline, Filled };
+
+    Surface(QSize inner_pixels, QRgb back_colour, qreal device_pixel_ratio = 1.0);
+    ~Surface();
+    Surface(const Surface &) = delete;
+    Surface &operator=(const Surface &) = delete;
+
+    // Size of the inner area in logical pixels; the drawing kept in the overlap survives.
+    void resize(QSize inner_pixels);
+    QSize inner_size() const { return size_; }
+    qreal device_pixel_ratio() const { return ratio_; }
+
+    // Gives the upper-left corner (x1, y1) and the lower-right corner (x2, y2) of the inner area.
+    void Scale(double x1, double y1, double x2, double y2);
+    // Back to the design scale: twips from the upper-left corner.
+    void ScaleTwips();
+    const UserScale &scale() const { return scale_; }
+
+    // Erases the drawing and puts the current position at (0, 0).
+    void Cls();
+    // A line from (x1, y1) to (x2, y2), or a box with these corners; leaves the position at (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, std::optional<QRgb> colour = {},
+        Box box = Box::None);
+    // The same with the second point given relative to the first.
+    void LineStep(double x1, double y1, double dx, double dy, std::optional<QRgb> colour = {},
+        Box box = Box::None);
+    // A circle, ellipse or arc. Angles in radians, anticlockwise on the screen from the right;
+    // aspect = height / width with the radius on the larger axis, in horizontal units.
+    // Leaves the position at the centre.
+    void Circle(double x, double y, double radius, std::optional<QRgb> colour = {},
+        std::optional<double> start = {}, std::optional<double> end = {}, double aspect = 1.0);
+    void PSet(double x, double y, std::optional<QRgb> colour = {});
+    // Prints the text with its upper-left corner at the current position, on a transparent
+    // background; the position then moves to the start of the next line.
+    void Print(const QString &text);
+
+    double TextHeight(const QString &text) const;
+    double TextWidth(const QString &text) const;
+
+    QRgb BackColor() const { return back_colour_; }
+    // Setting the background colour erases the drawing.
+    void set_BackColor(QRgb colour);
+    void set_font(const FontSpec &font);
+    const QFont &font() const { return font_; }
+    // Font size in points; the family and weight stay.
+    void set_FontSize(double points);
+    double FontSize() const { return font_spec_.points; }
+
+    QRgb ForeColor = 0xFF000000;
+    QRgb FillColor = 0xFF000000;
+    int FillStyle = 1; // 0 solid, 1 transparent, 2..7 hatches (4 upward diagonal)
+    int DrawWidth = 1; // pixels
+    int DrawStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible, 6 inside solid
+    double CurrentX = 0;
+    double CurrentY = 0;
+
+    // User coordinates to logical pixels of the inner area and back.
+    QPointF to_pixels(double x, double y) const;
+    double to_user_x(double pixel_x) const;
+    double to_user_y(double pixel_y) const;
+
+    // Recording keeps every primitive drawn since the last erase, in drawing order.
+    void set_recording(bool on);
+    bool recording() const { return recording_; }
+    const std::vector<Primitive> &record() const { return record_; }
+
+    // The drawing as it is now, at the device pixel ratio.
+    const QImage &image();
+    // Draws the recorded primitives with any painter, for instance into an SVG (needs recording).
+    void replay(QPainter &painter) const;
+
+    // Surfaces that share a counter number their primitives in one drawing order.
+    void share_serial_counter(std::uint64_t *counter) { serial_counter_ = counter; }
+
+    // Called with the logical rectangle that changed, so a widget can repaint just that.
+    std::function<void(const QRect &)> changed;
+
+private:
+    void paint(const Primitive &primitive);
+    void draw(QPainter &painter, const Primitive &primitive, QRectF *touched) const;
+    void add(Primitive &&primitive);
+    QPainter &painter();
+    void end_painting();
+    void erase();
+    Primitive styled(Primitive::Op op) const;
+    void notify(const QRectF &rect);
+
+    QSize size_;
+    qreal ratio_;
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    UserScale scale_;
+    bool twips_scale_ = true;
+    QRgb back_colour_;
+    FontSpec font_spec_;
+    QFont font_;
+    bool recording_ = false;
+    std::vector<Primitive> record_;
+    std::uint64_t own_serial_counter_ = 0;
+    std::uint64_t *serial_counter_ = &own_serial_counter_;
+};

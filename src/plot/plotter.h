@@ -1,0 +1,43 @@
+#pragma once
+
+#include "surface.h"
+
+#include <QString>
+
+// The shared drawing procedures of every topic: graph frame, styled lines, point markers, texts
+// on the drawing surface, the side panel and the window background, and the cartoon rabbit.
+// Holds the graph bounds that the graph topics set and the point marker reads.
+class Plotter
+{
+public:
+    Plotter(Surface &picture1, Surface &picture2, Surface &form1, float pi);
+
+    // Graph bounds, singles; each graph topic sets them before it draws its graph frame.
+    float x_min = 0, x_max = 0, y_min = 0, y_max = 0;
+
+    // Clears the drawing surface (keeping its scale) and draws both axes in light grey.
+    void teken_assen(double x_min, double x_max, double y_min, double y_max);
+    // Scales the drawing surface with a 3 % margin, draws axes, ticks, labels, a dot grid and the
+    // axis names.
+    void graph_frame(double x_min, double x_max, double y_min, double y_max,
+        const QString &axis_name, double y_spacing, double x_spacing);
+    // A line in a palette colour with a draw style; style 8 is a solid line 3 pixels wide.
+    void styled_line(double x1, double y1, double x2, double y2, int colour, int style);
+    // A small circle sized from the graph bounds, with a blank and the label at its centre.
+    void point_marker(double x, double y, const QString &label, int colour);
+    void print_at(double x, double y, const QString &text);
+    void print_on_side_panel(int x, int y, const QString &text);
+    void print_on_form(double x, double y, const QString &text);
+    // A cartoon rabbit on the window background, the centre of its head at (x, y) in twips.
+    void draw_rabbit(double x, double y, double size);
+
+    Surface &Picture1;
+    Surface &Picture2;
+    Surface &Form1;
+
+private:
+    float pi_;
+};
+
+// The coordinate read-out under the drawing surface for a pointer at user point (x, y).
+QString readout_caption(int topic, float x, float y);

@@ -1,0 +1,335 @@
+#include "main_window.h"
+
+#include "numtext.h"
+#include "palette.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+#include <cmath>
+
+MainWindow::MainWindow(const WindowOptions &options)
+{
+    if (!options.messages)
+        own_messages_ = std::make_unique<DialogMessageBox>(this);
+    if (!options.random)
+        own_random_ = std::make_unique<SeededRandom>(SeededRandom::fresh_seed());
+    timer_ = std::make_unique<Timer>(options.manual_timer);
+    form_.messages = options.messages ? options.messages : own_messages_.get();
+    form_.random = options.random ? options.random : own_random_.get();
+    form_.Timer1 = timer_.get();
+    form_.show_topic = [this] { show_topic(); };
+
+    build_design(options.device_pixel_ratio);
+    build_menus();
+    plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
+        form_.background->surface(), float(4 * std::atan(1.0)));
+    form_.plot = plotter_.get();
+    for (Surface *s : { &form_.Picture1->surface(), &form_.Picture2->surface(), &Form1_surface() }) {
+        s->set_recording(options.record_drawing);
+        s->share_serial_counter(&drawing_order_);
+    }
+
+    connect(form_.Picture1, &PictureBox::mouse_moved, this,
+        [this](float x, float y) { Picture1_MouseMove(x, y); });
+    connect(form_.Picture1, &PictureBox::clicked, this, [this] { Picture1_Click(); });
+
+    create_topics();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_menus()
+{
+    QMenuBar *bar = menuBar();
+    const auto item = [this](QMenu *menu, const QString &name, int index, const QString &caption,
+                          void (MainWindow::*handler)(int)) {
+        QAction *action = menu->addAction(caption);
+        connect(action, &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
+        menus_[name + QLatin1Char(':') + QString::number(index)] = action;
+    };
+    const auto top = [this, bar](const QString &name, const QString &caption) {
+        QMenu *menu = bar->addMenu(caption);
+        menus_[name] = menu->menuAction();
+        return menu;
+    };
+    const auto command = [this, bar](const QString &name, const QString &caption, void (MainWindow::*handler)()) {
+        QAction *action = bar->addAction(caption);
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        menus_[name] = action;
+    };
+
+    QMenu *fibo = top(QStringLiteral("M_Fibo"), QStringLiteral("Aurelion Relationship"));
+    item(fibo, QStringLiteral("M_gr"), 0, QStringLiteral("Fibonacci's rabblis"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 1, QStringLiteral("Graph y = F(i)"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 2, QStringLiteral("Graph y = F(i+1) / F(i)"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 3, QStringLiteral("Graph P"), &MainWindow::M_Gr_Click);
+
+    QMenu *ratio = top(QStringLiteral("M_ratio"), QStringLiteral("Golden ratio"));
+    const QStringList ratio_items = { QStringLiteral("Golden ratio graphic"), QStringLiteral("Golden ratio analitic"),
+        QStringLiteral("Golden rectangle"), QStringLiteral("Golden ellips   Golden hyperbola"),
+        QStringLiteral("Pentagram"), QStringLiteral("Golden spiral"), QStringLiteral("Exponential function") };
+    for (int i = 0; i < ratio_items.size(); ++i)
+        item(ratio, QStringLiteral("M_R"), i, ratio_items[i], &MainWindow::M_R_Click);
+
+    QMenu *population = top(QStringLiteral("M_populatie"), QStringLiteral("Population"));
+    item(population, QStringLiteral("M_bevolk"), 0, QStringLiteral("Life Generator"), &MainWindow::M_bevolk_Click);
+    item(population, QStringLiteral("M_bevolk"), 1, QStringLiteral("Dynamic Population Model"),
+        &MainWindow::M_bevolk_Click);
+
+    command(QStringLiteral("M_chaos"), QStringLiteral("CHAOS"), &MainWindow::M_chaos_Click);
+    command(QStringLiteral("M_Pyt"), QStringLiteral("Pythagoras"), &MainWindow::M_Pyt_Click);
+    command(QStringLiteral("M_plato"), QStringLiteral("Platonic Figures"), &MainWindow::M_plato_Click);
+    command(QStringLiteral("M_end"), QStringLiteral("End"), &MainWindow::M_end_Click);
+}
+
+void MainWindow::create_topics()
+{
+}
+
+std::map<QString, Control *> MainWindow::controls()
+{
+    std::map<QString, Control *> named;
+    for (QWidget *widget : form_.background->findChildren<QWidget *>()) {
+        auto *control = dynamic_cast<Control *>(widget);
+        if (!control || control->name.isEmpty())
+            continue;
+        const QString key = control->index < 0 ? control->name
+                                               : control->name + QLatin1Char(':') + QString::number(control->index);
+        named[key] = control;
+    }
+    return named;
+}
+
+void MainWindow::Form_Load()
+{
+    Form1 &f = form_;
+    // 1. The constants.
+    f.phi = (std::sqrt(5.0) + 1) / 2;
+    f.pi = float(4 * std::atan(1.0));
+
+    // 3. The birth-rate row of the dynamic model.
+    f.LJ[0].set_caption(QStringLiteral("bf"));
+    f.LJ[0].setToolTip(QStringLiteral("Burthfactor"));
+    f.LG[0].setToolTip(QStringLiteral("Burthfactor"));
+
+    // 5. Pythagoras.
+    for (int i = 1; i <= 3; ++i) {
+        f.Lab_pyt.load(i, 0, 400);
+        f.L_pyt.load(i, 0, 400);
+        if (i == 1) {
+            f.Com_p1.load(i, 0, 400);
+            f.Com_p2.load(i, 0, 400);
+        }
+    }
+    f.Frame9->set_caption(QStringLiteral("Pythagoras"));
+    f.Com_p1[0].set_caption(QStringLiteral("<"));
+    f.Com_p1[1].set_caption(QStringLiteral("<"));
+    f.Com_p2[0].set_caption(QStringLiteral(">"));
+    f.Com_p2[1].set_caption(QStringLiteral(">"));
+    f.C_pyt->set_Top(f.L_pyt[3].Top() + 400);
+    f.C_pyt->set_caption(QStringLiteral("e = a"));
+    const QStringList pyt_names = { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("e") };
+    for (int i = 0; i < 4; ++i)
+        f.Lab_pyt[i].set_caption(pyt_names[i]);
+    f.Lab_pyt[2].setToolTip(QStringLiteral(" c = sqrt( a² + b² ) "));
+
+    // 6. Chaos game.
+    f.Cchaos.load(1, 480, 0);
+    f.Cchaos[0].set_caption(QStringLiteral("Fast"));
+    f.Cchaos[1].set_caption(QStringLiteral("Slow"));
+    const QStringList chaos_models = { QStringLiteral("n=3   k=+1/2"), QStringLiteral("n=3   k=-1/2"),
+        QStringLiteral("n=6   k=+1/2"), QStringLiteral("n=6   k=-1/3"), QStringLiteral("n=3   k=+.90"),
+        QStringLiteral("n=5  k=1-1/phi"), QStringLiteral("n=4   k=-.46"), QStringLiteral("n=4   k=+1/2"),
+        QStringLiteral("n=12  k=+1/5") };
+    for (int i = 1; i <= 8; ++i)
+        f.Label11.load(i, 0, 320);
+    for (int i = 0; i <= 8; ++i)
+        f.Label11[i].set_caption(chaos_models[i]);
+
+    // 7. Rotation of the solids.
+    f.Crot1.load(1, 1100, 0);
+    f.Crot2.load(1, 1100, 0);
+    for (ControlArray<Button> *turn : { &f.Crot1, &f.Crot2 }) {
+        (*turn)[0].set_caption(QStringLiteral("<"));
+        (*turn)[1].set_caption(QStringLiteral(">"));
+    }
+
+    // 8. The panels move to their places in the right-hand column.
+    f.Picture2->place(7900, 100, 4300, f.Picture2->Height());
+    f.Frame2->place(7900, 7150, f.Frame2->Width(), f.Frame2->Height());
+    f.Frame3->place(7900, 1500, f.Frame3->Width(), 5500);
+    f.Frame4->place(7900, 4600, f.Frame4->Width(), f.Frame4->Height());
+    f.Frame5->place(7900, 4000, 2200, 2632);
+    f.Frame6->place(7900, 3600, f.Frame6->Width(), 1580);
+    f.Frame1->place(7900, f.Frame1->Top(), 2500, 3100);
+    f.Frame7->place(7900, 5800, f.Frame7->Width(), f.Frame7->Height());
+    f.Frame8->place(7900, 3600, f.Frame8->Width(), 3700);
+    f.Frame9->place(7900, 4600, f.Frame9->Width(), 2400);
+
+    // 10. Start models of the dynamic population model.
+    const QStringList models = { QStringLiteral(" Model 1A (20) "), QStringLiteral(" Model 1B (15) "),
+        QStringLiteral(" Model 2  (20) "), QStringLiteral(" Model 3  (20) "), QStringLiteral(" Model 4A (20) "),
+        QStringLiteral(" Model 4B (15) ") };
+    for (int i = 1; i <= 5; ++i)
+        f.Optie.load(i, 0, 280);
+    for (int i = 0; i <= 5; ++i)
+        f.Optie[i].set_caption(models[i]);
+
+    // 11. Exponential function.
+    for (int i = 1; i <= 2; ++i) {
+        f.LabZ.load(i, 0, 380);
+        f.LabQ.load(i, 0, 380);
+    }
+    f.ComQ.load(1, 0, 380);
+    f.ComZ.load(1, 0, 380);
+    f.LabZ[0].set_caption(QStringLiteral("x"));
+    f.LabZ[1].set_caption(QStringLiteral("y0"));
+    f.LabZ[2].set_caption(QStringLiteral("yP"));
+
+    // 12. The solids to choose.
+    const QStringList solids = { QStringLiteral(" Dodecaëder 12 "), QStringLiteral(" Tetraëder 4 "),
+        QStringLiteral(" Octaëder 8 "), QStringLiteral(" Icosaëder 20 ") };
+    for (int i = 1; i <= 3; ++i)
+        f.ChP.load(i, 0, 350);
+    for (int i = 0; i <= 3; ++i)
+        f.ChP[i].set_caption(solids[i]);
+
+    // 13. Examples of the life generator.
+    for (int i = 1; i <= 3; ++i)
+        f.CEx.load(i, 520, 0);
+    for (int i = 0; i <= 3; ++i)
+        f.CEx[i].set_caption(QStringLiteral("Ex%1").arg(i + 1));
+
+    // 14. Parameter rows of the life generator.
+    for (int i = 1; i <= 3; ++i) {
+        f.LabP.load(i, 0, 300);
+        f.Label9.load(i, 0, 300);
+        f.Ckp.load(i, 0, 300);
+        f.Ckm.load(i, 0, 300);
+    }
+    const QStringList parameters = { QStringLiteral("k"), QStringLiteral("w"), QStringLiteral("yo"), QStringLiteral("d") };
+    const QStringList parameter_tips = { QStringLiteral(" Burthfactor (1 / Unit of time) "),
+        QStringLiteral(" Immigrationrate ( speaces / Unit of time ) "), QStringLiteral(" Population at t=0 "),
+        QStringLiteral(" Deathfactor (1 / Unit of time) ") };
+    for (int i = 0; i <= 3; ++i) {
+        f.LabP[i].set_caption(parameters[i]);
+        f.LabP[i].setToolTip(parameter_tips[i]);
+    }
+
+    // 16. The window caption: the title and a credit.
+    setWindowTitle(QStringLiteral("The Aurelion relationship 1.6        a teaching program by the Aurelion team"));
+
+    // 17. The start-value labels of the sequence.
+    const double phi = f.phi;
+    f.Label7->set_caption(QStringLiteral("phi = ") + format_number(phi, u"###0.0000000") + QStringLiteral("..."));
+    f.Label7->setToolTip(QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
+    f.Label8->set_caption(QStringLiteral("-1/phi = ") + format_number(-1 / phi, u"###0.0000000") + QStringLiteral("..."));
+    f.Label8->setToolTip(QStringLiteral(" Click for sequence  F(0) = 1 ,  F(1) = -1/phi "));
+
+    // 18. The start-value buttons beside table rows 10 and 11.
+    f.ComM[0].set_Top(f.Label1[0].Top() + 2200);
+    f.ComM.load(1, 0, 220);
+    f.ComP[0].set_Top(f.Label1[0].Top() + 2200);
+    f.ComP.load(1, 0, 220);
+
+    // 19, 20. The 21 table rows; the rows of F(0) and F(1) are white and clickable.
+    for (int i = 1; i <= 20; ++i) {
+        f.Label1.load(i, 0, 220);
+        f.Labi.load(i, 0, 220);
+    }
+    for (int row : { 10, 11 }) {
+        f.Labi[row].set_background(RGB(255, 255, 255));
+        f.Label1[row].set_background(RGB(255, 255, 255));
+        f.Label1[row].setToolTip(QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
+    }
+
+    // 22.
+    show_title_screen();
+}
+
+void MainWindow::show_title_screen()
+{
+    Form1 &f = form_;
+    for (QWidget *panel : std::initializer_list<QWidget *> { f.Picture2, f.Picture1, f.Frame4, f.Frame5, f.Frame6,
+             f.Frame1, f.Label2, f.Frame2, f.Frame3, f.Label7, f.Label8, f.Frame7, f.Frame8, f.Frame9 })
+        panel->setVisible(false);
+
+    Plotter &plot = *f.plot;
+    plot.draw_rabbit(1000, 1000, 0.4);
+    plot.draw_rabbit(10000, 1000, 0.4);
+    plot.draw_rabbit(11000, 3000, 0.4);
+    plot.draw_rabbit(5500, 3500, 0.4);
+    plot.draw_rabbit(3000, 2500, 0.9);
+    plot.draw_rabbit(8000, 2500, 1);
+
+    Surface &window = Form1_surface();
+    window.set_FontSize(15);
+    plot.print_on_form(5200, 800, QStringLiteral("THE"));
+    plot.print_on_form(4700, 1400, QStringLiteral("AURELION"));
+    plot.print_on_form(4500, 2000, QStringLiteral("RELATIONSHIP"));
+    window.set_FontSize(12);
+    plot.print_on_form(4000, 7000, QStringLiteral("A teaching program on phi and Fibonacci"));
+    plot.print_on_form(4500, 7500, QStringLiteral("by the Aurelion team, 2026"));
+}
+
+void MainWindow::choose(int topic)
+{
+    form_.topic = topic;
+    show_topic();
+}
+
+void MainWindow::M_Gr_Click(int index)
+{
+    static constexpr int topic_of[] = { 14, 3, 2, 1 };
+    if (index >= 0 && index < 4)
+        choose(topic_of[index]);
+}
+
+void MainWindow::M_R_Click(int index)
+{
+    static constexpr int topic_of[] = { 9, 7, 4, 5, 6, 8, 12 };
+    if (index >= 0 && index < 7)
+        choose(topic_of[index]);
+}
+
+void MainWindow::M_bevolk_Click(int index)
+{
+    if (index == 0 || index == 1)
+        choose(index == 0 ? 10 : 13);
+}
+
+void MainWindow::M_chaos_Click()
+{
+    choose(15);
+}
+
+void MainWindow::M_Pyt_Click()
+{
+    choose(16);
+}
+
+void MainWindow::M_plato_Click()
+{
+    choose(11);
+}
+
+void MainWindow::M_end_Click()
+{
+    close();
+    QApplication::quit();
+}
+
+void MainWindow::Picture1_MouseMove(float x, float y)
+{
+    form_.mouse_x = x;
+    form_.mouse_y = y;
+    form_.Label2->set_caption(readout_caption(form_.topic, x, y));
+}
+
+void MainWindow::Picture1_Click()
+{
+    if (form_.topic >= 1 && form_.topic <= 16 && topics_[std::size_t(form_.topic)])
+        topics_[std::size_t(form_.topic)]->Picture1_Click();
+}

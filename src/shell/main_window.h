@@ -1,0 +1,73 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class QAction;
+
+// How the window is set up: the program shows dialogs and runs its timer; the render tool and the
+// tests record messages, deliver ticks by hand and record what the surfaces draw.
+struct WindowOptions
+{
+    qreal device_pixel_ratio = 1.0;
+    bool manual_timer = false;
+    bool record_drawing = false;
+    MessageBox *messages = nullptr; // the window shows dialogs when none is given
+    RandomSource *random = nullptr; // the window seeds its own when none is given
+};
+
+// The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state.
+class MainWindow final : public QMainWindow
+{
+public:
+    explicit MainWindow(const WindowOptions &options = {});
+    ~MainWindow() override;
+
+    Form1 &form() { return form_; }
+    // Every control by its name, array elements under "NAME:INDEX".
+    std::map<QString, Control *> controls();
+    // Every menu command by its name, items of a menu array under "NAME:INDEX".
+    const std::map<QString, QAction *> &menus() const { return menus_; }
+    Surface &Form1_surface() { return form_.background->surface(); }
+
+    // Menu handlers.
+    void M_Gr_Click(int index);
+    void M_R_Click(int index);
+    void M_bevolk_Click(int index);
+    void M_chaos_Click();
+    void M_Pyt_Click();
+    void M_plato_Click();
+    void M_end_Click();
+
+    // Dispatch.
+    void show_topic();
+    void reset_screen(int panel_mode);
+    void prepare_side_panel();
+
+private:
+    void build_design(qreal device_pixel_ratio);
+    void build_menus();
+    void create_topics();
+    void Form_Load();
+    void show_title_screen();
+    void choose(int topic);
+    void Picture1_MouseMove(float x, float y);
+    void Picture1_Click();
+
+    std::unique_ptr<MessageBox> own_messages_;
+    std::unique_ptr<RandomSource> own_random_;
+    std::unique_ptr<Timer> timer_;
+    std::unique_ptr<Plotter> plotter_;
+    std::unique_ptr<ShapeControl> shape1_, shape2_;
+    std::unique_ptr<LineControl> line1_;
+    Form1 form_;
+    std::map<QString, QAction *> menus_;
+    std::uint64_t drawing_order_ = 0;
+    std::array<std::unique_ptr<Topic>, 17> topics_;
+};

@@ -1,0 +1,411 @@
+#include "render.h"
+
+#include "main_window.h"
+#include "palette.h"
+
+#include <QAction>
+#include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const char usage[] = R"(Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program's start-up on the offscreen platform, then the actions in order, each through
+the handler a user's click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window's client area as a user sees it
+  --picture FILE      only the drawing surface, PNG or SVG by the extension
+  --scale F           device pixel ratio of the pictures (default 1)
+  --state FILE        the window's state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --help              this text
+)";
+
+bool parse_number(const QString &text, double &value)
+{
+    bool ok = false;
+    value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+QString parse_action(const QString &arg, RenderAction &action)
+{
+    action.argument = arg;
+    const QStringList parts = arg.split(QLatin1Char(':'));
+    const QString verb = parts.front();
+    const auto bad = [&arg](const char *why) { return QStringLiteral("%1: %2").arg(arg, QLatin1String(why)); };
+    if (verb == QLatin1String("menu") || verb == QLatin1String("click")) {
+        action.kind = verb == QLatin1String("menu") ? RenderAction::Kind::Menu : RenderAction::Kind::Click;
+        if (parts.size() < 2 || parts.size() > 3 || parts[1].isEmpty())
+            return bad("expected NAME or NAME:INDEX");
+        action.name = parts[1];
+        if (parts.size() == 3) {
+            bool ok = false;
+            const int index = parts[2].toInt(&ok);
+            if (!ok || index < 0)
+                return bad("the index is not a whole number of 0 or more");
+            action.index = index;
+        }
+        return {};
+    }
+    if (verb == QLatin1String("move") || verb == QLatin1String("press")) {
+        action.kind = verb == QLatin1String("move") ? RenderAction::Kind::Move : RenderAction::Kind::Press;
+        const QStringList xy = parts.size() == 2 ? parts[1].split(QLatin1Char(',')) : QStringList();
+        if (xy.size() != 2 || !parse_number(xy[0], action.x) || !parse_number(xy[1], action.y))
+            return bad("expected X,Y as two numbers");
+        return {};
+    }
+    if (verb == QLatin1String("tick")) {
+        action.kind = RenderAction::Kind::Tick;
+        if (parts.size() > 2)
+            return bad("expected tick or tick:N");
+        if (parts.size() == 2) {
+            bool ok = false;
+            action.count = parts[1].toLong(&ok);
+            if (!ok || action.count < 0)
+                return bad("the number of ticks is not a whole number of 0 or more");
+        }
+        return {};
+    }
+    return bad("unknown action");
+}
+
+// Visible as a user would see it: the control and all its containers are visible.
+bool seen(const QWidget &widget, const QWidget &window)
+{
+    return widget.isVisibleTo(&window) && window.isVisible();
+}
+
+QJsonArray scale_of(const Surface &surface)
+{
+    const UserScale &s = surface.scale();
+    return { s.left, s.top, s.left + s.width, s.top + s.height };
+}
+
+QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
+{
+    Form1 &f = window.form();
+    QJsonObject state;
+    state[QStringLiteral("topic")] = f.topic;
+    state[QStringLiteral("caption")] = window.windowTitle();
+
+    QJsonObject menus;
+    for (const auto &[name, action] : window.menus())
+        menus[name] = QJsonObject { { QStringLiteral("caption"), action->text() } };
+    state[QStringLiteral("menus")] = menus;
+
+    QJsonObject controls;
+    for (const auto &[name, control] : window.controls()) {
+        const QWidget &w = control->widget();
+        QJsonObject c {
+            { QStringLiteral("caption"), control->caption() },
+            { QStringLiteral("visible"), seen(w, window) },
+            { QStringLiteral("tooltip"), w.toolTip() },
+            { QStringLiteral("left"), control->Left() },
+            { QStringLiteral("top"), control->Top() },
+            { QStringLiteral("width"), control->Width() },
+            { QStringLiteral("height"), control->Height() },
+        };
+        if (auto *box = dynamic_cast<CheckBox *>(control))
+            c[QStringLiteral("value")] = box->value();
+        if (auto *picture = dynamic_cast<PictureBox *>(control))
+            c[QStringLiteral("scale")] = scale_of(picture->surface());
+        controls[name] = c;
+    }
+    const bool picture_seen = seen(*f.Picture1, window);
+    const auto shape = [&](const ShapeControl &s) {
+        return QJsonObject { { QStringLiteral("visible"), s.Visible() && picture_seen },
+            { QStringLiteral("left"), s.Left() }, { QStringLiteral("top"), s.Top() } };
+    };
+    controls[QStringLiteral("Shape1")] = shape(*f.Shape1);
+    controls[QStringLiteral("Shape2")] = shape(*f.Shape2);
+    controls[QStringLiteral("Line1")] = QJsonObject { { QStringLiteral("visible"), f.Line1->Visible() && picture_seen },
+        { QStringLiteral("x1"), f.Line1->X1() }, { QStringLiteral("y1"), f.Line1->Y1() },
+        { QStringLiteral("x2"), f.Line1->X2() }, { QStringLiteral("y2"), f.Line1->Y2() } };
+    state[QStringLiteral("controls")] = controls;
+
+    QJsonArray shown;
+    for (const auto &m : messages.messages)
+        shown.append(QJsonObject { { QStringLiteral("title"), m.title }, { QStringLiteral("text"), m.text } });
+    state[QStringLiteral("messages")] = shown;
+    state[QStringLiteral("timer")] = QJsonObject { { QStringLiteral("enabled"), f.Timer1->Enabled() },
+        { QStringLiteral("interval"), f.Timer1->Interval() } };
+    return state;
+}
+
+QJsonObject trace_line(const QString &surface, const Primitive &p)
+{
+    QJsonObject o { { QStringLiteral("surface"), surface } };
+    const auto optional = [](const std::optional<double> &v) { return v ? QJsonValue(*v) : QJsonValue(); };
+    switch (p.op) {
+    case Primitive::Op::Line:
+    case Primitive::Op::Box:
+        o[QStringLiteral("op")] = p.op == Primitive::Op::Line ? QStringLiteral("line") : QStringLiteral("box");
+        o[QStringLiteral("x1")] = p.x1;
+        o[QStringLiteral("y1")] = p.y1;
+        o[QStringLiteral("x2")] = p.x2;
+        o[QStringLiteral("y2")] = p.y2;
+        break;
+    case Primitive::Op::Circle:
+        o[QStringLiteral("op")] = QStringLiteral("circle");
+        o[QStringLiteral("x")] = p.x1;
+        o[QStringLiteral("y")] = p.y1;
+        o[QStringLiteral("r")] = p.radius;
+        o[QStringLiteral("start")] = optional(p.start);
+        o[QStringLiteral("end")] = optional(p.end);
+        o[QStringLiteral("aspect")] = p.aspect;
+        break;
+    case Primitive::Op::Point:
+        o[QStringLiteral("op")] = QStringLiteral("point");
+        o[QStringLiteral("x")] = p.x1;
+        o[QStringLiteral("y")] = p.y1;
+        break;
+    case Primitive::Op::Text:
+        o[QStringLiteral("op")] = QStringLiteral("text");
+        o[QStringLiteral("x")] = p.x1;
+        o[QStringLiteral("y")] = p.y1;
+        o[QStringLiteral("text")] = p.text;
+        break;
+    }
+    o[QStringLiteral("color")] = colour_name(p.colour);
+    if (p.op == Primitive::Op::Line || p.op == Primitive::Op::Box || p.op == Primitive::Op::Circle) {
+        o[QStringLiteral("style")] = p.draw_style;
+        o[QStringLiteral("width")] = p.draw_width;
+    }
+    if (p.op == Primitive::Op::Box || p.op == Primitive::Op::Circle) {
+        o[QStringLiteral("fill")] = p.fill ? QJsonValue(colour_name(*p.fill)) : QJsonValue();
+        o[QStringLiteral("fill_style")] = p.fill_style;
+    }
+    return o;
+}
+
+QByteArray trace_of(MainWindow &window)
+{
+    Form1 &f = window.form();
+    struct Entry
+    {
+        const Primitive *primitive;
+        QString surface;
+    };
+    std::vector<Entry> entries;
+    const auto collect = [&entries](const Surface &s, const QString &name) {
+        for (const Primitive &p : s.record())
+            entries.push_back({ &p, name });
+    };
+    collect(f.Picture1->surface(), QStringLiteral("Picture1"));
+    collect(f.Picture2->surface(), QStringLiteral("Picture2"));
+    collect(window.Form1_surface(), QStringLiteral("Form1"));
+    std::stable_sort(entries.begin(), entries.end(),
+        [](const Entry &a, const Entry &b) { return a.primitive->serial < b.primitive->serial; });
+    QByteArray out;
+    for (const Entry &e : entries) {
+        out += QJsonDocument(trace_line(e.surface, *e.primitive)).toJson(QJsonDocument::Compact);
+        out += '\n';
+    }
+    return out;
+}
+
+// Writes through a temporary file that replaces the target only when complete.
+QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+        return QStringLiteral("%1: cannot write the file").arg(path);
+    return {};
+}
+
+QString save_picture(MainWindow &window, const QString &path)
+{
+    PictureBox &picture = *window.form().Picture1;
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        return save(path, [&picture](QIODevice &device) {
+            const QSize size = picture.surface().inner_size();
+            QSvgGenerator svg;
+            svg.setOutputDevice(&device);
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
+            svg.setTitle(QStringLiteral("Aurelion drawing"));
+            QPainter painter(&svg);
+            painter.setClipRect(QRect(QPoint(0, 0), size));
+            picture.surface().replay(painter);
+            picture.paint_markers(painter);
+            return painter.end();
+        });
+    }
+    const QImage image = picture.grab_inner();
+    return save(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); });
+}
+
+// Performs one action; returns a message naming the argument when a user could not do it.
+QString perform(MainWindow &window, const RenderAction &a)
+{
+    const auto refuse = [&a](const QString &why) { return QStringLiteral("%1: %2").arg(a.argument, why); };
+    Form1 &f = window.form();
+    switch (a.kind) {
+    case RenderAction::Kind::Menu: {
+        const QString key = a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
+        const auto found = window.menus().find(key);
+        if (found == window.menus().end())
+            return refuse(QStringLiteral("no such menu command"));
+        if (a.name == QLatin1String("M_end"))
+            return refuse(QStringLiteral("ending the program is not an action"));
+        if (found->second->menu())
+            return refuse(QStringLiteral("a menu title, not a command"));
+        found->second->trigger();
+        return {};
+    }
+    case RenderAction::Kind::Click: {
+        const auto controls = window.controls();
+        const QString key = a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
+        const auto found = controls.find(key);
+        if (found == controls.end())
+            return refuse(QStringLiteral("no such control"));
+        QWidget &w = found->second->widget();
+        if (!seen(w, window) || !w.isEnabled())
+            return refuse(QStringLiteral("the control is hidden or disabled"));
+        if (auto *label = dynamic_cast<Label *>(found->second))
+            label->click();
+        else if (auto *button = qobject_cast<QAbstractButton *>(&w))
+            button->click();
+        else if (auto *picture = dynamic_cast<PictureBox *>(found->second))
+            picture->click();
+        else
+            return refuse(QStringLiteral("the control takes no clicks"));
+        return {};
+    }
+    case RenderAction::Kind::Move:
+    case RenderAction::Kind::Press:
+        if (!seen(*f.Picture1, window))
+            return refuse(QStringLiteral("the drawing surface is hidden"));
+        f.Picture1->move_pointer(float(a.x), float(a.y));
+        if (a.kind == RenderAction::Kind::Press)
+            f.Picture1->click();
+        return {};
+    case RenderAction::Kind::Tick:
+        for (long i = 0; i < a.count; ++i)
+            f.Timer1->tick();
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+const char *render_usage()
+{
+    return usage;
+}
+
+QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const auto value = [&](QString &into) -> QString {
+            if (i + 1 >= argc)
+                return QStringLiteral("%1: needs a value").arg(arg);
+            into = QString::fromLocal8Bit(argv[++i]);
+            return {};
+        };
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            request.help = true;
+        } else if (arg == QLatin1String("--png")) {
+            if (QString e = value(request.png); !e.isEmpty())
+                return e;
+        } else if (arg == QLatin1String("--picture")) {
+            if (QString e = value(request.picture); !e.isEmpty())
+                return e;
+            if (!request.picture.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+                && !request.picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+                return QStringLiteral("--picture %1: the file must end in .png or .svg").arg(request.picture);
+        } else if (arg == QLatin1String("--state")) {
+            if (QString e = value(request.state); !e.isEmpty())
+                return e;
+        } else if (arg == QLatin1String("--trace")) {
+            if (QString e = value(request.trace); !e.isEmpty())
+                return e;
+        } else if (arg == QLatin1String("--seed")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            bool ok = false;
+            request.seed = text.toULongLong(&ok);
+            if (!ok)
+                return QStringLiteral("--seed %1: not a whole number of 0 or more").arg(text);
+        } else if (arg == QLatin1String("--scale")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            if (!parse_number(text, request.scale) || request.scale < 0.25 || request.scale > 8)
+                return QStringLiteral("--scale %1: not a number from 0.25 to 8").arg(text);
+        } else if (arg.startsWith(QLatin1String("-"))) {
+            return QStringLiteral("%1: unknown option").arg(arg);
+        } else {
+            RenderAction action;
+            if (QString e = parse_action(arg, action); !e.isEmpty())
+                return e;
+            request.actions.push_back(action);
+        }
+    }
+    return {};
+}
+
+int run_render(const RenderRequest &request)
+{
+    RecordedMessageBox messages;
+    SeededRandom random(request.seed ? *request.seed : SeededRandom::fresh_seed());
+    WindowOptions options;
+    options.device_pixel_ratio = request.scale;
+    options.manual_timer = true;
+    options.record_drawing = true;
+    options.messages = &messages;
+    options.random = &random;
+    MainWindow window(options);
+    window.show();
+
+    for (const RenderAction &action : request.actions) {
+        if (const QString error = perform(window, action); !error.isEmpty()) {
+            std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+
+    QString error;
+    if (error.isEmpty() && !request.state.isEmpty()) {
+        const QByteArray json = QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
+        error = save(request.state, [&json](QIODevice &d) { return d.write(json) == json.size(); });
+    }
+    if (error.isEmpty() && !request.trace.isEmpty()) {
+        const QByteArray lines = trace_of(window);
+        error = save(request.trace, [&lines](QIODevice &d) { return d.write(lines) == lines.size(); });
+    }
+    if (error.isEmpty() && !request.png.isEmpty()) {
+        const QImage image = window.grab().toImage();
+        error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
+    }
+    if (error.isEmpty() && !request.picture.isEmpty())
+        error = save_picture(window, request.picture);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
+        return 2;
+    }
+    return 0;
+}

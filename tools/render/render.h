@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// One action of the render tool, as given on its command line.
+struct RenderAction
+{
+    enum class Kind { Menu, Click, Move, Press, Tick };
+    Kind kind = Kind::Tick;
+    QString argument; // the whole argument, for messages
+    QString name;     // menu or control name
+    std::optional<int> index;
+    double x = 0, y = 0;
+    long count = 1;
+};
+
+struct RenderRequest
+{
+    bool help = false;
+    std::optional<std::uint64_t> seed;
+    QString png, picture, state, trace;
+    double scale = 1;
+    std::vector<RenderAction> actions;
+};
+
+const char *render_usage();
+// Reads the command line; returns a one-line message naming the bad argument, or nothing.
+QString parse_render_arguments(int argc, char *argv[], RenderRequest &request);
+// Starts the window, performs the actions and writes the outputs; returns the exit status.
+int run_render(const RenderRequest &request);
