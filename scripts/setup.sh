@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing, builds Aurelion, and then either starts the
+# program (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+case $mode in
+  run | test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=()
+  [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [[ $mode == run ]]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release
+  exec build/release/src/aurelion
+fi
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
