@@ -36,6 +36,9 @@ MainWindow::MainWindow(const WindowOptions &options)
 
     create_topics();
     Form_Load();
+    for (auto &topic : topics_)
+        if (topic)
+            topic->connect_controls();
 }
 
 MainWindow::~MainWindow() = default;
@@ -84,6 +87,7 @@ void MainWindow::build_menus()
     command(QStringLiteral("M_end"), QStringLiteral("End"), &MainWindow::M_end_Click);
 }
 
+// One line a topic: the topic number and its class.
 void MainWindow::create_topics()
 {
 }

@@ -9,4 +9,6 @@ public:
     virtual void draw() = 0;
     // A click on the drawing surface while the topic is shown.
     virtual void Picture1_Click() { }
+    // Connects the handlers of the topic's controls; called once start-up has created them all.
+    virtual void connect_controls() { }
 };

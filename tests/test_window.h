@@ -1,0 +1,54 @@
+#pragma once
+
+#include "main_window.h"
+
+#include <QAction>
+
+// The real main window as tests drive it: messages recorded, ticks delivered by hand, a seeded
+// random source and every surface recording what it draws.
+struct TestWindow
+{
+    explicit TestWindow(std::uint64_t seed = 1)
+        : random(seed)
+        , window([this] {
+            WindowOptions options;
+            options.manual_timer = true;
+            options.record_drawing = true;
+            options.messages = &messages;
+            options.random = &random;
+            return options;
+        }())
+    {
+    }
+
+    Form1 &form() { return window.form(); }
+    // A menu command by name, "M_R:4" for an item of a menu array.
+    void menu(const QString &name) { window.menus().at(name)->trigger(); }
+    const std::vector<Primitive> &picture1() { return form().Picture1->surface().record(); }
+    const std::vector<Primitive> &picture2() { return form().Picture2->surface().record(); }
+    const std::vector<Primitive> &background() { return window.Form1_surface().record(); }
+
+    RecordedMessageBox messages;
+    SeededRandom random;
+    MainWindow window;
+};
+
+// The recorded primitives of one kind.
+inline std::vector<Primitive> only(const std::vector<Primitive> &record, Primitive::Op op)
+{
+    std::vector<Primitive> kept;
+    for (const Primitive &p : record)
+        if (p.op == op)
+            kept.push_back(p);
+    return kept;
+}
+
+// The texts drawn, in drawing order.
+inline QStringList texts(const std::vector<Primitive> &record)
+{
+    QStringList list;
+    for (const Primitive &p : record)
+        if (p.op == Primitive::Op::Text)
+            list << p.text;
+    return list;
+}
