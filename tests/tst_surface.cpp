@@ -1,9 +1,265 @@
+#include "palette.h"
+#include "surface.h"
+
 #include <QTest>
-class Testsurface : public QObject
+
+class TestSurface : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() { QVERIFY(true); }
+    void user_scale_maps_to_pixels_data();
+    void user_scale_maps_to_pixels();
+    void design_scale_is_twips();
+    void line_leaves_position_at_end();
+    void relative_line_and_box();
+    void fills_data();
+    void fills();
+    void circle_extent_follows_aspect_data();
+    void circle_extent_follows_aspect();
+    void arc_is_drawn_anticlockwise_on_screen();
+    void print_moves_to_next_line();
+    void text_height_has_the_sign_of_the_scale();
+    void erasing_clears_record_and_position();
+    void image_is_drawn_at_device_pixel_ratio();
+    void resizing_keeps_the_drawing();
+    void points_are_drawn_in_their_colour();
 };
-QTEST_MAIN(Testsurface)
+
+void TestSurface::user_scale_maps_to_pixels_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QPointF>("pixels");
+    // Scale (-10, 10)-(10, -10) over 200 x 100 pixels: y grows upwards.
+    QTest::newRow("upper left") << -10.0 << 10.0 << QPointF(0, 0);
+    QTest::newRow("lower right") << 10.0 << -10.0 << QPointF(200, 100);
+    QTest::newRow("origin") << 0.0 << 0.0 << QPointF(100, 50);
+    QTest::newRow("up is up") << 5.0 << 5.0 << QPointF(150, 25);
+}
+
+void TestSurface::user_scale_maps_to_pixels()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QPointF, pixels);
+    Surface s(QSize(200, 100), RGB(255, 255, 255));
+    s.Scale(-10, 10, 10, -10);
+    QCOMPARE(s.to_pixels(x, y), pixels);
+    QCOMPARE(s.to_user_x(pixels.x()), x);
+    QCOMPARE(s.to_user_y(pixels.y()), y);
+}
+
+void TestSurface::design_scale_is_twips()
+{
+    Surface s(QSize(200, 100), RGB(255, 255, 255));
+    QCOMPARE(s.scale().width, 3000.0);
+    QCOMPARE(s.scale().height, 1500.0);
+    s.Scale(0, 0, 1, 1);
+    s.ScaleTwips();
+    QCOMPARE(s.to_pixels(150, 1500), QPointF(10, 100));
+}
+
+void TestSurface::line_leaves_position_at_end()
+{
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(0, 10, 10, 0);
+    s.Line(1, 2, 3, 4, QBColor(12));
+    QCOMPARE(s.CurrentX, 3.0);
+    QCOMPARE(s.CurrentY, 4.0);
+    const Primitive &p = s.record().back();
+    QCOMPARE(p.op, Primitive::Op::Line);
+    QCOMPARE(p.colour, QBColor(12));
+    QCOMPARE(p.x1, 1.0);
+    QCOMPARE(p.y2, 4.0);
+    s.Circle(5, 6, 1);
+    QCOMPARE(s.CurrentX, 5.0);
+    QCOMPARE(s.CurrentY, 6.0);
+}
+
+void TestSurface::relative_line_and_box()
+{
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.LineStep(1000, 2000, -200, 50);
+    QCOMPARE(s.record().back().x2, 800.0);
+    QCOMPARE(s.record().back().y2, 2050.0);
+    s.LineStep(10, 20, 120, 180, QBColor(0), Surface::Box::Outline);
+    QCOMPARE(s.record().back().op, Primitive::Op::Box);
+    QCOMPARE(s.record().back().x2, 130.0);
+    QCOMPARE(s.record().back().y2, 200.0);
+}
+
+void TestSurface::fills_data()
+{
+    QTest::addColumn<int>("fill_style");
+    QTest::addColumn<int>("shape"); // 0 outline box, 1 filled box, 2 circle, 3 arc
+    QTest::addColumn<bool>("filled");
+    QTest::addColumn<QRgb>("fill");
+    QTest::newRow("outline box, transparent") << 1 << 0 << false << QRgb(0);
+    QTest::newRow("outline box, solid fill style") << 0 << 0 << true << QBColor(14);
+    QTest::newRow("filled box ignores the fill style") << 1 << 1 << true << QBColor(9);
+    QTest::newRow("filled box with a fill style keeps its colour") << 0 << 1 << true << QBColor(9);
+    QTest::newRow("circle, transparent") << 1 << 2 << false << QRgb(0);
+    QTest::newRow("circle, hatched") << 4 << 2 << true << QBColor(14);
+    QTest::newRow("arc is never filled") << 0 << 3 << false << QRgb(0);
+}
+
+void TestSurface::fills()
+{
+    QFETCH(int, fill_style);
+    QFETCH(int, shape);
+    QFETCH(bool, filled);
+    QFETCH(QRgb, fill);
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(0, 10, 10, 0);
+    s.FillColor = QBColor(14);
+    s.FillStyle = fill_style;
+    if (shape == 0)
+        s.Line(1, 1, 5, 5, QBColor(9), Surface::Box::Outline);
+    else if (shape == 1)
+        s.Line(1, 1, 5, 5, QBColor(9), Surface::Box::Filled);
+    else if (shape == 2)
+        s.Circle(5, 5, 2, QBColor(9));
+    else
+        s.Circle(5, 5, 2, QBColor(9), 0.0, 1.0);
+    const Primitive &p = s.record().back();
+    QCOMPARE(p.fill.has_value(), filled);
+    if (filled)
+        QCOMPARE(*p.fill, fill);
+    QCOMPARE(p.fill_style, fill_style);
+    QCOMPARE(p.colour, QBColor(9));
+}
+
+void TestSurface::circle_extent_follows_aspect_data()
+{
+    QTest::addColumn<double>("aspect");
+    QTest::addColumn<int>("half_width");
+    QTest::addColumn<int>("half_height");
+    // Radius 20 pixels; the radius lies on the larger axis.
+    QTest::newRow("round") << 1.0 << 20 << 20;
+    QTest::newRow("tall ear") << 4.0 << 5 << 20;
+    QTest::newRow("flat foot") << 0.25 << 20 << 5;
+}
+
+void TestSurface::circle_extent_follows_aspect()
+{
+    QFETCH(double, aspect);
+    QFETCH(int, half_width);
+    QFETCH(int, half_height);
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.Scale(0, 0, 100, 100);
+    s.FillStyle = 0;
+    s.FillColor = QBColor(0);
+    s.Circle(50, 50, 20, QBColor(0), {}, {}, aspect);
+    const QImage image = s.image();
+    const auto dark = [&image](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
+    QVERIFY(dark(50 + half_width - 2, 50));
+    QVERIFY(!dark(50 + half_width + 2, 50));
+    QVERIFY(dark(50, 50 - half_height + 2));
+    QVERIFY(!dark(50, 50 - half_height - 2));
+}
+
+void TestSurface::arc_is_drawn_anticlockwise_on_screen()
+{
+    // With y growing downwards, the arc from 0 to pi/2 still lies above the centre on screen.
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.Scale(0, 0, 100, 100);
+    s.DrawWidth = 3;
+    s.Circle(50, 50, 30, QBColor(0), 0.0, M_PI / 2);
+    const QImage image = s.image();
+    const auto dark = [&image](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
+    QVERIFY(dark(71, 29)); // 45 degrees up and right
+    QVERIFY(!dark(71, 71));
+    QVERIFY(!dark(29, 29));
+}
+
+void TestSurface::print_moves_to_next_line()
+{
+    Surface s(QSize(200, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(-5, 100, 15, 0);
+    s.CurrentX = 3;
+    s.CurrentY = 50;
+    s.Print(QStringLiteral("abc"));
+    const Primitive &p = s.record().back();
+    QCOMPARE(p.op, Primitive::Op::Text);
+    QCOMPARE(p.x1, 3.0);
+    QCOMPARE(p.y1, 50.0);
+    QCOMPARE(p.text, QStringLiteral("abc"));
+    QCOMPARE(s.CurrentX, -5.0);
+    QCOMPARE(s.CurrentY, 50 + s.TextHeight(QStringLiteral("abc")));
+}
+
+void TestSurface::text_height_has_the_sign_of_the_scale()
+{
+    Surface s(QSize(200, 200), RGB(255, 255, 255));
+    s.Scale(0, 0, 100, 100);
+    const double down = s.TextHeight(QStringLiteral("1"));
+    QVERIFY(down > 0);
+    s.Scale(0, 100, 100, 0);
+    QCOMPARE(s.TextHeight(QStringLiteral("1")), -down);
+    QVERIFY(s.TextWidth(QStringLiteral("11")) > s.TextWidth(QStringLiteral("1")));
+}
+
+void TestSurface::erasing_clears_record_and_position()
+{
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(0, 10, 10, 0);
+    s.Line(1, 1, 2, 2);
+    s.Cls();
+    QVERIFY(s.record().empty());
+    QCOMPARE(s.CurrentX, 0.0);
+    QCOMPARE(s.CurrentY, 0.0);
+    QCOMPARE(s.scale().top, 10.0); // the scale stays
+    s.PSet(5, 5);
+    s.set_BackColor(QBColor(0));
+    QVERIFY(s.record().empty());
+    QCOMPARE(s.image().pixel(50, 50), QBColor(0));
+}
+
+void TestSurface::image_is_drawn_at_device_pixel_ratio()
+{
+    Surface s(QSize(100, 50), RGB(255, 255, 255), 2.0);
+    QCOMPARE(s.image().size(), QSize(200, 100));
+    QCOMPARE(s.image().devicePixelRatio(), 2.0);
+    s.Scale(0, 0, 100, 50);
+    s.Line(0, 10, 100, 10, QBColor(12));
+    // A one-pixel line is two device pixels thick, not a blurred doubling.
+    int red_rows = 0;
+    for (int y = 16; y < 26; ++y)
+        red_rows += s.image().pixel(100, y) == QBColor(12) ? 1 : 0;
+    QCOMPARE(red_rows, 2);
+}
+
+void TestSurface::resizing_keeps_the_drawing()
+{
+    Surface s(QSize(100, 50), RGB(255, 255, 255));
+    s.Scale(0, 0, 100, 50);
+    s.PSet(10, 10, QBColor(9));
+    s.resize(QSize(100, 80));
+    QCOMPARE(s.image().size(), QSize(100, 80));
+    QCOMPARE(s.image().pixel(10, 10), QBColor(9));
+    QCOMPARE(s.image().pixel(10, 70), RGB(255, 255, 255));
+}
+
+void TestSurface::points_are_drawn_in_their_colour()
+{
+    Surface s(QSize(10, 10), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(0, 0, 10, 10);
+    s.ForeColor = QBColor(4);
+    s.PSet(2, 3);
+    s.PSet(5, 6, QBColor(10));
+    QCOMPARE(s.image().pixel(2, 3), QBColor(4));
+    QCOMPARE(s.image().pixel(5, 6), QBColor(10));
+    QCOMPARE(s.record().size(), std::size_t(2));
+    QCOMPARE(s.record()[1].colour, QBColor(10));
+    QVERIFY(s.record()[0].serial < s.record()[1].serial);
+}
+
+QTEST_MAIN(TestSurface)
 #include "tst_surface.moc"

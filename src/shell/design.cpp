@@ -43,8 +43,9 @@ constexpr QRgb white = RGB(255, 255, 255);
 void MainWindow::build_design(qreal ratio)
 {
     Form1 &f = form_;
-    // The client area in twips.
-    const QSize client(twips_to_pixels(11784), twips_to_pixels(8112));
+    // The client area in twips. The design's 11784 twips would cut the right edge of the side
+    // panel and of the ratio panel (they reach 12200 and 11995), so the window is wider.
+    const QSize client(twips_to_pixels(12300), twips_to_pixels(8112));
     f.background = new FormSurface(this, client, RGB(255, 192, 255), ratio);
     f.background->surface().set_font({ FontFamily::Courier, 15, false });
     f.background->surface().FillColor = QBColor(0);
@@ -145,4 +146,10 @@ void MainWindow::build_design(qreal ratio)
     f.Shape1 = shape1_.get();
     f.Shape2 = shape2_.get();
     f.Line1 = line1_.get();
+    for (ShapeControl *shape : { f.Shape1, f.Shape2 })
+        shape->set_Visible(true);
+    f.Line1->set_Visible(true);
+
+    f.Timer1->set_Interval(10);
+    f.Timer1->set_Enabled(true);
 }
