@@ -1,9 +1,323 @@
+#include "palette.h"
+#include "test_window.h"
+
 #include <QTest>
-class Testshell : public QObject
+
+class TestShell : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() { QVERIFY(true); }
+    void control_arrays_after_start_up_data();
+    void control_arrays_after_start_up();
+    void array_elements_are_placed_by_their_step_data();
+    void array_elements_are_placed_by_their_step();
+    void copies_keep_the_look_of_element_0();
+    void start_value_labels();
+    void window_caption_and_menus();
+    void title_screen();
+    void title_screen_drawing();
+    void first_menu_choice_clears_the_title();
+    void dispatch_table_data();
+    void dispatch_table();
+    void menu_index_outside_the_table_is_ignored();
+    void reset_stops_the_timer_and_hides_markers();
+    void readout_follows_the_pointer();
+    void choosing_a_topic_keeps_the_read_out_text();
 };
-QTEST_MAIN(Testshell)
+
+void TestShell::control_arrays_after_start_up_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("Labi") << "Labi" << 21 << QStringList();
+    QTest::newRow("Label1") << "Label1" << 21 << QStringList();
+    QTest::newRow("ComM") << "ComM" << 2 << QStringList({ "<", "<" });
+    QTest::newRow("ComP") << "ComP" << 2 << QStringList({ ">", ">" });
+    QTest::newRow("LabP") << "LabP" << 4 << QStringList({ "k", "w", "yo", "d" });
+    QTest::newRow("Ckm") << "Ckm" << 4 << QStringList({ "<", "<", "<", "<" });
+    QTest::newRow("Ckp") << "Ckp" << 4 << QStringList({ ">", ">", ">", ">" });
+    QTest::newRow("Label9") << "Label9" << 4 << QStringList();
+    QTest::newRow("CEx") << "CEx" << 4 << QStringList({ "Ex1", "Ex2", "Ex3", "Ex4" });
+    QTest::newRow("Crot1") << "Crot1" << 2 << QStringList({ "<", ">" });
+    QTest::newRow("Crot2") << "Crot2" << 2 << QStringList({ "<", ">" });
+    QTest::newRow("ChP") << "ChP" << 4
+                         << QStringList({ " Dodecaëder 12 ", " Tetraëder 4 ", " Octaëder 8 ", " Icosaëder 20 " });
+    QTest::newRow("LabZ") << "LabZ" << 3 << QStringList({ "x", "y0", "yP" });
+    QTest::newRow("LabQ") << "LabQ" << 3 << QStringList();
+    QTest::newRow("ComQ") << "ComQ" << 2 << QStringList({ "<", "<" });
+    QTest::newRow("ComZ") << "ComZ" << 2 << QStringList({ ">", ">" });
+    QTest::newRow("LJ") << "LJ" << 1 << QStringList({ "bf" });
+    QTest::newRow("CM") << "CM" << 1 << QStringList({ "<" });
+    QTest::newRow("CP") << "CP" << 1 << QStringList({ ">" });
+    QTest::newRow("Optie") << "Optie" << 6
+                           << QStringList({ " Model 1A (20) ", " Model 1B (15) ", " Model 2  (20) ",
+                                  " Model 3  (20) ", " Model 4A (20) ", " Model 4B (15) " });
+    QTest::newRow("Cchaos") << "Cchaos" << 2 << QStringList({ "Fast", "Slow" });
+    QTest::newRow("Label11") << "Label11" << 9
+                             << QStringList({ "n=3   k=+1/2", "n=3   k=-1/2", "n=6   k=+1/2", "n=6   k=-1/3",
+                                    "n=3   k=+.90", "n=5  k=1-1/phi", "n=4   k=-.46", "n=4   k=+1/2",
+                                    "n=12  k=+1/5" });
+    QTest::newRow("Lab_pyt") << "Lab_pyt" << 4 << QStringList({ "a", "b", "c", "e" });
+    QTest::newRow("L_pyt") << "L_pyt" << 4 << QStringList();
+    QTest::newRow("Com_p1") << "Com_p1" << 2 << QStringList({ "<", "<" });
+    QTest::newRow("Com_p2") << "Com_p2" << 2 << QStringList({ ">", ">" });
+}
+
+void TestShell::control_arrays_after_start_up()
+{
+    QFETCH(QString, name);
+    QFETCH(int, count);
+    QFETCH(QStringList, captions);
+    TestWindow t;
+    const auto controls = t.window.controls();
+    for (int i = 0; i < count; ++i) {
+        const auto found = controls.find(name + ':' + QString::number(i));
+        QVERIFY2(found != controls.end(), qPrintable(name + ':' + QString::number(i)));
+        QVERIFY(found->second->widget().isVisibleTo(found->second->widget().parentWidget()));
+        if (!captions.isEmpty())
+            QCOMPARE(found->second->caption(), captions[i]);
+    }
+    QVERIFY(controls.find(name + ':' + QString::number(count)) == controls.end());
+}
+
+void TestShell::array_elements_are_placed_by_their_step_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("last table row") << "Label1:20" << QRect(1200, 720 + 20 * 220, 1212, 180);
+    QTest::newRow("F(1) button") << "ComP:1" << QRect(2520, 3140, 372, 180);
+    QTest::newRow("F(0) button") << "ComM:0" << QRect(720, 2920, 372, 180);
+    QTest::newRow("fourth example") << "CEx:3" << QRect(240 + 3 * 520, 2080, 480, 255);
+    QTest::newRow("slow") << "Cchaos:1" << QRect(600, 280, 420, 240);
+    QTest::newRow("turn up") << "Crot1:1" << QRect(1340, 360, 360, 230);
+    QTest::newRow("last chaos model") << "Label11:8" << QRect(120, 640 + 8 * 320, 1212, 252);
+    QTest::newRow("e = a") << "C_pyt" << QRect(360, 1960, 1140, 300);
+    QTest::newRow("icosahedron box") << "ChP:3" << QRect(240, 1080 + 3 * 350, 1572, 372);
+    QTest::newRow("sixth model") << "Optie:5" << QRect(480, 1180 + 5 * 280, 1332, 252);
+    QTest::newRow("yP value") << "LabQ:2" << QRect(1080, 360 + 2 * 380, 852, 252);
+    QTest::newRow("side panel") << "Picture2" << QRect(7900, 100, 4300, 732);
+    QTest::newRow("rotation frame") << "Frame5" << QRect(7900, 4000, 2200, 2632);
+    QTest::newRow("dynamic model frame") << "Frame1" << QRect(7900, 3120, 2500, 3100);
+    QTest::newRow("sequence frame") << "Frame3" << QRect(7900, 1500, 3132, 5500);
+}
+
+void TestShell::array_elements_are_placed_by_their_step()
+{
+    QFETCH(QString, key);
+    QFETCH(QRect, twips);
+    TestWindow t;
+    const Control *c = t.window.controls().at(key);
+    QCOMPARE(QRect(c->Left(), c->Top(), c->Width(), c->Height()), twips);
+    QCOMPARE(c->widget().geometry(),
+        QRect(qRound(twips.left() / 15.0), qRound(twips.top() / 15.0), qRound(twips.width() / 15.0),
+            qRound(twips.height() / 15.0)));
+}
+
+void TestShell::copies_keep_the_look_of_element_0()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    QCOMPARE(f.Label1[5].palette().color(QPalette::Window), QColor(255, 255, 192));
+    QCOMPARE(f.Label1[10].palette().color(QPalette::Window), QColor(255, 255, 255));
+    QCOMPARE(f.Labi[11].palette().color(QPalette::Window), QColor(255, 255, 255));
+    QCOMPARE(f.Labi[12].palette().color(QPalette::Window), QColor(192, 255, 192));
+    QCOMPARE(f.Label1[10].toolTip(), QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
+    QCOMPARE(f.Label1[3].toolTip(), QString());
+    QCOMPARE(f.LabP[3].toolTip(), QStringLiteral(" Deathfactor (1 / Unit of time) "));
+    QCOMPARE(f.Lab_pyt[2].toolTip(), QStringLiteral(" c = sqrt( a² + b² ) "));
+    QCOMPARE(f.LG[0].toolTip(), QStringLiteral("Burthfactor"));
+    QCOMPARE(f.Label1[7].font(), f.Label1[0].font());
+    QCOMPARE(f.Label1[7].font().pixelSize(), 9);
+    QCOMPARE(f.Labi[7].font().pixelSize(), 11);
+}
+
+void TestShell::start_value_labels()
+{
+    TestWindow t;
+    QCOMPARE(t.form().Label7->caption(), QStringLiteral("phi = 1.6180340..."));
+    QCOMPARE(t.form().Label8->caption(), QStringLiteral("-1/phi = -0.6180340..."));
+    QCOMPARE(t.form().Label7->toolTip(),
+        QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
+    QCOMPARE(t.form().phi, (1 + std::sqrt(5.0)) / 2);
+    QCOMPARE(t.form().pi, float(M_PI));
+}
+
+void TestShell::window_caption_and_menus()
+{
+    TestWindow t;
+    QVERIFY(t.window.windowTitle().startsWith(QLatin1String("The Aurelion relationship 1.6 ")));
+    const auto &menus = t.window.menus();
+    const std::vector<std::pair<QString, QString>> expected = {
+        { "M_Fibo", "Aurelion Relationship" }, { "M_gr:0", "Fibonacci's rabblis" },
+        { "M_gr:1", "Graph y = F(i)" }, { "M_gr:2", "Graph y = F(i+1) / F(i)" }, { "M_gr:3", "Graph P" },
+        { "M_ratio", "Golden ratio" }, { "M_R:0", "Golden ratio graphic" }, { "M_R:1", "Golden ratio analitic" },
+        { "M_R:2", "Golden rectangle" }, { "M_R:3", "Golden ellips   Golden hyperbola" },
+        { "M_R:4", "Pentagram" }, { "M_R:5", "Golden spiral" }, { "M_R:6", "Exponential function" },
+        { "M_populatie", "Population" }, { "M_bevolk:0", "Life Generator" },
+        { "M_bevolk:1", "Dynamic Population Model" }, { "M_chaos", "CHAOS" }, { "M_Pyt", "Pythagoras" },
+        { "M_plato", "Platonic Figures" }, { "M_end", "End" },
+    };
+    QCOMPARE(menus.size(), expected.size());
+    for (const auto &[name, caption] : expected)
+        QCOMPARE(menus.at(name)->text(), caption);
+}
+
+void TestShell::title_screen()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    QCOMPARE(f.topic, 0);
+    for (const auto &[name, control] : t.window.controls())
+        QVERIFY2(!control->widget().isVisibleTo(&t.window), qPrintable(name));
+    QVERIFY(f.Timer1->Enabled());
+    QCOMPARE(f.Timer1->Interval(), 10);
+    QCOMPARE(f.Label2->caption(), QStringLiteral("Label2"));
+    QCOMPARE(t.window.Form1_surface().FontSize(), 12.0);
+}
+
+void TestShell::title_screen_drawing()
+{
+    TestWindow t;
+    const auto &r = t.background();
+    // Six rabbits of 24 shapes, then the three title lines and the two credit lines.
+    QCOMPARE(r.size(), std::size_t(6 * 24 + 5));
+    const std::vector<std::tuple<double, double, double>> heads = { { 1000, 1000, 0.4 }, { 10000, 1000, 0.4 },
+        { 11000, 3000, 0.4 }, { 5500, 3500, 0.4 }, { 3000, 2500, 0.9 }, { 8000, 2500, 1 } };
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+        const auto [x, y, size] = heads[i];
+        const Primitive &head = r[24 * i + 4];
+        QCOMPARE(QPointF(head.x1, head.y1), QPointF(x, y));
+        QCOMPARE(head.radius, 1000 * size);
+        QCOMPARE(*head.fill, i == 0 ? QBColor(0) : QBColor(14));
+    }
+    const QStringList title = texts(r);
+    QCOMPARE(title.mid(0, 3), QStringList({ "THE", "AURELION", "RELATIONSHIP" }));
+    QCOMPARE(QPointF(r[144].x1, r[144].y1), QPointF(5200, 800));
+    QCOMPARE(QPointF(r[145].x1, r[145].y1), QPointF(4700, 1400));
+    QCOMPARE(QPointF(r[146].x1, r[146].y1), QPointF(4500, 2000));
+    QCOMPARE(r[144].colour, QBColor(0));
+    QVERIFY(r[144].font.pixelSize() > r[147].font.pixelSize());
+    QCOMPARE(QPointF(r[147].x1, r[147].y1), QPointF(4000, 7000));
+    QCOMPARE(QPointF(r[148].x1, r[148].y1), QPointF(4500, 7500));
+}
+
+void TestShell::first_menu_choice_clears_the_title()
+{
+    TestWindow t;
+    t.menu(QStringLiteral("M_R:2"));
+    QVERIFY(t.background().empty());
+    QCOMPARE(t.window.Form1_surface().image().pixel(400, 60), RGB(255, 192, 255));
+    QVERIFY(t.form().Picture1->isVisibleTo(&t.window));
+    QCOMPARE(t.form().Picture1->surface().BackColor(), RGB(255, 255, 255));
+}
+
+void TestShell::dispatch_table_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<bool>("sequence_panels");
+    QTest::addColumn<int>("side_panel"); // height in twips, 0 when hidden
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<bool>("readout");
+    QTest::newRow("1 graph P") << "M_gr:3" << 1 << true << 0 << "" << true;
+    QTest::newRow("2 ratio graph") << "M_gr:2" << 2 << true << 0 << "" << true;
+    QTest::newRow("3 sequence graph") << "M_gr:1" << 3 << true << 0 << "" << true;
+    QTest::newRow("4 golden rectangle") << "M_R:2" << 4 << false << 3400 << "" << true;
+    QTest::newRow("5 ellipse and hyperbola") << "M_R:3" << 5 << false << 4300 << "" << true;
+    QTest::newRow("6 pentagram") << "M_R:4" << 6 << false << 3400 << "" << true;
+    QTest::newRow("7 analytic") << "M_R:1" << 7 << false << 3400 << "" << true;
+    QTest::newRow("8 spiral") << "M_R:5" << 8 << false << 3400 << "" << true;
+    QTest::newRow("9 graphic") << "M_R:0" << 9 << false << 4300 << "" << true;
+    QTest::newRow("10 life generator") << "M_bevolk:0" << 10 << false << 4300 << "Frame4" << true;
+    QTest::newRow("11 platonic") << "M_plato" << 11 << false << 3400 << "Frame5" << false;
+    QTest::newRow("12 exponential") << "M_R:6" << 12 << false << 3400 << "Frame6" << true;
+    QTest::newRow("13 dynamic model") << "M_bevolk:1" << 13 << false << 0 << "Frame1" << false;
+    QTest::newRow("14 rabbits") << "M_gr:0" << 14 << false << 3400 << "Frame7" << false;
+    QTest::newRow("15 chaos") << "M_chaos" << 15 << false << 3400 << "Frame8" << true;
+    QTest::newRow("16 pythagoras") << "M_Pyt" << 16 << false << 4300 << "Frame9" << false;
+}
+
+void TestShell::dispatch_table()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, topic);
+    QFETCH(bool, sequence_panels);
+    QFETCH(int, side_panel);
+    QFETCH(QString, frame);
+    QFETCH(bool, readout);
+    TestWindow t;
+    // From another topic first, so every visibility is really set by this choice.
+    t.menu(topic == 13 ? QStringLiteral("M_chaos") : QStringLiteral("M_bevolk:1"));
+    t.menu(menu);
+    Form1 &f = t.form();
+    const auto shown = [&t](QWidget *w) { return w->isVisibleTo(&t.window); };
+    QCOMPARE(f.topic, topic);
+    for (QWidget *w : std::initializer_list<QWidget *> { f.Frame2, f.Frame3, f.Label7, f.Label8 })
+        QCOMPARE(shown(w), sequence_panels);
+    QCOMPARE(shown(f.Picture2), side_panel > 0);
+    if (side_panel > 0) {
+        QCOMPARE(f.Picture2->Height(), side_panel);
+        const UserScale &s = f.Picture2->surface().scale();
+        QCOMPARE(QRectF(s.left, s.top, s.width, s.height), QRectF(0, 0, 100, 100));
+    }
+    for (Frame *each : { f.Frame1, f.Frame4, f.Frame5, f.Frame6, f.Frame7, f.Frame8, f.Frame9 })
+        QCOMPARE(shown(each), each->name == frame);
+    QCOMPARE(shown(f.Label2), readout);
+    QVERIFY(shown(f.Picture1));
+}
+
+void TestShell::menu_index_outside_the_table_is_ignored()
+{
+    TestWindow t;
+    t.menu(QStringLiteral("M_R:4"));
+    t.window.M_R_Click(7);
+    t.window.M_Gr_Click(-1);
+    t.window.M_bevolk_Click(2);
+    QCOMPARE(t.form().topic, 6);
+}
+
+void TestShell::reset_stops_the_timer_and_hides_markers()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    QVERIFY(f.Timer1->Enabled());
+    f.Shape1->set_Visible(true);
+    f.Line1->set_Visible(true);
+    t.menu(QStringLiteral("M_Pyt"));
+    QVERIFY(!f.Timer1->Enabled());
+    QVERIFY(!f.Shape1->Visible());
+    QVERIFY(!f.Shape2->Visible());
+    QVERIFY(!f.Line1->Visible());
+}
+
+void TestShell::readout_follows_the_pointer()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    t.menu(QStringLiteral("M_R:2"));
+    QCOMPARE(f.Label2->caption(), QStringLiteral("Label2"));
+    f.Picture1->move_pointer(1.5f, -2.25f);
+    QCOMPARE(f.Label2->caption(), QStringLiteral("1.500    -2.250"));
+    QCOMPARE(f.mouse_x, 1.5f);
+    QCOMPARE(f.mouse_y, -2.25f);
+    t.menu(QStringLiteral("M_plato"));
+    f.Picture1->move_pointer(0.5f, 0.5f);
+    QCOMPARE(f.Label2->caption(), QStringLiteral("3D"));
+}
+
+void TestShell::choosing_a_topic_keeps_the_read_out_text()
+{
+    // "3D" shows when another topic is chosen next, until the pointer moves again.
+    TestWindow t;
+    Form1 &f = t.form();
+    t.menu(QStringLiteral("M_plato"));
+    f.Picture1->move_pointer(1, 1);
+    t.menu(QStringLiteral("M_R:4"));
+    QVERIFY(f.Label2->isVisibleTo(&t.window));
+    QCOMPARE(f.Label2->caption(), QStringLiteral("3D"));
+}
+
+QTEST_MAIN(TestShell)
 #include "tst_shell.moc"
