@@ -9,6 +9,18 @@
 
 #include <cstdio>
 
+namespace {
+
+// Qt's own notes about the offscreen platform would make the tool's stderr noisy; only the tool's
+// messages and Qt's critical errors reach it.
+void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(message));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     RenderRequest request;
@@ -25,6 +37,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(request.scale));
 
+    qInstallMessageHandler(quiet);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
     load_bundled_fonts();
