@@ -2,9 +2,9 @@
 
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 void Control::place(int left, int top, int width, int height)
 {
@@ -68,7 +68,45 @@ Label *Label::copy() const
     auto *label = new Label(parentWidget());
     label->setAlignment(alignment());
     copy_look_to(*label);
+    label->set_clickable(clickable_);
     return label;
+}
+
+void Label::set_clickable(bool on)
+{
+    clickable_ = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+namespace {
+
+bool activates(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    if (clickable_ && activates(event) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        QPen pen(palette().color(QPalette::WindowText));
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Label::click()
@@ -134,6 +172,27 @@ void Button::paintEvent(QPaintEvent *)
         p.setPen(pen);
         p.drawRect(r.adjusted(2, 2, -3, -3));
     }
+}
+
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses a button as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void CheckBox::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
 }
 
 CheckBox::CheckBox(QWidget *parent)

@@ -68,6 +68,9 @@ public:
     Label *copy() const;
     // What a click does, for the pointer, the keyboard and the render tool alike.
     void click();
+    // A clickable label takes the keyboard focus and reacts to Space and Enter like a button.
+    void set_clickable(bool on);
+    bool clickable() const { return clickable_; }
 
 signals:
     void clicked();
@@ -75,9 +78,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool pressed_ = false;
+    bool clickable_ = false;
 };
 
 // A command button drawn as a raised panel with a centred caption.
@@ -91,6 +97,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A check box with a caption on its own background; value 0 or 1.
@@ -102,6 +109,9 @@ public:
     void set_caption(const QString &text) override { setText(text); }
     int value() const { return isChecked() ? 1 : 0; }
     CheckBox *copy() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A frame: an etched border with the caption on its top edge, holding other controls.

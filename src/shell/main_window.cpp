@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QStyle>
 
 #include <cmath>
 
@@ -39,6 +40,7 @@ MainWindow::MainWindow(const WindowOptions &options)
     for (auto &topic : topics_)
         if (topic)
             topic->connect_controls();
+    describe_controls();
 }
 
 MainWindow::~MainWindow() = default;

@@ -54,6 +54,7 @@ private:
     void build_design(qreal device_pixel_ratio);
     void build_menus();
     void create_topics();
+    void describe_controls();
     void Form_Load();
     void show_title_screen();
     void choose(int topic);
