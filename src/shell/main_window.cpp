@@ -1,5 +1,12 @@
 #include "main_window.h"
 
+#include "golden/analytic_topic.h"
+#include "golden/conic_topic.h"
+#include "golden/construction_topic.h"
+#include "golden/exponential_topic.h"
+#include "golden/pentagram_topic.h"
+#include "golden/rectangle_topic.h"
+#include "golden/spiral_topic.h"
 #include "numtext.h"
 #include "palette.h"
 
@@ -92,6 +99,13 @@ void MainWindow::build_menus()
 // One line a topic: the topic number and its class.
 void MainWindow::create_topics()
 {
+    topics_[4] = std::make_unique<RectangleTopic>(form_);
+    topics_[5] = std::make_unique<ConicTopic>(form_);
+    topics_[6] = std::make_unique<PentagramTopic>(form_);
+    topics_[7] = std::make_unique<AnalyticTopic>(form_);
+    topics_[8] = std::make_unique<SpiralTopic>(form_);
+    topics_[9] = std::make_unique<ConstructionTopic>(form_);
+    topics_[12] = std::make_unique<ExponentialTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()

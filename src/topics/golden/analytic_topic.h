@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+// Phi as the positive root of k^2 - k - 1 = 0: the problem and its two roots on the side panel,
+// the parabola with the roots and its axis on the drawing.
+class AnalyticTopic final : public Topic
+{
+public:
+    explicit AnalyticTopic(Form1 &form);
+    void draw() override;
+
+private:
+    Form1 &form;
+};

@@ -1,0 +1,98 @@
+#include "golden/conic_topic.h"
+
+#include "counted_loop.h"
+#include "golden/golden_model.h"
+#include "numtext.h"
+#include "palette.h"
+
+#include <cmath>
+
+ConicTopic::ConicTopic(Form1 &form)
+    : form(form)
+{ }
+
+void ConicTopic::draw()
+{
+    Plotter &plot = *form.plot;
+    Surface &s = form.Picture1->surface();
+    const double phi = form.phi;
+    const float pi = form.pi;
+
+    plot.x_min = -2;
+    plot.x_max = 2;
+    plot.y_min = -2;
+    plot.y_max = 2;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    const float ro = float(1 / phi);
+    const float H = float(std::sqrt(phi));
+
+    // Semi-axes phi and sqrt(phi): the foci lie at +-1.
+    s.FillColor = QBColor(14);
+    s.FillStyle = 4;
+    s.Circle(0, 0, phi, {}, {}, {}, std::sqrt(phi) / phi);
+    s.FillStyle = 1;
+    s.Circle(0, 0, phi, QBColor(7));
+    s.Line(-phi, -phi, phi, phi, QBColor(7), Surface::Box::Outline);
+
+    plot.point_marker(1, 0, QStringLiteral("F1"), 0);
+    plot.point_marker(-1, 0, QStringLiteral("F2"), 0);
+    plot.point_marker(0, H, QString(), 0);
+    // The pyramid: half-width 1 and height sqrt(phi), so each slanted side is phi long.
+    plot.styled_line(1, 0, 0, H, 10, 0);
+    plot.styled_line(-1, 0, 0, H, 10, 0);
+    plot.styled_line(-1, 0, 1, 0, 10, 0);
+    s.Line(-1, -H, 1, H, QBColor(7), Surface::Box::Outline);
+    s.Line(-1, -1, 1, 1, QBColor(12), Surface::Box::Outline);
+
+    plot.print_at(0.05, 0.55, QStringLiteral("H"));
+    plot.print_at(0.4, -0.08, QStringLiteral("W / 2"));
+    plot.print_at(0.56, 0.7, QStringLiteral("phi"));
+    plot.print_at(0.05, H + 0.1, QStringLiteral("sqrt(phi)"));
+    plot.print_at(phi, -0.02, QStringLiteral("phi"));
+    plot.print_at(0.85, 0.6, QStringLiteral("p=1"));
+    plot.print_at(1.3, 0.1, QStringLiteral("ro"));
+
+    plot.print_on_side_panel(2, 5, QStringLiteral("The polar equation of a conic section is :"));
+    plot.print_on_side_panel(
+        5, 15, QStringLiteral("r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )"));
+    plot.print_on_side_panel(
+        5, 25, QStringLiteral("If the eccentricity  e < 1 you get an ellipse."));
+    plot.print_on_side_panel(
+        5, 35, QStringLiteral("If e = 1/phi and the radius ro = 1/phi you get a"));
+    plot.print_on_side_panel(5, 40, QStringLiteral("GOLDEN ELLIPSE with a semi major axis phi"));
+    plot.print_on_side_panel(5, 45, QStringLiteral("and a semi minor axis H = sqrt(phi)"));
+    plot.print_on_side_panel(5, 55, QStringLiteral("Note :"));
+    plot.print_on_side_panel(5, 60, QStringLiteral("The Great Piramid of Gizeh = Green "));
+    plot.print_on_side_panel(
+        5, 65, QStringLiteral("Width = 440 el    Height = 280 el     1 el = 0.5237 m"));
+    plot.print_on_side_panel(5, 70, QStringLiteral("The error in Height only 8 cm"));
+    plot.print_on_side_panel(
+        5, 80, QStringLiteral("If e = phi you get a GOLDEN HYPERBOLA. If the"));
+    plot.print_on_side_panel(5, 85, QStringLiteral("radius ro = 1/phi then p = phi"));
+
+    plot.print_at(-0.4, -1.3, QStringLiteral("GOLDEN  ELLIPSE"));
+    const float base_angle = golden::pyramid_angle(phi, pi);
+    plot.print_at(-0.86, 0.12, format_number(base_angle, u"#00.000") + QStringLiteral("°"));
+
+    // With e = phi and ro = 1/phi the semi-latus rectum p = ro (1 + e) is phi again.
+    const float p = float((phi + 1) * ro);
+    for_single(-95, 95, 0.1f, [&](float h) {
+        const golden::SinglePoint q = golden::conic_point(p, h, phi, pi);
+        s.PSet(q.x, q.y, QBColor(0));
+        s.PSet(-q.x, q.y, QBColor(0));
+    });
+    const golden::SinglePoint top = golden::conic_point(p, 90, phi, pi);
+    plot.point_marker(-top.x, top.y, QStringLiteral("P"), 0);
+    plot.styled_line(1, 1, 1, H, 0, 2);
+    plot.print_at(-0.15, top.y + 0.1, QStringLiteral("phi"));
+    plot.print_at(1.1, -1.8, QStringLiteral("GOLDEN  HYPERBOLA"));
+    plot.point_marker(1, H, QStringLiteral("N"), 0);
+
+    // The asymptotes y = +-sqrt(phi) x.
+    plot.styled_line(-1.6, -1.6 * H, 1.6, 1.6 * H, 0, 2);
+    plot.styled_line(-1.6, 1.6 * H, 1.6, -1.6 * H, 0, 2);
+    plot.point_marker(phi, 0, QString(), 0);
+    plot.point_marker(-phi, 0, QStringLiteral("F4"), 0);
+    plot.print_at(phi + 0.05, 0.8, QStringLiteral("p=phi"));
+    plot.print_at(1.2, 2.1, QStringLiteral("asymptot hyperbola"));
+}

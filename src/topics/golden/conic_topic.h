@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+// The golden ellipse beside the cross-section of the great pyramid, and the golden hyperbola
+// with its asymptotes, with the polar equation of a conic on the side panel.
+class ConicTopic final : public Topic
+{
+public:
+    explicit ConicTopic(Form1 &form);
+    void draw() override;
+
+private:
+    Form1 &form;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+// Euclid's ruler-and-compass construction of phi: the diagonal of a 2 by 1 rectangle and the
+// circle about its midpoint cut off OA = phi and OB = 1/phi, carried onto the x axis by arcs.
+class ConstructionTopic final : public Topic
+{
+public:
+    explicit ConstructionTopic(Form1 &form);
+    void draw() override;
+
+private:
+    Form1 &form;
+};

@@ -1,0 +1,93 @@
+#include "golden/exponential_topic.h"
+
+#include "counted_loop.h"
+#include "golden/golden_model.h"
+#include "numtext.h"
+#include "palette.h"
+#include "sequence/phi_power.h"
+
+ExponentialTopic::ExponentialTopic(Form1 &form)
+    : form(form)
+{ }
+
+void ExponentialTopic::connect_controls()
+{
+    for (int i = 0; i <= 1; ++i) {
+        QObject::connect(&form.ComQ[i], &QAbstractButton::clicked, [this, i] { ComQ_Click(i); });
+        QObject::connect(&form.ComZ[i], &QAbstractButton::clicked, [this, i] { ComZ_Click(i); });
+    }
+}
+
+void ExponentialTopic::ComQ_Click(int index)
+{
+    if (index == 0)
+        exp_x = golden::step_down(exp_x, -2);
+    else if (index == 1)
+        exp_y0 = golden::step_down(exp_y0, 0.2f);
+    draw();
+}
+
+void ExponentialTopic::ComZ_Click(int index)
+{
+    if (index == 0)
+        exp_x = golden::step_up(exp_x, 4);
+    else if (index == 1)
+        exp_y0 = golden::step_up(exp_y0, 2);
+    draw();
+}
+
+void ExponentialTopic::draw()
+{
+    Plotter &plot = *form.plot;
+    Surface &s = form.Picture1->surface();
+    const double phi = form.phi;
+    const auto y = [this, phi](double t) { return phi_power(exp_y0, t, phi); };
+
+    form.LabQ[0].set_caption(format_number(exp_x, u"0.0"));
+    form.LabQ[1].set_caption(format_number(exp_y0, u"0.0"));
+    plot.x_min = -2;
+    plot.x_max = 8;
+    plot.y_min = -1;
+    plot.y_max = 9;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    for_double(-3, 6, 0.01, [&](double t) { s.PSet(t, y(t), QBColor(1)); });
+
+    plot.print_on_side_panel(5, 5, QStringLiteral("Exponential function "));
+    plot.print_on_side_panel(5, 15, QStringLiteral("y = yo . phi ^ x "));
+    plot.print_on_side_panel(5, 25, QStringLiteral("y = yo . e ^ k.x    with  k = ln(phi)"));
+    plot.print_on_side_panel(5, 40, QStringLiteral("a / b = b / ( a + b ) = 1 / phi"));
+    plot.print_on_side_panel(5, 50, QStringLiteral("c = a + b"));
+    plot.print_on_side_panel(5, 60, QStringLiteral("b = phi . a"));
+    plot.print_on_side_panel(5, 70, QStringLiteral("c = phi . b"));
+
+    for_double(-3, 5, 1, [&](double t) { s.Circle(t, y(t), 0.03); });
+
+    // Successive values one unit apart grow by phi, so a = y(x+1) - y(x) = y(x-1) and b = y(x).
+    const float x = exp_x;
+    const double ym = y(float(x - 1));
+    const double yP = y(x);
+    form.LabQ[2].set_caption(format_number(yP, u"#0.00000"));
+    const double y1 = y(float(x + 1));
+    const double y2 = y(float(x + 2));
+
+    plot.point_marker(x, 0, QString(), 0);
+    plot.point_marker(x, yP, QStringLiteral(" P"), 9);
+    plot.styled_line(0, yP, x, yP, 0, 2);
+    plot.point_marker(0, yP, QString(), 0);
+    plot.point_marker(x, y1, QString(), 0);
+    plot.point_marker(x, y2, QString(), 0);
+    plot.styled_line(x, y1, x + 1, y1, 0, 2);
+    plot.styled_line(x, y2, x + 2, y2, 0, 2);
+    plot.styled_line(x, 0, x, yP, 9, 2);
+    plot.styled_line(x, yP, x, y1, 12, 0);
+    plot.styled_line(x, y1, x, y2, 9, 0);
+    plot.styled_line(x - 1, 0, x - 1, ym, 12, 2);
+    plot.styled_line(x + 1, 0, x + 1, y1, 10, 2);
+
+    plot.print_at(-0.5, exp_y0 + 0.15, QStringLiteral("yo"));
+    plot.print_at(x - 0.2, (yP + y1) / 2 + 0.1, QStringLiteral("a"));
+    plot.print_at(x - 0.2, (y1 + y2) / 2 + 0.1, QStringLiteral("b"));
+    plot.print_at(x - 1.2, ym / 2 + 0.1, QStringLiteral("a"));
+    plot.print_at(x - 0.2, yP / 2 + 0.1, QStringLiteral("b"));
+    plot.print_at(x + 0.8, y1 / 2 + 0.1, QStringLiteral("c"));
+}

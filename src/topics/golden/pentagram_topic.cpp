@@ -1,0 +1,52 @@
+#include "golden/pentagram_topic.h"
+
+#include "golden/golden_model.h"
+#include "numtext.h"
+
+PentagramTopic::PentagramTopic(Form1 &form)
+    : form(form)
+{ }
+
+void PentagramTopic::draw()
+{
+    Plotter &plot = *form.plot;
+
+    plot.x_min = -1;
+    plot.x_max = 2;
+    plot.y_min = -1;
+    plot.y_max = 2;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.print_at(plot.x_min, plot.y_max, QStringLiteral("PENTAGRAM"));
+
+    // A lies on the diagonal p1p3, 36 degrees above p1p2, at distance 1 from p1, where p2p4
+    // crosses it: the triangles A p2 p1 and p1 p2 p4 are similar, so A cuts p2p4 into 1/phi and 1.
+    const golden::Point crossing = golden::polar_point(1, 36, form.pi);
+    const golden::SinglePoint A { float(crossing.x), float(crossing.y) };
+    plot.point_marker(A.x, A.y, QStringLiteral("A"), 0);
+
+    const golden::PentagonCorners p = golden::pentagon_corners(form.pi);
+    for (int i = 1; i <= 5; ++i) {
+        plot.point_marker(p[i].x, p[i].y, QStringLiteral("p") + plain_form(i), 0);
+        plot.styled_line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, 12, 0);
+    }
+    static constexpr int diagonals[5][2] = { { 2, 4 }, { 1, 4 }, { 3, 5 }, { 1, 3 }, { 2, 5 } };
+    for (const auto &[from, to] : diagonals)
+        plot.styled_line(p[from].x, p[from].y, p[to].x, p[to].y, 11, 0);
+
+    plot.print_at(0.2, 0.8, QStringLiteral("phi"));
+    plot.print_at(0.1, 0.22, QStringLiteral("36°"));
+    plot.print_at(0.18, 0.1, QStringLiteral("36°"));
+    plot.print_at(p[4].x - 0.05, p[4].y - 0.2, QStringLiteral("36°"));
+    plot.print_at(0.5, -0.05, QStringLiteral("b"));
+    plot.print_at(0.7, 1, QStringLiteral("b"));
+    plot.print_at(0.92, 0.35, QStringLiteral("a"));
+
+    plot.print_on_side_panel(1, 5, QStringLiteral("The line p2p4 has a lenght c"));
+    plot.print_on_side_panel(1, 15, QStringLiteral("       c = a + b"));
+    plot.print_on_side_panel(1, 25, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :"));
+    plot.print_on_side_panel(1, 35, QStringLiteral("       a / b = b / c"));
+    plot.print_on_side_panel(
+        1, 45, QStringLiteral("Point A : Divide line p2,p4 in mean and extreme ratio"));
+    plot.print_on_side_panel(1, 55, QStringLiteral("       a / b = b / ( a + b )"));
+    plot.print_on_side_panel(1, 65, QStringLiteral("If  b = 1  then  c = phi  and   a = 1/phi"));
+}

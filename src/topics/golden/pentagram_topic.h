@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+// The regular pentagon of side 1 with its five diagonals, and the point A that divides the
+// diagonal p2p4 in mean and extreme ratio.
+class PentagramTopic final : public Topic
+{
+public:
+    explicit PentagramTopic(Form1 &form);
+    void draw() override;
+
+private:
+    Form1 &form;
+};

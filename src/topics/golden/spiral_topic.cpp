@@ -1,0 +1,52 @@
+#include "golden/spiral_topic.h"
+
+#include "counted_loop.h"
+#include "golden/golden_model.h"
+#include "palette.h"
+
+#include <array>
+
+SpiralTopic::SpiralTopic(Form1 &form)
+    : form(form)
+{ }
+
+void SpiralTopic::draw()
+{
+    Plotter &plot = *form.plot;
+    Surface &s = form.Picture1->surface();
+    const double phi = form.phi;
+    const float pi = form.pi;
+
+    plot.x_min = -3;
+    plot.x_max = 7;
+    plot.y_min = -6;
+    plot.y_max = 4;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+
+    // The single-precision counter drifts: the last of the 6,500 points is at h = 369.92.
+    for_single(-280, 370, 0.1f, [&](float h) {
+        const golden::SinglePoint q = golden::spiral_point(h, phi, pi);
+        s.PSet(q.x, q.y, QBColor(13));
+    });
+
+    // Quarter-turn points P(-3) .. P(5), kept at index i + 3.
+    std::array<golden::Point, 9> P;
+    const auto at = [&P](int i) -> golden::Point & { return P[std::size_t(i + 3)]; };
+    for (int i = -3; i <= 5; ++i) {
+        at(i) = golden::quarter_turn_point(i, phi, pi);
+        plot.point_marker(at(i).x, at(i).y, QString(), 0);
+    }
+    for (int i = -3; i <= 2; ++i)
+        plot.styled_line(at(i).x, at(i).y, at(i + 3).x, at(i + 3).y, 9, 2);
+    for (int i = -3; i <= 3; ++i)
+        plot.styled_line(at(i).x, at(i).y, at(i + 1).x, at(i + 1).y, 9, 0);
+
+    plot.print_at(0.2, phi + 0.2, QStringLiteral("phi"));
+    plot.print_at(0.45, 0.25, QStringLiteral("ro"));
+    plot.print_at(2, 3, QStringLiteral("GOLDEN  SPIRAL"));
+
+    plot.print_on_side_panel(5, 5, QStringLiteral("The polar equation of a golden spiral is :"));
+    plot.print_on_side_panel(5, 15, QStringLiteral("       r = ro . phi ^(h° /90°)"));
+    plot.print_on_side_panel(5, 35, QStringLiteral("       phi² = phi + 1"));
+    plot.print_on_side_panel(5, 45, QStringLiteral("       1 /phi = phi - 1"));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "form1.h"
+#include "topic.h"
+
+// The golden spiral r = phi^(h/90) about the origin, its points at whole quarter turns and the
+// chords between them.
+class SpiralTopic final : public Topic
+{
+public:
+    explicit SpiralTopic(Form1 &form);
+    void draw() override;
+
+private:
+    Form1 &form;
+};
