@@ -9,6 +9,7 @@
 #include "golden/spiral_topic.h"
 #include "numtext.h"
 #include "palette.h"
+#include "platonic/platonic_topic.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -106,6 +107,7 @@ void MainWindow::create_topics()
     topics_[8] = std::make_unique<SpiralTopic>(form_);
     topics_[9] = std::make_unique<ConstructionTopic>(form_);
     topics_[12] = std::make_unique<ExponentialTopic>(form_);
+    topics_[11] = std::make_unique<PlatonicTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()
@@ -208,13 +210,17 @@ void MainWindow::Form_Load()
     f.LabZ[1].set_caption(QStringLiteral("y0"));
     f.LabZ[2].set_caption(QStringLiteral("yP"));
 
-    // 12. The solids to choose.
+    // 12. The solids to choose and the view of them.
+    auto &platonic = static_cast<PlatonicTopic &>(*topics_[11]);
+    platonic.turn_angle = 220;
+    platonic.tilt_angle = 70;
     const QStringList solids = { QStringLiteral(" Dodecaëder 12 "), QStringLiteral(" Tetraëder 4 "),
         QStringLiteral(" Octaëder 8 "), QStringLiteral(" Icosaëder 20 ") };
     for (int i = 1; i <= 3; ++i)
         f.ChP.load(i, 0, 350);
     for (int i = 0; i <= 3; ++i)
         f.ChP[i].set_caption(solids[i]);
+    platonic.fill_solid_vertices();
 
     // 13. Examples of the life generator.
     for (int i = 1; i <= 3; ++i)
