@@ -259,7 +259,7 @@ void LifeGeneratorTopic::draw_life_generator()
     plot.print_at(6, 90, verdict);
 
     // 11. The model curve until it leaves 0..y_max; t is a single-precision running sum.
-    for (float t = 0; t <= 10; t = float(t + 0.01)) {
+    for (float t = 0; t <= 10; t += 0.01f) {
         const float y = float(life_population_at(a, t, yL));
         if (y > plot.y_max || y < 0)
             break;
@@ -267,7 +267,7 @@ void LifeGeneratorTopic::draw_life_generator()
     }
 
     // 12. The comparison curve yo * phi^t until it leaves the top.
-    for (float t = 0; t <= 10; t = float(t + 0.02)) {
+    for (float t = 0; t <= 10; t += 0.02f) {
         const float y = float(phi_power(yo, t, form.phi));
         if (y > plot.y_max)
             break;
