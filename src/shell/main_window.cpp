@@ -10,6 +10,8 @@
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
+#include "population/dynamic_model_topic.h"
+#include "population/life_generator_topic.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -108,6 +110,8 @@ void MainWindow::create_topics()
     topics_[9] = std::make_unique<ConstructionTopic>(form_);
     topics_[12] = std::make_unique<ExponentialTopic>(form_);
     topics_[11] = std::make_unique<PlatonicTopic>(form_);
+    topics_[10] = std::make_unique<LifeGeneratorTopic>(form_);
+    topics_[13] = std::make_unique<DynamicModelTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()
@@ -189,6 +193,11 @@ void MainWindow::Form_Load()
     f.Frame7->place(7900, 5800, f.Frame7->Width(), f.Frame7->Height());
     f.Frame8->place(7900, 3600, f.Frame8->Width(), 3700);
     f.Frame9->place(7900, 4600, f.Frame9->Width(), 2400);
+
+    // 9. The dynamic population model: 20 newborns, model 1A, ages cleared up to 100.
+    auto &dynamic_model = static_cast<DynamicModelTopic &>(*topics_[13]);
+    dynamic_model.set_start_values(20, 0, 100);
+    dynamic_model.init_population_model();
 
     // 10. Start models of the dynamic population model.
     const QStringList models = { QStringLiteral(" Model 1A (20) "), QStringLiteral(" Model 1B (15) "),

@@ -1,0 +1,210 @@
+#include "population/dynamic_model_topic.h"
+
+#include "numtext.h"
+#include "palette.h"
+
+#include <QObject>
+
+namespace {
+
+constexpr int yellow = 14;
+constexpr int light_cyan = 11;
+constexpr int light_red = 12;
+constexpr int solid = 0;
+
+// The pyramid's origin: age 0 on the line y = 50, each year of age 2.2 higher, and the bars
+// start 1.4 left and right of the middle, 3.5 wide per percent.
+constexpr double pyramid_x = 50;
+constexpr double pyramid_y = 50;
+constexpr double age_height = 2.2;
+constexpr double female_edge = 48.6;
+constexpr double male_edge = 51.4;
+constexpr double percent_width = 3.5;
+
+struct Point
+{
+    double x, y;
+};
+
+// X = x0 + 3.5 dx, Y = y0 + 2.2 dy: the pyramid's spacing of percentages and ages.
+Point pyramid_point(double x0, double y0, double dx, double dy)
+{
+    return { x0 + percent_width * dx, y0 + age_height * dy };
+}
+
+// Years 0..100 on x 8..88 and populations 0..800 on y 5..45.
+Point history_point(double t, double p) { return { 0.8 * t + 8, 0.05 * p + 5 }; }
+
+// The line of an age class in the pyramid.
+double age_line(int age) { return pyramid_point(pyramid_x, pyramid_y, 0, age).y; }
+
+} // namespace
+
+DynamicModelTopic::DynamicModelTopic(Form1 &form)
+    : form(form)
+{ }
+
+void DynamicModelTopic::connect_controls()
+{
+    QObject::connect(form.Command3, &QAbstractButton::clicked, [this] { Command3_Click(); });
+    QObject::connect(&form.CM[0], &QAbstractButton::clicked, [this] { CM_Click(0); });
+    QObject::connect(&form.CP[0], &QAbstractButton::clicked, [this] { CP_Click(0); });
+    QObject::connect(&form.LG[0], &Label::clicked, [this] { LG_Click(0); });
+    for (int i = 0; i < form.Optie.count(); ++i)
+        QObject::connect(&form.Optie[i], &Label::clicked, [this, i] { Optie_Click(i); });
+}
+
+void DynamicModelTopic::set_start_values(float young_count, int model_index, int age_table_limit)
+{
+    model.young_count = young_count;
+    model.model_index = model_index;
+    model.age_table_limit = age_table_limit;
+}
+
+void DynamicModelTopic::init_population_model() { population::init_population_model(model); }
+
+void DynamicModelTopic::Command3_Click()
+{
+    if (!population::next_year(model)) {
+        form.messages->MsgBox(QStringLiteral("End Simul"));
+        init_population_model();
+    }
+    draw_population_model();
+}
+
+// The rate is stepped in double precision and stored as a single, within 0..4.
+void DynamicModelTopic::CM_Click(int index)
+{
+    if (index == 0) {
+        model.birth_rate = float(model.birth_rate - 0.1);
+        if (model.birth_rate < 0)
+            model.birth_rate = 0;
+    }
+    draw_population_model();
+}
+
+void DynamicModelTopic::CP_Click(int index)
+{
+    if (index == 0) {
+        model.birth_rate = float(model.birth_rate + 0.1);
+        if (model.birth_rate > 4)
+            model.birth_rate = 4;
+    }
+    draw_population_model();
+}
+
+void DynamicModelTopic::LG_Click(int)
+{
+    model.birth_rate = model.balance_birth_rate;
+    draw_population_model();
+}
+
+// Choosing a model starts it afresh, even the model already chosen.
+void DynamicModelTopic::Optie_Click(int index)
+{
+    model.model_index = index;
+    init_population_model();
+    draw_population_model();
+}
+
+void DynamicModelTopic::draw_population_model()
+{
+    Plotter &plot = *form.plot;
+    Surface &picture = plot.Picture1;
+    const population::AgeClasses &m = model;
+
+    // 1. A clean surface scaled 0..100 both ways, y upwards.
+    picture.Cls();
+    plot.x_min = 0;
+    plot.x_max = 100;
+    plot.y_min = 0;
+    plot.y_max = 100;
+    picture.Scale(plot.x_min, plot.y_max, plot.x_max, plot.y_min);
+
+    // 2..5. The year's births, total and shares; a changed birth rate acts on this year at once.
+    const float total = population::take_census(model);
+    form.LG[0].set_caption(format_number(m.birth_rate, u"#0.000"));
+
+    // 6. The names.
+    plot.print_at(40, 98, QStringLiteral("Female      Age        Male"));
+    plot.print_at(86, 98, QStringLiteral("Distribution"));
+    plot.print_at(1, age_line(m.repro_age) + 1, QStringLiteral("Female reproduct. age"));
+    plot.print_at(8, 51, QStringLiteral("Born"));
+    plot.print_at(8, age_line(m.max_age) + 1, QStringLiteral("Deaht"));
+
+    // 7. Coloured bars: the mothers, and the newborns on both sides.
+    const auto bar_end = [&m](double edge, double side, int age) {
+        return pyramid_point(edge, pyramid_y, side * m.age_percent[std::size_t(age)], age);
+    };
+    const Point mothers = bar_end(female_edge, -1, m.repro_age);
+    picture.Line(mothers.x, mothers.y - 0.5, female_edge, mothers.y + 0.5, QBColor(yellow),
+        Surface::Box::Filled);
+    const Point girls = bar_end(female_edge, -1, 0);
+    picture.Line(girls.x, girls.y - 0.5, female_edge, girls.y + 0.5, QBColor(light_cyan),
+        Surface::Box::Filled);
+    const Point boys = bar_end(male_edge, 1, 0);
+    picture.Line(
+        male_edge, boys.y - 0.5, boys.x, boys.y + 0.5, QBColor(light_cyan), Surface::Box::Filled);
+
+    // 8. Every fifth age is named in the middle.
+    for (int n = 0; n <= m.max_age; n += 5)
+        plot.print_at(pyramid_x - 1, age_line(n) + 1, format_number(double(n), u"##0"));
+
+    // 9. The outline of every class on both sides, and its size.
+    for (int n = 0; n <= m.max_age; ++n) {
+        const Point male = bar_end(male_edge, 1, n);
+        const Point female = bar_end(female_edge, -1, n);
+        picture.Line(male_edge, male.y - 0.7, male.x, male.y + 0.7, {}, Surface::Box::Outline);
+        picture.Line(
+            female_edge, female.y - 0.7, female.x, female.y + 0.7, {}, Surface::Box::Outline);
+        plot.print_at(88.5, male.y + 1, format_number(m.age_count[std::size_t(n)], u"#####0.0"));
+    }
+
+    // 10, 11. The year's total and the year.
+    plot.print_at(88, 48, QStringLiteral("Total ") + format_number(total, u"#####0.0"));
+    plot.print_at(47, 48, QStringLiteral("YEAR ") + str_form(m.sim_year));
+
+    // 12, 13. The history: black treads at each year's total, cyan risers from the axis.
+    draw_history_frame();
+    const Point start = history_point(0, m.total_history[0]);
+    picture.Circle(start.x, start.y, 0.5);
+    for (int i = 0; i < m.sim_year; ++i) {
+        const Point tread = history_point(i, m.total_history[std::size_t(i)]);
+        const Point next = history_point(i + 1, m.total_history[std::size_t(i + 1)]);
+        picture.Line(tread.x, tread.y, next.x, tread.y);
+        plot.styled_line(next.x, 5, next.x, next.y, light_cyan, solid);
+    }
+}
+
+void DynamicModelTopic::draw_history_frame()
+{
+    Plotter &plot = *form.plot;
+    Surface &picture = plot.Picture1;
+
+    // 1. The year axis and the population axis.
+    plot.styled_line(8, 5, 88, 5, light_red, solid);
+    plot.styled_line(8, 5, 8, 45, light_red, solid);
+
+    // 2, 3. A tick every 5 years, a number every 10.
+    for (int t = 0; t <= 100; t += 5)
+        plot.styled_line(8 + 0.8 * t, 5, 8 + 0.8 * t, 4, light_red, solid);
+    for (int t = 0; t <= 100; t += 10)
+        plot.print_at(7 + 0.8 * t, 3.5, str_form(t));
+
+    // 4. A tick and a number every 100 members.
+    for (int p = 0; p <= 800; p += 100) {
+        plot.styled_line(8, 5 + 0.05 * p, 7, 5 + 0.05 * p, light_red, solid);
+        plot.print_at(3, 5.5 + 0.05 * p, str_form(p));
+    }
+
+    // 5. A dot every 5 years and 50 members.
+    for (int t = 0; t <= 100; t += 5)
+        for (int p = 0; p <= 800; p += 50) {
+            const Point dot = history_point(t, p);
+            picture.PSet(dot.x, dot.y, QBColor(0));
+        }
+
+    // 6.
+    plot.print_at(91, 6, QStringLiteral("Year"));
+    plot.print_at(2, 48, QStringLiteral("Polulation"));
+}
