@@ -2,6 +2,11 @@
 
 #include "numtext.h"
 #include "palette.h"
+#include "sequence/graph_p_topic.h"
+#include "sequence/rabbit_topic.h"
+#include "sequence/ratio_graph_topic.h"
+#include "sequence/sequence_graph_topic.h"
+#include "sequence/sequence_panels.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -39,6 +44,7 @@ MainWindow::MainWindow(const WindowOptions &options)
     for (auto &topic : topics_)
         if (topic)
             topic->connect_controls();
+    sequence_panels_->connect_controls();
 }
 
 MainWindow::~MainWindow() = default;
@@ -90,6 +96,11 @@ void MainWindow::build_menus()
 // One line a topic: the topic number and its class.
 void MainWindow::create_topics()
 {
+    sequence_panels_ = std::make_unique<SequencePanels>(form_);
+    topics_[1] = std::make_unique<GraphPTopic>(form_, *sequence_panels_);
+    topics_[2] = std::make_unique<RatioGraphTopic>(form_, *sequence_panels_);
+    topics_[3] = std::make_unique<SequenceGraphTopic>(form_, *sequence_panels_);
+    topics_[14] = std::make_unique<RabbitTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()
@@ -248,6 +259,11 @@ void MainWindow::Form_Load()
         f.Label1[row].set_background(RGB(255, 255, 255));
         f.Label1[row].setToolTip(QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
     }
+
+    // 21. The Fibonacci sequence in the table and its ratio read-out, while the panels are hidden.
+    sequence_panels_->classic_start();
+    sequence_panels_->ratio_index = 10;
+    sequence_panels_->show_ratio();
 
     // 22.
     show_title_screen();
