@@ -12,6 +12,11 @@
 #include "platonic/platonic_topic.h"
 #include "population/dynamic_model_topic.h"
 #include "population/life_generator_topic.h"
+#include "sequence/graph_p_topic.h"
+#include "sequence/rabbit_topic.h"
+#include "sequence/ratio_graph_topic.h"
+#include "sequence/sequence_graph_topic.h"
+#include "sequence/sequence_panels.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -51,6 +56,7 @@ MainWindow::MainWindow(const WindowOptions &options)
         if (topic)
             topic->connect_controls();
     describe_controls();
+    sequence_panels_->connect_controls();
 }
 
 MainWindow::~MainWindow() = default;
@@ -112,6 +118,11 @@ void MainWindow::create_topics()
     topics_[11] = std::make_unique<PlatonicTopic>(form_);
     topics_[10] = std::make_unique<LifeGeneratorTopic>(form_);
     topics_[13] = std::make_unique<DynamicModelTopic>(form_);
+    sequence_panels_ = std::make_unique<SequencePanels>(form_);
+    topics_[1] = std::make_unique<GraphPTopic>(form_, *sequence_panels_);
+    topics_[2] = std::make_unique<RatioGraphTopic>(form_, *sequence_panels_);
+    topics_[3] = std::make_unique<SequenceGraphTopic>(form_, *sequence_panels_);
+    topics_[14] = std::make_unique<RabbitTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()
@@ -279,6 +290,11 @@ void MainWindow::Form_Load()
         f.Label1[row].set_background(RGB(255, 255, 255));
         f.Label1[row].setToolTip(QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
     }
+
+    // 21. The Fibonacci sequence in the table and its ratio read-out, while the panels are hidden.
+    sequence_panels_->classic_start();
+    sequence_panels_->ratio_index = 10;
+    sequence_panels_->show_ratio();
 
     // 22.
     show_title_screen();

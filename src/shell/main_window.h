@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class SequencePanels;
 
 // How the window is set up: the program shows dialogs and runs its timer; the render tool and the
 // tests record messages, deliver ticks by hand and record what the surfaces draw.
@@ -70,5 +71,6 @@ private:
     Form1 form_;
     std::map<QString, QAction *> menus_;
     std::uint64_t drawing_order_ = 0;
+    std::unique_ptr<SequencePanels> sequence_panels_; // read by the three sequence graphs
     std::array<std::unique_ptr<Topic>, 17> topics_;
 };

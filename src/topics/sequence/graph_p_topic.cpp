@@ -1,0 +1,36 @@
+#include "sequence/graph_p_topic.h"
+
+#include "form1.h"
+#include "numtext.h"
+#include "sequence/sequence_panels.h"
+
+GraphPTopic::GraphPTopic(Form1 &form, const SequencePanels &sequence)
+    : form(form)
+    , sequence(sequence)
+{ }
+
+void GraphPTopic::draw_graph_p()
+{
+    Plotter &plot = *form.plot;
+    const sequence::Terms &F = sequence.F;
+    const double phi = form.phi;
+
+    plot.x_min = -40;
+    plot.x_max = 40;
+    plot.y_min = -30;
+    plot.y_max = 50;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 10, 10);
+    plot.print_at(plot.x_min + 1, plot.y_max - 1, QStringLiteral("Pi ( F(i), F(i+1) )"));
+
+    // Each point with a dotted drop line to the x axis and a small circle marking F(i) there.
+    for (int i = -10; i <= 10; ++i) {
+        plot.point_marker(F(i), F(i + 1), str_form(i), 9);
+        plot.styled_line(F(i), 0, F(i), F(i + 1), 8, 2);
+        plot.Picture1.Circle(F(i), 0, 0.2);
+    }
+
+    plot.print_at(6, 18, QStringLiteral("y = phi * x"));
+    plot.print_at(-20, 14, QStringLiteral("y = -1/phi * x"));
+    plot.styled_line(plot.x_min, plot.x_min * phi, plot.x_max, plot.x_max * phi, 12, 0);
+    plot.styled_line(plot.x_min, -plot.x_min / phi, plot.x_max, -plot.x_max / phi, 12, 0);
+}

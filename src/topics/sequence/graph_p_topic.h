@@ -1,0 +1,20 @@
+#pragma once
+
+#include "topic.h"
+
+struct Form1;
+class SequencePanels;
+
+// Topic 1: the points P(i) = (F(i), F(i+1)), which gather on the lines y = phi x and y = -x/phi.
+class GraphPTopic final : public Topic
+{
+public:
+    GraphPTopic(Form1 &form, const SequencePanels &sequence);
+    void draw() override { draw_graph_p(); }
+
+private:
+    void draw_graph_p();
+
+    Form1 &form;
+    const SequencePanels &sequence;
+};

@@ -1,0 +1,135 @@
+#include "sequence/rabbit_topic.h"
+
+#include "form1.h"
+#include "numtext.h"
+#include "palette.h"
+#include "sequence/sequence_model.h"
+
+using sequence::xpos;
+using sequence::ypos;
+
+RabbitTopic::RabbitTopic(Form1 &form)
+    : form(form)
+{ }
+
+void RabbitTopic::connect_controls()
+{
+    QObject::connect(form.Command4, &QAbstractButton::clicked, [this] { Command4_Click(); });
+    QObject::connect(form.Command5, &QAbstractButton::clicked, [this] { Command5_Click(); });
+}
+
+void RabbitTopic::Command4_Click()
+{
+    rabbit_month = sequence::step_month(rabbit_month, -1, rabbit_last_month);
+    draw_rabbit_diagram();
+}
+
+void RabbitTopic::Command5_Click()
+{
+    rabbit_month = sequence::step_month(rabbit_month, 1, rabbit_last_month);
+    draw_rabbit_diagram();
+}
+
+void RabbitTopic::draw_rabbit_diagram()
+{
+    Plotter &plot = *form.plot;
+    const int N = rabbit_last_month;
+
+    plot.Form1.Cls();
+    plot.draw_rabbit(9600, 4300, 0.3);
+    plot.draw_rabbit(10600, 4300, 0.3);
+    form.Label10->set_caption(QStringLiteral("month") + str_form(rabbit_month));
+    const sequence::Breeding breeding = sequence::breed(N);
+
+    plot.Picture1.Cls();
+    plot.Picture1.Scale(0, 100, 100, 0);
+    plot.print_at(xpos(-3), ypos(N + 2) + 2, QStringLiteral("FIBONACCI'S RABBITS"));
+    print_side_panel();
+    print_labels();
+    draw_grid();
+    print_numbers(breeding);
+}
+
+void RabbitTopic::print_side_panel()
+{
+    Plotter &plot = *form.plot;
+    plot.print_on_side_panel(
+        2, 5, QStringLiteral("The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,..."));
+    plot.print_on_side_panel(
+        2, 10, QStringLiteral("was found by Leonardo of Pisa, called Fibonacci,"));
+    plot.print_on_side_panel(2, 15, QStringLiteral("an Italian mathematician born around 1175."));
+    plot.print_on_side_panel(
+        2, 20, QStringLiteral("The sequence of the numbers are following the"));
+    plot.print_on_side_panel(2, 25, QStringLiteral("relationchip"));
+    plot.print_on_side_panel(2, 35, QStringLiteral("                F(i+2) = F(i+1) + F(i)"));
+    plot.print_on_side_panel(
+        2, 50, QStringLiteral("Every female rabbit always produces one pair newly"));
+    plot.print_on_side_panel(
+        2, 55, QStringLiteral("born rabbis every month from the second month on."));
+    plot.print_on_side_panel(
+        2, 60, QStringLiteral("At month 0 there is one newly born pair of rabbits"));
+    plot.print_on_side_panel(2, 65, QStringLiteral("The rabbits never DIE"));
+    plot.print_on_side_panel(2, 70, QStringLiteral("Who created the first pair ???"));
+}
+
+void RabbitTopic::print_labels()
+{
+    Plotter &plot = *form.plot;
+    const int N = rabbit_last_month;
+    plot.print_at(xpos(-3.3), ypos(N + 0.5), QStringLiteral("Rabbits Age"));
+    plot.print_at(xpos(-3.3), ypos(N), QStringLiteral("(Month's)"));
+    plot.print_at(xpos(N + 1), ypos(N + 1), QStringLiteral("Month"));
+    plot.print_at(xpos(5), ypos(N + 2), QStringLiteral("----- Time --->"));
+    plot.print_at(xpos(-3.3) - 3, ypos(1), QStringLiteral("Age one month"));
+    plot.print_at(xpos(-3.3) - 3, ypos(0), QStringLiteral("Newly - BORN"));
+    plot.print_at(xpos(-2), ypos(-2), QStringLiteral("TOTAL"));
+    plot.print_at(xpos(4), ypos(-3), QStringLiteral("Fibonacci Numbers  F(i)"));
+    plot.print_at(xpos(4), ypos(-3.8), QStringLiteral("    F(i+2) = F(i+1) + F(i)"));
+    plot.print_at(xpos(-0.2), ypos(-0.8), QStringLiteral("Start"));
+    plot.print_at(xpos(4) + 2, ypos(-1), QStringLiteral("PAIRS of RABBITS"));
+    plot.print_at(xpos(N + 2) + 1, ypos(3), QStringLiteral("Sum"));
+    plot.print_at(xpos(-3.3) - 3, ypos(2), QStringLiteral("Start Reprod."));
+}
+
+void RabbitTopic::draw_grid()
+{
+    Surface &s = form.plot->Picture1;
+    const int N = rabbit_last_month;
+    const QRgb cyan = QBColor(11), black = QBColor(0), red = QBColor(12);
+    using Box = Surface::Box;
+
+    // The rows of the pairs old enough to breed, and the columns above the newborn row.
+    s.Line(xpos(0) - 1.5, ypos(2) - 3.5, xpos(N + 1) - 1, ypos(N) + 1.5, cyan, Box::Outline);
+    for (int k = 1; k <= N + 1; ++k)
+        s.Line(xpos(k) - 1, ypos(1) - 3.5, xpos(k) - 1, ypos(N) + 2, cyan);
+    // The newborn row from month 1 on.
+    for (int k = 1; k <= N; ++k)
+        s.Line(xpos(k) - 1, ypos(0) - 3.5, xpos(k) - 1, ypos(0) + 1.5, black);
+    s.Line(xpos(1) - 1, ypos(0) - 3.5, xpos(N + 1) - 1, ypos(0) + 1.5, black, Box::Outline);
+    // The bracket that gathers the ages 0 .. 6 towards "Sum".
+    s.Line(xpos(N + 2), ypos(0), xpos(N + 2), ypos(6), black);
+    s.LineStep(xpos(N + 2), ypos(6), -5, 0, black);
+    s.LineStep(xpos(N + 2), ypos(0), -5, 0, black);
+    // The TOTAL row, the first pair and the current month.
+    s.Line(xpos(0) - 1.5, ypos(-2) - 3.5, xpos(N + 1), ypos(-2) + 1.5, red, Box::Outline);
+    s.Circle(xpos(0) + 1, ypos(0) - 1, 2, QBColor(10));
+    s.Circle(xpos(rabbit_month) + 1.2, ypos(N + 1) - 1, 2, red);
+}
+
+void RabbitTopic::print_numbers(const sequence::Breeding &breeding)
+{
+    Plotter &plot = *form.plot;
+    const int N = rabbit_last_month;
+
+    for (int n = 0; n <= N; ++n)
+        plot.print_at(xpos(-1), ypos(n), str_form(n));
+    for (int t = 0; t <= N; ++t)
+        plot.print_at(xpos(t), ypos(N + 1), str_form(t));
+    // Only the months up to the current one are filled in.
+    for (int t = 0; t <= rabbit_month; ++t) {
+        for (int n = 0; n <= t; ++n)
+            plot.print_at(
+                xpos(t), ypos(n), str_form(breeding.pairs[std::size_t(t)][std::size_t(n)]));
+        plot.print_at(xpos(t), ypos(-2), str_form(breeding.total[std::size_t(t)]));
+    }
+}

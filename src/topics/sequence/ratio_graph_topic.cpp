@@ -1,0 +1,43 @@
+#include "sequence/ratio_graph_topic.h"
+
+#include "form1.h"
+#include "numtext.h"
+#include "palette.h"
+#include "sequence/sequence_panels.h"
+
+#include <cmath>
+
+RatioGraphTopic::RatioGraphTopic(Form1 &form, const SequencePanels &sequence)
+    : form(form)
+    , sequence(sequence)
+{ }
+
+void RatioGraphTopic::draw_ratio_graph()
+{
+    Plotter &plot = *form.plot;
+    const sequence::Terms &F = sequence.F;
+    const double phi = form.phi;
+
+    plot.x_min = -10;
+    plot.x_max = 10;
+    plot.y_min = -1;
+    plot.y_max = 2.4f;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 2);
+
+    plot.print_at(1, phi, QStringLiteral("phi"));
+    plot.Picture1.LineStep(-10, phi, 20, 0, QBColor(12));
+    plot.print_at(1, -1 / phi, QStringLiteral("-1/phi"));
+    plot.Picture1.LineStep(-10, -1 / phi, 20, 0, QBColor(12));
+
+    // A term this close to zero (judged in single precision) has no ratio worth plotting.
+    for (int i = -10; i <= 10; ++i) {
+        if (float(std::abs(F(i))) > 0.001f) {
+            const double q = F(i + 1) / F(i);
+            plot.point_marker(i, q, str_form(i), 9);
+        }
+    }
+
+    plot.print_at(plot.x_min, plot.y_max, QStringLiteral(" y = F(i+1) / F(i)      x = i"));
+    plot.print_at(0.2, plot.y_max + 0.1, QStringLiteral("y"));
+    plot.print_at(2, 2.4, QStringLiteral("If  i = + infinite  Then F(i+1) / F(i) =  phi"));
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "topic.h"
+
+struct Form1;
+class SequencePanels;
+
+// Topic 2: the ratio F(i+1) / F(i) against i, between the lines y = phi and y = -1/phi that it
+// approaches for growing and for falling i.
+class RatioGraphTopic final : public Topic
+{
+public:
+    RatioGraphTopic(Form1 &form, const SequencePanels &sequence);
+    void draw() override { draw_ratio_graph(); }
+
+private:
+    void draw_ratio_graph();
+
+    Form1 &form;
+    const SequencePanels &sequence;
+};

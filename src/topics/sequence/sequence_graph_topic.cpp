@@ -1,0 +1,45 @@
+#include "sequence/sequence_graph_topic.h"
+
+#include "counted_loop.h"
+#include "form1.h"
+#include "numtext.h"
+#include "palette.h"
+#include "sequence/phi_power.h"
+#include "sequence/sequence_panels.h"
+
+SequenceGraphTopic::SequenceGraphTopic(Form1 &form, const SequencePanels &sequence)
+    : form(form)
+    , sequence(sequence)
+{ }
+
+void SequenceGraphTopic::draw_sequence_graph()
+{
+    Plotter &plot = *form.plot;
+    const sequence::Terms &F = sequence.F;
+
+    plot.x_min = -10;
+    plot.x_max = 10;
+    plot.y_min = -30;
+    plot.y_max = 60;
+    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 10, 2);
+
+    // The curve as single points; x accumulates 0.01 in single precision, so it ends at about
+    // 9.990 after 1000 points and never reaches 10.
+    for_single(0, 10, 0.01f, [&](float x) {
+        const float y = float(phi_power(F(0), x, form.phi));
+        plot.Picture1.PSet(x, y, QBColor(12));
+    });
+
+    // Terms from the top of the window upwards are left out; those below its bottom are clipped.
+    for (int i = -10; i <= 10; ++i) {
+        const float value = float(F(i));
+        if (value < plot.y_max) {
+            plot.point_marker(i, value, str_form(i), 9);
+            plot.styled_line(i, 0, i, value, 8, 2);
+        }
+    }
+
+    plot.print_at(plot.x_min, plot.y_max - 3, QStringLiteral(" y = F(i)      x = i"));
+    plot.print_at(0.2, plot.y_max + 0.1, QStringLiteral("y"));
+    plot.print_at(1.6, 56, QStringLiteral("y = F(0) . phi ^ x "));
+}

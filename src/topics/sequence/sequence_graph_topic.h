@@ -1,0 +1,20 @@
+#pragma once
+
+#include "topic.h"
+
+struct Form1;
+class SequencePanels;
+
+// Topic 3: F(i) against i, with the curve y = F(0) phi^x for x from 0 to 10.
+class SequenceGraphTopic final : public Topic
+{
+public:
+    SequenceGraphTopic(Form1 &form, const SequencePanels &sequence);
+    void draw() override { draw_sequence_graph(); }
+
+private:
+    void draw_sequence_graph();
+
+    Form1 &form;
+    const SequencePanels &sequence;
+};

@@ -1,0 +1,138 @@
+#include "sequence/sequence_panels.h"
+
+#include "form1.h"
+#include "numtext.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr char16_t value_format[] = u"###0.00000";
+constexpr char16_t ratio_format[] = u"###0.0000000";
+
+// A start value moves by this much per press of a table button.
+constexpr double start_value_step = 0.2;
+
+// The table lists F(i) for i = -10 .. 10; row k holds i = k - 10.
+constexpr int table_rows = 21;
+constexpr int first_table_index = -10;
+
+} // namespace
+
+QString table_value(double value) { return format_number(value, value_format); }
+
+QString ratio_caption(const sequence::Terms &F, int i)
+{
+    QString caption =
+        table_value(F(i + 1)) + QStringLiteral(" / ") + format_number(F(i), u"#0.0000");
+    // A divisor this small would give a meaningless quotient, an exact zero none at all.
+    if (std::abs(F(i)) < 0.0001)
+        return caption + QStringLiteral(" = infinite ");
+    return caption + QStringLiteral(" = ") + format_number(F(i + 1) / F(i), ratio_format);
+}
+
+SequencePanels::SequencePanels(Form1 &form)
+    : form(form)
+{ }
+
+void SequencePanels::connect_controls()
+{
+    for (int i = 0; i < form.ComM.count(); ++i)
+        QObject::connect(&form.ComM[i], &QAbstractButton::clicked, [this, i] { ComM_Click(i); });
+    for (int i = 0; i < form.ComP.count(); ++i)
+        QObject::connect(&form.ComP[i], &QAbstractButton::clicked, [this, i] { ComP_Click(i); });
+    QObject::connect(form.Command1, &QAbstractButton::clicked, [this] { Command1_Click(); });
+    QObject::connect(form.Command2, &QAbstractButton::clicked, [this] { Command2_Click(); });
+    for (int i = 0; i < form.Label1.count(); ++i)
+        QObject::connect(&form.Label1[i], &Label::clicked, [this, i] { Label1_Click(i); });
+    QObject::connect(form.Label7, &Label::clicked, [this] { Label7_Click(); });
+    QObject::connect(form.Label8, &Label::clicked, [this] { Label8_Click(); });
+}
+
+void SequencePanels::classic_start()
+{
+    F0 = 1;
+    F1 = 1;
+    recompute_sequence();
+}
+
+void SequencePanels::recompute_sequence()
+{
+    compute_sequence(F0, F1);
+    fill_table();
+}
+
+void SequencePanels::compute_sequence(double a, double b) { F = sequence::compute(a, b); }
+
+void SequencePanels::fill_table()
+{
+    for (int k = 0; k < table_rows; ++k) {
+        const int i = k + first_table_index;
+        form.Labi[k].set_caption(plain_form(i));
+        form.Label1[k].set_caption(table_value(F(i)));
+    }
+}
+
+void SequencePanels::show_ratio()
+{
+    const int i = ratio_index;
+    form.Label5->set_caption(QStringLiteral("i =") + plain_form(i));
+    form.Label6->set_caption(ratio_caption(F, i));
+}
+
+void SequencePanels::start_values_changed()
+{
+    recompute_sequence();
+    form.show_topic();
+    show_ratio();
+}
+
+void SequencePanels::ComM_Click(int index)
+{
+    double &value = index == 0 ? F0 : F1;
+    value = sequence::step_start_value(value, -start_value_step);
+    start_values_changed();
+}
+
+void SequencePanels::ComP_Click(int index)
+{
+    double &value = index == 0 ? F0 : F1;
+    value = sequence::step_start_value(value, start_value_step);
+    start_values_changed();
+}
+
+void SequencePanels::Command1_Click()
+{
+    ratio_index = sequence::step_ratio_index(ratio_index, -1);
+    show_ratio();
+}
+
+void SequencePanels::Command2_Click()
+{
+    ratio_index = sequence::step_ratio_index(ratio_index, 1);
+    show_ratio();
+}
+
+void SequencePanels::Label1_Click(int index)
+{
+    // Only the rows of F(0) and F(1) answer a click.
+    if (index != 10 && index != 11)
+        return;
+    classic_start();
+    form.show_topic();
+    show_ratio();
+}
+
+void SequencePanels::Label7_Click()
+{
+    F0 = 1;
+    F1 = form.phi;
+    start_values_changed();
+}
+
+void SequencePanels::Label8_Click()
+{
+    F0 = 1;
+    F1 = -1 / form.phi;
+    start_values_changed();
+}
