@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "chaos/chaos_topic.h"
+#include "pythagoras/pythagoras_topic.h"
 #include "numtext.h"
 #include "palette.h"
 
@@ -90,6 +92,8 @@ void MainWindow::build_menus()
 // One line a topic: the topic number and its class.
 void MainWindow::create_topics()
 {
+    topics_[15] = std::make_unique<ChaosTopic>(form_);
+    topics_[16] = std::make_unique<PythagorasTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()
