@@ -7,6 +7,8 @@
 #include "golden/pentagram_topic.h"
 #include "golden/rectangle_topic.h"
 #include "golden/spiral_topic.h"
+#include "chaos/chaos_topic.h"
+#include "pythagoras/pythagoras_topic.h"
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
@@ -123,6 +125,8 @@ void MainWindow::create_topics()
     topics_[2] = std::make_unique<RatioGraphTopic>(form_, *sequence_panels_);
     topics_[3] = std::make_unique<SequenceGraphTopic>(form_, *sequence_panels_);
     topics_[14] = std::make_unique<RabbitTopic>(form_);
+    topics_[15] = std::make_unique<ChaosTopic>(form_);
+    topics_[16] = std::make_unique<PythagorasTopic>(form_);
 }
 
 std::map<QString, Control *> MainWindow::controls()

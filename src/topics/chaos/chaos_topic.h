@@ -1,0 +1,31 @@
+#pragma once
+
+#include "chaos/chaos_model.h"
+#include "form1.h"
+#include "topic.h"
+
+// The chaos game: a regular polygon on a black surface and a point that jumps, tick after tick,
+// towards randomly chosen corners, leaving a dot in the corner's colour each time.
+class ChaosTopic final : public Topic
+{
+public:
+    explicit ChaosTopic(Form1 &form);
+    void draw() override; // a fresh game with the chosen model and speed
+    void connect_controls() override;
+
+private:
+    void draw_chaos();
+    void make_polygon(float radius, float offset, float angle);
+    void set_chaos_speed();
+    void show_chaos_markers(); // the previous-point marker and the line's end on the point F
+    void Timer1_Timer(); // 50 steps in fast mode, one step with markers in slow mode
+    void Label11_Click(int index);
+    void Cchaos_Click(int index);
+
+    Form1 &form;
+    int chaos_model = 0; // item index of the model labels
+    int chaos_speed = 0; // 0 fast, 1 slow
+    int corner_count = 0;
+    float chaos_k = 0;
+    chaos::Polygon corner {}; // [0] the point F, [1..n] the corners, [n + 1] corner 1 again
+};
