@@ -21,6 +21,7 @@ private slots:
     void dispatch_table_data();
     void dispatch_table();
     void menu_index_outside_the_table_is_ignored();
+    void frames_shown_before_or_after_drawing();
     void reset_stops_the_timer_and_hides_markers();
     void readout_follows_the_pointer();
     void choosing_a_topic_keeps_the_read_out_text();
@@ -276,6 +277,26 @@ void TestShell::menu_index_outside_the_table_is_ignored()
     t.window.M_Gr_Click(-1);
     t.window.M_bevolk_Click(2);
     QCOMPARE(t.form().topic, 6);
+}
+
+void TestShell::frames_shown_before_or_after_drawing()
+{
+    // A frame shown before the drawing is visible while the topic draws; one shown after it is not.
+    TestWindow t;
+    bool frame8_seen_while_drawing = false;
+    bool frame6_seen_while_drawing = true;
+    auto *picture = &t.form().Picture1->surface();
+    picture->changed = [&](const QRect &) {
+        if (t.form().topic == 15)
+            frame8_seen_while_drawing |= t.form().Frame8->isVisibleTo(&t.window);
+        if (t.form().topic == 12 && t.form().Picture1->isVisibleTo(&t.window))
+            frame6_seen_while_drawing &= t.form().Frame6->isVisibleTo(&t.window);
+    };
+    t.menu(QStringLiteral("M_chaos"));
+    t.menu(QStringLiteral("M_R:6"));
+    QVERIFY(frame8_seen_while_drawing);
+    QVERIFY(!frame6_seen_while_drawing);
+    QVERIFY(t.form().Frame6->isVisibleTo(&t.window));
 }
 
 void TestShell::reset_stops_the_timer_and_hides_markers()
