@@ -24,6 +24,7 @@ private slots:
     void image_is_drawn_at_device_pixel_ratio();
     void resizing_keeps_the_drawing();
     void points_are_drawn_in_their_colour();
+    void reprinting_a_text_leaves_it_unchanged();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -259,6 +260,26 @@ void TestSurface::points_are_drawn_in_their_colour()
     QCOMPARE(s.record().size(), std::size_t(2));
     QCOMPARE(s.record()[1].colour, QBColor(10));
     QVERIFY(s.record()[0].serial < s.record()[1].serial);
+}
+
+void TestSurface::reprinting_a_text_leaves_it_unchanged()
+{
+    Surface s(QSize(200, 50), RGB(255, 255, 192));
+    s.set_recording(true);
+    s.Scale(0, 0, 100, 100);
+    const auto print = [&s] {
+        s.CurrentX = 2;
+        s.CurrentY = 5;
+        s.Print(QStringLiteral("The rabbits never DIE"));
+    };
+    print();
+    const QImage once = s.image().copy();
+    print();
+    QCOMPARE(s.image(), once);
+    QCOMPARE(s.record().size(), std::size_t(2));
+    s.Cls();
+    print();
+    QCOMPARE(s.image(), once);
 }
 
 QTEST_MAIN(TestSurface)

@@ -100,14 +100,12 @@ void Surface::Scale(double x1, double y1, double x2, double y2)
 
 void Surface::ScaleTwips()
 {
-    scale_ = { 0, 0, double(size_.width() * twips_per_pixel), double(size_.height() * twips_per_pixel) };
+    scale_ = { 0, 0, double(size_.width() * twips_per_pixel),
+        double(size_.height() * twips_per_pixel) };
     twips_scale_ = true;
 }
 
-QPointF Surface::to_pixels(double x, double y) const
-{
-    return map(scale_, size_, x, y);
-}
+QPointF Surface::to_pixels(double x, double y) const { return map(scale_, size_, x, y); }
 
 double Surface::to_user_x(double pixel_x) const
 {
@@ -128,6 +126,7 @@ void Surface::erase()
     image_.setDevicePixelRatio(ratio_);
     image_.fill(back_colour_);
     record_.clear();
+    printed_.clear();
     notify(QRectF(QPointF(0, 0), size_));
 }
 
@@ -186,15 +185,15 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<QRg
     if (box == Box::Filled) {
         p.fill = p.colour;
         p.solid_fill = true;
-    }
-    else if (box == Box::Outline && FillStyle != 1)
+    } else if (box == Box::Outline && FillStyle != 1)
         p.fill = FillColor;
     CurrentX = x2;
     CurrentY = y2;
     add(std::move(p));
 }
 
-void Surface::LineStep(double x1, double y1, double dx, double dy, std::optional<QRgb> colour, Box box)
+void Surface::LineStep(
+    double x1, double y1, double dx, double dy, std::optional<QRgb> colour, Box box)
 {
     Line(x1, y1, x1 + dx, y1 + dy, colour, box);
 }
@@ -233,7 +232,8 @@ void Surface::PSet(double x, double y, std::optional<QRgb> colour)
     }
     const QPointF at = to_pixels(x, y);
     const double side = DrawWidth;
-    const QRectF dot(std::floor(at.x() - (side - 1) / 2), std::floor(at.y() - (side - 1) / 2), side, side);
+    const QRectF dot(
+        std::floor(at.x() - (side - 1) / 2), std::floor(at.y() - (side - 1) / 2), side, side);
     painter().fillRect(dot, QColor::fromRgb(c));
     notify(dot);
 }
@@ -264,11 +264,27 @@ double Surface::TextWidth(const QString &text) const
 
 void Surface::add(Primitive &&primitive)
 {
-    paint(primitive);
+    // The topics print their side-panel lines again over the same lines on every redraw; that
+    // must leave them as they were, not darken their antialiased edges.
+    const bool reprint =
+        primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second;
+    if (!reprint)
+        paint(primitive);
     if (recording_) {
         primitive.serial = ++*serial_counter_;
         record_.push_back(std::move(primitive));
     }
+}
+
+QString Surface::text_key(const Primitive &p) const
+{
+    const QPointF at = map(p.scale, size_, p.x1, p.y1);
+    return QStringLiteral("%1 %2 %3 %4 ")
+               .arg(qRound(at.x() * 8))
+               .arg(qRound(at.y() * 8))
+               .arg(p.colour)
+               .arg(p.font.key())
+        + p.text;
 }
 
 void Surface::paint(const Primitive &primitive)
@@ -297,8 +313,9 @@ void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
         const QRectF box = QRectF(a, map(p.scale, size_, p.x2, p.y2)).normalized();
         painter.setRenderHint(QPainter::Antialiasing, false);
         if (p.fill)
-            painter.fillRect(box, QBrush(QColor::fromRgb(*p.fill),
-                                      p.solid_fill ? Qt::SolidPattern : brush_style(p.fill_style)));
+            painter.fillRect(box,
+                QBrush(QColor::fromRgb(*p.fill),
+                    p.solid_fill ? Qt::SolidPattern : brush_style(p.fill_style)));
         painter.setPen(make_pen(p));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
@@ -331,7 +348,8 @@ void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
     }
     case Primitive::Op::Point: {
         const double side = p.draw_width;
-        const QRectF dot(std::floor(a.x() - (side - 1) / 2), std::floor(a.y() - (side - 1) / 2), side, side);
+        const QRectF dot(
+            std::floor(a.x() - (side - 1) / 2), std::floor(a.y() - (side - 1) / 2), side, side);
         painter.fillRect(dot, QColor::fromRgb(p.colour));
         area = dot;
         break;
@@ -366,10 +384,7 @@ QPainter &Surface::painter()
     return *painter_;
 }
 
-void Surface::end_painting()
-{
-    painter_.reset();
-}
+void Surface::end_painting() { painter_.reset(); }
 
 const QImage &Surface::image()
 {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 // The user scale of a surface: the user coordinates of its inner area's upper-left corner and
@@ -32,9 +33,9 @@ struct Primitive
     double aspect = 1;
     QString text;
     QFont font;
-    QRgb colour = 0;             // outline, point or text colour
-    std::optional<QRgb> fill;    // what fills a box or circle, if anything
-    bool solid_fill = false;     // a box filled in its own colour, whatever the fill style
+    QRgb colour = 0; // outline, point or text colour
+    std::optional<QRgb> fill; // what fills a box or circle, if anything
+    bool solid_fill = false; // a box filled in its own colour, whatever the fill style
     int fill_style = 1;
     int draw_style = 0;
     int draw_width = 1;
@@ -101,7 +102,8 @@ public:
     QRgb FillColor = 0xFF000000;
     int FillStyle = 1; // 0 solid, 1 transparent, 2..7 hatches (4 upward diagonal)
     int DrawWidth = 1; // pixels
-    int DrawStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible, 6 inside solid
+    int DrawStyle =
+        0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible, 6 inside solid
     double CurrentX = 0;
     double CurrentY = 0;
 
@@ -128,6 +130,7 @@ public:
 
 private:
     void paint(const Primitive &primitive);
+    QString text_key(const Primitive &primitive) const;
     void draw(QPainter &painter, const Primitive &primitive, QRectF *touched) const;
     void add(Primitive &&primitive);
     QPainter &painter();
@@ -147,6 +150,7 @@ private:
     QFont font_;
     bool recording_ = false;
     std::vector<Primitive> record_;
+    std::unordered_set<QString> printed_; // texts on the surface since it was last erased
     std::uint64_t own_serial_counter_ = 0;
     std::uint64_t *serial_counter_ = &own_serial_counter_;
 };

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "chaos/chaos_topic.h"
 #include "golden/analytic_topic.h"
 #include "golden/conic_topic.h"
 #include "golden/construction_topic.h"
@@ -7,13 +8,12 @@
 #include "golden/pentagram_topic.h"
 #include "golden/rectangle_topic.h"
 #include "golden/spiral_topic.h"
-#include "chaos/chaos_topic.h"
-#include "pythagoras/pythagoras_topic.h"
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
 #include "population/dynamic_model_topic.h"
 #include "population/life_generator_topic.h"
+#include "pythagoras/pythagoras_topic.h"
 #include "sequence/graph_p_topic.h"
 #include "sequence/rabbit_topic.h"
 #include "sequence/ratio_graph_topic.h"
@@ -43,7 +43,8 @@ MainWindow::MainWindow(const WindowOptions &options)
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
     form_.plot = plotter_.get();
-    for (Surface *s : { &form_.Picture1->surface(), &form_.Picture2->surface(), &Form1_surface() }) {
+    for (Surface *s :
+        { &form_.Picture1->surface(), &form_.Picture2->surface(), &Form1_surface() }) {
         s->set_recording(options.record_drawing);
         s->share_serial_counter(&drawing_order_);
     }
@@ -57,8 +58,8 @@ MainWindow::MainWindow(const WindowOptions &options)
     for (auto &topic : topics_)
         if (topic)
             topic->connect_controls();
-    describe_controls();
     sequence_panels_->connect_controls();
+    describe_controls();
 }
 
 MainWindow::~MainWindow() = default;
@@ -69,7 +70,8 @@ void MainWindow::build_menus()
     const auto item = [this](QMenu *menu, const QString &name, int index, const QString &caption,
                           void (MainWindow::*handler)(int)) {
         QAction *action = menu->addAction(caption);
-        connect(action, &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
+        connect(
+            action, &QAction::triggered, this, [this, handler, index] { (this->*handler)(index); });
         menus_[name + QLatin1Char(':') + QString::number(index)] = action;
     };
     const auto top = [this, bar](const QString &name, const QString &caption) {
@@ -77,56 +79,65 @@ void MainWindow::build_menus()
         menus_[name] = menu->menuAction();
         return menu;
     };
-    const auto command = [this, bar](const QString &name, const QString &caption, void (MainWindow::*handler)()) {
+    const auto command = [this, bar](const QString &name, const QString &caption,
+                             void (MainWindow::*handler)()) {
         QAction *action = bar->addAction(caption);
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         menus_[name] = action;
     };
 
     QMenu *fibo = top(QStringLiteral("M_Fibo"), QStringLiteral("Aurelion Relationship"));
-    item(fibo, QStringLiteral("M_gr"), 0, QStringLiteral("Fibonacci's rabblis"), &MainWindow::M_Gr_Click);
-    item(fibo, QStringLiteral("M_gr"), 1, QStringLiteral("Graph y = F(i)"), &MainWindow::M_Gr_Click);
-    item(fibo, QStringLiteral("M_gr"), 2, QStringLiteral("Graph y = F(i+1) / F(i)"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 0, QStringLiteral("Fibonacci's rabblis"),
+        &MainWindow::M_Gr_Click);
+    item(
+        fibo, QStringLiteral("M_gr"), 1, QStringLiteral("Graph y = F(i)"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 2, QStringLiteral("Graph y = F(i+1) / F(i)"),
+        &MainWindow::M_Gr_Click);
     item(fibo, QStringLiteral("M_gr"), 3, QStringLiteral("Graph P"), &MainWindow::M_Gr_Click);
 
     QMenu *ratio = top(QStringLiteral("M_ratio"), QStringLiteral("Golden ratio"));
-    const QStringList ratio_items = { QStringLiteral("Golden ratio graphic"), QStringLiteral("Golden ratio analitic"),
-        QStringLiteral("Golden rectangle"), QStringLiteral("Golden ellips   Golden hyperbola"),
-        QStringLiteral("Pentagram"), QStringLiteral("Golden spiral"), QStringLiteral("Exponential function") };
+    const QStringList ratio_items = { QStringLiteral("Golden ratio graphic"),
+        QStringLiteral("Golden ratio analitic"), QStringLiteral("Golden rectangle"),
+        QStringLiteral("Golden ellips   Golden hyperbola"), QStringLiteral("Pentagram"),
+        QStringLiteral("Golden spiral"), QStringLiteral("Exponential function") };
     for (int i = 0; i < ratio_items.size(); ++i)
         item(ratio, QStringLiteral("M_R"), i, ratio_items[i], &MainWindow::M_R_Click);
 
     QMenu *population = top(QStringLiteral("M_populatie"), QStringLiteral("Population"));
-    item(population, QStringLiteral("M_bevolk"), 0, QStringLiteral("Life Generator"), &MainWindow::M_bevolk_Click);
+    item(population, QStringLiteral("M_bevolk"), 0, QStringLiteral("Life Generator"),
+        &MainWindow::M_bevolk_Click);
     item(population, QStringLiteral("M_bevolk"), 1, QStringLiteral("Dynamic Population Model"),
         &MainWindow::M_bevolk_Click);
 
     command(QStringLiteral("M_chaos"), QStringLiteral("CHAOS"), &MainWindow::M_chaos_Click);
     command(QStringLiteral("M_Pyt"), QStringLiteral("Pythagoras"), &MainWindow::M_Pyt_Click);
-    command(QStringLiteral("M_plato"), QStringLiteral("Platonic Figures"), &MainWindow::M_plato_Click);
+    command(
+        QStringLiteral("M_plato"), QStringLiteral("Platonic Figures"), &MainWindow::M_plato_Click);
     command(QStringLiteral("M_end"), QStringLiteral("End"), &MainWindow::M_end_Click);
 }
 
 // One line a topic: the topic number and its class.
 void MainWindow::create_topics()
 {
+    sequence_panels_ = std::make_unique<SequencePanels>(form_);
+    topics_[1] = std::make_unique<GraphPTopic>(form_, *sequence_panels_);
+    topics_[2] = std::make_unique<RatioGraphTopic>(form_, *sequence_panels_);
+    topics_[3] = std::make_unique<SequenceGraphTopic>(form_, *sequence_panels_);
     topics_[4] = std::make_unique<RectangleTopic>(form_);
     topics_[5] = std::make_unique<ConicTopic>(form_);
     topics_[6] = std::make_unique<PentagramTopic>(form_);
     topics_[7] = std::make_unique<AnalyticTopic>(form_);
     topics_[8] = std::make_unique<SpiralTopic>(form_);
     topics_[9] = std::make_unique<ConstructionTopic>(form_);
-    topics_[12] = std::make_unique<ExponentialTopic>(form_);
-    topics_[11] = std::make_unique<PlatonicTopic>(form_);
     topics_[10] = std::make_unique<LifeGeneratorTopic>(form_);
+    topics_[11] = std::make_unique<PlatonicTopic>(form_);
+    topics_[12] = std::make_unique<ExponentialTopic>(form_);
     topics_[13] = std::make_unique<DynamicModelTopic>(form_);
-    sequence_panels_ = std::make_unique<SequencePanels>(form_);
-    topics_[1] = std::make_unique<GraphPTopic>(form_, *sequence_panels_);
-    topics_[2] = std::make_unique<RatioGraphTopic>(form_, *sequence_panels_);
-    topics_[3] = std::make_unique<SequenceGraphTopic>(form_, *sequence_panels_);
     topics_[14] = std::make_unique<RabbitTopic>(form_);
     topics_[15] = std::make_unique<ChaosTopic>(form_);
     topics_[16] = std::make_unique<PythagorasTopic>(form_);
+    platonic_ = static_cast<PlatonicTopic *>(topics_[11].get());
+    dynamic_model_ = static_cast<DynamicModelTopic *>(topics_[13].get());
 }
 
 std::map<QString, Control *> MainWindow::controls()
@@ -136,8 +147,9 @@ std::map<QString, Control *> MainWindow::controls()
         auto *control = dynamic_cast<Control *>(widget);
         if (!control || control->name.isEmpty())
             continue;
-        const QString key = control->index < 0 ? control->name
-                                               : control->name + QLatin1Char(':') + QString::number(control->index);
+        const QString key = control->index < 0
+            ? control->name
+            : control->name + QLatin1Char(':') + QString::number(control->index);
         named[key] = control;
     }
     return named;
@@ -171,7 +183,8 @@ void MainWindow::Form_Load()
     f.Com_p2[1].set_caption(QStringLiteral(">"));
     f.C_pyt->set_Top(f.L_pyt[3].Top() + 400);
     f.C_pyt->set_caption(QStringLiteral("e = a"));
-    const QStringList pyt_names = { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("e") };
+    const QStringList pyt_names = { QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+        QStringLiteral("e") };
     for (int i = 0; i < 4; ++i)
         f.Lab_pyt[i].set_caption(pyt_names[i]);
     f.Lab_pyt[2].setToolTip(QStringLiteral(" c = sqrt( a² + b² ) "));
@@ -180,10 +193,11 @@ void MainWindow::Form_Load()
     f.Cchaos.load(1, 480, 0);
     f.Cchaos[0].set_caption(QStringLiteral("Fast"));
     f.Cchaos[1].set_caption(QStringLiteral("Slow"));
-    const QStringList chaos_models = { QStringLiteral("n=3   k=+1/2"), QStringLiteral("n=3   k=-1/2"),
-        QStringLiteral("n=6   k=+1/2"), QStringLiteral("n=6   k=-1/3"), QStringLiteral("n=3   k=+.90"),
-        QStringLiteral("n=5  k=1-1/phi"), QStringLiteral("n=4   k=-.46"), QStringLiteral("n=4   k=+1/2"),
-        QStringLiteral("n=12  k=+1/5") };
+    const QStringList chaos_models = { QStringLiteral("n=3   k=+1/2"),
+        QStringLiteral("n=3   k=-1/2"), QStringLiteral("n=6   k=+1/2"),
+        QStringLiteral("n=6   k=-1/3"), QStringLiteral("n=3   k=+.90"),
+        QStringLiteral("n=5  k=1-1/phi"), QStringLiteral("n=4   k=-.46"),
+        QStringLiteral("n=4   k=+1/2"), QStringLiteral("n=12  k=+1/5") };
     for (int i = 1; i <= 8; ++i)
         f.Label11.load(i, 0, 320);
     for (int i = 0; i <= 8; ++i)
@@ -210,13 +224,13 @@ void MainWindow::Form_Load()
     f.Frame9->place(7900, 4600, f.Frame9->Width(), 2400);
 
     // 9. The dynamic population model: 20 newborns, model 1A, ages cleared up to 100.
-    auto &dynamic_model = static_cast<DynamicModelTopic &>(*topics_[13]);
-    dynamic_model.set_start_values(20, 0, 100);
-    dynamic_model.init_population_model();
+    dynamic_model_->set_start_values(20, 0, 100);
+    dynamic_model_->init_population_model();
 
     // 10. Start models of the dynamic population model.
-    const QStringList models = { QStringLiteral(" Model 1A (20) "), QStringLiteral(" Model 1B (15) "),
-        QStringLiteral(" Model 2  (20) "), QStringLiteral(" Model 3  (20) "), QStringLiteral(" Model 4A (20) "),
+    const QStringList models = { QStringLiteral(" Model 1A (20) "),
+        QStringLiteral(" Model 1B (15) "), QStringLiteral(" Model 2  (20) "),
+        QStringLiteral(" Model 3  (20) "), QStringLiteral(" Model 4A (20) "),
         QStringLiteral(" Model 4B (15) ") };
     for (int i = 1; i <= 5; ++i)
         f.Optie.load(i, 0, 280);
@@ -235,16 +249,15 @@ void MainWindow::Form_Load()
     f.LabZ[2].set_caption(QStringLiteral("yP"));
 
     // 12. The solids to choose and the view of them.
-    auto &platonic = static_cast<PlatonicTopic &>(*topics_[11]);
-    platonic.turn_angle = 220;
-    platonic.tilt_angle = 70;
+    platonic_->turn_angle = 220;
+    platonic_->tilt_angle = 70;
     const QStringList solids = { QStringLiteral(" Dodecaëder 12 "), QStringLiteral(" Tetraëder 4 "),
         QStringLiteral(" Octaëder 8 "), QStringLiteral(" Icosaëder 20 ") };
     for (int i = 1; i <= 3; ++i)
         f.ChP.load(i, 0, 350);
     for (int i = 0; i <= 3; ++i)
         f.ChP[i].set_caption(solids[i]);
-    platonic.fill_solid_vertices();
+    platonic_->fill_solid_vertices();
 
     // 13. Examples of the life generator.
     for (int i = 1; i <= 3; ++i)
@@ -259,23 +272,28 @@ void MainWindow::Form_Load()
         f.Ckp.load(i, 0, 300);
         f.Ckm.load(i, 0, 300);
     }
-    const QStringList parameters = { QStringLiteral("k"), QStringLiteral("w"), QStringLiteral("yo"), QStringLiteral("d") };
+    const QStringList parameters = { QStringLiteral("k"), QStringLiteral("w"), QStringLiteral("yo"),
+        QStringLiteral("d") };
     const QStringList parameter_tips = { QStringLiteral(" Burthfactor (1 / Unit of time) "),
-        QStringLiteral(" Immigrationrate ( speaces / Unit of time ) "), QStringLiteral(" Population at t=0 "),
-        QStringLiteral(" Deathfactor (1 / Unit of time) ") };
+        QStringLiteral(" Immigrationrate ( speaces / Unit of time ) "),
+        QStringLiteral(" Population at t=0 "), QStringLiteral(" Deathfactor (1 / Unit of time) ") };
     for (int i = 0; i <= 3; ++i) {
         f.LabP[i].set_caption(parameters[i]);
         f.LabP[i].setToolTip(parameter_tips[i]);
     }
 
     // 16. The window caption: the title and a credit.
-    setWindowTitle(QStringLiteral("The Aurelion relationship 1.6        a teaching program by the Aurelion team"));
+    setWindowTitle(QStringLiteral(
+        "The Aurelion relationship 1.6        a teaching program by the Aurelion team"));
 
     // 17. The start-value labels of the sequence.
     const double phi = f.phi;
-    f.Label7->set_caption(QStringLiteral("phi = ") + format_number(phi, u"###0.0000000") + QStringLiteral("..."));
-    f.Label7->setToolTip(QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
-    f.Label8->set_caption(QStringLiteral("-1/phi = ") + format_number(-1 / phi, u"###0.0000000") + QStringLiteral("..."));
+    f.Label7->set_caption(
+        QStringLiteral("phi = ") + format_number(phi, u"###0.0000000") + QStringLiteral("..."));
+    f.Label7->setToolTip(
+        QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
+    f.Label8->set_caption(QStringLiteral("-1/phi = ") + format_number(-1 / phi, u"###0.0000000")
+        + QStringLiteral("..."));
     f.Label8->setToolTip(QStringLiteral(" Click for sequence  F(0) = 1 ,  F(1) = -1/phi "));
 
     // 18. The start-value buttons beside table rows 10 and 11.
@@ -292,7 +310,8 @@ void MainWindow::Form_Load()
     for (int row : { 10, 11 }) {
         f.Labi[row].set_background(RGB(255, 255, 255));
         f.Label1[row].set_background(RGB(255, 255, 255));
-        f.Label1[row].setToolTip(QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
+        f.Label1[row].setToolTip(
+            QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
     }
 
     // 21. The Fibonacci sequence in the table and its ratio read-out, while the panels are hidden.
@@ -307,8 +326,9 @@ void MainWindow::Form_Load()
 void MainWindow::show_title_screen()
 {
     Form1 &f = form_;
-    for (QWidget *panel : std::initializer_list<QWidget *> { f.Picture2, f.Picture1, f.Frame4, f.Frame5, f.Frame6,
-             f.Frame1, f.Label2, f.Frame2, f.Frame3, f.Label7, f.Label8, f.Frame7, f.Frame8, f.Frame9 })
+    for (QWidget *panel : std::initializer_list<QWidget *> { f.Picture2, f.Picture1, f.Frame4,
+             f.Frame5, f.Frame6, f.Frame1, f.Label2, f.Frame2, f.Frame3, f.Label7, f.Label8,
+             f.Frame7, f.Frame8, f.Frame9 })
         panel->setVisible(false);
 
     Plotter &plot = *f.plot;
@@ -355,20 +375,11 @@ void MainWindow::M_bevolk_Click(int index)
         choose(index == 0 ? 10 : 13);
 }
 
-void MainWindow::M_chaos_Click()
-{
-    choose(15);
-}
+void MainWindow::M_chaos_Click() { choose(15); }
 
-void MainWindow::M_Pyt_Click()
-{
-    choose(16);
-}
+void MainWindow::M_Pyt_Click() { choose(16); }
 
-void MainWindow::M_plato_Click()
-{
-    choose(11);
-}
+void MainWindow::M_plato_Click() { choose(11); }
 
 void MainWindow::M_end_Click()
 {

@@ -10,6 +10,8 @@
 #include <memory>
 
 class QAction;
+class DynamicModelTopic;
+class PlatonicTopic;
 class SequencePanels;
 
 // How the window is set up: the program shows dialogs and runs its timer; the render tool and the
@@ -72,5 +74,7 @@ private:
     std::map<QString, QAction *> menus_;
     std::uint64_t drawing_order_ = 0;
     std::unique_ptr<SequencePanels> sequence_panels_; // read by the three sequence graphs
+    DynamicModelTopic *dynamic_model_ = nullptr; // start-up builds its first model
+    PlatonicTopic *platonic_ = nullptr; // start-up fills its point table
     std::array<std::unique_ptr<Topic>, 17> topics_;
 };
