@@ -18,8 +18,7 @@ struct TestWindow
             options.random = &random;
             return options;
         }())
-    {
-    }
+    { }
 
     Form1 &form() { return window.form(); }
     // A menu command by name, "M_R:4" for an item of a menu array.

@@ -22,35 +22,64 @@ void TestNumtext::patterns_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("table value") << 34.0 << "###0.00000" << "34.00000";
-    QTest::newRow("negative table value") << -21.0 << "###0.00000" << "-21.00000";
-    QTest::newRow("rounds down") << 0.618034 << "###0.00000" << "0.61803";
-    QTest::newRow("ratio") << 144.0 / 89.0 << "###0.0000000" << "1.6179775";
-    QTest::newRow("phi") << (1 + std::sqrt(5.0)) / 2 << "###0.0000000" << "1.6180340";
-    QTest::newRow("minus one over phi") << -2 / (1 + std::sqrt(5.0)) << "###0.0000000" << "-0.6180340";
-    QTest::newRow("four decimals") << 89.0 << "#0.0000" << "89.0000";
-    QTest::newRow("zero four decimals") << 0.0 << "#0.0000" << "0.0000";
-    QTest::newRow("read-out") << 1.5 << "###0.000" << "1.500";
-    QTest::newRow("read-out negative") << -2.25 << "###0.000" << "-2.250";
-    QTest::newRow("leading zero") << 0.4811 << "0.000" << "0.481";
-    QTest::newRow("half away from zero") << 0.125 << "0.00" << "0.13";
-    QTest::newRow("negative half away from zero") << -0.125 << "0.00" << "-0.13";
-    QTest::newRow("carry into integer") << 9.9996 << "#0.000" << "10.000";
-    QTest::newRow("carry into new digit") << 99.96 << "#0.0" << "100.0";
-    QTest::newRow("tiny negative is zero") << -3.1e-7 << "0.0" << "0.0";
-    QTest::newRow("negative zero") << -0.0 << "0.0" << "0.0";
-    QTest::newRow("rounds to zero from below") << -0.04 << "#0.0" << "0.0";
-    QTest::newRow("no decimals") << 40.0 << "#0" << "40";
-    QTest::newRow("no decimals rounds") << 2.5 << "#0" << "3";
-    QTest::newRow("three hashes") << 5.0 << "##0" << "5";
-    QTest::newRow("two fixed integer digits") << 5.1 << "#00.000" << "05.100";
-    QTest::newRow("angle") << 51.8272923 << "#00.000" << "51.827";
-    QTest::newRow("two decimals") << 50.0 << "##0.00" << "50.00";
-    QTest::newRow("wide pattern") << 2500.0 << "#####0.0" << "2500.0";
-    QTest::newRow("more digits than pattern") << 123456.0 << "#0" << "123456";
-    QTest::newRow("time constant") << -10.0 / 3 << "##0.00" << "-3.33";
-    QTest::newRow("large") << 1e15 << "#0.0" << "1000000000000000.0";
-    QTest::newRow("tiny positive") << 5.6e-17 << "###0.00000" << "0.00000";
+    QTest::newRow("table value") << 34.0 << "###0.00000"
+                                 << "34.00000";
+    QTest::newRow("negative table value") << -21.0 << "###0.00000"
+                                          << "-21.00000";
+    QTest::newRow("rounds down") << 0.618034 << "###0.00000"
+                                 << "0.61803";
+    QTest::newRow("ratio") << 144.0 / 89.0 << "###0.0000000"
+                           << "1.6179775";
+    QTest::newRow("phi") << (1 + std::sqrt(5.0)) / 2 << "###0.0000000"
+                         << "1.6180340";
+    QTest::newRow("minus one over phi") << -2 / (1 + std::sqrt(5.0)) << "###0.0000000"
+                                        << "-0.6180340";
+    QTest::newRow("four decimals") << 89.0 << "#0.0000"
+                                   << "89.0000";
+    QTest::newRow("zero four decimals") << 0.0 << "#0.0000"
+                                        << "0.0000";
+    QTest::newRow("read-out") << 1.5 << "###0.000"
+                              << "1.500";
+    QTest::newRow("read-out negative") << -2.25 << "###0.000"
+                                       << "-2.250";
+    QTest::newRow("leading zero") << 0.4811 << "0.000"
+                                  << "0.481";
+    QTest::newRow("half away from zero") << 0.125 << "0.00"
+                                         << "0.13";
+    QTest::newRow("negative half away from zero") << -0.125 << "0.00"
+                                                  << "-0.13";
+    QTest::newRow("carry into integer") << 9.9996 << "#0.000"
+                                        << "10.000";
+    QTest::newRow("carry into new digit") << 99.96 << "#0.0"
+                                          << "100.0";
+    QTest::newRow("tiny negative is zero") << -3.1e-7 << "0.0"
+                                           << "0.0";
+    QTest::newRow("negative zero") << -0.0 << "0.0"
+                                   << "0.0";
+    QTest::newRow("rounds to zero from below") << -0.04 << "#0.0"
+                                               << "0.0";
+    QTest::newRow("no decimals") << 40.0 << "#0"
+                                 << "40";
+    QTest::newRow("no decimals rounds") << 2.5 << "#0"
+                                        << "3";
+    QTest::newRow("three hashes") << 5.0 << "##0"
+                                  << "5";
+    QTest::newRow("two fixed integer digits") << 5.1 << "#00.000"
+                                              << "05.100";
+    QTest::newRow("angle") << 51.8272923 << "#00.000"
+                           << "51.827";
+    QTest::newRow("two decimals") << 50.0 << "##0.00"
+                                  << "50.00";
+    QTest::newRow("wide pattern") << 2500.0 << "#####0.0"
+                                  << "2500.0";
+    QTest::newRow("more digits than pattern") << 123456.0 << "#0"
+                                              << "123456";
+    QTest::newRow("time constant") << -10.0 / 3 << "##0.00"
+                                   << "-3.33";
+    QTest::newRow("large") << 1e15 << "#0.0"
+                           << "1000000000000000.0";
+    QTest::newRow("tiny positive") << 5.6e-17 << "###0.00000"
+                                   << "0.00000";
 }
 
 void TestNumtext::patterns()
@@ -67,10 +96,14 @@ void TestNumtext::single_patterns_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
     // A single is read at seven digits first: 2.675f is 2.67499995 as a double.
-    QTest::newRow("single half") << 2.675f << "0.00" << "2.68";
-    QTest::newRow("single step") << float(2.0 - 0.1) << "0.0" << "1.9";
-    QTest::newRow("single tiny negative") << -3.1e-7f << "0.0" << "0.0";
-    QTest::newRow("single ln phi") << float(std::log((1 + std::sqrt(5.0)) / 2)) << "0.000" << "0.481";
+    QTest::newRow("single half") << 2.675f << "0.00"
+                                 << "2.68";
+    QTest::newRow("single step") << float(2.0 - 0.1) << "0.0"
+                                 << "1.9";
+    QTest::newRow("single tiny negative") << -3.1e-7f << "0.0"
+                                          << "0.0";
+    QTest::newRow("single ln phi") << float(std::log((1 + std::sqrt(5.0)) / 2)) << "0.000"
+                                   << "0.481";
 }
 
 void TestNumtext::single_patterns()
@@ -88,17 +121,36 @@ void TestNumtext::str_forms_data()
     QTest::addColumn<QString>("str");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("print");
-    QTest::newRow("positive whole") << 5.0 << false << " 5" << "5" << " 5 ";
-    QTest::newRow("negative whole") << -3.0 << false << "-3" << "-3" << "-3 ";
-    QTest::newRow("zero") << 0.0 << false << " 0" << "0" << " 0 ";
-    QTest::newRow("half") << 0.5 << false << " .5" << ".5" << " .5 ";
-    QTest::newRow("negative half") << -0.5 << false << "-.5" << "-.5" << "-.5 ";
-    QTest::newRow("double fifteen digits") << 0.1 + 0.2 << false << " .3" << ".3" << " .3 ";
-    QTest::newRow("tiny double") << 5.6e-17 << false << " 5.6E-17" << "5.6E-17" << " 5.6E-17 ";
-    QTest::newRow("single rounding shows") << double(float(0.6000001f)) << true << " .6000001" << ".6000001"
+    QTest::newRow("positive whole") << 5.0 << false << " 5"
+                                    << "5"
+                                    << " 5 ";
+    QTest::newRow("negative whole") << -3.0 << false << "-3"
+                                    << "-3"
+                                    << "-3 ";
+    QTest::newRow("zero") << 0.0 << false << " 0"
+                          << "0"
+                          << " 0 ";
+    QTest::newRow("half") << 0.5 << false << " .5"
+                          << ".5"
+                          << " .5 ";
+    QTest::newRow("negative half") << -0.5 << false << "-.5"
+                                   << "-.5"
+                                   << "-.5 ";
+    QTest::newRow("double fifteen digits") << 0.1 + 0.2 << false << " .3"
+                                           << ".3"
+                                           << " .3 ";
+    QTest::newRow("tiny double") << 5.6e-17 << false << " 5.6E-17"
+                                 << "5.6E-17"
+                                 << " 5.6E-17 ";
+    QTest::newRow("single rounding shows") << double(float(0.6000001f)) << true << " .6000001"
+                                           << ".6000001"
                                            << " .6000001 ";
-    QTest::newRow("single large") << 1e7 << true << " 1E+07" << "1E+07" << " 1E+07 ";
-    QTest::newRow("single 2.4") << double(2.4f) << true << " 2.4" << "2.4" << " 2.4 ";
+    QTest::newRow("single large") << 1e7 << true << " 1E+07"
+                                  << "1E+07"
+                                  << " 1E+07 ";
+    QTest::newRow("single 2.4") << double(2.4f) << true << " 2.4"
+                                << "2.4"
+                                << " 2.4 ";
 }
 
 void TestNumtext::str_forms()

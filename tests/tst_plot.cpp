@@ -140,8 +140,7 @@ void TestPlot::graph_frame_labels_show_collected_rounding()
     for (const Primitive &p : of(s.picture1.record(), Primitive::Op::Text))
         if (std::abs(p.y1 - -0.011) < 1e-6)
             x_labels << p.text;
-    QCOMPARE(x_labels,
-        QString("0 .1 .2 .3 .4 .5 .6 .7 .8000001 .9000001 0").split(' '));
+    QCOMPARE(x_labels, QString("0 .1 .2 .3 .4 .5 .6 .7 .8000001 .9000001 0").split(' '));
 }
 
 void TestPlot::point_marker_size_and_label()
@@ -213,14 +212,14 @@ void TestPlot::rabbit_fill_colours()
     const auto &r = s.form1.record();
     const std::size_t per_rabbit = 24;
     QCOMPARE(r.size(), 2 * per_rabbit);
-    QCOMPARE(*r[0].fill, QBColor(0));            // the first tail is black
-    QCOMPARE(*r[per_rabbit].fill, QBColor(14));  // the next one yellow, left by the legs
-    QVERIFY(!r[5].fill.has_value());             // brows are arcs, never filled
-    QCOMPARE(*r[7].fill, QBColor(15));           // eyes white
-    QCOMPARE(*r[9].fill, QBColor(0));            // pupils black
-    QCOMPARE(*r[11].fill, QBColor(11));          // nose light cyan
-    QCOMPARE(*r[16].fill, QBColor(15));          // teeth white
-    QCOMPARE(*r[23].fill, QBColor(14));          // feet yellow
+    QCOMPARE(*r[0].fill, QBColor(0)); // the first tail is black
+    QCOMPARE(*r[per_rabbit].fill, QBColor(14)); // the next one yellow, left by the legs
+    QVERIFY(!r[5].fill.has_value()); // brows are arcs, never filled
+    QCOMPARE(*r[7].fill, QBColor(15)); // eyes white
+    QCOMPARE(*r[9].fill, QBColor(0)); // pupils black
+    QCOMPARE(*r[11].fill, QBColor(11)); // nose light cyan
+    QCOMPARE(*r[16].fill, QBColor(15)); // teeth white
+    QCOMPARE(*r[23].fill, QBColor(14)); // feet yellow
     QCOMPARE(r[5].start.value(), double(float(4 * std::atan(1.0)) / 2));
     QCOMPARE(s.form1.FillStyle, 0);
     QCOMPARE(s.form1.FillColor, QBColor(14));

@@ -57,9 +57,11 @@ void TestRender::bad_input_data()
     QTest::newRow("unknown action") << QStringList { "jump" } << "jump";
     QTest::newRow("unknown control") << QStringList { "click:NoSuchLabel" } << "click:NoSuchLabel";
     QTest::newRow("array without index") << QStringList { "click:ComP" } << "click:ComP";
-    QTest::newRow("index out of range") << QStringList { "menu:M_gr:3", "click:ComP:2" } << "click:ComP:2";
+    QTest::newRow("index out of range")
+        << QStringList { "menu:M_gr:3", "click:ComP:2" } << "click:ComP:2";
     QTest::newRow("hidden control") << QStringList { "click:ComP:0" } << "click:ComP:0";
-    QTest::newRow("control of another topic") << QStringList { "menu:M_chaos", "click:Ckp:0" } << "click:Ckp:0";
+    QTest::newRow("control of another topic")
+        << QStringList { "menu:M_chaos", "click:Ckp:0" } << "click:Ckp:0";
     QTest::newRow("end is refused") << QStringList { "menu:M_end" } << "menu:M_end";
     QTest::newRow("unknown menu item") << QStringList { "menu:M_R:9" } << "menu:M_R:9";
     QTest::newRow("menu title") << QStringList { "menu:M_Fibo" } << "menu:M_Fibo";
@@ -156,7 +158,8 @@ void TestRender::pictures_at_a_scale()
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("window.png"));
     const QString picture = dir.filePath(QStringLiteral("picture.png"));
-    QCOMPARE(render({ "menu:M_R:2", "--scale", QString::number(scale), "--png", png, "--picture", picture })
+    QCOMPARE(render({ "menu:M_R:2", "--scale", QString::number(scale), "--png", png, "--picture",
+                        picture })
                  .status,
         0);
     const QImage one = QImage(png);

@@ -44,7 +44,8 @@ void TestShell::control_arrays_after_start_up_data()
     QTest::newRow("Crot1") << "Crot1" << 2 << QStringList({ "<", ">" });
     QTest::newRow("Crot2") << "Crot2" << 2 << QStringList({ "<", ">" });
     QTest::newRow("ChP") << "ChP" << 4
-                         << QStringList({ " Dodecaëder 12 ", " Tetraëder 4 ", " Octaëder 8 ", " Icosaëder 20 " });
+                         << QStringList({ " Dodecaëder 12 ", " Tetraëder 4 ", " Octaëder 8 ",
+                                " Icosaëder 20 " });
     QTest::newRow("LabZ") << "LabZ" << 3 << QStringList({ "x", "y0", "yP" });
     QTest::newRow("LabQ") << "LabQ" << 3 << QStringList();
     QTest::newRow("ComQ") << "ComQ" << 2 << QStringList({ "<", "<" });
@@ -57,9 +58,9 @@ void TestShell::control_arrays_after_start_up_data()
                                   " Model 3  (20) ", " Model 4A (20) ", " Model 4B (15) " });
     QTest::newRow("Cchaos") << "Cchaos" << 2 << QStringList({ "Fast", "Slow" });
     QTest::newRow("Label11") << "Label11" << 9
-                             << QStringList({ "n=3   k=+1/2", "n=3   k=-1/2", "n=6   k=+1/2", "n=6   k=-1/3",
-                                    "n=3   k=+.90", "n=5  k=1-1/phi", "n=4   k=-.46", "n=4   k=+1/2",
-                                    "n=12  k=+1/5" });
+                             << QStringList({ "n=3   k=+1/2", "n=3   k=-1/2", "n=6   k=+1/2",
+                                    "n=6   k=-1/3", "n=3   k=+.90", "n=5  k=1-1/phi",
+                                    "n=4   k=-.46", "n=4   k=+1/2", "n=12  k=+1/5" });
     QTest::newRow("Lab_pyt") << "Lab_pyt" << 4 << QStringList({ "a", "b", "c", "e" });
     QTest::newRow("L_pyt") << "L_pyt" << 4 << QStringList();
     QTest::newRow("Com_p1") << "Com_p1" << 2 << QStringList({ "<", "<" });
@@ -124,7 +125,8 @@ void TestShell::copies_keep_the_look_of_element_0()
     QCOMPARE(f.Label1[10].palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(f.Labi[11].palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(f.Labi[12].palette().color(QPalette::Window), QColor(192, 255, 192));
-    QCOMPARE(f.Label1[10].toolTip(), QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
+    QCOMPARE(f.Label1[10].toolTip(),
+        QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
     QCOMPARE(f.Label1[3].toolTip(), QString());
     QCOMPARE(f.LabP[3].toolTip(), QStringLiteral(" Deathfactor (1 / Unit of time) "));
     QCOMPARE(f.Lab_pyt[2].toolTip(), QStringLiteral(" c = sqrt( a² + b² ) "));
@@ -151,14 +153,26 @@ void TestShell::window_caption_and_menus()
     QVERIFY(t.window.windowTitle().startsWith(QLatin1String("The Aurelion relationship 1.6 ")));
     const auto &menus = t.window.menus();
     const std::vector<std::pair<QString, QString>> expected = {
-        { "M_Fibo", "Aurelion Relationship" }, { "M_gr:0", "Fibonacci's rabblis" },
-        { "M_gr:1", "Graph y = F(i)" }, { "M_gr:2", "Graph y = F(i+1) / F(i)" }, { "M_gr:3", "Graph P" },
-        { "M_ratio", "Golden ratio" }, { "M_R:0", "Golden ratio graphic" }, { "M_R:1", "Golden ratio analitic" },
-        { "M_R:2", "Golden rectangle" }, { "M_R:3", "Golden ellips   Golden hyperbola" },
-        { "M_R:4", "Pentagram" }, { "M_R:5", "Golden spiral" }, { "M_R:6", "Exponential function" },
-        { "M_populatie", "Population" }, { "M_bevolk:0", "Life Generator" },
-        { "M_bevolk:1", "Dynamic Population Model" }, { "M_chaos", "CHAOS" }, { "M_Pyt", "Pythagoras" },
-        { "M_plato", "Platonic Figures" }, { "M_end", "End" },
+        { "M_Fibo", "Aurelion Relationship" },
+        { "M_gr:0", "Fibonacci's rabblis" },
+        { "M_gr:1", "Graph y = F(i)" },
+        { "M_gr:2", "Graph y = F(i+1) / F(i)" },
+        { "M_gr:3", "Graph P" },
+        { "M_ratio", "Golden ratio" },
+        { "M_R:0", "Golden ratio graphic" },
+        { "M_R:1", "Golden ratio analitic" },
+        { "M_R:2", "Golden rectangle" },
+        { "M_R:3", "Golden ellips   Golden hyperbola" },
+        { "M_R:4", "Pentagram" },
+        { "M_R:5", "Golden spiral" },
+        { "M_R:6", "Exponential function" },
+        { "M_populatie", "Population" },
+        { "M_bevolk:0", "Life Generator" },
+        { "M_bevolk:1", "Dynamic Population Model" },
+        { "M_chaos", "CHAOS" },
+        { "M_Pyt", "Pythagoras" },
+        { "M_plato", "Platonic Figures" },
+        { "M_end", "End" },
     };
     QCOMPARE(menus.size(), expected.size());
     for (const auto &[name, caption] : expected)
@@ -184,8 +198,9 @@ void TestShell::title_screen_drawing()
     const auto &r = t.background();
     // Six rabbits of 24 shapes, then the three title lines and the two credit lines.
     QCOMPARE(r.size(), std::size_t(6 * 24 + 5));
-    const std::vector<std::tuple<double, double, double>> heads = { { 1000, 1000, 0.4 }, { 10000, 1000, 0.4 },
-        { 11000, 3000, 0.4 }, { 5500, 3500, 0.4 }, { 3000, 2500, 0.9 }, { 8000, 2500, 1 } };
+    const std::vector<std::tuple<double, double, double>> heads = { { 1000, 1000, 0.4 },
+        { 10000, 1000, 0.4 }, { 11000, 3000, 0.4 }, { 5500, 3500, 0.4 }, { 3000, 2500, 0.9 },
+        { 8000, 2500, 1 } };
     for (std::size_t i = 0; i < heads.size(); ++i) {
         const auto [x, y, size] = heads[i];
         const Primitive &head = r[24 * i + 4];

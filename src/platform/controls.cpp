@@ -82,7 +82,8 @@ namespace {
 
 bool activates(const QKeyEvent *event)
 {
-    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+        || event->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -109,10 +110,7 @@ void Label::paintEvent(QPaintEvent *event)
     }
 }
 
-void Label::click()
-{
-    emit clicked();
-}
+void Label::click() { emit clicked(); }
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
@@ -124,7 +122,8 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool was_pressed = pressed_;
     pressed_ = false;
-    if (was_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (was_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         click();
     event->accept();
 }
@@ -163,7 +162,8 @@ void Button::paintEvent(QPaintEvent *)
     p.setPen(dark);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.setFont(font());
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
     if (hasFocus()) {
@@ -177,7 +177,8 @@ void Button::paintEvent(QPaintEvent *)
 void Button::keyPressEvent(QKeyEvent *event)
 {
     // Enter presses a button as Space does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !event->isAutoRepeat()) {
         click();
         event->accept();
         return;
@@ -187,7 +188,8 @@ void Button::keyPressEvent(QKeyEvent *event)
 
 void CheckBox::keyPressEvent(QKeyEvent *event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !event->isAutoRepeat()) {
         click();
         event->accept();
         return;

@@ -18,8 +18,7 @@ class Control
 public:
     explicit Control(QWidget &self)
         : self_(self)
-    {
-    }
+    { }
     virtual ~Control() = default;
 
     void place(int left, int top, int width, int height);
@@ -131,8 +130,7 @@ private:
 
 // A control array: element 0 is designed, the further elements are created at start-up as
 // invisible copies of element 0 and then moved, captioned and shown.
-template <class T>
-class ControlArray
+template <class T> class ControlArray
 {
 public:
     void set_first(T *element)

@@ -6,8 +6,8 @@
 void load_bundled_fonts()
 {
     static const bool loaded = [] {
-        for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
-                 ":/fonts/LiberationMono-Regular.ttf"})
+        for (const char *file : { ":/fonts/LiberationSans-Regular.ttf",
+                 ":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationMono-Regular.ttf" })
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         return true;
     }();

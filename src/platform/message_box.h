@@ -24,8 +24,7 @@ class DialogMessageBox final : public MessageBox
 public:
     explicit DialogMessageBox(QWidget *parent = nullptr)
         : parent_(parent)
-    {
-    }
+    { }
     void MsgBox(const QString &text, const QString &title = {}) override;
 
 private:

@@ -107,45 +107,24 @@ QString format_number(float value, QStringView pattern)
     return format_digits(double(value), pattern, 7);
 }
 
-QString str_form(double value)
-{
-    return with_sign_blank(value, general_text(value, 15));
-}
+QString str_form(double value) { return with_sign_blank(value, general_text(value, 15)); }
 
 QString str_form(float value)
 {
     return with_sign_blank(double(value), general_text(double(value), 7));
 }
 
-QString str_form(int value)
-{
-    return with_sign_blank(value, QString::number(value));
-}
+QString str_form(int value) { return with_sign_blank(value, QString::number(value)); }
 
-QString plain_form(double value)
-{
-    return general_text(value, 15);
-}
+QString plain_form(double value) { return general_text(value, 15); }
 
-QString plain_form(float value)
-{
-    return general_text(double(value), 7);
-}
+QString plain_form(float value) { return general_text(double(value), 7); }
 
-QString plain_form(int value)
-{
-    return QString::number(value);
-}
+QString plain_form(int value) { return QString::number(value); }
 
-QString print_form(double value)
-{
-    return str_form(value) + QLatin1Char(' ');
-}
+QString print_form(double value) { return str_form(value) + QLatin1Char(' '); }
 
-QString print_form(float value)
-{
-    return str_form(value) + QLatin1Char(' ');
-}
+QString print_form(float value) { return str_form(value) + QLatin1Char(' '); }
 
 QString single_text(float value)
 {

@@ -6,10 +6,7 @@
 QRgb QBColor(int index);
 
 // A colour from its red, green and blue parts, 0..255 each.
-constexpr QRgb RGB(int red, int green, int blue)
-{
-    return qRgb(red, green, blue);
-}
+constexpr QRgb RGB(int red, int green, int blue) { return qRgb(red, green, blue); }
 
 // The colour as "#rrggbb".
 QString colour_name(QRgb colour);

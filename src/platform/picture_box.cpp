@@ -16,15 +16,9 @@ ShapeControl::ShapeControl(PictureBox &container, QRgb border, QRgb back, int le
     container_.add_marker(this);
 }
 
-double ShapeControl::Left() const
-{
-    return container_.surface().to_user_x(pixels_.left());
-}
+double ShapeControl::Left() const { return container_.surface().to_user_x(pixels_.left()); }
 
-double ShapeControl::Top() const
-{
-    return container_.surface().to_user_y(pixels_.top());
-}
+double ShapeControl::Top() const { return container_.surface().to_user_y(pixels_.top()); }
 
 void ShapeControl::set_Left(double x)
 {
@@ -54,8 +48,8 @@ void ShapeControl::paint(QPainter &painter) const
     painter.drawRect(pixels_.adjusted(0, 0, -1, -1));
 }
 
-LineControl::LineControl(PictureBox &container, QRgb colour, int x1_twips, int y1_twips,
-    int x2_twips, int y2_twips)
+LineControl::LineControl(
+    PictureBox &container, QRgb colour, int x1_twips, int y1_twips, int x2_twips, int y2_twips)
     : container_(container)
     , colour_(colour)
     , from_(double(x1_twips) / twips_per_pixel, double(y1_twips) / twips_per_pixel)
@@ -64,25 +58,13 @@ LineControl::LineControl(PictureBox &container, QRgb colour, int x1_twips, int y
     container_.add_marker(this);
 }
 
-double LineControl::X1() const
-{
-    return container_.surface().to_user_x(from_.x());
-}
+double LineControl::X1() const { return container_.surface().to_user_x(from_.x()); }
 
-double LineControl::Y1() const
-{
-    return container_.surface().to_user_y(from_.y());
-}
+double LineControl::Y1() const { return container_.surface().to_user_y(from_.y()); }
 
-double LineControl::X2() const
-{
-    return container_.surface().to_user_x(to_.x());
-}
+double LineControl::X2() const { return container_.surface().to_user_x(to_.x()); }
 
-double LineControl::Y2() const
-{
-    return container_.surface().to_user_y(to_.y());
-}
+double LineControl::Y2() const { return container_.surface().to_user_y(to_.y()); }
 
 void LineControl::set_X1(double x)
 {
@@ -135,10 +117,7 @@ PictureBox::PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_rat
 
 PictureBox::~PictureBox() = default;
 
-void PictureBox::resize_twips(int height)
-{
-    set_Height(height);
-}
+void PictureBox::resize_twips(int height) { set_Height(height); }
 
 void PictureBox::placed()
 {
@@ -146,20 +125,11 @@ void PictureBox::placed()
         qMax(1, twips_to_pixels(Height()) - 2 * border)));
 }
 
-void PictureBox::add_marker(ShapeControl *shape)
-{
-    shapes_.push_back(shape);
-}
+void PictureBox::add_marker(ShapeControl *shape) { shapes_.push_back(shape); }
 
-void PictureBox::add_marker(LineControl *line)
-{
-    lines_.push_back(line);
-}
+void PictureBox::add_marker(LineControl *line) { lines_.push_back(line); }
 
-void PictureBox::marker_changed()
-{
-    update();
-}
+void PictureBox::marker_changed() { update(); }
 
 void PictureBox::paint_inner(QPainter &painter)
 {
@@ -208,15 +178,9 @@ QImage PictureBox::grab_inner()
     return image;
 }
 
-void PictureBox::move_pointer(float x, float y)
-{
-    emit mouse_moved(x, y);
-}
+void PictureBox::move_pointer(float x, float y) { emit mouse_moved(x, y); }
 
-void PictureBox::click()
-{
-    emit clicked();
-}
+void PictureBox::click() { emit clicked(); }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
@@ -233,7 +197,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool was_pressed = pressed_;
     pressed_ = false;
-    if (was_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (was_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         click();
 }
 

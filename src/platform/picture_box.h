@@ -34,8 +34,8 @@ private:
 class LineControl
 {
 public:
-    LineControl(PictureBox &container, QRgb colour, int x1_twips, int y1_twips, int x2_twips,
-        int y2_twips);
+    LineControl(
+        PictureBox &container, QRgb colour, int x1_twips, int y1_twips, int x2_twips, int y2_twips);
     double X1() const;
     double Y1() const;
     double X2() const;

@@ -16,8 +16,7 @@ class SeededRandom final : public RandomSource
 public:
     explicit SeededRandom(std::uint64_t seed)
         : engine_(seed)
-    {
-    }
+    { }
     // Seeded from the machine's nondeterministic source.
     static std::uint64_t fresh_seed();
     // 24 random bits scaled to [0, 1): every value is exact in single precision and below 1.

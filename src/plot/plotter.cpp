@@ -9,8 +9,7 @@ Plotter::Plotter(Surface &picture1, Surface &picture2, Surface &form1, float pi)
     , Picture2(picture2)
     , Form1(form1)
     , pi_(pi)
-{
-}
+{ }
 
 void Plotter::teken_assen(double x_min, double x_max, double y_min, double y_max)
 {
@@ -23,12 +22,14 @@ void Plotter::graph_frame(double x_min, double x_max, double y_min, double y_max
     const QString &axis_name, double y_spacing, double x_spacing)
 {
     // The bounds arrive as singles and the margins are single-precision arithmetic.
-    const float left = float(x_min), right = float(x_max), bottom = float(y_min), top = float(y_max);
+    const float left = float(x_min), right = float(x_max), bottom = float(y_min),
+                top = float(y_max);
     const float dx = (right - left) / 100;
     const float dy = (top - bottom) / 100;
     Surface &s = Picture1;
 
-    s.Scale(float(left - 3 * dx), float(top + 3 * dy), float(right + 3 * dx), float(bottom - 3 * dy));
+    s.Scale(
+        float(left - 3 * dx), float(top + 3 * dy), float(right + 3 * dx), float(bottom - 3 * dy));
     const double h = s.TextHeight(QStringLiteral("1")) / 2;
     teken_assen(left, right, bottom, top);
 
@@ -108,16 +109,16 @@ void Plotter::draw_rabbit(double x, double y, double size)
     const QRgb black = QBColor(0);
 
     f.FillStyle = 0;
-    f.Circle(x, y + 3800 * s, 300 * s, outline, {}, {}, 1.2);           // tail
-    f.Circle(x - 750 * s, y - 1100 * s, 1100 * s, outline, {}, {}, 4);   // left ear
-    f.Circle(x + 750 * s, y - 1100 * s, 1100 * s, outline, {}, {}, 4);   // right ear
-    f.Circle(x, y + 2000 * s, 1800 * s, outline, {}, {}, 1.7);          // body
-    f.Circle(x, y, 1000 * s, outline, {}, {}, 1.2);                     // head
+    f.Circle(x, y + 3800 * s, 300 * s, outline, {}, {}, 1.2); // tail
+    f.Circle(x - 750 * s, y - 1100 * s, 1100 * s, outline, {}, {}, 4); // left ear
+    f.Circle(x + 750 * s, y - 1100 * s, 1100 * s, outline, {}, {}, 4); // right ear
+    f.Circle(x, y + 2000 * s, 1800 * s, outline, {}, {}, 1.7); // body
+    f.Circle(x, y, 1000 * s, outline, {}, {}, 1.2); // head
 
     f.FillColor = QBColor(15);
     f.Circle(x - 460 * s, y - 100 * s, 180 * s, black, pi_ / 2, pi_, 0.6); // left brow
-    f.Circle(x + 460 * s, y - 100 * s, 180 * s, black, 0, pi_ / 2, 0.6);   // right brow
-    f.Circle(x - 460 * s, y + 70 * s, 140 * s, black, {}, {}, 1.2);        // eyes
+    f.Circle(x + 460 * s, y - 100 * s, 180 * s, black, 0, pi_ / 2, 0.6); // right brow
+    f.Circle(x - 460 * s, y + 70 * s, 140 * s, black, {}, {}, 1.2); // eyes
     f.Circle(x + 460 * s, y + 70 * s, 140 * s, black, {}, {}, 1.2);
     f.FillColor = QBColor(0);
     f.Circle(x - 460 * s, y + 70 * s, 70 * s, black, {}, {}, 1.5); // pupils
@@ -131,7 +132,7 @@ void Plotter::draw_rabbit(double x, double y, double size)
     f.LineStep(x - 230 * s, y + 500 * s, -200 * s, 70 * s);
 
     f.FillColor = QBColor(15);
-    f.LineStep(x, y + 600 * s, 120 * s, 180 * s, black, Surface::Box::Outline);  // teeth
+    f.LineStep(x, y + 600 * s, 120 * s, 180 * s, black, Surface::Box::Outline); // teeth
     f.LineStep(x, y + 600 * s, -120 * s, 200 * s, black, Surface::Box::Outline);
 
     f.FillColor = QBColor(14);

@@ -72,15 +72,19 @@ void MainWindow::build_design(qreal ratio)
 
     f.Frame2 = make<Frame>(form, "Frame2", { 7900, 7150, 4095, 660 }, sans, RGB(255, 192, 192),
         QStringLiteral(" F(i+1) / F(i) "));
-    f.Command1 = make<Button>(f.Frame2, "Command1", { 120, 300, 255, 200 }, sans, {}, QStringLiteral("<"));
+    f.Command1 =
+        make<Button>(f.Frame2, "Command1", { 120, 300, 255, 200 }, sans, {}, QStringLiteral("<"));
     f.Label5 = make<Label>(f.Frame2, "Label5", { 360, 300, 495, 255 }, sans, RGB(192, 255, 255));
-    f.Command2 = make<Button>(f.Frame2, "Command2", { 840, 300, 255, 200 }, sans, {}, QStringLiteral(">"));
+    f.Command2 =
+        make<Button>(f.Frame2, "Command2", { 840, 300, 255, 200 }, sans, {}, QStringLiteral(">"));
     f.Label6 = make<Label>(f.Frame2, "Label6", { 1200, 300, 2775, 255 }, sans, RGB(255, 255, 192));
 
     f.Frame3 = make<Frame>(form, "Frame3", { 7900, 1500, 3132, 5500 }, sans, RGB(255, 224, 192),
         QStringLiteral(" Sequence   F(i+2) = F(i+1) + F(i)  "));
-    f.Label4 = make<Label>(f.Frame3, "Label4", { 240, 360, 372, 204 }, sans, white, QStringLiteral("i"));
-    f.Label3 = make<Label>(f.Frame3, "Label3", { 1200, 360, 1212, 192 }, sans, white, QStringLiteral("F(i)"));
+    f.Label4 =
+        make<Label>(f.Frame3, "Label4", { 240, 360, 372, 204 }, sans, white, QStringLiteral("i"));
+    f.Label3 = make<Label>(
+        f.Frame3, "Label3", { 1200, 360, 1212, 192 }, sans, white, QStringLiteral("F(i)"));
     make_first(f.Labi, f.Frame3, "Labi", { 240, 720, 375, 180 }, sans, RGB(192, 255, 192));
     make_first(f.Label1, f.Frame3, "Label1", { 1200, 720, 1212, 180 }, small, RGB(255, 255, 192));
     make_first(f.ComM, f.Frame3, "ComM", { 720, 2920, 372, 180 }, small, {}, QStringLiteral("<"));
@@ -92,7 +96,8 @@ void MainWindow::build_design(qreal ratio)
     make_first(f.Ckm, f.Frame4, "Ckm", { 720, 360, 375, 255 }, sans, {}, QStringLiteral("<"));
     make_first(f.Label9, f.Frame4, "Label9", { 1080, 360, 855, 255 }, sans, RGB(255, 224, 192));
     make_first(f.Ckp, f.Frame4, "Ckp", { 1920, 360, 375, 255 }, sans, {}, QStringLiteral(">"));
-    f.ComF = make<Button>(f.Frame4, "ComF", { 480, 1680, 1455, 255 }, sans, {}, QStringLiteral("k = ln(phi)"));
+    f.ComF = make<Button>(
+        f.Frame4, "ComF", { 480, 1680, 1455, 255 }, sans, {}, QStringLiteral("k = ln(phi)"));
     make_first(f.CEx, f.Frame4, "CEx", { 240, 2080, 480, 255 }, sans, {}, QStringLiteral("Ex1"));
 
     f.Frame5 = make<Frame>(form, "Frame5", { 7900, 4000, 2200, 2632 }, sans, RGB(255, 128, 128),
@@ -106,13 +111,16 @@ void MainWindow::build_design(qreal ratio)
     f.Frame6 = make<Frame>(form, "Frame6", { 7900, 3600, 2412, 1580 }, sans);
     f.Frame6->setAutoFillBackground(true);
     make_first(f.LabZ, f.Frame6, "LabZ", { 120, 360, 492, 252 }, sans, RGB(255, 255, 192));
-    make_first(f.ComQ, f.Frame6, "ComQ", { 720, 360, 372, 252 }, sans, RGB(224, 224, 224), QStringLiteral("<"));
+    make_first(f.ComQ, f.Frame6, "ComQ", { 720, 360, 372, 252 }, sans, RGB(224, 224, 224),
+        QStringLiteral("<"));
     make_first(f.LabQ, f.Frame6, "LabQ", { 1080, 360, 852, 252 }, sans, RGB(192, 255, 192));
-    make_first(f.ComZ, f.Frame6, "ComZ", { 1920, 360, 372, 252 }, sans, RGB(224, 224, 224), QStringLiteral(">"));
+    make_first(f.ComZ, f.Frame6, "ComZ", { 1920, 360, 372, 252 }, sans, RGB(224, 224, 224),
+        QStringLiteral(">"));
 
     f.Frame1 = make<Frame>(form, "Frame1", { 7900, 3120, 2500, 3100 }, sans, RGB(192, 255, 255),
         QStringLiteral(" Dynamic Model "));
-    f.Command3 = make<Button>(f.Frame1, "Command3", { 480, 300, 1284, 300 }, sans, {}, QStringLiteral("Next Year"));
+    f.Command3 = make<Button>(
+        f.Frame1, "Command3", { 480, 300, 1284, 300 }, sans, {}, QStringLiteral("Next Year"));
     make_first(f.LJ, f.Frame1, "LJ", { 100, 800, 360, 200 }, sans, RGB(255, 255, 192));
     make_first(f.CM, f.Frame1, "CM", { 480, 800, 372, 200 }, sans, {}, QStringLiteral("<"));
     make_first(f.LG, f.Frame1, "LG", { 840, 800, 612, 200 }, sans, RGB(255, 224, 192));
@@ -122,9 +130,11 @@ void MainWindow::build_design(qreal ratio)
 
     f.Frame7 = make<Frame>(form, "Frame7", { 7900, 5800, 1692, 732 }, sans, RGB(192, 255, 192),
         QStringLiteral("  T I M E "));
-    f.Command4 = make<Button>(f.Frame7, "Command4", { 120, 280, 252, 300 }, sans, {}, QStringLiteral("<"));
+    f.Command4 =
+        make<Button>(f.Frame7, "Command4", { 120, 280, 252, 300 }, sans, {}, QStringLiteral("<"));
     f.Label10 = make<Label>(f.Frame7, "Label10", { 480, 300, 732, 252 }, sans, white);
-    f.Command5 = make<Button>(f.Frame7, "Command5", { 1320, 280, 252, 300 }, sans, {}, QStringLiteral(">"));
+    f.Command5 =
+        make<Button>(f.Frame7, "Command5", { 1320, 280, 252, 300 }, sans, {}, QStringLiteral(">"));
 
     f.Frame8 = make<Frame>(form, "Frame8", { 7900, 3600, 1452, 3700 }, sans, RGB(224, 224, 224),
         QStringLiteral(" CHAOS "));
@@ -140,8 +150,10 @@ void MainWindow::build_design(qreal ratio)
     f.C_pyt = make<Button>(f.Frame9, "C_pyt", { 360, 1960, 1140, 300 }, small);
 
     // Markers inside the drawing surface, placed in its design scale (twips).
-    shape1_ = std::make_unique<ShapeControl>(*f.Picture1, RGB(255, 0, 0), white, 2640, 4320, 100, 100);
-    shape2_ = std::make_unique<ShapeControl>(*f.Picture1, RGB(255, 0, 0), white, 3240, 4320, 100, 100);
+    shape1_ =
+        std::make_unique<ShapeControl>(*f.Picture1, RGB(255, 0, 0), white, 2640, 4320, 100, 100);
+    shape2_ =
+        std::make_unique<ShapeControl>(*f.Picture1, RGB(255, 0, 0), white, 3240, 4320, 100, 100);
     line1_ = std::make_unique<LineControl>(*f.Picture1, RGB(128, 255, 128), 1920, 4320, 3720, 4320);
     f.Shape1 = shape1_.get();
     f.Shape2 = shape2_.get();

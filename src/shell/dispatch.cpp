@@ -8,11 +8,11 @@ namespace {
 // What the dispatcher does around a topic's drawing procedure.
 struct Dispatch
 {
-    int panel_mode;       // 0 shows the sequence panels, 1 hides them
-    int side_panel;       // height of the side panel in twips; 0: not prepared
+    int panel_mode; // 0 shows the sequence panels, 1 hides them
+    int side_panel; // height of the side panel in twips; 0: not prepared
     Frame *Form1::*frame; // the topic's frame, if any
-    bool frame_first;     // the frame is shown before the drawing, not after it
-    bool hide_readout;    // the coordinate read-out is hidden
+    bool frame_first; // the frame is shown before the drawing, not after it
+    bool hide_readout; // the coordinate read-out is hidden
 };
 
 Dispatch dispatch_of(int topic)
@@ -89,7 +89,8 @@ void MainWindow::reset_screen(int panel_mode)
     for (Frame *frame : { f.Frame7, f.Frame8, f.Frame9 })
         frame->setVisible(false);
     if (panel_mode == 0 || panel_mode == 1)
-        for (QWidget *panel : std::initializer_list<QWidget *> { f.Frame2, f.Frame3, f.Label7, f.Label8 })
+        for (QWidget *panel :
+            std::initializer_list<QWidget *> { f.Frame2, f.Frame3, f.Label7, f.Label8 })
             panel->setVisible(panel_mode == 0);
 }
 

@@ -10,7 +10,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
     load_bundled_fonts();
     WindowOptions options;
-    options.device_pixel_ratio = app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
+    options.device_pixel_ratio =
+        app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
     MainWindow window(options);
     window.show();
     return app.exec();

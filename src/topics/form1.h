@@ -14,16 +14,16 @@
 struct Form1
 {
     double phi = 0; // (1 + sqrt 5) / 2
-    float pi = 0;   // 4 arctan 1 in single precision; every degree-to-radian conversion uses it
-    int topic = 0;  // the topic on screen, 1..16; 0 until the first menu choice
+    float pi = 0; // 4 arctan 1 in single precision; every degree-to-radian conversion uses it
+    int topic = 0; // the topic on screen, 1..16; 0 until the first menu choice
     float mouse_x = 0, mouse_y = 0; // the last pointer position over the drawing surface
 
     // Redraws the current topic from scratch, as a menu command does.
     std::function<void()> show_topic;
 
     FormSurface *background = nullptr; // the window background, drawn on in twips
-    PictureBox *Picture1 = nullptr;    // the drawing surface
-    PictureBox *Picture2 = nullptr;    // the side panel, scaled 0..100 both ways
+    PictureBox *Picture1 = nullptr; // the drawing surface
+    PictureBox *Picture2 = nullptr; // the side panel, scaled 0..100 both ways
     Plotter *plot = nullptr;
     Label *Label2 = nullptr; // coordinate read-out
     ShapeControl *Shape1 = nullptr;

@@ -52,9 +52,12 @@ QString parse_action(const QString &arg, RenderAction &action)
     action.argument = arg;
     const QStringList parts = arg.split(QLatin1Char(':'));
     const QString verb = parts.front();
-    const auto bad = [&arg](const char *why) { return QStringLiteral("%1: %2").arg(arg, QLatin1String(why)); };
+    const auto bad = [&arg](const char *why) {
+        return QStringLiteral("%1: %2").arg(arg, QLatin1String(why));
+    };
     if (verb == QLatin1String("menu") || verb == QLatin1String("click")) {
-        action.kind = verb == QLatin1String("menu") ? RenderAction::Kind::Menu : RenderAction::Kind::Click;
+        action.kind =
+            verb == QLatin1String("menu") ? RenderAction::Kind::Menu : RenderAction::Kind::Click;
         if (parts.size() < 2 || parts.size() > 3 || parts[1].isEmpty())
             return bad("expected NAME or NAME:INDEX");
         action.name = parts[1];
@@ -68,7 +71,8 @@ QString parse_action(const QString &arg, RenderAction &action)
         return {};
     }
     if (verb == QLatin1String("move") || verb == QLatin1String("press")) {
-        action.kind = verb == QLatin1String("move") ? RenderAction::Kind::Move : RenderAction::Kind::Press;
+        action.kind =
+            verb == QLatin1String("move") ? RenderAction::Kind::Move : RenderAction::Kind::Press;
         const QStringList xy = parts.size() == 2 ? parts[1].split(QLatin1Char(',')) : QStringList();
         if (xy.size() != 2 || !parse_number(xy[0], action.x) || !parse_number(xy[1], action.y))
             return bad("expected X,Y as two numbers");
@@ -138,28 +142,34 @@ QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
     };
     controls[QStringLiteral("Shape1")] = shape(*f.Shape1);
     controls[QStringLiteral("Shape2")] = shape(*f.Shape2);
-    controls[QStringLiteral("Line1")] = QJsonObject { { QStringLiteral("visible"), f.Line1->Visible() && picture_seen },
-        { QStringLiteral("x1"), f.Line1->X1() }, { QStringLiteral("y1"), f.Line1->Y1() },
-        { QStringLiteral("x2"), f.Line1->X2() }, { QStringLiteral("y2"), f.Line1->Y2() } };
+    controls[QStringLiteral("Line1")] =
+        QJsonObject { { QStringLiteral("visible"), f.Line1->Visible() && picture_seen },
+            { QStringLiteral("x1"), f.Line1->X1() }, { QStringLiteral("y1"), f.Line1->Y1() },
+            { QStringLiteral("x2"), f.Line1->X2() }, { QStringLiteral("y2"), f.Line1->Y2() } };
     state[QStringLiteral("controls")] = controls;
 
     QJsonArray shown;
     for (const auto &m : messages.messages)
-        shown.append(QJsonObject { { QStringLiteral("title"), m.title }, { QStringLiteral("text"), m.text } });
+        shown.append(QJsonObject {
+            { QStringLiteral("title"), m.title }, { QStringLiteral("text"), m.text } });
     state[QStringLiteral("messages")] = shown;
-    state[QStringLiteral("timer")] = QJsonObject { { QStringLiteral("enabled"), f.Timer1->Enabled() },
-        { QStringLiteral("interval"), f.Timer1->Interval() } };
+    state[QStringLiteral("timer")] =
+        QJsonObject { { QStringLiteral("enabled"), f.Timer1->Enabled() },
+            { QStringLiteral("interval"), f.Timer1->Interval() } };
     return state;
 }
 
 QJsonObject trace_line(const QString &surface, const Primitive &p)
 {
     QJsonObject o { { QStringLiteral("surface"), surface } };
-    const auto optional = [](const std::optional<double> &v) { return v ? QJsonValue(*v) : QJsonValue(); };
+    const auto optional = [](const std::optional<double> &v) {
+        return v ? QJsonValue(*v) : QJsonValue();
+    };
     switch (p.op) {
     case Primitive::Op::Line:
     case Primitive::Op::Box:
-        o[QStringLiteral("op")] = p.op == Primitive::Op::Line ? QStringLiteral("line") : QStringLiteral("box");
+        o[QStringLiteral("op")] =
+            p.op == Primitive::Op::Line ? QStringLiteral("line") : QStringLiteral("box");
         o[QStringLiteral("x1")] = p.x1;
         o[QStringLiteral("y1")] = p.y1;
         o[QStringLiteral("x2")] = p.x2;
@@ -187,7 +197,8 @@ QJsonObject trace_line(const QString &surface, const Primitive &p)
         break;
     }
     o[QStringLiteral("color")] = colour_name(p.colour);
-    if (p.op == Primitive::Op::Line || p.op == Primitive::Op::Box || p.op == Primitive::Op::Circle) {
+    if (p.op == Primitive::Op::Line || p.op == Primitive::Op::Box
+        || p.op == Primitive::Op::Circle) {
         o[QStringLiteral("style")] = p.draw_style;
         o[QStringLiteral("width")] = p.draw_width;
     }
@@ -258,11 +269,14 @@ QString save_picture(MainWindow &window, const QString &path)
 // Performs one action; returns a message naming the argument when a user could not do it.
 QString perform(MainWindow &window, const RenderAction &a)
 {
-    const auto refuse = [&a](const QString &why) { return QStringLiteral("%1: %2").arg(a.argument, why); };
+    const auto refuse = [&a](const QString &why) {
+        return QStringLiteral("%1: %2").arg(a.argument, why);
+    };
     Form1 &f = window.form();
     switch (a.kind) {
     case RenderAction::Kind::Menu: {
-        const QString key = a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
+        const QString key =
+            a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
         const auto found = window.menus().find(key);
         if (found == window.menus().end())
             return refuse(QStringLiteral("no such menu command"));
@@ -275,7 +289,8 @@ QString perform(MainWindow &window, const RenderAction &a)
     }
     case RenderAction::Kind::Click: {
         const auto controls = window.controls();
-        const QString key = a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
+        const QString key =
+            a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
         const auto found = controls.find(key);
         if (found == controls.end())
             return refuse(QStringLiteral("no such control"));
@@ -310,10 +325,7 @@ QString perform(MainWindow &window, const RenderAction &a)
 
 } // namespace
 
-const char *render_usage()
-{
-    return usage;
-}
+const char *render_usage() { return usage; }
 
 QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
 {
@@ -335,7 +347,8 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 return e;
             if (!request.picture.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
                 && !request.picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-                return QStringLiteral("--picture %1: the file must end in .png or .svg").arg(request.picture);
+                return QStringLiteral("--picture %1: the file must end in .png or .svg")
+                    .arg(request.picture);
         } else if (arg == QLatin1String("--state")) {
             if (QString e = value(request.state); !e.isEmpty())
                 return e;
@@ -390,12 +403,14 @@ int run_render(const RenderRequest &request)
 
     QString error;
     if (error.isEmpty() && !request.state.isEmpty()) {
-        const QByteArray json = QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
+        const QByteArray json =
+            QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
         error = save(request.state, [&json](QIODevice &d) { return d.write(json) == json.size(); });
     }
     if (error.isEmpty() && !request.trace.isEmpty()) {
         const QByteArray lines = trace_of(window);
-        error = save(request.trace, [&lines](QIODevice &d) { return d.write(lines) == lines.size(); });
+        error =
+            save(request.trace, [&lines](QIODevice &d) { return d.write(lines) == lines.size(); });
     }
     if (error.isEmpty() && !request.png.isEmpty()) {
         const QImage image = window.grab().toImage();

@@ -12,7 +12,7 @@ struct RenderAction
     enum class Kind { Menu, Click, Move, Press, Tick };
     Kind kind = Kind::Tick;
     QString argument; // the whole argument, for messages
-    QString name;     // menu or control name
+    QString name; // menu or control name
     std::optional<int> index;
     double x = 0, y = 0;
     long count = 1;
