@@ -1,6 +1,8 @@
 #include "palette.h"
 #include "test_window.h"
 
+#include <QMenuBar>
+#include <QStyle>
 #include <QTest>
 
 class TestShell : public QObject
@@ -25,6 +27,12 @@ private slots:
     void reset_stops_the_timer_and_hides_markers();
     void readout_follows_the_pointer();
     void choosing_a_topic_keeps_the_read_out_text();
+    void every_visible_control_is_named_data();
+    void every_visible_control_is_named();
+    void keyboard_activates_a_clickable_label();
+    void keyboard_presses_buttons_and_check_boxes();
+    void tab_goes_row_by_row_within_a_frame();
+    void menus_open_from_the_keyboard();
 };
 
 void TestShell::control_arrays_after_start_up_data()
@@ -353,6 +361,103 @@ void TestShell::choosing_a_topic_keeps_the_read_out_text()
     t.menu(QStringLiteral("M_R:4"));
     QVERIFY(f.Label2->isVisibleTo(&t.window));
     QCOMPARE(f.Label2->caption(), QStringLiteral("3D"));
+}
+
+void TestShell::every_visible_control_is_named_data()
+{
+    QTest::addColumn<QString>("menu");
+    for (const char *menu :
+        { "M_gr:0", "M_gr:1", "M_gr:2", "M_gr:3", "M_R:0", "M_R:1", "M_R:2", "M_R:3", "M_R:4",
+            "M_R:5", "M_R:6", "M_bevolk:0", "M_bevolk:1", "M_chaos", "M_Pyt", "M_plato" })
+        QTest::newRow(menu) << menu;
+}
+
+void TestShell::every_visible_control_is_named()
+{
+    QFETCH(QString, menu);
+    TestWindow t;
+    t.menu(menu);
+    int operable = 0;
+    for (const auto &[key, control] : t.window.controls()) {
+        QWidget &w = control->widget();
+        if (!w.isVisibleTo(&t.window))
+            continue;
+        auto *label = dynamic_cast<Label *>(control);
+        const bool acts = !label || label->clickable();
+        const bool takes_input =
+            dynamic_cast<Button *>(control) || dynamic_cast<CheckBox *>(control) || (label && acts);
+        if (takes_input) {
+            ++operable;
+            QVERIFY2(!w.accessibleName().isEmpty(), qPrintable(key));
+            QVERIFY2(!w.accessibleDescription().isEmpty(), qPrintable(key));
+            QVERIFY2(w.focusPolicy() & Qt::TabFocus, qPrintable(key));
+        } else {
+            QVERIFY2(!w.accessibleName().isEmpty() || !control->caption().trimmed().isEmpty(),
+                qPrintable(key));
+        }
+    }
+    const bool has_controls = menu.startsWith("M_gr:") || menu == "M_R:6"
+        || menu.startsWith("M_bevolk") || menu == "M_chaos" || menu == "M_Pyt" || menu == "M_plato";
+    QCOMPARE(operable > 0, has_controls);
+}
+
+void TestShell::keyboard_activates_a_clickable_label()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    t.menu(QStringLiteral("M_gr:2"));
+    QTest::keyClick(f.Label7, Qt::Key_Space);
+    QCOMPARE(f.Label1[11].caption(), QStringLiteral("1.61803"));
+    QTest::keyClick(&f.Label1[10], Qt::Key_Return);
+    QCOMPARE(f.Label1[11].caption(), QStringLiteral("1.00000"));
+    QCOMPARE(f.Label1[12].caption(), QStringLiteral("2.00000"));
+    // A cell that does nothing on a click takes no focus and no keys.
+    QCOMPARE(f.Label1[3].focusPolicy(), Qt::NoFocus);
+    QCOMPARE(f.Labi[10].focusPolicy(), Qt::NoFocus);
+}
+
+void TestShell::keyboard_presses_buttons_and_check_boxes()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    t.menu(QStringLiteral("M_bevolk:0"));
+    QTest::keyClick(&f.Ckp[0], Qt::Key_Return);
+    QCOMPARE(f.Label9[0].caption(), QStringLiteral("0.350"));
+    QTest::keyClick(&f.Ckp[0], Qt::Key_Space);
+    QCOMPARE(f.Label9[0].caption(), QStringLiteral("0.400"));
+    QTest::keyClick(&f.Label9[0], Qt::Key_Enter);
+    QCOMPARE(f.Label9[0].caption(), QStringLiteral("0.000"));
+    t.menu(QStringLiteral("M_plato"));
+    QTest::keyClick(&f.ChP[1], Qt::Key_Return);
+    QCOMPARE(f.ChP[1].value(), 1);
+}
+
+void TestShell::tab_goes_row_by_row_within_a_frame()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    const auto next_focusable = [](QWidget *w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    const std::vector<QWidget *> life_generator = { &f.Ckm[0], &f.Label9[0], &f.Ckp[0], &f.Ckm[1],
+        &f.Label9[1], &f.Ckp[1], &f.Ckm[2], &f.Label9[2], &f.Ckp[2], &f.Ckm[3], &f.Label9[3],
+        &f.Ckp[3], f.ComF, &f.CEx[0], &f.CEx[1], &f.CEx[2], &f.CEx[3] };
+    for (std::size_t i = 1; i < life_generator.size(); ++i)
+        QCOMPARE(next_focusable(life_generator[i - 1]), life_generator[i]);
+    QCOMPARE(next_focusable(&f.Label11[2]), &f.Label11[3]);
+    QCOMPARE(next_focusable(&f.Cchaos[0]), &f.Cchaos[1]);
+    QCOMPARE(next_focusable(&f.Com_p1[0]), &f.L_pyt[0]);
+    QCOMPARE(next_focusable(&f.L_pyt[0]), &f.Com_p2[0]);
+}
+
+void TestShell::menus_open_from_the_keyboard()
+{
+    TestWindow t;
+    QMenuBar *bar = t.window.menuBar();
+    QCOMPARE(bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar), 1);
 }
 
 QTEST_MAIN(TestShell)

@@ -124,6 +124,18 @@ void MainWindow::describe_controls()
             label->set_clickable(true);
     }
 
+    // Frames and surfaces are named after what they hold.
+    for (const auto &[key, control] : named) {
+        if (dynamic_cast<Frame *>(control))
+            control->widget().setAccessibleName(control->caption().simplified());
+    }
+    form_.Frame6->setAccessibleName(QStringLiteral("Exponential function"));
+    form_.Picture1->setAccessibleName(QStringLiteral("drawing"));
+    form_.Picture1->setAccessibleDescription(
+        QStringLiteral("the construction, graph or table of the topic"));
+    form_.Picture2->setAccessibleName(QStringLiteral("explanation"));
+    form_.Label2->setAccessibleName(QStringLiteral("coordinates under the pointer"));
+
     // Within each container, Tab goes row by row from the top, left to right in a row.
     std::map<QWidget *, std::vector<QWidget *>> focusable;
     for (const auto &[key, control] : named) {
