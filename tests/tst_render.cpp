@@ -173,13 +173,17 @@ void TestRender::pictures_at_a_scale()
 void TestRender::svg_holds_vector_elements()
 {
     QTemporaryDir dir;
-    const QString svg = dir.filePath(QStringLiteral("title.svg"));
-    QCOMPARE(render({ "menu:M_gr:3", "--picture", svg }).status, 0);
+    const QString svg = dir.filePath(QStringLiteral("pentagram.svg"));
+    QCOMPARE(render({ "menu:M_R:4", "--picture", svg }).status, 0);
     QFile file(svg);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     QVERIFY(!text.contains("<image"));
     QVERIFY(text.contains("<svg"));
+    QVERIFY(text.contains("<polyline"));
+    QVERIFY(text.contains("<circle") || text.contains("<path"));
+    QVERIFY(text.contains(">PENTAGRAM</text>"));
+    QVERIFY(text.contains("> p4</text>"));
 }
 
 QTEST_APPLESS_MAIN(TestRender)
