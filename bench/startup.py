@@ -30,26 +30,28 @@ def one_run(program, platform):
 
 
 def main():
-    platform, runs, program, bare = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
-    results = {program: ([], []), bare: ([], [])}
-    one_run(program, platform)  # warm the caches once for both
-    one_run(bare, platform)
+    platform, runs, program, bares = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4:]
+    programs = [program] + bares
+    results = {p: ([], []) for p in programs}
+    for p in programs:  # warm the caches once for each
+        one_run(p, platform)
     for _ in range(runs):
-        for p in (program, bare):
+        for p in programs:
             ms, mb = one_run(p, platform)
             results[p][0].append(ms)
             results[p][1].append(mb)
     med = {p: (statistics.median(t), statistics.median(r)) for p, (t, r) in results.items()}
-    print(f"platform {platform}, {runs} runs each, medians:")
-    for label, p in (("aurelion", program), ("bare window", bare)):
+    print(f"platform {platform}, {runs} runs each, alternating, medians:")
+    for p in programs:
         t, r = results[p]
-        print(f"  {label:12} first paint {med[p][0]:7.1f} ms (min {min(t):6.1f}, max {max(t):6.1f})"
-              f"   peak RSS {med[p][1]:6.1f} MB")
-    time_ratio = med[program][0] / med[bare][0]
-    rss_ratio = med[program][1] / med[bare][1]
-    print(f"  ratio       first paint {time_ratio:.2f} (target <= 1.15: "
-          f"{'met' if time_ratio <= 1.15 else 'missed'})"
-          f"   peak RSS {rss_ratio:.2f} (target <= 1.2: {'met' if rss_ratio <= 1.2 else 'missed'})")
+        print(f"  {os.path.basename(p):17} first paint {med[p][0]:6.1f} ms "
+              f"(min {min(t):6.1f}, max {max(t):6.1f})   peak RSS {med[p][1]:5.1f} MB")
+    for bare in bares:
+        time_ratio = med[program][0] / med[bare][0]
+        rss_ratio = med[program][1] / med[bare][1]
+        print(f"  ratio to {os.path.basename(bare):17} first paint {time_ratio:.2f} "
+              f"({'met' if time_ratio <= 1.15 else 'missed'} <= 1.15)   peak RSS {rss_ratio:.2f} "
+              f"({'met' if rss_ratio <= 1.2 else 'missed'} <= 1.2)")
 
 
 if __name__ == "__main__":
