@@ -3,6 +3,7 @@
 // tick every 20 ms the game keeps pace while a tick costs well under 20 ms.
 
 #include "chaos/chaos_model.h"
+#include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
 
@@ -95,6 +96,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    load_bundled_fonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

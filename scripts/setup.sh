@@ -32,3 +32,8 @@ fi
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# The random user under AddressSanitizer and UndefinedBehaviorSanitizer: 20,000 actions.
+cmake --preset asan
+cmake --build --preset asan --target aurelion-monkey
+ctest --preset asan -R '^monkey$'

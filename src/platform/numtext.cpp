@@ -17,7 +17,7 @@ Decimal decimal_of(double magnitude, int significant)
 {
     Decimal d;
     if (magnitude == 0.0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.exponent = 1;
         return d;
     }

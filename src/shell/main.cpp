@@ -1,3 +1,4 @@
+#include "first_paint.h"
 #include "fonts.h"
 #include "main_window.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     options.device_pixel_ratio =
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
     MainWindow window(options);
+    FirstPaintProbe::install(window);
     window.show();
     return app.exec();
 }

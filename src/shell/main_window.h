@@ -38,6 +38,8 @@ public:
     // Every menu command by its name, items of a menu array under "NAME:INDEX".
     const std::map<QString, QAction *> &menus() const { return menus_; }
     Surface &Form1_surface() { return form_.background->surface(); }
+    // The topic with this number (1 .. 16), for tools that inspect its parameters.
+    Topic *topic(int number) const { return topics_.at(std::size_t(number)).get(); }
 
     // Menu handlers.
     void M_Gr_Click(int index);

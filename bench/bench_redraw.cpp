@@ -1,0 +1,138 @@
+// The cost of each topic's full redraw, as a click in its frame runs it (the drawing procedure
+// again, without the screen reset), at device pixel ratio 1 and 2 with recording off; and next
+// to each the floor: the same primitives drawn with plain QPainter calls into images of the
+// same sizes. Also the shared graph frame alone.
+//
+// The floor comes from a second window that records: after the menu command its surfaces hold
+// exactly what the topic's drawing put there (the drawing surface and the side panel, and the
+// window background where a topic prints on it), and Surface::replay draws that record with a
+// painter of its own into a fresh image, without the persistent surface, the record or the
+// change notifications.
+
+#include "fonts.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "random_source.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct BenchWindow
+{
+    BenchWindow(qreal ratio, bool recording)
+        : random(1)
+        , window([&] {
+            WindowOptions options;
+            options.device_pixel_ratio = ratio;
+            options.manual_timer = true;
+            options.record_drawing = recording;
+            options.messages = &messages;
+            options.random = &random;
+            return options;
+        }())
+    { }
+
+    RecordedMessageBox messages;
+    SeededRandom random;
+    MainWindow window;
+};
+
+// The menu commands, one for each topic.
+const char *const menu_commands[] = { "M_gr:3", "M_gr:2", "M_gr:1", "M_R:2", "M_R:3", "M_R:4",
+    "M_R:5", "M_R:1", "M_R:0", "M_bevolk:0", "M_plato", "M_R:6", "M_bevolk:1", "M_gr:0", "M_chaos",
+    "M_Pyt" };
+
+void redraw(benchmark::State &state, const char *menu, qreal ratio)
+{
+    BenchWindow w(ratio, false);
+    w.window.menus().at(QString::fromLatin1(menu))->trigger();
+    Topic *topic = w.window.topic(w.window.form().topic);
+    for (auto _ : state)
+        topic->draw();
+}
+
+// An image like the surface's, with the surface's record drawn into it.
+struct Replayed
+{
+    const Surface *surface;
+    QImage image;
+};
+
+void floor_of(benchmark::State &state, const char *menu, qreal ratio)
+{
+    BenchWindow w(ratio, true);
+    w.window.menus().at(QString::fromLatin1(menu))->trigger();
+    Form1 &f = w.window.form();
+    std::vector<Replayed> targets;
+    for (const Surface *s :
+        { &f.Picture1->surface(), &f.Picture2->surface(), &w.window.Form1_surface() }) {
+        if (s->record().empty())
+            continue;
+        const QSize device(
+            qCeil(s->inner_size().width() * ratio), qCeil(s->inner_size().height() * ratio));
+        QImage image(device, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        targets.push_back({ s, image });
+    }
+    std::size_t primitives = 0;
+    for (const Replayed &t : targets)
+        primitives += t.surface->record().size();
+    for (auto _ : state) {
+        for (Replayed &t : targets) {
+            QPainter painter(&t.image);
+            t.surface->replay(painter);
+        }
+    }
+    state.counters["primitives"] = double(primitives);
+}
+
+void graph_frame(benchmark::State &state, qreal ratio)
+{
+    BenchWindow w(ratio, false);
+    Plotter &plot = *w.window.form().plot;
+    for (auto _ : state)
+        plot.graph_frame(-1, 10, -1, 10, QStringLiteral("y"), 1, 1);
+}
+
+void register_all()
+{
+    for (const qreal ratio : { 1.0, 2.0 }) {
+        const QString suffix = QStringLiteral("/ratio:%1").arg(ratio);
+        for (const char *menu : menu_commands) {
+            const std::string name = (QString::fromLatin1(menu) + suffix).toStdString();
+            benchmark::RegisterBenchmark(("redraw/" + name).c_str(),
+                [menu, ratio](benchmark::State &s) { redraw(s, menu, ratio); })
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("floor/" + name).c_str(),
+                [menu, ratio](benchmark::State &s) { floor_of(s, menu, ratio); })
+                ->Unit(benchmark::kMillisecond);
+        }
+        benchmark::RegisterBenchmark(("graph_frame" + suffix.toStdString()).c_str(),
+            [ratio](benchmark::State &s) { graph_frame(s, ratio); })
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    load_bundled_fonts();
+    register_all();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

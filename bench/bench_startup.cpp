@@ -1,0 +1,48 @@
+// Start-up in process: constructing the main window runs the design, the menus, Form_Load and
+// the title screen, as the program does before its window first appears.
+
+#include "fonts.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "random_source.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+void BM_start_up(benchmark::State &state)
+{
+    const qreal ratio = qreal(state.range(0));
+    for (auto _ : state) {
+        RecordedMessageBox messages;
+        SeededRandom random(1);
+        WindowOptions options;
+        options.device_pixel_ratio = ratio;
+        options.messages = &messages;
+        options.random = &random;
+        const auto start = std::chrono::steady_clock::now();
+        auto window = std::make_unique<MainWindow>(options);
+        const auto end = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(window.get());
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+BENCHMARK(BM_start_up)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    load_bundled_fonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
