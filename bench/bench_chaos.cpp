@@ -2,6 +2,7 @@
 // dots on the persistent surface, each asking its widget to repaint only its own pixels. At one
 // tick every 20 ms the game keeps pace while a tick costs well under 20 ms.
 
+#include "bench_main.h"
 #include "chaos/chaos_model.h"
 #include "fonts.h"
 #include "main_window.h"
@@ -91,14 +92,4 @@ BENCHMARK(BM_whole_surface_repaint);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    load_bundled_fonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return run_benchmarks(argc, argv); }

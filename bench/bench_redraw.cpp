@@ -9,6 +9,7 @@
 // painter of its own into a fresh image, without the persistent surface, the record or the
 // change notifications.
 
+#include "bench_main.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -124,15 +125,4 @@ void register_all()
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    load_bundled_fonts();
-    register_all();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return run_benchmarks(argc, argv, register_all); }

@@ -1,6 +1,7 @@
 // Start-up in process: constructing the main window runs the design, the menus, Form_Load and
 // the title screen, as the program does before its window first appears.
 
+#include "bench_main.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -35,14 +36,4 @@ BENCHMARK(BM_start_up)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillis
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    load_bundled_fonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return run_benchmarks(argc, argv); }
