@@ -1,14 +1,32 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QtMath>
 
 void load_bundled_fonts()
 {
+    // The fonts come from the system where it has them (the set-up and the package install
+    // them); registering a bundled copy costs start-up time, so only a missing family is loaded
+    // from the program's own copy. Either way they are the same font files.
     static const bool loaded = [] {
-        for (const char *file : { ":/fonts/LiberationSans-Regular.ttf",
-                 ":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationMono-Regular.ttf" })
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        const struct
+        {
+            const char *family;
+            const char *files[2];
+        } bundled[] = {
+            { "Liberation Sans",
+                { ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf" } },
+            { "Liberation Mono", { ":/fonts/LiberationMono-Regular.ttf", nullptr } },
+        };
+        for (const auto &font : bundled) {
+            if (QFontInfo(QFont(QString::fromLatin1(font.family))).family()
+                == QLatin1String(font.family))
+                continue;
+            for (const char *file : font.files)
+                if (file)
+                    QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        }
         return true;
     }();
     Q_UNUSED(loaded);
