@@ -11,6 +11,19 @@ Plotter::Plotter(Surface &picture1, Surface &picture2, Surface &form1, float pi)
     , pi_(pi)
 { }
 
+void Plotter::set_bounds(float left, float right, float bottom, float top)
+{
+    x_min = left;
+    x_max = right;
+    y_min = bottom;
+    y_max = top;
+}
+
+void Plotter::graph_frame(const QString &axis_name, double y_spacing, double x_spacing)
+{
+    graph_frame(x_min, x_max, y_min, y_max, axis_name, y_spacing, x_spacing);
+}
+
 void Plotter::teken_assen(double x_min, double x_max, double y_min, double y_max)
 {
     Picture1.Cls();

@@ -14,6 +14,7 @@ public:
 
     // Graph bounds, singles; each graph topic sets them before it draws its graph frame.
     float x_min = 0, x_max = 0, y_min = 0, y_max = 0;
+    void set_bounds(float x_min, float x_max, float y_min, float y_max);
 
     // Clears the drawing surface (keeping its scale) and draws both axes in light grey.
     void teken_assen(double x_min, double x_max, double y_min, double y_max);
@@ -21,6 +22,8 @@ public:
     // axis names.
     void graph_frame(double x_min, double x_max, double y_min, double y_max,
         const QString &axis_name, double y_spacing, double x_spacing);
+    // The graph frame of the current graph bounds.
+    void graph_frame(const QString &axis_name, double y_spacing, double x_spacing);
     // A line in a palette colour with a draw style; style 8 is a solid line 3 pixels wide.
     void styled_line(double x1, double y1, double x2, double y2, int colour, int style);
     // A small circle sized from the graph bounds, with a blank and the label at its centre.

@@ -14,11 +14,8 @@ void AnalyticTopic::draw()
     Surface &s = form.Picture1->surface();
     const double phi = form.phi;
 
-    plot.x_min = -2;
-    plot.x_max = 2;
-    plot.y_min = -2;
-    plot.y_max = 2;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("k"), 1, 1);
+    plot.set_bounds(-2, 2, -2, 2);
+    plot.graph_frame(QStringLiteral("k"), 1, 1);
     plot.print_at(1.3, 1, QStringLiteral(" y = k² - k - 1 "));
 
     plot.print_on_side_panel(5, 5, QStringLiteral("GIVEN  y0"));

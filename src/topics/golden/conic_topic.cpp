@@ -18,11 +18,8 @@ void ConicTopic::draw()
     const double phi = form.phi;
     const float pi = form.pi;
 
-    plot.x_min = -2;
-    plot.x_max = 2;
-    plot.y_min = -2;
-    plot.y_max = 2;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-2, 2, -2, 2);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
     const float ro = float(1 / phi);
     const float H = float(std::sqrt(phi));
 

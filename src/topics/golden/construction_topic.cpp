@@ -16,11 +16,8 @@ void ConstructionTopic::draw()
     const double phi = form.phi;
     const float pi = form.pi;
 
-    plot.x_min = -1;
-    plot.x_max = 2;
-    plot.y_min = -1;
-    plot.y_max = 2;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-1, 2, -1, 2);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
 
     s.Line(1, 0, 2, 1, QBColor(11), Surface::Box::Filled);
     s.Line(0, 0, 1, 1, QBColor(14), Surface::Box::Filled);

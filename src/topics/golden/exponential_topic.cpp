@@ -45,11 +45,8 @@ void ExponentialTopic::draw()
 
     form.LabQ[0].set_caption(format_number(exp_x, u"0.0"));
     form.LabQ[1].set_caption(format_number(exp_y0, u"0.0"));
-    plot.x_min = -2;
-    plot.x_max = 8;
-    plot.y_min = -1;
-    plot.y_max = 9;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-2, 8, -1, 9);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
     for_double(-3, 6, 0.01, [&](double t) { s.PSet(t, y(t), QBColor(1)); });
 
     plot.print_on_side_panel(5, 5, QStringLiteral("Exponential function "));

@@ -11,11 +11,8 @@ void PentagramTopic::draw()
 {
     Plotter &plot = *form.plot;
 
-    plot.x_min = -1;
-    plot.x_max = 2;
-    plot.y_min = -1;
-    plot.y_max = 2;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-1, 2, -1, 2);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
     plot.print_at(plot.x_min, plot.y_max, QStringLiteral("PENTAGRAM"));
 
     // A lies on the diagonal p1p3, 36 degrees above p1p2, at distance 1 from p1, where p2p4

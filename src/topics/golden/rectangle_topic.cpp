@@ -15,11 +15,8 @@ void RectangleTopic::draw()
     const double phi = form.phi;
     const float pi = form.pi;
 
-    plot.x_min = -4;
-    plot.x_max = 9;
-    plot.y_min = -4;
-    plot.y_max = 9;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-4, 9, -4, 9);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
     const golden::RectangleCorners p = golden::rectangle_corners(phi, pi);
 
     // The first golden rectangle B..D, then the squares over it, each hiding what it overlaps.

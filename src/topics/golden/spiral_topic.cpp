@@ -17,11 +17,8 @@ void SpiralTopic::draw()
     const double phi = form.phi;
     const float pi = form.pi;
 
-    plot.x_min = -3;
-    plot.x_max = 7;
-    plot.y_min = -6;
-    plot.y_max = 4;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 1);
+    plot.set_bounds(-3, 7, -6, 4);
+    plot.graph_frame(QStringLiteral("x"), 1, 1);
 
     // The single-precision counter drifts: the last of the 6,500 points is at h = 369.92.
     for_single(-280, 370, 0.1f, [&](float h) {

@@ -63,10 +63,7 @@ void PlatonicTopic::draw_platonic()
     form.Lh2->set_caption(single_text(tilt_angle));
 
     // 3. A square view of -10 .. 10 both ways, y upwards.
-    plot.x_min = -10;
-    plot.y_min = -10;
-    plot.x_max = 10;
-    plot.y_max = 10;
+    plot.set_bounds(-10, 10, -10, 10);
     picture.Cls();
     picture.Scale(plot.x_min, plot.y_max, plot.x_max, plot.y_min);
 

@@ -115,10 +115,7 @@ void DynamicModelTopic::draw_population_model()
 
     // 1. A clean surface scaled 0..100 both ways, y upwards.
     picture.Cls();
-    plot.x_min = 0;
-    plot.x_max = 100;
-    plot.y_min = 0;
-    plot.y_max = 100;
+    plot.set_bounds(0, 100, 0, 100);
     picture.Scale(plot.x_min, plot.y_max, plot.x_max, plot.y_min);
 
     // 2..5. The year's births, total and shares; a changed birth rate acts on this year at once.

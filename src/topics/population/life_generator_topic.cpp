@@ -196,11 +196,8 @@ void LifeGeneratorTopic::draw_life_generator()
     form.Label9[3].set_caption(format_number(p.death_factor, u"0.000"));
 
     // 3. A fresh graph: t from -1 to 10, y from -10 to 100.
-    plot.x_min = -1;
-    plot.x_max = 10;
-    plot.y_min = -10;
-    plot.y_max = 100;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("t"), 10, 1);
+    plot.set_bounds(-1, 10, -10, 100);
+    plot.graph_frame(QStringLiteral("t"), 10, 1);
 
     // 4, 5. The start point and the names.
     const float yo = p.start_population;

@@ -74,8 +74,7 @@ void PythagorasTopic::draw_pythagoras()
     form.L_pyt[2].set_caption(format_number(c, u"#0.00"));
 
     // 3. A square scale that holds the outer square and the squares on the legs.
-    plot.x_min = plot.y_min = -52;
-    plot.x_max = plot.y_max = 102;
+    plot.set_bounds(-52, 102, -52, 102);
     picture.Cls();
     picture.Scale(-52, 102, 102, -52);
 

@@ -15,11 +15,8 @@ void GraphPTopic::draw_graph_p()
     const sequence::Terms &F = sequence.F;
     const double phi = form.phi;
 
-    plot.x_min = -40;
-    plot.x_max = 40;
-    plot.y_min = -30;
-    plot.y_max = 50;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 10, 10);
+    plot.set_bounds(-40, 40, -30, 50);
+    plot.graph_frame(QStringLiteral("x"), 10, 10);
     plot.print_at(plot.x_min + 1, plot.y_max - 1, QStringLiteral("Pi ( F(i), F(i+1) )"));
 
     // Each point with a dotted drop line to the x axis and a small circle marking F(i) there.

@@ -18,11 +18,8 @@ void RatioGraphTopic::draw_ratio_graph()
     const sequence::Terms &F = sequence.F;
     const double phi = form.phi;
 
-    plot.x_min = -10;
-    plot.x_max = 10;
-    plot.y_min = -1;
-    plot.y_max = 2.4f;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 1, 2);
+    plot.set_bounds(-10, 10, -1, 2.4f);
+    plot.graph_frame(QStringLiteral("x"), 1, 2);
 
     plot.print_at(1, phi, QStringLiteral("phi"));
     plot.Picture1.LineStep(-10, phi, 20, 0, QBColor(12));

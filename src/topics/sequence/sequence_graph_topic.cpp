@@ -17,11 +17,8 @@ void SequenceGraphTopic::draw_sequence_graph()
     Plotter &plot = *form.plot;
     const sequence::Terms &F = sequence.F;
 
-    plot.x_min = -10;
-    plot.x_max = 10;
-    plot.y_min = -30;
-    plot.y_max = 60;
-    plot.graph_frame(plot.x_min, plot.x_max, plot.y_min, plot.y_max, QStringLiteral("x"), 10, 2);
+    plot.set_bounds(-10, 10, -30, 60);
+    plot.graph_frame(QStringLiteral("x"), 10, 2);
 
     // The curve as single points; x accumulates 0.01 in single precision, so it ends at about
     // 9.990 after 1000 points and never reaches 10.
