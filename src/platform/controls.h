@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 // What every control of the window has: a name (and an index in a control array) and its place
@@ -153,6 +154,17 @@ public:
         return *created;
     }
     T &operator[](int i) const { return *elements_.at(std::size_t(i)); }
+    // Runs the handler with the element's index whenever an element is clicked.
+    template <class Handler> void on_click(Handler handler) const
+    {
+        for (int i = 0; i < count(); ++i) {
+            T *element = elements_[std::size_t(i)];
+            if constexpr (std::is_base_of_v<QAbstractButton, T>)
+                QObject::connect(element, &QAbstractButton::clicked, [handler, i] { handler(i); });
+            else
+                QObject::connect(element, &T::clicked, [handler, i] { handler(i); });
+        }
+    }
     int count() const { return int(elements_.size()); }
     auto begin() const { return elements_.begin(); }
     auto end() const { return elements_.end(); }

@@ -8,11 +8,8 @@ ChaosTopic::ChaosTopic(Form1 &form)
 
 void ChaosTopic::connect_controls()
 {
-    for (int i = 0; i < form.Label11.count(); ++i)
-        QObject::connect(&form.Label11[i], &Label::clicked, [this, i] { Label11_Click(i); });
-    for (int i = 0; i < form.Cchaos.count(); ++i)
-        QObject::connect(
-            &form.Cchaos[i], &QAbstractButton::clicked, [this, i] { Cchaos_Click(i); });
+    form.Label11.on_click([this](int i) { Label11_Click(i); });
+    form.Cchaos.on_click([this](int i) { Cchaos_Click(i); });
     form.Timer1->on_timer = [this] { Timer1_Timer(); };
 }
 

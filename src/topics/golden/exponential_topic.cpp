@@ -12,10 +12,8 @@ ExponentialTopic::ExponentialTopic(Form1 &form)
 
 void ExponentialTopic::connect_controls()
 {
-    for (int i = 0; i <= 1; ++i) {
-        QObject::connect(&form.ComQ[i], &QAbstractButton::clicked, [this, i] { ComQ_Click(i); });
-        QObject::connect(&form.ComZ[i], &QAbstractButton::clicked, [this, i] { ComZ_Click(i); });
-    }
+    form.ComQ.on_click([this](int i) { ComQ_Click(i); });
+    form.ComZ.on_click([this](int i) { ComZ_Click(i); });
 }
 
 void ExponentialTopic::ComQ_Click(int index)

@@ -11,15 +11,12 @@ PlatonicTopic::PlatonicTopic(Form1 &form)
 
 void PlatonicTopic::connect_controls()
 {
-    for (int i = 0; i < form.Crot1.count(); ++i)
-        QObject::connect(&form.Crot1[i], &QAbstractButton::clicked, [this, i] { Crot1_Click(i); });
-    for (int i = 0; i < form.Crot2.count(); ++i)
-        QObject::connect(&form.Crot2[i], &QAbstractButton::clicked, [this, i] { Crot2_Click(i); });
+    form.Crot1.on_click([this](int i) { Crot1_Click(i); });
+    form.Crot2.on_click([this](int i) { Crot2_Click(i); });
     QObject::connect(form.Lh1, &Label::clicked, [this] { Lh1_Click(); });
     QObject::connect(form.Lh2, &Label::clicked, [this] { Lh2_Click(); });
     // A check box has toggled itself when it reports the click.
-    for (int i = 0; i < form.ChP.count(); ++i)
-        QObject::connect(&form.ChP[i], &QAbstractButton::clicked, [this, i] { ChP_Click(i); });
+    form.ChP.on_click([this](int i) { ChP_Click(i); });
 }
 
 void PlatonicTopic::fill_solid_vertices() { solid_vertices = platonic::solid_vertices(form.phi); }

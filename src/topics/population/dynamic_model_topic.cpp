@@ -47,11 +47,10 @@ DynamicModelTopic::DynamicModelTopic(Form1 &form)
 void DynamicModelTopic::connect_controls()
 {
     QObject::connect(form.Command3, &QAbstractButton::clicked, [this] { Command3_Click(); });
-    QObject::connect(&form.CM[0], &QAbstractButton::clicked, [this] { CM_Click(0); });
-    QObject::connect(&form.CP[0], &QAbstractButton::clicked, [this] { CP_Click(0); });
-    QObject::connect(&form.LG[0], &Label::clicked, [this] { LG_Click(0); });
-    for (int i = 0; i < form.Optie.count(); ++i)
-        QObject::connect(&form.Optie[i], &Label::clicked, [this, i] { Optie_Click(i); });
+    form.CM.on_click([this](int i) { CM_Click(i); });
+    form.CP.on_click([this](int i) { CP_Click(i); });
+    form.LG.on_click([this](int i) { LG_Click(i); });
+    form.Optie.on_click([this](int i) { Optie_Click(i); });
 }
 
 void DynamicModelTopic::set_start_values(float young_count, int model_index, int age_table_limit)

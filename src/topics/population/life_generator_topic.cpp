@@ -24,12 +24,10 @@ LifeGeneratorTopic::LifeGeneratorTopic(Form1 &form)
 
 void LifeGeneratorTopic::connect_controls()
 {
-    for (int i = 0; i < 4; ++i) {
-        QObject::connect(&form.Ckm[i], &QAbstractButton::clicked, [this, i] { Ckm_Click(i); });
-        QObject::connect(&form.Ckp[i], &QAbstractButton::clicked, [this, i] { Ckp_Click(i); });
-        QObject::connect(&form.Label9[i], &Label::clicked, [this, i] { Label9_Click(i); });
-        QObject::connect(&form.CEx[i], &QAbstractButton::clicked, [this, i] { CEx_Click(i); });
-    }
+    form.Ckm.on_click([this](int i) { Ckm_Click(i); });
+    form.Ckp.on_click([this](int i) { Ckp_Click(i); });
+    form.Label9.on_click([this](int i) { Label9_Click(i); });
+    form.CEx.on_click([this](int i) { CEx_Click(i); });
     QObject::connect(form.ComF, &QAbstractButton::clicked, [this] { ComF_Click(); });
 }
 

@@ -12,14 +12,9 @@ PythagorasTopic::PythagorasTopic(Form1 &form)
 
 void PythagorasTopic::connect_controls()
 {
-    for (int i = 0; i < form.Com_p1.count(); ++i)
-        QObject::connect(
-            &form.Com_p1[i], &QAbstractButton::clicked, [this, i] { Com_p1_Click(i); });
-    for (int i = 0; i < form.Com_p2.count(); ++i)
-        QObject::connect(
-            &form.Com_p2[i], &QAbstractButton::clicked, [this, i] { Com_p2_Click(i); });
-    for (int i = 0; i < form.L_pyt.count(); ++i)
-        QObject::connect(&form.L_pyt[i], &Label::clicked, [this, i] { L_pyt_Click(i); });
+    form.Com_p1.on_click([this](int i) { Com_p1_Click(i); });
+    form.Com_p2.on_click([this](int i) { Com_p2_Click(i); });
+    form.L_pyt.on_click([this](int i) { L_pyt_Click(i); });
     QObject::connect(form.C_pyt, &QAbstractButton::clicked, [this] { C_pyt_Click(); });
 }
 

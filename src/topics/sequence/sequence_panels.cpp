@@ -37,14 +37,11 @@ SequencePanels::SequencePanels(Form1 &form)
 
 void SequencePanels::connect_controls()
 {
-    for (int i = 0; i < form.ComM.count(); ++i)
-        QObject::connect(&form.ComM[i], &QAbstractButton::clicked, [this, i] { ComM_Click(i); });
-    for (int i = 0; i < form.ComP.count(); ++i)
-        QObject::connect(&form.ComP[i], &QAbstractButton::clicked, [this, i] { ComP_Click(i); });
+    form.ComM.on_click([this](int i) { ComM_Click(i); });
+    form.ComP.on_click([this](int i) { ComP_Click(i); });
     QObject::connect(form.Command1, &QAbstractButton::clicked, [this] { Command1_Click(); });
     QObject::connect(form.Command2, &QAbstractButton::clicked, [this] { Command2_Click(); });
-    for (int i = 0; i < form.Label1.count(); ++i)
-        QObject::connect(&form.Label1[i], &Label::clicked, [this, i] { Label1_Click(i); });
+    form.Label1.on_click([this](int i) { Label1_Click(i); });
     QObject::connect(form.Label7, &Label::clicked, [this] { Label7_Click(); });
     QObject::connect(form.Label8, &Label::clicked, [this] { Label8_Click(); });
 }
