@@ -107,6 +107,12 @@ void Plotter::print_on_side_panel(int x, int y, const QString &text)
     Picture2.Print(text);
 }
 
+void Plotter::print_on_side_panel(int x, std::initializer_list<std::pair<int, QString>> lines)
+{
+    for (const auto &[y, text] : lines)
+        print_on_side_panel(x, y, text);
+}
+
 void Plotter::print_on_form(double x, double y, const QString &text)
 {
     Form1.CurrentX = x;

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <initializer_list>
+#include <utility>
+
 // The shared drawing procedures of every topic: graph frame, styled lines, point markers, texts
 // on the drawing surface, the side panel and the window background, and the cartoon rabbit.
 // Holds the graph bounds that the graph topics set and the point marker reads.
@@ -30,6 +33,8 @@ public:
     void point_marker(double x, double y, const QString &label, int colour);
     void print_at(double x, double y, const QString &text);
     void print_on_side_panel(int x, int y, const QString &text);
+    // Lines of the side panel at one x: each its y and its text, printed in this order.
+    void print_on_side_panel(int x, std::initializer_list<std::pair<int, QString>> lines);
     void print_on_form(double x, double y, const QString &text);
     // A cartoon rabbit on the window background, the centre of its head at (x, y) in twips.
     void draw_rabbit(double x, double y, double size);

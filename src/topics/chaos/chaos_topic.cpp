@@ -37,19 +37,19 @@ void ChaosTopic::draw_chaos()
     Plotter &plot = *form.plot;
     Surface &picture = form.Picture1->surface();
 
-    plot.print_on_side_panel(1, 5, QStringLiteral("Given is a point F1"));
-    plot.print_on_side_panel(1, 10, QStringLiteral("Take a random corner point C1"));
-    plot.print_on_side_panel(1, 15, QStringLiteral("Draw a line F1C1 between these points"));
-    plot.print_on_side_panel(
-        1, 20, QStringLiteral("A new point F2 on this line is found at a distance"));
-    plot.print_on_side_panel(1, 25, QStringLiteral("F2C1 = k . F1C1"));
-    plot.print_on_side_panel(1, 35, QStringLiteral("Take again random corner point C2"));
-    plot.print_on_side_panel(1, 40, QStringLiteral("Draw a line between the points F2 en C2"));
-    plot.print_on_side_panel(
-        1, 45, QStringLiteral("A second new point F3 on this line is found at a distance"));
-    plot.print_on_side_panel(1, 50, QStringLiteral("F3C2 = k . F2C2"));
-    plot.print_on_side_panel(
-        1, 60, QStringLiteral("Repeat this and there will emerge a pattern. "));
+    plot.print_on_side_panel(1,
+        {
+            { 5, QStringLiteral("Given is a point F1") },
+            { 10, QStringLiteral("Take a random corner point C1") },
+            { 15, QStringLiteral("Draw a line F1C1 between these points") },
+            { 20, QStringLiteral("A new point F2 on this line is found at a distance") },
+            { 25, QStringLiteral("F2C1 = k . F1C1") },
+            { 35, QStringLiteral("Take again random corner point C2") },
+            { 40, QStringLiteral("Draw a line between the points F2 en C2") },
+            { 45, QStringLiteral("A second new point F3 on this line is found at a distance") },
+            { 50, QStringLiteral("F3C2 = k . F2C2") },
+            { 60, QStringLiteral("Repeat this and there will emerge a pattern. ") },
+        });
 
     set_chaos_speed();
 

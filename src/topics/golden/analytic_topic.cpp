@@ -18,13 +18,16 @@ void AnalyticTopic::draw()
     plot.graph_frame(QStringLiteral("k"), 1, 1);
     plot.print_at(1.3, 1, QStringLiteral(" y = k² - k - 1 "));
 
-    plot.print_on_side_panel(5, 5, QStringLiteral("GIVEN  y0"));
-    plot.print_on_side_panel(5, 15, QStringLiteral("Find k so that :"));
-    plot.print_on_side_panel(5, 25, QStringLiteral("y1 = k . y0"));
-    plot.print_on_side_panel(5, 35, QStringLiteral("y2 = k . y1   and   y2 = y1 + y0"));
-    plot.print_on_side_panel(5, 50, QStringLiteral("SOLUTION    k² - k - 1 = 0"));
-    plot.print_on_side_panel(5, 60, QStringLiteral("k1 = ( 1 + sqrt(5) ) / 2  = phi"));
-    plot.print_on_side_panel(5, 70, QStringLiteral("k2 = ( 1 - sqrt(5) ) / 2  = -1 / phi"));
+    plot.print_on_side_panel(5,
+        {
+            { 5, QStringLiteral("GIVEN  y0") },
+            { 15, QStringLiteral("Find k so that :") },
+            { 25, QStringLiteral("y1 = k . y0") },
+            { 35, QStringLiteral("y2 = k . y1   and   y2 = y1 + y0") },
+            { 50, QStringLiteral("SOLUTION    k² - k - 1 = 0") },
+            { 60, QStringLiteral("k1 = ( 1 + sqrt(5) ) / 2  = phi") },
+            { 70, QStringLiteral("k2 = ( 1 - sqrt(5) ) / 2  = -1 / phi") },
+        });
 
     for_single(-0.8f, 2, 0.002f, [&](float k) { s.PSet(k, golden::parabola(k), QBColor(9)); });
     // The axis of symmetry k = 1/2, halfway between the roots.

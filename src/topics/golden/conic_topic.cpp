@@ -50,22 +50,20 @@ void ConicTopic::draw()
     plot.print_at(1.3, 0.1, QStringLiteral("ro"));
 
     plot.print_on_side_panel(2, 5, QStringLiteral("The polar equation of a conic section is :"));
-    plot.print_on_side_panel(
-        5, 15, QStringLiteral("r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )"));
-    plot.print_on_side_panel(
-        5, 25, QStringLiteral("If the eccentricity  e < 1 you get an ellipse."));
-    plot.print_on_side_panel(
-        5, 35, QStringLiteral("If e = 1/phi and the radius ro = 1/phi you get a"));
-    plot.print_on_side_panel(5, 40, QStringLiteral("GOLDEN ELLIPSE with a semi major axis phi"));
-    plot.print_on_side_panel(5, 45, QStringLiteral("and a semi minor axis H = sqrt(phi)"));
-    plot.print_on_side_panel(5, 55, QStringLiteral("Note :"));
-    plot.print_on_side_panel(5, 60, QStringLiteral("The Great Piramid of Gizeh = Green "));
-    plot.print_on_side_panel(
-        5, 65, QStringLiteral("Width = 440 el    Height = 280 el     1 el = 0.5237 m"));
-    plot.print_on_side_panel(5, 70, QStringLiteral("The error in Height only 8 cm"));
-    plot.print_on_side_panel(
-        5, 80, QStringLiteral("If e = phi you get a GOLDEN HYPERBOLA. If the"));
-    plot.print_on_side_panel(5, 85, QStringLiteral("radius ro = 1/phi then p = phi"));
+    plot.print_on_side_panel(5,
+        {
+            { 15, QStringLiteral("r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )") },
+            { 25, QStringLiteral("If the eccentricity  e < 1 you get an ellipse.") },
+            { 35, QStringLiteral("If e = 1/phi and the radius ro = 1/phi you get a") },
+            { 40, QStringLiteral("GOLDEN ELLIPSE with a semi major axis phi") },
+            { 45, QStringLiteral("and a semi minor axis H = sqrt(phi)") },
+            { 55, QStringLiteral("Note :") },
+            { 60, QStringLiteral("The Great Piramid of Gizeh = Green ") },
+            { 65, QStringLiteral("Width = 440 el    Height = 280 el     1 el = 0.5237 m") },
+            { 70, QStringLiteral("The error in Height only 8 cm") },
+            { 80, QStringLiteral("If e = phi you get a GOLDEN HYPERBOLA. If the") },
+            { 85, QStringLiteral("radius ro = 1/phi then p = phi") },
+        });
 
     plot.print_at(-0.4, -1.3, QStringLiteral("GOLDEN  ELLIPSE"));
     const float base_angle = golden::pyramid_angle(phi, pi);

@@ -52,15 +52,15 @@ void ConstructionTopic::draw()
     plot.styled_line(0, -0.4, phi, -0.4, 13, 0);
     plot.print_at(0.71, -0.4, QStringLiteral("c"));
 
-    plot.print_on_side_panel(
-        3, 5, QStringLiteral("Euclid Book 6 : Divide a line in mean and extreme ratio"));
-    plot.print_on_side_panel(3, 15, QStringLiteral("       a / b  =  b / ( a + b )"));
-    plot.print_on_side_panel(3, 25, QStringLiteral("       b² = a² + a b "));
-    plot.print_on_side_panel(
-        3, 35, QStringLiteral("Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 "));
-    plot.print_on_side_panel(
-        3, 45, QStringLiteral("OE  = sqrt( 2² + 1² )        OC = OE / 2         CA = 1 / 2"));
-    plot.print_on_side_panel(3, 55, QStringLiteral("OA  =  OC + CA  =  phi"));
+    plot.print_on_side_panel(3,
+        {
+            { 5, QStringLiteral("Euclid Book 6 : Divide a line in mean and extreme ratio") },
+            { 15, QStringLiteral("       a / b  =  b / ( a + b )") },
+            { 25, QStringLiteral("       b² = a² + a b ") },
+            { 35, QStringLiteral("Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 ") },
+            { 45, QStringLiteral("OE  = sqrt( 2² + 1² )        OC = OE / 2         CA = 1 / 2") },
+            { 55, QStringLiteral("OA  =  OC + CA  =  phi") },
+        });
 
     plot.point_marker(1, -0.2, QString(), 0);
     plot.point_marker(0, -0.2, QString(), 0);

@@ -47,13 +47,16 @@ void ExponentialTopic::draw()
     plot.graph_frame(QStringLiteral("x"), 1, 1);
     for_double(-3, 6, 0.01, [&](double t) { s.PSet(t, y(t), QBColor(1)); });
 
-    plot.print_on_side_panel(5, 5, QStringLiteral("Exponential function "));
-    plot.print_on_side_panel(5, 15, QStringLiteral("y = yo . phi ^ x "));
-    plot.print_on_side_panel(5, 25, QStringLiteral("y = yo . e ^ k.x    with  k = ln(phi)"));
-    plot.print_on_side_panel(5, 40, QStringLiteral("a / b = b / ( a + b ) = 1 / phi"));
-    plot.print_on_side_panel(5, 50, QStringLiteral("c = a + b"));
-    plot.print_on_side_panel(5, 60, QStringLiteral("b = phi . a"));
-    plot.print_on_side_panel(5, 70, QStringLiteral("c = phi . b"));
+    plot.print_on_side_panel(5,
+        {
+            { 5, QStringLiteral("Exponential function ") },
+            { 15, QStringLiteral("y = yo . phi ^ x ") },
+            { 25, QStringLiteral("y = yo . e ^ k.x    with  k = ln(phi)") },
+            { 40, QStringLiteral("a / b = b / ( a + b ) = 1 / phi") },
+            { 50, QStringLiteral("c = a + b") },
+            { 60, QStringLiteral("b = phi . a") },
+            { 70, QStringLiteral("c = phi . b") },
+        });
 
     for_double(-3, 5, 1, [&](double t) { s.Circle(t, y(t), 0.03); });
 

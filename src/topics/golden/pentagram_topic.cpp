@@ -38,12 +38,14 @@ void PentagramTopic::draw()
     plot.print_at(0.7, 1, QStringLiteral("b"));
     plot.print_at(0.92, 0.35, QStringLiteral("a"));
 
-    plot.print_on_side_panel(1, 5, QStringLiteral("The line p2p4 has a lenght c"));
-    plot.print_on_side_panel(1, 15, QStringLiteral("       c = a + b"));
-    plot.print_on_side_panel(1, 25, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :"));
-    plot.print_on_side_panel(1, 35, QStringLiteral("       a / b = b / c"));
-    plot.print_on_side_panel(
-        1, 45, QStringLiteral("Point A : Divide line p2,p4 in mean and extreme ratio"));
-    plot.print_on_side_panel(1, 55, QStringLiteral("       a / b = b / ( a + b )"));
-    plot.print_on_side_panel(1, 65, QStringLiteral("If  b = 1  then  c = phi  and   a = 1/phi"));
+    plot.print_on_side_panel(1,
+        {
+            { 5, QStringLiteral("The line p2p4 has a lenght c") },
+            { 15, QStringLiteral("       c = a + b") },
+            { 25, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :") },
+            { 35, QStringLiteral("       a / b = b / c") },
+            { 45, QStringLiteral("Point A : Divide line p2,p4 in mean and extreme ratio") },
+            { 55, QStringLiteral("       a / b = b / ( a + b )") },
+            { 65, QStringLiteral("If  b = 1  then  c = phi  and   a = 1/phi") },
+        });
 }

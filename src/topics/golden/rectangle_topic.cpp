@@ -35,14 +35,17 @@ void RectangleTopic::draw()
         plot.styled_line(p[i - 1].x, p[i - 1].y, p[i].x, p[i].y, 0, 8);
 
     plot.print_at(1, 9, QStringLiteral("GOLDEN  RECTANGLE"));
-    plot.print_on_side_panel(10, 5, QStringLiteral("AB = 1"));
-    plot.print_on_side_panel(10, 10, QStringLiteral("BC = phi . AB"));
-    plot.print_on_side_panel(10, 15, QStringLiteral("CD = phi . BC"));
-    plot.print_on_side_panel(10, 20, QStringLiteral("DE = phi . CD"));
-    plot.print_on_side_panel(10, 25, QStringLiteral("EF = ......"));
-    plot.print_on_side_panel(10, 35, QStringLiteral("DC = CB + BA"));
-    plot.print_on_side_panel(10, 40, QStringLiteral("ED = DC + CB"));
-    plot.print_on_side_panel(10, 45, QStringLiteral("FE = ......"));
+    plot.print_on_side_panel(10,
+        {
+            { 5, QStringLiteral("AB = 1") },
+            { 10, QStringLiteral("BC = phi . AB") },
+            { 15, QStringLiteral("CD = phi . BC") },
+            { 20, QStringLiteral("DE = phi . CD") },
+            { 25, QStringLiteral("EF = ......") },
+            { 35, QStringLiteral("DC = CB + BA") },
+            { 40, QStringLiteral("ED = DC + CB") },
+            { 45, QStringLiteral("FE = ......") },
+        });
     plot.print_at(6, 4.2, QStringLiteral("Golden sprial"));
     plot.print_at(3, 7, QStringLiteral("Circle"));
 

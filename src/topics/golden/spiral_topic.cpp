@@ -42,8 +42,11 @@ void SpiralTopic::draw()
     plot.print_at(0.45, 0.25, QStringLiteral("ro"));
     plot.print_at(2, 3, QStringLiteral("GOLDEN  SPIRAL"));
 
-    plot.print_on_side_panel(5, 5, QStringLiteral("The polar equation of a golden spiral is :"));
-    plot.print_on_side_panel(5, 15, QStringLiteral("       r = ro . phi ^(h° /90°)"));
-    plot.print_on_side_panel(5, 35, QStringLiteral("       phi² = phi + 1"));
-    plot.print_on_side_panel(5, 45, QStringLiteral("       1 /phi = phi - 1"));
+    plot.print_on_side_panel(5,
+        {
+            { 5, QStringLiteral("The polar equation of a golden spiral is :") },
+            { 15, QStringLiteral("       r = ro . phi ^(h° /90°)") },
+            { 35, QStringLiteral("       phi² = phi + 1") },
+            { 45, QStringLiteral("       1 /phi = phi - 1") },
+        });
 }

@@ -37,23 +37,20 @@ void PlatonicTopic::draw_platonic()
     Surface &picture = form.Picture1->surface();
 
     // 1. The side panel.
-    plot.print_on_side_panel(
-        3, 5, QStringLiteral("Plato (about 427 - 347 BC), Greek philosopher,"));
-    plot.print_on_side_panel(
-        3, 10, QStringLiteral("gave the figures his name; his pupil was Aristotle"));
-    plot.print_on_side_panel(3, 20, QStringLiteral("There are only five platonic figures"));
-    plot.print_on_side_panel(3, 25, QStringLiteral("Given is a cube with lenght L = 10"));
-    plot.print_on_side_panel(
-        3, 35, QStringLiteral("The dodecaëder constructed outside the cube has"));
-    plot.print_on_side_panel(3, 40, QStringLiteral("a lenght  Ld = L / phi"));
-    plot.print_on_side_panel(
-        3, 50, QStringLiteral("The icosaëder constructed inside the cube has"));
-    plot.print_on_side_panel(3, 55, QStringLiteral("a lenght  Li = L / phi"));
-    plot.print_on_side_panel(
-        3, 65, QStringLiteral("The tetraëder constructed inside de cube has a"));
-    plot.print_on_side_panel(3, 70, QStringLiteral("length Lt = sqrt(2). L"));
-    plot.print_on_side_panel(
-        3, 80, QStringLiteral("The octaëder is constructed inside de tetraëder"));
+    plot.print_on_side_panel(3,
+        {
+            { 5, QStringLiteral("Plato (about 427 - 347 BC), Greek philosopher,") },
+            { 10, QStringLiteral("gave the figures his name; his pupil was Aristotle") },
+            { 20, QStringLiteral("There are only five platonic figures") },
+            { 25, QStringLiteral("Given is a cube with lenght L = 10") },
+            { 35, QStringLiteral("The dodecaëder constructed outside the cube has") },
+            { 40, QStringLiteral("a lenght  Ld = L / phi") },
+            { 50, QStringLiteral("The icosaëder constructed inside the cube has") },
+            { 55, QStringLiteral("a lenght  Li = L / phi") },
+            { 65, QStringLiteral("The tetraëder constructed inside de cube has a") },
+            { 70, QStringLiteral("length Lt = sqrt(2). L") },
+            { 80, QStringLiteral("The octaëder is constructed inside de tetraëder") },
+        });
 
     // 2. The angles.
     form.Lh1->set_caption(single_text(turn_angle));

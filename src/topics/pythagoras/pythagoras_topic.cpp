@@ -157,17 +157,18 @@ void PythagorasTopic::draw_pythagoras()
     plot.print_at(L + 2, a + b / 2, QStringLiteral("b"));
 
     // 22. The explanation.
-    plot.print_on_side_panel(1, 1, QStringLiteral("Pythagoras of Samos lived from 575 to 500 BC."));
-    plot.print_on_side_panel(
-        1, 6, QStringLiteral("He spent 22 years in Egypt and 12 years in Babylon."));
-    plot.print_on_side_panel(
-        1, 16, QStringLiteral("Given is a rectangular TRIANGLE ABC with a area  a.b / 2"));
-    plot.print_on_side_panel(1, 21, QStringLiteral("Make a square AFGH with lenght  L = a + b"));
-    plot.print_on_side_panel(1, 26, QStringLiteral("Make a square CBDE with lenght  c"));
-    plot.print_on_side_panel(1, 36, QStringLiteral("The area of AFGH is :"));
-    plot.print_on_side_panel(1, 41, QStringLiteral("L² = ( a + b )² = a² + 2 a b + b² "));
-    plot.print_on_side_panel(1, 46, QStringLiteral("a² + b² = ( a + b )² - 4 ( a b / 2 ) "));
-    plot.print_on_side_panel(1, 56, QStringLiteral("The area of CBDE is equal to :  a² + b² = c²"));
+    plot.print_on_side_panel(1,
+        {
+            { 1, QStringLiteral("Pythagoras of Samos lived from 575 to 500 BC.") },
+            { 6, QStringLiteral("He spent 22 years in Egypt and 12 years in Babylon.") },
+            { 16, QStringLiteral("Given is a rectangular TRIANGLE ABC with a area  a.b / 2") },
+            { 21, QStringLiteral("Make a square AFGH with lenght  L = a + b") },
+            { 26, QStringLiteral("Make a square CBDE with lenght  c") },
+            { 36, QStringLiteral("The area of AFGH is :") },
+            { 41, QStringLiteral("L² = ( a + b )² = a² + 2 a b + b² ") },
+            { 46, QStringLiteral("a² + b² = ( a + b )² - 4 ( a b / 2 ) ") },
+            { 56, QStringLiteral("The area of CBDE is equal to :  a² + b² = c²") },
+        });
 
     // 23. The areas of the squares on the legs.
     plot.print_at(a / 2 - 5, -a / 2, QStringLiteral("a² = ") + format_number(a * a, u"#0"));
@@ -175,14 +176,15 @@ void PythagorasTopic::draw_pythagoras()
 
     // 24. The golden rectangle, and the pyramid of Cheops: half its base 220 and its height 280
     // royal cubits make the legs 22 and 28.
-    plot.print_on_side_panel(1, 65, QStringLiteral("Note :"));
-    plot.print_on_side_panel(1, 70, QStringLiteral("Area  BDKJ = d . c = a²"));
-    plot.print_on_side_panel(1, 75, QStringLiteral("Area  JKEC = e . c = b²"));
-    plot.print_on_side_panel(
-        1, 85, QStringLiteral("If e = a then c = phi * a and the rectange JKEC is a"));
-    plot.print_on_side_panel(1, 90, QStringLiteral("golden rectangle."));
-    plot.print_on_side_panel(
-        1, 95, QStringLiteral("Great pyramid of Cheops: try a = 22 and b = 28"));
+    plot.print_on_side_panel(1,
+        {
+            { 65, QStringLiteral("Note :") },
+            { 70, QStringLiteral("Area  BDKJ = d . c = a²") },
+            { 75, QStringLiteral("Area  JKEC = e . c = b²") },
+            { 85, QStringLiteral("If e = a then c = phi * a and the rectange JKEC is a") },
+            { 90, QStringLiteral("golden rectangle.") },
+            { 95, QStringLiteral("Great pyramid of Cheops: try a = 22 and b = 28") },
+        });
 
     // 25. e = b² / c.
     form.L_pyt[3].set_caption(format_number(fig.e, u"#0.00"));

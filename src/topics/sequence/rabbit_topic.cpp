@@ -53,23 +53,20 @@ void RabbitTopic::draw_rabbit_diagram()
 void RabbitTopic::print_side_panel()
 {
     Plotter &plot = *form.plot;
-    plot.print_on_side_panel(
-        2, 5, QStringLiteral("The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,..."));
-    plot.print_on_side_panel(
-        2, 10, QStringLiteral("was found by Leonardo of Pisa, called Fibonacci,"));
-    plot.print_on_side_panel(2, 15, QStringLiteral("an Italian mathematician born around 1175."));
-    plot.print_on_side_panel(
-        2, 20, QStringLiteral("The sequence of the numbers are following the"));
-    plot.print_on_side_panel(2, 25, QStringLiteral("relationchip"));
-    plot.print_on_side_panel(2, 35, QStringLiteral("                F(i+2) = F(i+1) + F(i)"));
-    plot.print_on_side_panel(
-        2, 50, QStringLiteral("Every female rabbit always produces one pair newly"));
-    plot.print_on_side_panel(
-        2, 55, QStringLiteral("born rabbis every month from the second month on."));
-    plot.print_on_side_panel(
-        2, 60, QStringLiteral("At month 0 there is one newly born pair of rabbits"));
-    plot.print_on_side_panel(2, 65, QStringLiteral("The rabbits never DIE"));
-    plot.print_on_side_panel(2, 70, QStringLiteral("Who created the first pair ???"));
+    plot.print_on_side_panel(2,
+        {
+            { 5, QStringLiteral("The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...") },
+            { 10, QStringLiteral("was found by Leonardo of Pisa, called Fibonacci,") },
+            { 15, QStringLiteral("an Italian mathematician born around 1175.") },
+            { 20, QStringLiteral("The sequence of the numbers are following the") },
+            { 25, QStringLiteral("relationchip") },
+            { 35, QStringLiteral("                F(i+2) = F(i+1) + F(i)") },
+            { 50, QStringLiteral("Every female rabbit always produces one pair newly") },
+            { 55, QStringLiteral("born rabbis every month from the second month on.") },
+            { 60, QStringLiteral("At month 0 there is one newly born pair of rabbits") },
+            { 65, QStringLiteral("The rabbits never DIE") },
+            { 70, QStringLiteral("Who created the first pair ???") },
+        });
 }
 
 void RabbitTopic::print_labels()
