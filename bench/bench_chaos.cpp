@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "test_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,25 +16,14 @@
 
 namespace {
 
-struct ChaosWindow
+// The chaos game on screen, recording off, as the program plays it.
+struct ChaosWindow : TestWindow
 {
     ChaosWindow()
-        : random(1)
-        , window([this] {
-            WindowOptions options;
-            options.manual_timer = true;
-            options.record_drawing = false;
-            options.messages = &messages;
-            options.random = &random;
-            return options;
-        }())
+        : TestWindow(1, false)
     {
-        window.menus().at(QStringLiteral("M_chaos"))->trigger();
+        menu(QStringLiteral("M_chaos"));
     }
-
-    RecordedMessageBox messages;
-    SeededRandom random;
-    MainWindow window;
 };
 
 // The 50 steps alone: corner choice and move, no drawing.

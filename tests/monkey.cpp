@@ -14,6 +14,7 @@
 #include "message_box.h"
 #include "platonic/platonic_topic.h"
 #include "random_source.h"
+#include "test_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,15 +81,7 @@ public:
         : seed_(seed)
         , trace_(trace)
         , engine_(seed)
-        , random_(seed)
-        , window_([this] {
-            WindowOptions options;
-            options.manual_timer = true;
-            options.record_drawing = true;
-            options.messages = &messages_;
-            options.random = &random_;
-            return options;
-        }())
+        , test_(seed)
     {
         window_.show();
         QApplication::processEvents();
@@ -322,9 +315,9 @@ private:
     std::uint64_t seed_;
     bool trace_;
     std::mt19937_64 engine_;
-    RecordedMessageBox messages_;
-    SeededRandom random_;
-    MainWindow window_;
+    TestWindow test_;
+    RecordedMessageBox &messages_ = test_.messages;
+    MainWindow &window_ = test_.window;
     std::vector<QString> menu_names_;
     std::vector<QString> actions_;
     std::uint64_t checked_serial_ = 0;

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "random_source.h"
+#include "test_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,15 +41,10 @@ int main(int argc, char *argv[])
     load_bundled_fonts();
     const long ticks = argc > 1 ? std::atol(argv[1]) : 180000;
 
-    RecordedMessageBox messages;
-    SeededRandom random(1);
-    WindowOptions options;
-    options.manual_timer = true;
-    options.messages = &messages;
-    options.random = &random;
-    MainWindow window(options);
+    TestWindow test(1, false);
+    MainWindow &window = test.window;
     window.show();
-    window.menus().at(QStringLiteral("M_chaos"))->trigger();
+    test.menu(QStringLiteral("M_chaos"));
     Timer &timer = *window.form().Timer1;
     timer.tick();
     QApplication::processEvents();

@@ -8,12 +8,13 @@
 // random source and every surface recording what it draws.
 struct TestWindow
 {
-    explicit TestWindow(std::uint64_t seed = 1)
+    // Without recording, for long runs where only the pixels matter.
+    explicit TestWindow(std::uint64_t seed = 1, bool record = true)
         : random(seed)
-        , window([this] {
+        , window([this, record] {
             WindowOptions options;
             options.manual_timer = true;
-            options.record_drawing = true;
+            options.record_drawing = record;
             options.messages = &messages;
             options.random = &random;
             return options;
