@@ -1,7 +1,6 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QtMath>
 
 void load_bundled_fonts()
@@ -20,8 +19,9 @@ void load_bundled_fonts()
             { "Liberation Mono", { ":/fonts/LiberationMono-Regular.ttf", nullptr } },
         };
         for (const auto &font : bundled) {
-            if (QFontInfo(QFont(QString::fromLatin1(font.family))).family()
-                == QLatin1String(font.family))
+            // Asking the database, not a font: resolving a QFont would load a font engine at a
+            // size the program never draws with.
+            if (QFontDatabase::hasFamily(QString::fromLatin1(font.family)))
                 continue;
             for (const char *file : font.files)
                 if (file)

@@ -113,6 +113,15 @@ public:
 
 } // namespace
 
+void MainWindow::use_keyboard_menu_style(QMenuBar *bar)
+{
+    // Set while the bar is still empty: a style set later is propagated to every menu and
+    // re-polishes them all.
+    auto *style = new KeyboardMenuStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
+}
+
 void MainWindow::describe_controls()
 {
     auto named = controls();
@@ -150,8 +159,4 @@ void MainWindow::describe_controls()
         for (std::size_t i = 1; i < widgets.size(); ++i)
             setTabOrder(widgets[i - 1], widgets[i]);
     }
-
-    auto *style = new KeyboardMenuStyle;
-    style->setParent(menuBar());
-    menuBar()->setStyle(style);
 }

@@ -67,6 +67,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::build_menus()
 {
     QMenuBar *bar = menuBar();
+    use_keyboard_menu_style(bar);
     const auto item = [this](QMenu *menu, const QString &name, int index, const QString &caption,
                           void (MainWindow::*handler)(int)) {
         QAction *action = menu->addAction(caption);

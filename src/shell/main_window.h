@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QMenuBar;
 class DynamicModelTopic;
 class PlatonicTopic;
 class SequencePanels;
@@ -60,6 +61,7 @@ private:
     void build_menus();
     void create_topics();
     void describe_controls();
+    void use_keyboard_menu_style(QMenuBar *bar);
     void Form_Load();
     void show_title_screen();
     void choose(int topic);
