@@ -1,5 +1,6 @@
 // Start-up in process: constructing the main window runs the design, the menus, Form_Load and
-// the title screen, as the program does before its window first appears.
+// the title screen, as the program does before its window first appears; the title screen's
+// pixels are drawn when the window background is first needed, so that is timed too.
 
 #include "bench_main.h"
 #include "fonts.h"
@@ -27,6 +28,7 @@ void BM_start_up(benchmark::State &state)
         options.random = &random;
         const auto start = std::chrono::steady_clock::now();
         auto window = std::make_unique<MainWindow>(options);
+        benchmark::DoNotOptimize(&window->Form1_surface().image()); // the title screen's pixels
         const auto end = std::chrono::steady_clock::now();
         benchmark::DoNotOptimize(window.get());
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());

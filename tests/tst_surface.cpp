@@ -1,6 +1,7 @@
 #include "palette.h"
 #include "surface.h"
 
+#include <QList>
 #include <QTest>
 
 class TestSurface : public QObject
@@ -25,6 +26,9 @@ private slots:
     void resizing_keeps_the_drawing();
     void points_are_drawn_in_their_colour();
     void reprinting_a_text_leaves_it_unchanged();
+    void drawing_waits_for_the_pixels_data();
+    void drawing_waits_for_the_pixels();
+    void filled_circle_edges();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -280,6 +284,107 @@ void TestSurface::reprinting_a_text_leaves_it_unchanged()
     s.Cls();
     print();
     QCOMPARE(s.image(), once);
+}
+
+// Draws the same things on two surfaces: one whose image exists from the start, and one that
+// makes its image only when the pixels are read. Each step is a small drawing of its own.
+enum class Step { Shapes, Text, Points, ManyPoints, Resize, Erase, BackColour };
+
+void TestSurface::drawing_waits_for_the_pixels_data()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    QTest::addColumn<bool>("image_before_reading");
+    QTest::newRow("nothing drawn") << QList<Step> {} << false;
+    QTest::newRow("shapes and text") << QList<Step> { Step::Shapes, Step::Text } << false;
+    QTest::newRow("points") << QList<Step> { Step::Points } << false;
+    QTest::newRow("more than the waiting list holds") << QList<Step> { Step::ManyPoints } << true;
+    QTest::newRow("resized while waiting")
+        << QList<Step> { Step::Shapes, Step::Resize, Step::Points } << true;
+    QTest::newRow("erased while waiting") << QList<Step> { Step::Shapes, Step::Erase } << false;
+    QTest::newRow("new background while waiting")
+        << QList<Step> { Step::Text, Step::BackColour, Step::Points } << false;
+}
+
+void TestSurface::drawing_waits_for_the_pixels()
+{
+    QFETCH(QList<Step>, steps);
+    QFETCH(bool, image_before_reading);
+    Surface eager(QSize(120, 90), RGB(255, 192, 255));
+    Surface lazy(QSize(120, 90), RGB(255, 192, 255));
+    QVERIFY(!eager.image().isNull());
+    for (Surface *s : { &eager, &lazy }) {
+        s->Scale(0, 0, 120, 90);
+        for (Step step : steps) {
+            switch (step) {
+            case Step::Shapes:
+                s->FillStyle = 0;
+                s->FillColor = QBColor(14);
+                s->Circle(40, 40, 25, QBColor(12), {}, {}, 1.5);
+                s->Line(5, 80, 110, 60, QBColor(1));
+                s->Line(70, 10, 100, 30, QBColor(2), Surface::Box::Filled);
+                break;
+            case Step::Text:
+                s->CurrentX = 10;
+                s->CurrentY = 10;
+                s->Print(QStringLiteral("phi"));
+                break;
+            case Step::Points:
+                for (int i = 0; i < 40; ++i)
+                    s->PSet(3 * i, 2 * i, QBColor(i % 16));
+                break;
+            case Step::ManyPoints:
+                for (int i = 0; i < int(Surface::pending_limit) + 10; ++i)
+                    s->PSet(i % 120, i / 120 * 5, QBColor(i % 16));
+                break;
+            case Step::Resize:
+                s->resize(QSize(100, 100));
+                break;
+            case Step::Erase:
+                s->Cls();
+                break;
+            case Step::BackColour:
+                s->set_BackColor(QBColor(3));
+                break;
+            }
+        }
+    }
+    QCOMPARE(lazy.holds_image(), image_before_reading);
+    QCOMPARE(lazy.image(), eager.image());
+    QVERIFY(lazy.holds_image());
+}
+
+void TestSurface::filled_circle_edges()
+{
+    // A filled circle of radius 20 pixels with a one-pixel outline, centred at (30, 30).
+    for (const int draw_style : { 0, 5 }) {
+        Surface s(QSize(60, 60), RGB(255, 255, 255));
+        s.Scale(0, 0, 60, 60);
+        s.FillStyle = 0;
+        s.FillColor = QBColor(14);
+        s.DrawStyle = draw_style;
+        s.Circle(30, 30, 20, QBColor(12));
+        const QImage image = s.image();
+        QCOMPARE(image.pixel(30, 30), QBColor(14));
+        QCOMPARE(image.pixel(30, 12), QBColor(14));
+        QCOMPARE(image.pixel(30, 5), RGB(255, 255, 255));
+        // Along the top edge the pixels pass from white through the outline (or, without one,
+        // through blends of the fill) to the fill: nothing else tints the picture.
+        // White, yellow and their blends all have full green; only the red outline lowers it.
+        bool outline_seen = false;
+        for (int y = 5; y < 13; ++y) {
+            const QColor c = QColor::fromRgb(image.pixel(30, y));
+            outline_seen = outline_seen || c.green() < 160;
+            QVERIFY2(c.red() == 255, qPrintable(QStringLiteral("y %1").arg(y)));
+        }
+        QCOMPARE(outline_seen, draw_style == 0);
+        // Without an outline the fill's own edge is smoothed: some pixel is a blend.
+        bool blend_seen = false;
+        for (int y = 8; y < 12; ++y) {
+            const QRgb c = image.pixel(30, y);
+            blend_seen = blend_seen || (c != QBColor(14) && c != RGB(255, 255, 255));
+        }
+        QVERIFY(blend_seen);
+    }
 }
 
 QTEST_MAIN(TestSurface)

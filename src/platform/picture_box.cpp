@@ -133,7 +133,7 @@ void PictureBox::marker_changed() { update(); }
 
 void PictureBox::paint_inner(QPainter &painter)
 {
-    painter.drawImage(QPointF(0, 0), surface_->image());
+    surface_->paint_onto(painter, QRect(QPoint(0, 0), surface_->inner_size()));
     paint_markers(painter);
 }
 
@@ -211,8 +211,8 @@ FormSurface::FormSurface(QWidget *parent, QSize pixels, QRgb back_colour, qreal 
     surface_.changed = [this](const QRect &rect) { update(rect); };
 }
 
-void FormSurface::paintEvent(QPaintEvent *)
+void FormSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), surface_.image());
+    surface_.paint_onto(painter, event->rect());
 }

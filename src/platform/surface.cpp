@@ -82,14 +82,18 @@ void Surface::resize(QSize inner_pixels)
 {
     if (inner_pixels == size_)
         return;
+    if (!pending_.empty())
+        draw_pending(); // the waiting primitives belong to the old size
     end_painting();
-    QImage old = image_;
+    const QImage old = image_;
     size_ = inner_pixels;
     if (twips_scale_)
         ScaleTwips();
     erase();
-    QPainter p(&image_);
-    p.drawImage(QPointF(0, 0), old);
+    if (!old.isNull()) {
+        QPainter p(&painter_image());
+        p.drawImage(QPointF(0, 0), old);
+    }
 }
 
 void Surface::Scale(double x1, double y1, double x2, double y2)
@@ -120,11 +124,10 @@ double Surface::to_user_y(double pixel_y) const
 void Surface::erase()
 {
     end_painting();
-    const QSize device(qCeil(size_.width() * ratio_), qCeil(size_.height() * ratio_));
-    if (image_.size() != device)
-        image_ = QImage(device, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio_);
-    image_.fill(back_colour_);
+    // A surface without an image stays without one; one with an image keeps its memory.
+    pending_.clear();
+    if (!image_.isNull())
+        allocate_image();
     record_.clear();
     printed_.clear();
     notify(QRectF(QPointF(0, 0), size_));
@@ -230,6 +233,14 @@ void Surface::PSet(double x, double y, std::optional<QRgb> colour)
         p.serial = ++*serial_counter_;
         record_.push_back(std::move(p));
     }
+    if (image_.isNull()) {
+        Primitive p = styled(Primitive::Op::Point);
+        p.x1 = x;
+        p.y1 = y;
+        p.colour = c;
+        paint(p);
+        return;
+    }
     const QPointF at = to_pixels(x, y);
     const double side = DrawWidth;
     const QRectF dot(
@@ -289,6 +300,13 @@ QString Surface::text_key(const Primitive &p) const
 
 void Surface::paint(const Primitive &primitive)
 {
+    if (image_.isNull() && pending_.size() < pending_limit) {
+        if (pending_.empty())
+            notify(QRectF(QPointF(0, 0), size_)); // one repaint of the whole, which draws them
+        pending_.push_back(primitive);
+        return;
+    }
+    draw_pending();
     QRectF touched;
     draw(painter(), primitive, &touched);
     notify(touched);
@@ -339,8 +357,19 @@ void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
             painter.drawArc(bounds, qRound(start * 180 / std::numbers::pi * 16),
                 qRound(span * 180 / std::numbers::pi * 16));
         } else {
-            painter.setBrush(p.fill ? QBrush(QColor::fromRgb(*p.fill), brush_style(p.fill_style))
-                                    : QBrush(Qt::NoBrush));
+            if (p.fill) {
+                // A solid antialiased outline covers the edge of the fill, so the fill itself
+                // is drawn without antialiasing, which costs a fraction; a dashed or invisible
+                // outline leaves the edge to the fill.
+                const bool solid_outline = make_pen(p).style() == Qt::SolidLine;
+                painter.setRenderHint(QPainter::Antialiasing, !solid_outline);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(QBrush(QColor::fromRgb(*p.fill), brush_style(p.fill_style)));
+                painter.drawEllipse(bounds);
+                painter.setRenderHint(QPainter::Antialiasing, true);
+                painter.setPen(make_pen(p));
+            }
+            painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(bounds);
         }
         area = bounds;
@@ -375,10 +404,40 @@ void Surface::replay(QPainter &painter) const
         draw(painter, p, nullptr);
 }
 
+void Surface::allocate_image()
+{
+    const QSize device(qCeil(size_.width() * ratio_), qCeil(size_.height() * ratio_));
+    if (image_.size() != device)
+        image_ = QImage(device, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio_);
+    image_.fill(back_colour_);
+}
+
+QImage &Surface::painter_image()
+{
+    if (image_.isNull())
+        draw_pending();
+    return image_;
+}
+
+void Surface::draw_pending()
+{
+    if (!image_.isNull())
+        return;
+    allocate_image();
+    if (pending_.empty())
+        return;
+    QPainter painter(&image_);
+    painter.setClipRect(QRectF(QPointF(0, 0), size_));
+    for (const Primitive &p : pending_)
+        draw(painter, p, nullptr);
+    pending_.clear();
+}
+
 QPainter &Surface::painter()
 {
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
+        painter_ = std::make_unique<QPainter>(&painter_image());
         painter_->setClipRect(QRectF(QPointF(0, 0), size_));
     }
     return *painter_;
@@ -389,7 +448,16 @@ void Surface::end_painting() { painter_.reset(); }
 const QImage &Surface::image()
 {
     end_painting();
-    return image_;
+    return painter_image();
+}
+
+void Surface::paint_onto(QPainter &painter, const QRect &exposed)
+{
+    end_painting();
+    if (image_.isNull() && pending_.empty())
+        painter.fillRect(exposed & QRect(QPoint(0, 0), size_), QColor::fromRgb(back_colour_));
+    else
+        painter.drawImage(QPointF(0, 0), painter_image());
 }
 
 void Surface::notify(const QRectF &rect)

@@ -119,6 +119,14 @@ public:
 
     // The drawing as it is now, at the device pixel ratio.
     const QImage &image();
+    // Draws the surface onto a widget's painter with the inner area's corner at (0, 0).
+    void paint_onto(QPainter &painter, const QRect &exposed);
+
+    // A surface makes its image only when its pixels are first needed (painted on screen or read)
+    // or when this many primitives wait for it: until then it is its background colour and the
+    // primitives drawn on it, so a surface nobody has seen yet costs no image memory.
+    static constexpr std::size_t pending_limit = 256;
+    bool holds_image() const { return !image_.isNull(); }
     // Draws the recorded primitives with any painter, for instance into an SVG (needs recording).
     void replay(QPainter &painter) const;
 
@@ -136,12 +144,16 @@ private:
     QPainter &painter();
     void end_painting();
     void erase();
+    void allocate_image();
+    QImage &painter_image();
+    void draw_pending();
     Primitive styled(Primitive::Op op) const;
     void notify(const QRectF &rect);
 
     QSize size_;
     qreal ratio_;
-    QImage image_;
+    QImage image_; // null until the pixels are needed
+    std::vector<Primitive> pending_; // drawn while there was no image, in order
     std::unique_ptr<QPainter> painter_;
     UserScale scale_;
     bool twips_scale_ = true;
