@@ -301,9 +301,8 @@ QString Surface::text_key(const Primitive &p) const
 void Surface::paint(const Primitive &primitive)
 {
     if (image_.isNull() && pending_.size() < pending_limit) {
-        if (pending_.empty())
-            notify(QRectF(QPointF(0, 0), size_)); // one repaint of the whole, which draws them
         pending_.push_back(primitive);
+        notify(QRectF(QPointF(0, 0), size_));
         return;
     }
     draw_pending();
@@ -454,10 +453,20 @@ const QImage &Surface::image()
 void Surface::paint_onto(QPainter &painter, const QRect &exposed)
 {
     end_painting();
-    if (image_.isNull() && pending_.empty())
-        painter.fillRect(exposed & QRect(QPoint(0, 0), size_), QColor::fromRgb(back_colour_));
-    else
-        painter.drawImage(QPointF(0, 0), painter_image());
+    if (!image_.isNull()) {
+        painter.drawImage(QPointF(0, 0), image_);
+        return;
+    }
+    // Without an image the surface is its background and the few primitives drawn on it.
+    const QRect area = exposed & QRect(QPoint(0, 0), size_);
+    painter.fillRect(area, QColor::fromRgb(back_colour_));
+    if (pending_.empty())
+        return;
+    painter.save();
+    painter.setClipRect(area, Qt::IntersectClip);
+    for (const Primitive &p : pending_)
+        draw(painter, p, nullptr);
+    painter.restore();
 }
 
 void Surface::notify(const QRectF &rect)

@@ -122,9 +122,10 @@ public:
     // Draws the surface onto a widget's painter with the inner area's corner at (0, 0).
     void paint_onto(QPainter &painter, const QRect &exposed);
 
-    // A surface makes its image only when its pixels are first needed (painted on screen or read)
-    // or when this many primitives wait for it: until then it is its background colour and the
-    // primitives drawn on it, so a surface nobody has seen yet costs no image memory.
+    // A surface makes its image only when its pixels are read or when more than this many
+    // primitives have been drawn on it since it was made: until then it is its background colour
+    // and a short list of primitives, painted straight onto the screen. A surface that is blank
+    // or holds a small drawing (the title screen, a few lines of text) costs no image memory.
     static constexpr std::size_t pending_limit = 256;
     bool holds_image() const { return !image_.isNull(); }
     // Draws the recorded primitives with any painter, for instance into an SVG (needs recording).
@@ -153,7 +154,7 @@ private:
     QSize size_;
     qreal ratio_;
     QImage image_; // null until the pixels are needed
-    std::vector<Primitive> pending_; // drawn while there was no image, in order
+    std::vector<Primitive> pending_; // drawn while there is no image, in order
     std::unique_ptr<QPainter> painter_;
     UserScale scale_;
     bool twips_scale_ = true;
