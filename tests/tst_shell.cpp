@@ -1,6 +1,7 @@
 #include "palette.h"
 #include "test_window.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 #include <QStyle>
 #include <QTest>
@@ -30,6 +31,7 @@ private slots:
     void every_visible_control_is_named_data();
     void every_visible_control_is_named();
     void keyboard_activates_a_clickable_label();
+    void assistive_technology_reads_and_presses_labels();
     void keyboard_presses_buttons_and_check_boxes();
     void tab_goes_row_by_row_within_a_frame();
     void menus_open_from_the_keyboard();
@@ -414,6 +416,29 @@ void TestShell::keyboard_activates_a_clickable_label()
     // A cell that does nothing on a click takes no focus and no keys.
     QCOMPARE(f.Label1[3].focusPolicy(), Qt::NoFocus);
     QCOMPARE(f.Labi[10].focusPolicy(), Qt::NoFocus);
+}
+
+void TestShell::assistive_technology_reads_and_presses_labels()
+{
+    TestWindow t;
+    Form1 &f = t.form();
+    t.menu(QStringLiteral("M_gr:2"));
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(&f.Label1[3]);
+    QVERIFY(cell);
+    QCOMPARE(cell->role(), QAccessible::StaticText);
+    QCOMPARE(cell->text(QAccessible::Name), f.Label1[3].caption());
+    QVERIFY(cell->actionInterface());
+    QVERIFY(!cell->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+
+    QAccessibleInterface *start = QAccessible::queryAccessibleInterface(f.Label7);
+    QVERIFY(start);
+    QCOMPARE(start->role(), QAccessible::Button);
+    QCOMPARE(start->text(QAccessible::Name), f.Label7->accessibleName());
+    QVERIFY(start->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(f.Label1[11].caption(), QStringLiteral("1.61803"));
 }
 
 void TestShell::keyboard_presses_buttons_and_check_boxes()

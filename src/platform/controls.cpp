@@ -2,9 +2,12 @@
 
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 void Control::place(int left, int top, int width, int height)
 {
@@ -53,20 +56,85 @@ void Control::copy_look_to(Control &other) const
     other.self_.setVisible(false);
 }
 
+namespace {
+
+// What assistive technology is told of a label: its text, and for a clickable one that it is a
+// button that can be pressed.
+class LabelAccessible final : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(Label *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
+
+    QAccessible::Role role() const override
+    {
+        return label()->clickable() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString given = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && given.isEmpty() ? label()->caption() : given;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->clickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && label()->clickable())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
+QAccessibleInterface *label_accessible(const QString &class_name, QObject *object)
+{
+    if (class_name == QLatin1String("Label"))
+        if (auto *label = qobject_cast<Label *>(object))
+            return new LabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
+
 Label::Label(QWidget *parent)
-    : QLabel(parent)
+    : QWidget(parent)
     , Control(static_cast<QWidget &>(*this))
 {
-    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextFormat(Qt::PlainText);
-    setWordWrap(false);
+    static const bool described = [] {
+        QAccessible::installFactory(label_accessible);
+        return true;
+    }();
+    Q_UNUSED(described);
     set_foreground(0xFF000000);
+}
+
+void Label::set_caption(const QString &text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    update();
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 Label *Label::copy() const
 {
     auto *label = new Label(parentWidget());
-    label->setAlignment(alignment());
     copy_look_to(*label);
     label->set_clickable(clickable_);
     return label;
@@ -95,14 +163,16 @@ void Label::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QLabel::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
-void Label::paintEvent(QPaintEvent *event)
+void Label::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect(),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, palette(), isEnabled(), text_,
+        QPalette::WindowText);
     if (hasFocus()) {
-        QPainter p(this);
         QPen pen(palette().color(QPalette::WindowText));
         pen.setStyle(Qt::DotLine);
         p.setPen(pen);

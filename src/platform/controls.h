@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLabel>
 #include <QWidget>
 
 #include <functional>
@@ -57,14 +56,15 @@ private:
     FontSpec font_;
 };
 
-// A label: centred text on its own background; a click runs its handler.
-class Label final : public QLabel, public Control
+// A label: text centred at the top of its own background; a click runs its handler. It draws its
+// text itself: a text label that takes the keyboard focus would carry a whole text document.
+class Label final : public QWidget, public Control
 {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent);
-    QString caption() const override { return text(); }
-    void set_caption(const QString &text) override { setText(text); }
+    QString caption() const override { return text_; }
+    void set_caption(const QString &text) override;
     Label *copy() const;
     // What a click does, for the pointer, the keyboard and the render tool alike.
     void click();
@@ -82,6 +82,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QString text_;
     bool pressed_ = false;
     bool clickable_ = false;
 };
