@@ -1,4 +1,5 @@
 #include "palette.h"
+#include "picture_box.h"
 #include "surface.h"
 
 #include <QList>
@@ -29,6 +30,8 @@ private slots:
     void drawing_waits_for_the_pixels_data();
     void drawing_waits_for_the_pixels();
     void filled_circle_edges();
+    void a_waiting_drawing_shows_as_its_image_data();
+    void a_waiting_drawing_shows_as_its_image();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -385,6 +388,39 @@ void TestSurface::filled_circle_edges()
         }
         QVERIFY(blend_seen);
     }
+}
+
+void TestSurface::a_waiting_drawing_shows_as_its_image_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+}
+
+void TestSurface::a_waiting_drawing_shows_as_its_image()
+{
+    // The window background paints the primitives that wait for its image straight onto the
+    // screen: what it shows must be what the image will hold.
+    QFETCH(qreal, ratio);
+    FormSurface widget(nullptr, QSize(160, 120), RGB(255, 192, 255), ratio);
+    Surface &s = widget.surface();
+    s.Scale(0, 0, 160, 120);
+    s.FillStyle = 0;
+    s.FillColor = QBColor(14);
+    s.Circle(60, 50, 30, QBColor(12), {}, {}, 1.4);
+    s.Circle(120, 40, 15, QBColor(0), 0, 2);
+    s.Line(10, 110, 150, 90, QBColor(1));
+    s.CurrentX = 90;
+    s.CurrentY = 80;
+    s.Print(QStringLiteral("AURELION"));
+    QVERIFY(!s.holds_image());
+    QImage shown(QSize(160, 120) * ratio, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
+    widget.render(&shown);
+    QVERIFY(!s.holds_image());
+    const QImage &kept = s.image();
+    QCOMPARE(kept.size(), shown.size());
+    QCOMPARE(kept, shown);
 }
 
 QTEST_MAIN(TestSurface)
