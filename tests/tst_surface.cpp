@@ -3,7 +3,10 @@
 #include "surface.h"
 
 #include <QList>
+#include <QPainter>
 #include <QTest>
+
+#include <cmath>
 
 class TestSurface : public QObject
 {
@@ -32,6 +35,11 @@ private slots:
     void filled_circle_edges();
     void a_waiting_drawing_shows_as_its_image_data();
     void a_waiting_drawing_shows_as_its_image();
+    void drawn_again_at_another_resolution_data();
+    void drawn_again_at_another_resolution();
+    void points_keep_their_last_colour_in_bounded_memory();
+    void replay_in_black_and_white();
+    void texts_shown();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -302,7 +310,7 @@ void TestSurface::drawing_waits_for_the_pixels_data()
     QTest::newRow("points") << QList<Step> { Step::Points } << false;
     QTest::newRow("more than the waiting list holds") << QList<Step> { Step::ManyPoints } << true;
     QTest::newRow("resized while waiting")
-        << QList<Step> { Step::Shapes, Step::Resize, Step::Points } << true;
+        << QList<Step> { Step::Shapes, Step::Resize, Step::Points } << false;
     QTest::newRow("erased while waiting") << QList<Step> { Step::Shapes, Step::Erase } << false;
     QTest::newRow("new background while waiting")
         << QList<Step> { Step::Text, Step::BackColour, Step::Points } << false;
@@ -421,6 +429,161 @@ void TestSurface::a_waiting_drawing_shows_as_its_image()
     const QImage &kept = s.image();
     QCOMPARE(kept.size(), shown.size());
     QCOMPARE(kept, shown);
+}
+
+// A drawing at ratio `from` is drawn again at ratio `to`: the pixels must be those of the same
+// drawing made at `to` from the start, whatever it holds.
+enum class Drawing { Shapes, Text, FewPoints, ManyPoints, Resized, Reprinted, WidePoints };
+
+void TestSurface::drawn_again_at_another_resolution_data()
+{
+    QTest::addColumn<Drawing>("drawing");
+    QTest::addColumn<qreal>("from");
+    QTest::addColumn<qreal>("to");
+    const std::pair<const char *, Drawing> drawings[] = { { "shapes", Drawing::Shapes },
+        { "text", Drawing::Text }, { "few points", Drawing::FewPoints },
+        { "points enough for a grid", Drawing::ManyPoints }, { "resized", Drawing::Resized },
+        { "reprinted text", Drawing::Reprinted }, { "wide points", Drawing::WidePoints } };
+    const std::pair<qreal, qreal> ratios[] = { { 1, 2 }, { 1, 1.5 }, { 2, 1.25 }, { 1.5, 0.5 } };
+    for (const auto &[name, drawing] : drawings)
+        for (const auto &[from, to] : ratios)
+            QTest::addRow("%s, %g to %g", name, from, to) << drawing << from << to;
+}
+
+void TestSurface::drawn_again_at_another_resolution()
+{
+    QFETCH(Drawing, drawing);
+    QFETCH(qreal, from);
+    QFETCH(qreal, to);
+    Surface zoomed(QSize(90, 70), RGB(255, 255, 192), from);
+    Surface direct(QSize(90, 70), RGB(255, 255, 192), to);
+    for (Surface *s : { &zoomed, &direct }) {
+        s->Scale(-10, 10, 10, -10);
+        QVERIFY(!s->image().isNull());
+        switch (drawing) {
+        case Drawing::Shapes:
+            s->FillStyle = 0;
+            s->FillColor = QBColor(14);
+            s->Circle(-2, 1, 5, QBColor(12), {}, {}, 1.3);
+            s->Circle(4, 4, 3, QBColor(1), 0.5, 2.5);
+            s->DrawStyle = 2;
+            s->Line(-9, -9, 9, 3, QBColor(2));
+            s->DrawStyle = 0;
+            s->DrawWidth = 3;
+            s->Line(-9, 8, 9, 8, QBColor(4));
+            s->DrawWidth = 1;
+            s->Line(1, -1, 7, -6, QBColor(5), Surface::Box::Filled);
+            break;
+        case Drawing::Text:
+            s->CurrentX = -8;
+            s->CurrentY = 6;
+            s->Print(QStringLiteral("phi = 1.618"));
+            s->Print(QStringLiteral("F(i+1) / F(i)"));
+            break;
+        case Drawing::FewPoints:
+            for (int i = 0; i < 300; ++i)
+                s->PSet(-10 + i * 0.07, std::sin(i * 0.1) * 8, QBColor(i % 16));
+            break;
+        case Drawing::ManyPoints:
+            // Far more points than pixels, of twelve colours, overlapping in random order.
+            for (int i = 0; i < 20000; ++i) {
+                const double x = std::fmod(i * 7.31, 20.0) - 10;
+                const double y = std::fmod(i * 3.17, 20.0) - 10;
+                s->PSet(x, y, QBColor(15 - (i * 7) % 12));
+            }
+            s->Line(-10, 0, 10, 0, QBColor(7));
+            s->PSet(0.3, 0.3, QBColor(12));
+            break;
+        case Drawing::Resized:
+            s->Line(-10, 10, 10, -10, QBColor(9));
+            s->PSet(5, 5, QBColor(4));
+            s->resize(QSize(60, 90));
+            s->Line(-10, -10, 10, 10, QBColor(10));
+            break;
+        case Drawing::Reprinted:
+            for (int i = 0; i < 3; ++i) {
+                s->CurrentX = -5;
+                s->CurrentY = 0;
+                s->Print(QStringLiteral("The rabbits never DIE"));
+            }
+            break;
+        case Drawing::WidePoints:
+            s->DrawWidth = 3;
+            for (int i = 0; i < 40; ++i)
+                s->PSet(-9 + i * 0.45, -9 + i * 0.4, QBColor(i % 16));
+            break;
+        }
+    }
+    zoomed.set_device_pixel_ratio(to);
+    QCOMPARE(zoomed.device_pixel_ratio(), to);
+    QCOMPARE(zoomed.image(), direct.image());
+}
+
+void TestSurface::points_keep_their_last_colour_in_bounded_memory()
+{
+    // An hour of the chaos game puts millions of points on the same pixels: the history holds
+    // each pixel's last colour, so it stays within a byte a pixel.
+    Surface s(QSize(200, 200), RGB(0, 0, 0));
+    s.Scale(-10, 10, 10, -10);
+    for (int i = 0; i < 400000; ++i)
+        s.PSet(std::fmod(i * 0.0137, 19.9) - 9.95, std::fmod(i * 0.0291, 19.9) - 9.95,
+            QBColor(1 + i % 12));
+    QVERIFY2(s.history_bytes() < 200 * 200 + 4096, qPrintable(QString::number(s.history_bytes())));
+    QCOMPARE(s.drawn_count(), std::size_t(400000));
+    const QImage kept = s.image().copy();
+    s.set_device_pixel_ratio(2);
+    s.set_device_pixel_ratio(1);
+    QCOMPARE(s.image(), kept);
+    s.Cls();
+    QCOMPARE(s.drawn_count(), std::size_t(0));
+    QVERIFY(s.history_bytes() < 4096);
+}
+
+void TestSurface::replay_in_black_and_white()
+{
+    Surface s(QSize(100, 100), RGB(0, 0, 0));
+    s.Scale(0, 0, 100, 100);
+    s.Line(10, 10, 40, 40, QBColor(14), Surface::Box::Filled);
+    s.Line(0, 60, 100, 60, QBColor(12));
+    s.Line(0, 80, 100, 80, RGB(0, 0, 0)); // drawn in the background colour: stays unseen
+    s.PSet(70, 20, QBColor(10));
+    QImage colour(100, 100, QImage::Format_RGB32);
+    QImage grey(100, 100, QImage::Format_RGB32);
+    {
+        QPainter painter(&colour);
+        s.replay(painter);
+    }
+    {
+        QPainter painter(&grey);
+        s.replay(painter, Ink::BlackAndWhite);
+    }
+    QCOMPARE(colour.pixel(25, 25), QBColor(14));
+    QCOMPARE(colour.pixel(5, 5), RGB(0, 0, 0));
+    QCOMPARE(grey.pixel(5, 5), RGB(255, 255, 255));
+    QCOMPARE(grey.pixel(50, 60), RGB(0, 0, 0));
+    QCOMPARE(grey.pixel(50, 80), RGB(255, 255, 255));
+    QCOMPARE(grey.pixel(70, 20), RGB(0, 0, 0));
+    const QRgb fill = grey.pixel(25, 25);
+    QVERIFY(qGray(fill) > 200 && qGray(fill) < 255);
+    QCOMPARE(qRed(fill), qBlue(fill));
+}
+
+void TestSurface::texts_shown()
+{
+    Surface s(QSize(200, 100), RGB(255, 255, 192));
+    s.Scale(0, 0, 100, 100);
+    const auto print = [&s](double y, const QString &text) {
+        s.CurrentX = 2;
+        s.CurrentY = y;
+        s.Print(text);
+    };
+    print(5, QStringLiteral("Given is a point F1"));
+    s.Line(0, 0, 10, 10);
+    print(10, QStringLiteral("F2C1 = k . F1C1"));
+    print(5, QStringLiteral("Given is a point F1"));
+    QCOMPARE(s.texts(), QStringList({ "Given is a point F1", "F2C1 = k . F1C1" }));
+    s.Cls();
+    QVERIFY(s.texts().isEmpty());
 }
 
 QTEST_MAIN(TestSurface)

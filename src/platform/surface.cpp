@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -64,6 +65,20 @@ QPointF map(const UserScale &s, QSize size, double x, double y)
     return { (x - s.left) * size.width() / s.width, (y - s.top) * size.height() / s.height };
 }
 
+// A point of one pixel width covers exactly the pixel its position falls in.
+QPoint pixel_of(QPointF at) { return { int(std::floor(at.x())), int(std::floor(at.y())) }; }
+
+// Light enough to print under black lines: the colour's brightness raised three quarters of the
+// way to white, so different fills stay apart as lighter and darker greys.
+QRgb light_fill(QRgb colour)
+{
+    const int grey = qGray(colour);
+    const int light = 255 - (255 - grey) / 4;
+    return qRgb(light, light, light);
+}
+
+constexpr std::uint32_t no_slot = 0xFF; // a point colour table holds 255 colours at most
+
 } // namespace
 
 Surface::Surface(QSize inner_pixels, QRgb back_colour, qreal device_pixel_ratio)
@@ -82,18 +97,27 @@ void Surface::resize(QSize inner_pixels)
 {
     if (inner_pixels == size_)
         return;
-    if (!pending_.empty())
-        draw_pending(); // the waiting primitives belong to the old size
     end_painting();
-    const QImage old = image_;
     size_ = inner_pixels;
     if (twips_scale_)
         ScaleTwips();
-    erase();
-    if (!old.isNull()) {
-        QPainter p(&painter_image());
-        p.drawImage(QPointF(0, 0), old);
-    }
+    // The history keeps the size each step was drawn at, so the drawing in the overlap stays.
+    record_.clear();
+    printed_.clear();
+    if (!image_.isNull())
+        make_image();
+    notify(QRectF(QPointF(0, 0), size_));
+}
+
+void Surface::set_device_pixel_ratio(qreal ratio)
+{
+    if (ratio == ratio_)
+        return;
+    end_painting();
+    ratio_ = ratio;
+    if (!image_.isNull())
+        make_image();
+    notify(QRectF(QPointF(0, 0), size_));
 }
 
 void Surface::Scale(double x1, double y1, double x2, double y2)
@@ -124,8 +148,10 @@ double Surface::to_user_y(double pixel_y) const
 void Surface::erase()
 {
     end_painting();
+    history_.clear();
+    point_colours_.clear();
+    drawn_ = 0;
     // A surface without an image stays without one; one with an image keeps its memory.
-    pending_.clear();
     if (!image_.isNull())
         allocate_image();
     record_.clear();
@@ -224,29 +250,26 @@ void Surface::PSet(double x, double y, std::optional<QRgb> colour)
 {
     CurrentX = x;
     CurrentY = y;
-    const QRgb c = colour.value_or(ForeColor);
-    if (recording_) {
-        Primitive p = styled(Primitive::Op::Point);
-        p.x1 = x;
-        p.y1 = y;
-        p.colour = c;
-        p.serial = ++*serial_counter_;
-        record_.push_back(std::move(p));
-    }
-    if (image_.isNull()) {
-        Primitive p = styled(Primitive::Op::Point);
-        p.x1 = x;
-        p.y1 = y;
-        p.colour = c;
-        paint(p);
+    Primitive p = styled(Primitive::Op::Point);
+    p.x1 = x;
+    p.y1 = y;
+    p.colour = colour.value_or(ForeColor);
+    const QPoint pixel = pixel_of(to_pixels(x, y));
+    const bool compact = DrawWidth == 1
+        && (point_colours_.size() < no_slot
+            || std::find(point_colours_.begin(), point_colours_.end(), p.colour)
+                != point_colours_.end())
+        && std::size_t(size_.width()) * std::size_t(size_.height()) < (1u << 24);
+    if (compact) {
+        if (QRect(QPoint(0, 0), size_).contains(pixel))
+            add_point(pixel, p.colour);
+        if (recording_) {
+            p.serial = ++*serial_counter_;
+            record_.push_back(std::move(p));
+        }
         return;
     }
-    const QPointF at = to_pixels(x, y);
-    const double side = DrawWidth;
-    const QRectF dot(
-        std::floor(at.x() - (side - 1) / 2), std::floor(at.y() - (side - 1) / 2), side, side);
-    painter().fillRect(dot, QColor::fromRgb(c));
-    notify(dot);
+    add(std::move(p));
 }
 
 void Surface::Print(const QString &text)
@@ -276,15 +299,70 @@ double Surface::TextWidth(const QString &text) const
 void Surface::add(Primitive &&primitive)
 {
     // The topics print their side-panel lines again over the same lines on every redraw; that
-    // must leave them as they were, not darken their antialiased edges.
+    // must leave them as they were, not darken their antialiased edges, and it adds nothing to
+    // what the surface shows.
     const bool reprint =
         primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second;
-    if (!reprint)
-        paint(primitive);
+    if (!reprint) {
+        history_.push_back({ size_, primitive });
+        ++drawn_;
+        if (image_.isNull()) {
+            drawn_without_image();
+        } else {
+            QRectF touched;
+            draw(painter(), std::get<Primitive>(history_.back().what), size_, &touched);
+            notify(touched);
+        }
+    }
     if (recording_) {
         primitive.serial = ++*serial_counter_;
         record_.push_back(std::move(primitive));
     }
+}
+
+void Surface::add_point(QPoint pixel, QRgb colour)
+{
+    std::uint32_t slot = 0;
+    while (slot < point_colours_.size() && point_colours_[slot] != colour)
+        ++slot;
+    if (slot == point_colours_.size())
+        point_colours_.push_back(colour);
+    if (history_.empty() || !std::holds_alternative<PointRun>(history_.back().what)
+        || history_.back().size != size_)
+        history_.push_back({ size_, PointRun { size_, {}, {}, 0 } });
+    PointRun &run = std::get<PointRun>(history_.back().what);
+    const std::uint32_t index = std::uint32_t(pixel.y() * size_.width() + pixel.x());
+    ++run.drawn;
+    if (run.grid.empty()) {
+        run.points.push_back(index << 8 | slot);
+        // Past a quarter of the pixels, the list takes as much memory as a grid would.
+        const std::size_t cells = std::size_t(size_.width()) * std::size_t(size_.height());
+        if (run.points.size() > cells / 4) {
+            run.grid.assign(cells, 0);
+            for (const std::uint32_t packed : run.points)
+                run.grid[packed >> 8] = std::uint8_t((packed & 0xFF) + 1);
+            std::vector<std::uint32_t>().swap(run.points);
+        }
+    } else {
+        run.grid[index] = std::uint8_t(slot + 1);
+    }
+    ++drawn_;
+    if (image_.isNull()) {
+        drawn_without_image();
+        return;
+    }
+    QPainter &p = painter();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF dot(pixel, QSizeF(1, 1));
+    p.fillRect(dot, QColor::fromRgb(colour));
+    notify(dot);
+}
+
+void Surface::drawn_without_image()
+{
+    if (drawn_ > pending_limit)
+        make_image();
+    notify(QRectF(QPointF(0, 0), size_));
 }
 
 QString Surface::text_key(const Primitive &p) const
@@ -298,75 +376,82 @@ QString Surface::text_key(const Primitive &p) const
         + p.text;
 }
 
-void Surface::paint(const Primitive &primitive)
+QRgb Surface::ink_colour(QRgb colour, Ink ink) const
 {
-    if (image_.isNull() && pending_.size() < pending_limit) {
-        pending_.push_back(primitive);
-        notify(QRectF(QPointF(0, 0), size_));
-        return;
-    }
-    draw_pending();
-    QRectF touched;
-    draw(painter(), primitive, &touched);
-    notify(touched);
+    if (ink == Ink::Colour)
+        return colour;
+    // Drawn in the background colour it erases, and so stays the paper's white.
+    return colour == back_colour_ ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
 }
 
-void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
+void Surface::draw(
+    QPainter &painter, const Primitive &p, QSize size, QRectF *touched, Ink ink) const
 {
-    const QPointF a = map(p.scale, size_, p.x1, p.y1);
+    const QPointF a = map(p.scale, size, p.x1, p.y1);
     const double margin = p.draw_width + 2;
+    Primitive inked;
+    const Primitive *shown = &p;
+    if (ink != Ink::Colour) {
+        inked = p;
+        inked.colour = ink_colour(p.colour, ink);
+        if (p.fill)
+            inked.fill =
+                p.solid_fill && *p.fill == back_colour_ ? qRgb(255, 255, 255) : light_fill(*p.fill);
+        shown = &inked;
+    }
+    const Primitive &q = *shown;
     QRectF area;
-    switch (p.op) {
+    switch (q.op) {
     case Primitive::Op::Line: {
-        const QPointF b = map(p.scale, size_, p.x2, p.y2);
+        const QPointF b = map(q.scale, size, q.x2, q.y2);
         const bool straight = std::abs(a.x() - b.x()) < 0.01 || std::abs(a.y() - b.y()) < 0.01;
         painter.setRenderHint(QPainter::Antialiasing, !straight);
-        painter.setPen(make_pen(p));
+        painter.setPen(make_pen(q));
         painter.drawLine(a, b);
         area = QRectF(a, b).normalized();
         break;
     }
     case Primitive::Op::Box: {
-        const QRectF box = QRectF(a, map(p.scale, size_, p.x2, p.y2)).normalized();
+        const QRectF box = QRectF(a, map(q.scale, size, q.x2, q.y2)).normalized();
         painter.setRenderHint(QPainter::Antialiasing, false);
-        if (p.fill)
+        if (q.fill)
             painter.fillRect(box,
-                QBrush(QColor::fromRgb(*p.fill),
-                    p.solid_fill ? Qt::SolidPattern : brush_style(p.fill_style)));
-        painter.setPen(make_pen(p));
+                QBrush(QColor::fromRgb(*q.fill),
+                    q.solid_fill ? Qt::SolidPattern : brush_style(q.fill_style)));
+        painter.setPen(make_pen(q));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box);
         area = box;
         break;
     }
     case Primitive::Op::Circle: {
-        const double r = std::abs(p.radius * size_.width() / p.scale.width);
-        const double rx = p.aspect < 1 ? r : r / p.aspect;
-        const double ry = p.aspect < 1 ? r * p.aspect : r;
+        const double r = std::abs(q.radius * size.width() / q.scale.width);
+        const double rx = q.aspect < 1 ? r : r / q.aspect;
+        const double ry = q.aspect < 1 ? r * q.aspect : r;
         const QRectF bounds(a.x() - rx, a.y() - ry, 2 * rx, 2 * ry);
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(make_pen(p));
-        if (p.start || p.end) {
+        painter.setPen(make_pen(q));
+        if (q.start || q.end) {
             constexpr double two_pi = 2 * std::numbers::pi;
-            const double start = p.start.value_or(0);
-            double span = p.end.value_or(two_pi) - start;
+            const double start = q.start.value_or(0);
+            double span = q.end.value_or(two_pi) - start;
             while (span < 0)
                 span += two_pi;
             painter.setBrush(Qt::NoBrush);
             painter.drawArc(bounds, qRound(start * 180 / std::numbers::pi * 16),
                 qRound(span * 180 / std::numbers::pi * 16));
         } else {
-            if (p.fill) {
+            if (q.fill) {
                 // A solid antialiased outline covers the edge of the fill, so the fill itself
                 // is drawn without antialiasing, which costs a fraction; a dashed or invisible
                 // outline leaves the edge to the fill.
-                const bool solid_outline = make_pen(p).style() == Qt::SolidLine;
+                const bool solid_outline = make_pen(q).style() == Qt::SolidLine;
                 painter.setRenderHint(QPainter::Antialiasing, !solid_outline);
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(QBrush(QColor::fromRgb(*p.fill), brush_style(p.fill_style)));
+                painter.setBrush(QBrush(QColor::fromRgb(*q.fill), brush_style(q.fill_style)));
                 painter.drawEllipse(bounds);
                 painter.setRenderHint(QPainter::Antialiasing, true);
-                painter.setPen(make_pen(p));
+                painter.setPen(make_pen(q));
             }
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(bounds);
@@ -375,20 +460,21 @@ void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
         break;
     }
     case Primitive::Op::Point: {
-        const double side = p.draw_width;
+        const double side = q.draw_width;
         const QRectF dot(
             std::floor(a.x() - (side - 1) / 2), std::floor(a.y() - (side - 1) / 2), side, side);
-        painter.fillRect(dot, QColor::fromRgb(p.colour));
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(dot, QColor::fromRgb(q.colour));
         area = dot;
         break;
     }
     case Primitive::Op::Text: {
         painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setFont(p.font);
-        painter.setPen(QColor::fromRgb(p.colour));
-        const QFontMetricsF metrics(p.font);
-        painter.drawText(QPointF(a.x(), a.y() + metrics.ascent()), p.text);
-        area = QRectF(a, QSizeF(metrics.horizontalAdvance(p.text), metrics.height()));
+        painter.setFont(q.font);
+        painter.setPen(QColor::fromRgb(q.colour));
+        const QFontMetricsF metrics(q.font);
+        painter.drawText(QPointF(a.x(), a.y() + metrics.ascent()), q.text);
+        area = QRectF(a, QSizeF(metrics.horizontalAdvance(q.text), metrics.height()));
         break;
     }
     }
@@ -396,11 +482,82 @@ void Surface::draw(QPainter &painter, const Primitive &p, QRectF *touched) const
         *touched = area.adjusted(-margin, -margin, margin, margin);
 }
 
-void Surface::replay(QPainter &painter) const
+void Surface::draw_run(QPainter &painter, const PointRun &run, Ink ink) const
 {
-    painter.fillRect(QRectF(QPointF(0, 0), size_), QColor::fromRgb(back_colour_));
-    for (const Primitive &p : record_)
-        draw(painter, p, nullptr);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int width = run.size.width();
+    std::vector<QColor> colours;
+    for (const QRgb c : point_colours_)
+        colours.push_back(QColor::fromRgb(ink_colour(c, ink)));
+    if (run.grid.empty()) {
+        for (const std::uint32_t packed : run.points) {
+            const std::uint32_t index = packed >> 8;
+            painter.fillRect(QRectF(index % width, index / width, 1, 1), colours[packed & 0xFF]);
+        }
+        return;
+    }
+    // Each row as stretches of one colour: the same pixels as point after point, fewer calls.
+    const int height = run.size.height();
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t *row = run.grid.data() + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width;) {
+            const std::uint8_t slot = row[x];
+            int end = x + 1;
+            while (end < width && row[end] == slot)
+                ++end;
+            if (slot != 0)
+                painter.fillRect(QRectF(x, y, end - x, 1), colours[slot - 1]);
+            x = end;
+        }
+    }
+}
+
+void Surface::draw_history(QPainter &painter, Ink ink) const
+{
+    for (const Drawn &d : history_) {
+        if (const auto *p = std::get_if<Primitive>(&d.what))
+            draw(painter, *p, d.size, nullptr, ink);
+        else
+            draw_run(painter, std::get<PointRun>(d.what), ink);
+    }
+}
+
+void Surface::replay(QPainter &painter, Ink ink) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size_),
+        QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
+    draw_history(painter, ink);
+}
+
+QStringList Surface::texts() const
+{
+    QStringList list;
+    for (const Drawn &d : history_)
+        if (const auto *p = std::get_if<Primitive>(&d.what); p && p->op == Primitive::Op::Text)
+            list << p->text;
+    return list;
+}
+
+std::size_t Surface::drawn_count() const
+{
+    std::size_t count = 0;
+    for (const Drawn &d : history_) {
+        const auto *run = std::get_if<PointRun>(&d.what);
+        count += run ? run->drawn : 1;
+    }
+    return count;
+}
+
+std::size_t Surface::history_bytes() const
+{
+    std::size_t bytes = history_.capacity() * sizeof(Drawn);
+    for (const Drawn &d : history_) {
+        if (const auto *run = std::get_if<PointRun>(&d.what))
+            bytes += run->points.capacity() * sizeof(std::uint32_t) + run->grid.capacity();
+        else
+            bytes += std::size_t(std::get<Primitive>(d.what).text.capacity()) * sizeof(QChar);
+    }
+    return bytes;
 }
 
 void Surface::allocate_image()
@@ -412,31 +569,23 @@ void Surface::allocate_image()
     image_.fill(back_colour_);
 }
 
-QImage &Surface::painter_image()
+void Surface::make_image()
 {
-    if (image_.isNull())
-        draw_pending();
-    return image_;
-}
-
-void Surface::draw_pending()
-{
-    if (!image_.isNull())
-        return;
+    end_painting();
     allocate_image();
-    if (pending_.empty())
+    if (history_.empty())
         return;
     QPainter painter(&image_);
     painter.setClipRect(QRectF(QPointF(0, 0), size_));
-    for (const Primitive &p : pending_)
-        draw(painter, p, nullptr);
-    pending_.clear();
+    draw_history(painter, Ink::Colour);
 }
 
 QPainter &Surface::painter()
 {
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&painter_image());
+        if (image_.isNull())
+            make_image();
+        painter_ = std::make_unique<QPainter>(&image_);
         painter_->setClipRect(QRectF(QPointF(0, 0), size_));
     }
     return *painter_;
@@ -447,25 +596,37 @@ void Surface::end_painting() { painter_.reset(); }
 const QImage &Surface::image()
 {
     end_painting();
-    return painter_image();
+    if (image_.isNull())
+        make_image();
+    return image_;
 }
 
 void Surface::paint_onto(QPainter &painter, const QRect &exposed)
 {
     end_painting();
     if (!image_.isNull()) {
-        painter.drawImage(QPointF(0, 0), image_);
+        // One image pixel on one device pixel: the image is drawn at its own size in device
+        // pixels, wherever the painter's scale puts the inner area's corner.
+        const qreal device_ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        const QPointF corner = painter.transform().map(QPointF(0, 0));
+        const QPointF device_corner(
+            std::round(corner.x() * device_ratio), std::round(corner.y() * device_ratio));
+        painter.save();
+        painter.resetTransform();
+        painter.drawImage(
+            QRectF(device_corner / device_ratio, QSizeF(image_.size()) / device_ratio), image_,
+            QRectF(image_.rect()));
+        painter.restore();
         return;
     }
-    // Without an image the surface is its background and the few primitives drawn on it.
+    // Without an image the surface is its background and the few things drawn on it.
     const QRect area = exposed & QRect(QPoint(0, 0), size_);
     painter.fillRect(area, QColor::fromRgb(back_colour_));
-    if (pending_.empty())
+    if (history_.empty())
         return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    for (const Primitive &p : pending_)
-        draw(painter, p, nullptr);
+    draw_history(painter, Ink::Colour);
     painter.restore();
 }
 

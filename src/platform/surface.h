@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_set>
+#include <variant>
 #include <vector>
 
 // The user scale of a surface: the user coordinates of its inner area's upper-left corner and
@@ -43,9 +44,29 @@ struct Primitive
     std::uint64_t serial = 0; // place in the drawing order shared by the surfaces of one window
 };
 
+// Points one pixel wide drawn one after another, kept compactly: each as its pixel and a slot in
+// the surface's colour table, in drawing order; once they are many, as a grid of the surface
+// holding each pixel's last colour. A point covers exactly its pixel, so the last colour drawn
+// on a pixel is all that shows, and a run costs at most one byte a pixel however long it goes on.
+struct PointRun
+{
+    QSize size; // the surface's inner size when the points were drawn
+    std::vector<std::uint32_t> points; // (y * width + x) << 8 | colour slot, in drawing order
+    std::vector<std::uint8_t> grid; // once large: colour slot + 1 for each pixel, 0 for none
+    std::size_t drawn = 0; // points drawn into the run, over any pixel, for the drawing's count
+};
+
+// How replay() gives the drawing's colours: as drawn, or for a printer without colour (lines,
+// points and texts black, fills light, the background white).
+enum class Ink { Colour, BlackAndWhite };
+
 // A drawing surface whose drawing stays until it is erased: a picture box's inner area or the
 // window background. It keeps a user scale, a current position and the drawing properties, draws
 // into an image at the device pixel ratio it was given, and can record what it draws.
+//
+// It also keeps what it shows since it was last erased, compactly (its history): with that it
+// draws the same picture again at another resolution when the window is zoomed or moves to a
+// screen with another pixel ratio, and replays it as vector graphics for export.
 class Surface
 {
 public:
@@ -61,6 +82,8 @@ public:
     void resize(QSize inner_pixels);
     QSize inner_size() const { return size_; }
     qreal device_pixel_ratio() const { return ratio_; }
+    // Draws what the surface shows again at another resolution.
+    void set_device_pixel_ratio(qreal ratio);
 
     // Gives the upper-left corner (x1, y1) and the lower-right corner (x2, y2) of the inner area.
     void Scale(double x1, double y1, double x2, double y2);
@@ -112,24 +135,34 @@ public:
     double to_user_x(double pixel_x) const;
     double to_user_y(double pixel_y) const;
 
-    // Recording keeps every primitive drawn since the last erase, in drawing order.
+    // Recording keeps every primitive drawn since the last erase, in drawing order, with its
+    // place in the drawing order of the window (for the render tool's trace and the tests).
     void set_recording(bool on);
     bool recording() const { return recording_; }
     const std::vector<Primitive> &record() const { return record_; }
 
+    // The texts the surface shows, in the order they were printed.
+    QStringList texts() const;
+    // How many things the surface shows: primitives, and points counted one by one.
+    std::size_t drawn_count() const;
+    // The memory the history takes, in bytes (an estimate of what it holds on the heap).
+    std::size_t history_bytes() const;
+
     // The drawing as it is now, at the device pixel ratio.
     const QImage &image();
-    // Draws the surface onto a widget's painter with the inner area's corner at (0, 0).
+    // Draws the surface onto a widget's painter with the inner area's corner at (0, 0), in
+    // logical pixels of the surface.
     void paint_onto(QPainter &painter, const QRect &exposed);
 
     // A surface makes its image only when its pixels are read or when more than this many
-    // primitives have been drawn on it since it was made: until then it is its background colour
-    // and a short list of primitives, painted straight onto the screen. A surface that is blank
-    // or holds a small drawing (the title screen, a few lines of text) costs no image memory.
+    // things have been drawn on it since it was made: until then it is its background colour
+    // and a short list, painted straight onto the screen. A surface that is blank or holds a
+    // small drawing (the title screen, a few lines of text) costs no image memory.
     static constexpr std::size_t pending_limit = 256;
     bool holds_image() const { return !image_.isNull(); }
-    // Draws the recorded primitives with any painter, for instance into an SVG (needs recording).
-    void replay(QPainter &painter) const;
+    // Draws what the surface shows, background first, with any painter: into an SVG, a PDF or
+    // an image of another resolution. Works with recording off.
+    void replay(QPainter &painter, Ink ink = Ink::Colour) const;
 
     // Surfaces that share a counter number their primitives in one drawing order.
     void share_serial_counter(std::uint64_t *counter) { serial_counter_ = counter; }
@@ -138,23 +171,34 @@ public:
     std::function<void(const QRect &)> changed;
 
 private:
-    void paint(const Primitive &primitive);
+    // One step of the history: a primitive or a run of points, with the inner size it was
+    // drawn at (a resize keeps the drawing in the overlap).
+    struct Drawn
+    {
+        QSize size;
+        std::variant<Primitive, PointRun> what;
+    };
+
     QString text_key(const Primitive &primitive) const;
-    void draw(QPainter &painter, const Primitive &primitive, QRectF *touched) const;
+    void draw(QPainter &painter, const Primitive &primitive, QSize size, QRectF *touched,
+        Ink ink = Ink::Colour) const;
+    void draw_run(QPainter &painter, const PointRun &run, Ink ink) const;
+    void draw_history(QPainter &painter, Ink ink) const;
     void add(Primitive &&primitive);
+    void add_point(QPoint pixel, QRgb colour);
+    void drawn_without_image();
     QPainter &painter();
     void end_painting();
     void erase();
     void allocate_image();
-    QImage &painter_image();
-    void draw_pending();
+    void make_image();
     Primitive styled(Primitive::Op op) const;
     void notify(const QRectF &rect);
+    QRgb ink_colour(QRgb colour, Ink ink) const;
 
     QSize size_;
     qreal ratio_;
     QImage image_; // null until the pixels are needed
-    std::vector<Primitive> pending_; // drawn while there is no image, in order
     std::unique_ptr<QPainter> painter_;
     UserScale scale_;
     bool twips_scale_ = true;
@@ -163,6 +207,9 @@ private:
     QFont font_;
     bool recording_ = false;
     std::vector<Primitive> record_;
+    std::vector<Drawn> history_; // what the surface shows since it was last erased
+    std::vector<QRgb> point_colours_; // the colour slots of the point runs
+    std::size_t drawn_ = 0; // things drawn since the last erase
     std::unordered_set<QString> printed_; // texts on the surface since it was last erased
     std::uint64_t own_serial_counter_ = 0;
     std::uint64_t *serial_counter_ = &own_serial_counter_;
