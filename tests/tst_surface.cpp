@@ -40,6 +40,8 @@ private slots:
     void points_keep_their_last_colour_in_bounded_memory();
     void replay_in_black_and_white();
     void texts_shown();
+    void clipped_drawing_data();
+    void clipped_drawing();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -584,6 +586,40 @@ void TestSurface::texts_shown()
     QCOMPARE(s.texts(), QStringList({ "Given is a point F1", "F2C1 = k . F1C1" }));
     s.Cls();
     QVERIFY(s.texts().isEmpty());
+}
+
+void TestSurface::clipped_drawing_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 1.5, drawn again") << 1.5;
+}
+
+void TestSurface::clipped_drawing()
+{
+    // A line running out of its graph's area shows only inside it; the record keeps it whole.
+    QFETCH(qreal, ratio);
+    Surface s(QSize(100, 100), RGB(255, 255, 255));
+    s.set_recording(true);
+    s.Scale(0, 100, 100, 0);
+    s.clip_to(10, 10, 60, 60);
+    s.Line(20, 20, 20, 90, QBColor(0));
+    s.PSet(30, 80, QBColor(0));
+    s.PSet(30, 30, QBColor(0));
+    s.clip_off();
+    s.Line(80, 20, 80, 90, QBColor(0));
+    s.set_device_pixel_ratio(ratio);
+    const QImage image = s.image();
+    const auto at = [&image, ratio](double x, double y) {
+        return image.pixel(int(x * ratio), int((100 - y) * ratio));
+    };
+    QCOMPARE(at(20.2, 50), RGB(0, 0, 0));
+    QCOMPARE(at(20.2, 75), RGB(255, 255, 255));
+    QCOMPARE(at(30.5, 79.5), RGB(255, 255, 255));
+    QCOMPARE(at(30.5, 29.5), RGB(0, 0, 0));
+    QCOMPARE(at(80.2, 75), RGB(0, 0, 0));
+    QCOMPARE(s.record().size(), std::size_t(4));
+    QCOMPARE(s.record()[0].y2, 90.0);
 }
 
 QTEST_MAIN(TestSurface)

@@ -133,6 +133,13 @@ void Surface::ScaleTwips()
     twips_scale_ = true;
 }
 
+void Surface::clip_to(double x1, double y1, double x2, double y2)
+{
+    clip_ = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+}
+
+void Surface::clip_off() { clip_.reset(); }
+
 QPointF Surface::to_pixels(double x, double y) const { return map(scale_, size_, x, y); }
 
 double Surface::to_user_x(double pixel_x) const
@@ -200,6 +207,7 @@ Primitive Surface::styled(Primitive::Op op) const
     p.draw_style = DrawStyle;
     p.draw_width = DrawWidth;
     p.scale = scale_;
+    p.clip = clip_;
     return p;
 }
 
@@ -255,7 +263,7 @@ void Surface::PSet(double x, double y, std::optional<QRgb> colour)
     p.y1 = y;
     p.colour = colour.value_or(ForeColor);
     const QPoint pixel = pixel_of(to_pixels(x, y));
-    const bool compact = DrawWidth == 1
+    const bool compact = DrawWidth == 1 && !clip_
         && (point_colours_.size() < no_slot
             || std::find(point_colours_.begin(), point_colours_.end(), p.colour)
                 != point_colours_.end())
@@ -400,6 +408,13 @@ void Surface::draw(
         shown = &inked;
     }
     const Primitive &q = *shown;
+    if (q.clip) {
+        painter.save();
+        const QRectF clip = QRectF(map(q.scale, size, q.clip->left(), q.clip->top()),
+            map(q.scale, size, q.clip->right(), q.clip->bottom()))
+                                .normalized();
+        painter.setClipRect(clip, Qt::IntersectClip);
+    }
     QRectF area;
     switch (q.op) {
     case Primitive::Op::Line: {
@@ -478,6 +493,8 @@ void Surface::draw(
         break;
     }
     }
+    if (q.clip)
+        painter.restore();
     if (touched)
         *touched = area.adjusted(-margin, -margin, margin, margin);
 }

@@ -41,6 +41,7 @@ struct Primitive
     int draw_style = 0;
     int draw_width = 1;
     UserScale scale;
+    std::optional<QRectF> clip; // what shows of it, in the user coordinates of its scale
     std::uint64_t serial = 0; // place in the drawing order shared by the surfaces of one window
 };
 
@@ -90,6 +91,11 @@ public:
     // Back to the design scale: twips from the upper-left corner.
     void ScaleTwips();
     const UserScale &scale() const { return scale_; }
+
+    // Until clip_off(), only the part of what is drawn inside this rectangle (two corners in user
+    // coordinates) shows; the record keeps the whole primitives.
+    void clip_to(double x1, double y1, double x2, double y2);
+    void clip_off();
 
     // Erases the drawing and puts the current position at (0, 0).
     void Cls();
@@ -201,6 +207,7 @@ private:
     QImage image_; // null until the pixels are needed
     std::unique_ptr<QPainter> painter_;
     UserScale scale_;
+    std::optional<QRectF> clip_; // in user coordinates
     bool twips_scale_ = true;
     QRgb back_colour_;
     FontSpec font_spec_;
