@@ -8,15 +8,19 @@
 // random source and every surface recording what it draws.
 struct TestWindow
 {
-    // Without recording, for long runs where only the pixels matter.
-    explicit TestWindow(std::uint64_t seed = 1, bool record = true)
+    // Without recording, for long runs where only the pixels matter. A zoom of 0 fits the
+    // window; the device pixel ratio stands for the screen's.
+    explicit TestWindow(
+        std::uint64_t seed = 1, bool record = true, double zoom = 0, qreal device_pixel_ratio = 1)
         : random(seed)
-        , window([this, record] {
+        , window([this, record, zoom, device_pixel_ratio] {
             WindowOptions options;
             options.manual_timer = true;
             options.record_drawing = record;
             options.messages = &messages;
             options.random = &random;
+            options.zoom = zoom;
+            options.device_pixel_ratio = device_pixel_ratio;
             return options;
         }())
     { }

@@ -48,6 +48,8 @@ private slots:
     void pictures_at_a_scale_data();
     void pictures_at_a_scale();
     void svg_holds_vector_elements();
+    void window_at_a_zoom_data();
+    void window_at_a_zoom();
 };
 
 void TestRender::bad_input_data()
@@ -72,6 +74,9 @@ void TestRender::bad_input_data()
     QTest::newRow("negative ticks") << QStringList { "tick:-1" } << "tick:-1";
     QTest::newRow("bad index") << QStringList { "menu:M_R:x" } << "menu:M_R:x";
     QTest::newRow("bad scale") << QStringList { "--scale", "big" } << "--scale big";
+    QTest::newRow("bad zoom") << QStringList { "--zoom", "big" } << "--zoom big";
+    QTest::newRow("zoom too small") << QStringList { "--zoom", "0.2" } << "--zoom 0.2";
+    QTest::newRow("zoom too large") << QStringList { "--zoom", "9" } << "--zoom 9";
     QTest::newRow("bad seed") << QStringList { "--seed", "-4" } << "--seed -4";
     QTest::newRow("picture type") << QStringList { "--picture", "out.bmp" } << "out.bmp";
     QTest::newRow("option without value") << QStringList { "--state" } << "--state";
@@ -184,6 +189,37 @@ void TestRender::svg_holds_vector_elements()
     QVERIFY(text.contains("<circle") || text.contains("<path"));
     QVERIFY(text.contains(">PENTAGRAM</text>"));
     QVERIFY(text.contains("> p4</text>"));
+}
+
+void TestRender::window_at_a_zoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("0.5") << 0.5;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void TestRender::window_at_a_zoom()
+{
+    // The window grows with the zoom; the state says the zoom; the drawing alone does not change.
+    QFETCH(double, zoom);
+    QTemporaryDir dir;
+    const auto file = [&dir](const char *name) { return dir.filePath(QString::fromLatin1(name)); };
+    QCOMPARE(render({ "menu:M_gr:0", "click:Command5", "--png", file("one.png"), "--picture",
+                        file("one-picture.png") })
+                 .status,
+        0);
+    QCOMPARE(render({ "menu:M_gr:0", "click:Command5", "--zoom", QString::number(zoom), "--png",
+                        file("zoomed.png"), "--picture", file("zoomed-picture.png"), "--state",
+                        file("state.json") })
+                 .status,
+        0);
+    const QImage one(file("one.png"));
+    const QImage zoomed(file("zoomed.png"));
+    QCOMPARE(zoomed.width(), qRound(820 * zoom));
+    QVERIFY(std::abs(zoomed.height() - one.height() * zoom) < 4 + 10 * std::abs(zoom - 1));
+    QCOMPARE(QImage(file("zoomed-picture.png")), QImage(file("one-picture.png")));
+    QCOMPARE(read_json(file("state.json"))["zoom"].toDouble(), zoom);
 }
 
 QTEST_APPLESS_MAIN(TestRender)

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "picture_box.h"
 #include "twips.h"
 
 #include <QAccessible>
@@ -15,9 +16,36 @@ void Control::place(int left, int top, int width, int height)
     top_ = top;
     width_ = width;
     height_ = height;
-    self_.setGeometry(twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width),
-        twips_to_pixels(height));
+    const double z = zoom();
+    self_.setGeometry(twips_to_pixels(left * z), twips_to_pixels(top * z),
+        twips_to_pixels(width * z), twips_to_pixels(height * z));
     placed();
+}
+
+double Control::zoom() const
+{
+    for (const QWidget *w = self_.parentWidget(); w; w = w->parentWidget())
+        if (const auto *form = dynamic_cast<const FormSurface *>(w))
+            return form->zoom();
+    return 1.0;
+}
+
+QRectF Control::design_rect() const
+{
+    const double z = zoom();
+    return QRectF(0, 0, self_.width() / z, self_.height() / z);
+}
+
+void paint_focus_ring(QPainter &painter, const QRectF &r)
+{
+    const QColor ring = QColor::fromRgb(focus_ring_colour);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRectF(r.left(), r.top(), r.width(), 2), ring);
+    painter.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), ring);
+    painter.fillRect(QRectF(r.left(), r.top(), 2, r.height()), ring);
+    painter.fillRect(QRectF(r.right() - 2, r.top(), 2, r.height()), ring);
+    painter.restore();
 }
 
 void Control::set_background(QRgb colour)
@@ -169,15 +197,14 @@ void Label::keyPressEvent(QKeyEvent *event)
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    style()->drawItemText(&p, contentsRect(),
-        Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, palette(), isEnabled(), text_,
-        QPalette::WindowText);
-    if (hasFocus()) {
-        QPen pen(palette().color(QPalette::WindowText));
-        pen.setStyle(Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    const double z = zoom();
+    p.scale(z, z);
+    const QRectF r = design_rect();
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, text_);
+    if (hasFocus())
+        paint_focus_ring(p, r);
 }
 
 void Label::click() { emit clicked(); }
@@ -220,28 +247,24 @@ void Button::paintEvent(QPaintEvent *)
 {
     // A raised panel: light upper-left edges, dark lower-right edges; sunken while pressed.
     QPainter p(this);
-    const QRect r = rect();
+    const double z = zoom();
+    p.scale(z, z);
+    const QRectF r = design_rect();
     const QColor face = palette().color(QPalette::Button);
     p.fillRect(r, face);
     const bool down = isDown();
     const QColor light = down ? QColor(64, 64, 64) : QColor(255, 255, 255);
     const QColor dark = down ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    p.setPen(light);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(dark);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), light);
+    p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), light);
+    p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), dark);
+    p.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), dark);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.setFont(font());
     p.drawText(r.translated(down ? 1 : 0, down ? 1 : 0), Qt::AlignCenter, text());
-    if (hasFocus()) {
-        QPen pen(QColor(0, 0, 0));
-        pen.setStyle(Qt::DotLine);
-        p.setPen(pen);
-        p.drawRect(r.adjusted(2, 2, -3, -3));
-    }
+    if (hasFocus())
+        paint_focus_ring(p, r);
 }
 
 void Button::keyPressEvent(QKeyEvent *event)
@@ -265,6 +288,31 @@ void CheckBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QCheckBox::keyPressEvent(event);
+}
+
+QStyleOptionButton CheckBox::design_option() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = design_rect().toRect();
+    return option;
+}
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.scale(zoom(), zoom());
+    const QStyleOptionButton option = design_option();
+    style()->drawControl(QStyle::CE_CheckBox, &option, &p, this);
+    if (hasFocus())
+        paint_focus_ring(p, design_rect());
+}
+
+bool CheckBox::hitButton(const QPoint &pos) const
+{
+    const QStyleOptionButton option = design_option();
+    const QRect area = style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, this);
+    return area.contains((QPointF(pos) / zoom()).toPoint());
 }
 
 CheckBox::CheckBox(QWidget *parent)
@@ -297,10 +345,11 @@ void Frame::set_caption(const QString &text)
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    p.scale(zoom(), zoom());
     p.setFont(font());
     const QFontMetrics metrics(font());
     const int line = metrics.height() / 2;
-    const QRect r = rect().adjusted(0, line, -1, -1);
+    const QRect r = design_rect().toRect().adjusted(0, line, -1, -1);
     // Etched border: a dark line with a light line beside it.
     p.setPen(QColor(128, 128, 128));
     p.drawRect(r.adjusted(0, 0, -1, -1));

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <functional>
@@ -12,7 +13,9 @@
 #include <vector>
 
 // What every control of the window has: a name (and an index in a control array) and its place
-// in its container, in twips, as the design gives it.
+// in its container, in twips, as the design gives it. At a zoom z the window shows every control
+// z times as large: its pixels are its twips / 15 x z, and it paints itself in its design pixels
+// through a painter scaled by z, so text and lines are drawn at the larger size, not stretched.
 class Control
 {
 public:
@@ -30,6 +33,10 @@ public:
     void set_Top(int twips) { place(left_, twips, width_, height_); }
     void set_Width(int twips) { place(left_, top_, twips, height_); }
     void set_Height(int twips) { place(left_, top_, width_, twips); }
+    // Places the control again at the window's zoom, after the zoom has changed.
+    void relayout() { place(left_, top_, width_, height_); }
+    // The zoom of the window the control belongs to: 1 for the design's size.
+    double zoom() const;
 
     virtual QString caption() const = 0;
     virtual void set_caption(const QString &text) = 0;
@@ -47,6 +54,8 @@ public:
 protected:
     // Called after the control has moved or changed size.
     virtual void placed() { }
+    // The control's rectangle in design pixels, for a painter scaled by zoom().
+    QRectF design_rect() const;
     // Gives a new control the look of this one: place, colours, font, caption and tooltip.
     void copy_look_to(Control &other) const;
 
@@ -55,6 +64,11 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     FontSpec font_;
 };
+
+// The ring that shows which control has the keyboard focus: two design pixels inside the
+// control's edge, in a dark blue that stands out on every background of the window.
+void paint_focus_ring(QPainter &painter, const QRectF &design_rect);
+inline constexpr QRgb focus_ring_colour = 0xFF0000A0;
 
 // A label: text centred at the top of its own background; a click runs its handler. It draws its
 // text itself: a text label that takes the keyboard focus would carry a whole text document.
@@ -113,6 +127,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+
+private:
+    QStyleOptionButton design_option() const;
 };
 
 // A frame: an etched border with the caption on its top edge, holding other controls.

@@ -112,7 +112,12 @@ PictureBox::PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_rat
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_->changed = [this](const QRect &rect) { update(rect.translated(border, border)); };
+    surface_->changed = [this](const QRect &rect) {
+        const double z = zoom();
+        const QRectF shown(QRectF(rect.translated(border, border)).topLeft() * z,
+            QRectF(rect.translated(border, border)).size() * z);
+        update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+    };
 }
 
 PictureBox::~PictureBox() = default;
@@ -148,20 +153,24 @@ void PictureBox::paint_markers(QPainter &painter) const
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QRect r = rect();
+    // The whole widget first: at a fractional zoom or device pixel ratio the scaled border may
+    // leave an edge pixel that nothing else covers, and the box is opaque.
+    painter.fillRect(rect(), QColor(212, 208, 200));
+    const double z = zoom();
+    painter.scale(z, z);
+    const QRectF r = design_rect();
     // Sunken border: dark grey and black above and left, light grey and white below and right.
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
-    painter.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
-    painter.setPen(QColor(212, 208, 200));
-    painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
-    painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
+    const auto edge = [&painter](double x, double y, double w, double h, QColor colour) {
+        painter.fillRect(QRectF(x, y, w, h), colour);
+    };
+    edge(0, 0, r.width(), 1, QColor(128, 128, 128));
+    edge(0, 0, 1, r.height(), QColor(128, 128, 128));
+    edge(0, r.height() - 1, r.width(), 1, QColor(255, 255, 255));
+    edge(r.width() - 1, 0, 1, r.height(), QColor(255, 255, 255));
+    edge(1, 1, r.width() - 2, 1, QColor(64, 64, 64));
+    edge(1, 1, 1, r.height() - 2, QColor(64, 64, 64));
+    edge(1, r.height() - 2, r.width() - 2, 1, QColor(212, 208, 200));
+    edge(r.width() - 2, 1, 1, r.height() - 2, QColor(212, 208, 200));
     painter.translate(border, border);
     painter.setClipRect(QRect(QPoint(0, 0), surface_->inner_size()));
     paint_inner(painter);
@@ -178,13 +187,32 @@ QImage PictureBox::grab_inner()
     return image;
 }
 
+QImage PictureBox::picture_at(qreal ratio)
+{
+    if (ratio == surface_->device_pixel_ratio())
+        return grab_inner();
+    const QSize size = surface_->inner_size();
+    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+    surface_->replay(painter);
+    paint_markers(painter);
+    return image;
+}
+
 void PictureBox::move_pointer(float x, float y) { emit mouse_moved(x, y); }
 
 void PictureBox::click() { emit clicked(); }
 
+QPointF PictureBox::to_inner(QPointF widget_point) const
+{
+    return widget_point / zoom() - QPointF(border, border);
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = event->position() - QPointF(border, border);
+    const QPointF at = to_inner(event->position());
     move_pointer(float(surface_->to_user_x(at.x())), float(surface_->to_user_y(at.y())));
 }
 
@@ -205,14 +233,51 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 FormSurface::FormSurface(QWidget *parent, QSize pixels, QRgb back_colour, qreal device_pixel_ratio)
     : QWidget(parent)
     , surface_(pixels, back_colour, device_pixel_ratio)
+    , design_(pixels)
+    , screen_ratio_(device_pixel_ratio)
+    , painted_ratio_(devicePixelRatioF())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(pixels);
-    surface_.changed = [this](const QRect &rect) { update(rect); };
+    surface_.changed = [this](const QRect &rect) {
+        const QRectF shown(QRectF(rect).topLeft() * zoom_, QRectF(rect).size() * zoom_);
+        update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+    };
+}
+
+QSize FormSurface::size_at(double zoom) const
+{
+    return { qRound(design_.width() * zoom), qRound(design_.height() * zoom) };
+}
+
+void FormSurface::set_zoom(double zoom, qreal screen_ratio)
+{
+    if (zoom == zoom_ && screen_ratio == screen_ratio_)
+        return;
+    zoom_ = zoom;
+    screen_ratio_ = screen_ratio;
+    setFixedSize(size_at(zoom));
+    surface_.set_device_pixel_ratio(screen_ratio * zoom);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (auto *control = dynamic_cast<Control *>(child))
+            control->relayout();
+        if (auto *picture = dynamic_cast<PictureBox *>(child))
+            picture->surface().set_device_pixel_ratio(screen_ratio * zoom);
+    }
+    update();
 }
 
 void FormSurface::paintEvent(QPaintEvent *event)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != painted_ratio_) {
+        painted_ratio_ = ratio;
+        if (screen_ratio_changed)
+            screen_ratio_changed(ratio);
+    }
     QPainter painter(this);
-    surface_.paint_onto(painter, event->rect());
+    painter.scale(zoom_, zoom_);
+    const QRectF exposed(
+        QRectF(event->rect()).topLeft() / zoom_, QRectF(event->rect()).size() / zoom_);
+    surface_.paint_onto(painter, exposed.toAlignedRect());
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class PictureBox;
@@ -56,7 +57,8 @@ private:
 };
 
 // A picture box: a sunken border around a persistent drawing surface. Reports pointer moves and
-// clicks in the surface's user coordinates.
+// clicks in the surface's user coordinates. At a zoom the box is larger and its surface draws at
+// a finer resolution; the surface's logical pixels and user scale stay those of the design.
 class PictureBox final : public QWidget, public Control
 {
     Q_OBJECT
@@ -84,6 +86,8 @@ public:
     void click();
     // The inner area with its markers, at the surface's device pixel ratio.
     QImage grab_inner();
+    // The same at any device pixel ratio, whatever the window's zoom.
+    QImage picture_at(qreal device_pixel_ratio);
     // The markers over the inner area, with any painter.
     void paint_markers(QPainter &painter) const;
     const std::vector<ShapeControl *> &shapes() const { return shapes_; }
@@ -102,6 +106,8 @@ protected:
 
 private:
     void paint_inner(QPainter &painter);
+    // From a point of the widget to logical pixels of the surface's inner area.
+    QPointF to_inner(QPointF widget_point) const;
 
     std::unique_ptr<Surface> surface_;
     std::vector<ShapeControl *> shapes_;
@@ -109,16 +115,34 @@ private:
     bool pressed_ = false;
 };
 
-// The window background: a persistent surface in twips behind the controls.
+// The window background: a persistent surface in twips behind the controls, and the root of the
+// window's controls. It holds the window's zoom: at zoom z it is z times its design size, every
+// control in it is placed and painted z times as large, and every surface in it draws at z times
+// the screen's device pixel ratio.
 class FormSurface final : public QWidget
 {
 public:
     FormSurface(QWidget *parent, QSize pixels, QRgb back_colour, qreal device_pixel_ratio);
     Surface &surface() { return surface_; }
+    QSize design_size() const { return design_; }
+
+    double zoom() const { return zoom_; }
+    qreal screen_ratio() const { return screen_ratio_; }
+    // Lays out every control again and draws every surface again at the new resolution.
+    void set_zoom(double zoom, qreal screen_ratio);
+    // The size at a zoom, in logical pixels.
+    QSize size_at(double zoom) const;
+
+    // Told when a paint finds the window on a screen with another device pixel ratio.
+    std::function<void(qreal)> screen_ratio_changed;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     Surface surface_;
+    QSize design_;
+    double zoom_ = 1;
+    qreal screen_ratio_;
+    qreal painted_ratio_; // the widget's device pixel ratio at its last paint
 };

@@ -4,6 +4,8 @@
 #include "palette.h"
 #include "twips.h"
 
+#include <QScrollArea>
+
 namespace {
 
 const FontSpec sans { FontFamily::MsSansSerif, 7.8, false };
@@ -46,10 +48,21 @@ void MainWindow::build_design(qreal ratio)
     // The client area in twips. The design's 11784 twips would cut the right edge of the side
     // panel and of the ratio panel (they reach 12200 and 11995), so the window is wider.
     const QSize client(twips_to_pixels(12300), twips_to_pixels(8112));
-    f.background = new FormSurface(this, client, RGB(255, 192, 255), ratio);
+    f.background = new FormSurface(nullptr, client, RGB(255, 192, 255), ratio);
     f.background->surface().set_font({ FontFamily::Courier, 15, false });
     f.background->surface().FillColor = QBColor(0);
-    setCentralWidget(f.background);
+    // The design sits in a stage that centres it, with margins in the window's background colour
+    // when the window is larger and scroll bars when a fixed zoom makes the design larger.
+    stage_ = new QScrollArea(this);
+    stage_->setFrameShape(QFrame::NoFrame);
+    stage_->setAlignment(Qt::AlignCenter);
+    stage_->setWidgetResizable(false);
+    QPalette margins = stage_->viewport()->palette();
+    margins.setColor(QPalette::Window, QColor::fromRgb(RGB(255, 192, 255)));
+    stage_->viewport()->setPalette(margins);
+    stage_->viewport()->setAutoFillBackground(true);
+    stage_->setWidget(f.background);
+    setCentralWidget(stage_);
     QWidget *form = f.background;
 
     f.Picture1 = new PictureBox(form, white, ratio);

@@ -3,17 +3,52 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+const char usage[] = R"(Usage: aurelion [--reset-settings]
+
+Opens the Aurelion window. The window's size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design's size
+  --help              this text
+)";
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
+    QApplication::setOrganizationName(QStringLiteral("Aurelion"));
+    bool reset = false;
+    for (const QString &arg : QApplication::arguments().mid(1)) {
+        if (arg == QLatin1String("--reset-settings")) {
+            reset = true;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            std::fputs(usage, stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "aurelion: %s: unknown option\n%s", qPrintable(arg), usage);
+            return 2;
+        }
+    }
     load_bundled_fonts();
+    QSettings settings;
+    if (reset)
+        settings.clear();
     WindowOptions options;
     options.device_pixel_ratio =
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
+    options.settings = &settings;
     MainWindow window(options);
+    window.setWindowIcon(QIcon(QStringLiteral(":/icons/aurelion.png")));
     FirstPaintProbe::install(window);
     window.show();
     return app.exec();

@@ -38,8 +38,12 @@ MainWindow::MainWindow(const WindowOptions &options)
     form_.Timer1 = timer_.get();
     form_.show_topic = [this] { show_topic(); };
 
+    screen_ratio_ = options.device_pixel_ratio;
+    settings_ = options.settings;
     build_design(options.device_pixel_ratio);
     build_menus();
+    menu_font_ = menuBar()->font();
+    build_view_menu();
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
     form_.plot = plotter_.get();
@@ -60,6 +64,20 @@ MainWindow::MainWindow(const WindowOptions &options)
             topic->connect_controls();
     sequence_panels_->connect_controls();
     describe_controls();
+
+    // The window may shrink to half the design's size; it starts at the design's size, or at the
+    // fixed zoom asked for, or as it was left.
+    form_.background->screen_ratio_changed = [this](qreal ratio) {
+        QMetaObject::invokeMethod(
+            this, [this, ratio] { screen_changed(ratio); }, Qt::QueuedConnection);
+    };
+    setMinimumSize(size_for_zoom(min_zoom));
+    if (options.zoom > 0)
+        set_zoom(options.zoom);
+    else
+        apply_zoom(1.0);
+    resize(size_for_zoom(zoom()));
+    restore_settings();
 }
 
 MainWindow::~MainWindow() = default;

@@ -11,6 +11,8 @@
 
 class QAction;
 class QMenuBar;
+class QScrollArea;
+class QSettings;
 class DynamicModelTopic;
 class PlatonicTopic;
 class SequencePanels;
@@ -24,6 +26,9 @@ struct WindowOptions
     bool record_drawing = false;
     MessageBox *messages = nullptr; // the window shows dialogs when none is given
     RandomSource *random = nullptr; // the window seeds its own when none is given
+    double zoom = 0; // a fixed zoom, with the window sized to it; 0: the zoom fits the window
+    // Where the window keeps its size, zoom and full screen between runs; none: nothing is kept.
+    QSettings *settings = nullptr;
 };
 
 // The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state.
@@ -56,7 +61,44 @@ public:
     void reset_screen(int panel_mode);
     void prepare_side_panel();
 
+    // The zoom of everything in the window below the menu bar's line: fixed, or the largest at
+    // which the whole design fits the window (between min_zoom and max_fit_zoom).
+    static constexpr double zoom_steps[] = { 0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75,
+        2.0, 2.5, 3.0 };
+    static constexpr double min_zoom = 0.5;
+    static constexpr double max_fit_zoom = 6.0;
+    double zoom() const;
+    bool zoom_fits() const { return fit_; }
+    void set_zoom(double zoom); // a fixed zoom
+    void fit_to_window();
+    void zoom_in();
+    void zoom_out();
+    void actual_size();
+    // The largest zoom at which the design and the menu bar fit a window of this client size.
+    double fitting_zoom(QSize client);
+    // The window's client size that shows the design at this zoom without scroll bars.
+    QSize size_for_zoom(double zoom);
+    void set_full_screen(bool on);
+    // The next or previous of the sixteen topics in menu order, as its menu command chooses it.
+    void next_topic();
+    void previous_topic();
+    // The window is now on a screen with this device pixel ratio: every surface draws again.
+    void screen_changed(qreal device_pixel_ratio);
+    // Size, zoom and full screen from the settings and back.
+    void restore_settings();
+    void save_settings() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
 private:
+    void build_view_menu();
+    void apply_zoom(double zoom);
+    void step_topic(int step);
+    int menu_bar_height(double zoom, int width);
     void build_design(qreal device_pixel_ratio);
     void build_menus();
     void create_topics();
@@ -68,6 +110,14 @@ private:
     void Picture1_MouseMove(float x, float y);
     void Picture1_Click();
 
+    QScrollArea *stage_ =
+        nullptr; // holds the window background, centred, with scroll bars if needed
+    bool fit_ = true;
+    qreal screen_ratio_ = 1;
+    QFont menu_font_; // the menu bar's font at zoom 1
+    QAction *full_screen_ = nullptr;
+    QAction *leave_full_screen_ = nullptr;
+    QSettings *settings_ = nullptr;
     std::unique_ptr<MessageBox> own_messages_;
     std::unique_ptr<RandomSource> own_random_;
     std::unique_ptr<Timer> timer_;

@@ -4,6 +4,7 @@
 #include "palette.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,6 +36,8 @@ Options:
   --png FILE          the window's client area as a user sees it
   --picture FILE      only the drawing surface, PNG or SVG by the extension
   --scale F           device pixel ratio of the pictures (default 1)
+  --zoom Z            the window's zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
   --help              this text
@@ -110,6 +113,7 @@ QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
     Form1 &f = window.form();
     QJsonObject state;
     state[QStringLiteral("topic")] = f.topic;
+    state[QStringLiteral("zoom")] = window.zoom();
     state[QStringLiteral("caption")] = window.windowTitle();
 
     QJsonObject menus;
@@ -244,7 +248,7 @@ QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
     return {};
 }
 
-QString save_picture(MainWindow &window, const QString &path)
+QString save_picture(MainWindow &window, const QString &path, qreal scale)
 {
     PictureBox &picture = *window.form().Picture1;
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
@@ -262,7 +266,7 @@ QString save_picture(MainWindow &window, const QString &path)
             return painter.end();
         });
     }
-    const QImage image = picture.grab_inner();
+    const QImage image = picture.picture_at(scale);
     return save(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); });
 }
 
@@ -369,6 +373,12 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 return e;
             if (!parse_number(text, request.scale) || request.scale < 0.25 || request.scale > 8)
                 return QStringLiteral("--scale %1: not a number from 0.25 to 8").arg(text);
+        } else if (arg == QLatin1String("--zoom")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            if (!parse_number(text, request.zoom) || request.zoom < 0.5 || request.zoom > 4)
+                return QStringLiteral("--zoom %1: not a number from 0.5 to 4").arg(text);
         } else if (arg.startsWith(QLatin1String("-"))) {
             return QStringLiteral("%1: unknown option").arg(arg);
         } else {
@@ -387,12 +397,14 @@ int run_render(const RenderRequest &request)
     SeededRandom random(request.seed ? *request.seed : SeededRandom::fresh_seed());
     WindowOptions options;
     options.device_pixel_ratio = request.scale;
+    options.zoom = request.zoom;
     options.manual_timer = true;
     options.record_drawing = true;
     options.messages = &messages;
     options.random = &random;
     MainWindow window(options);
     window.show();
+    QApplication::processEvents();
 
     for (const RenderAction &action : request.actions) {
         if (const QString error = perform(window, action); !error.isEmpty()) {
@@ -417,7 +429,7 @@ int run_render(const RenderRequest &request)
         error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
     }
     if (error.isEmpty() && !request.picture.isEmpty())
-        error = save_picture(window, request.picture);
+        error = save_picture(window, request.picture, request.scale);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
         return 2;

@@ -24,6 +24,7 @@ struct RenderRequest
     std::optional<std::uint64_t> seed;
     QString png, picture, state, trace;
     double scale = 1;
+    double zoom = 1;
     std::vector<RenderAction> actions;
 };
 
