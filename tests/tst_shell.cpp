@@ -35,6 +35,8 @@ private slots:
     void keyboard_presses_buttons_and_check_boxes();
     void tab_goes_row_by_row_within_a_frame();
     void menus_open_from_the_keyboard();
+    void focus_ring_data();
+    void focus_ring();
 };
 
 void TestShell::control_arrays_after_start_up_data()
@@ -483,6 +485,80 @@ void TestShell::menus_open_from_the_keyboard()
     TestWindow t;
     QMenuBar *bar = t.window.menuBar();
     QCOMPARE(bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar), 1);
+}
+
+void TestShell::focus_ring_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("start value on the window's pink") << "M_gr:2"
+                                                      << "Label7" << 1.0;
+    QTest::newRow("table row") << "M_gr:2"
+                               << "Label1:10" << 1.0;
+    QTest::newRow("chaos model on grey") << "M_chaos"
+                                         << "Label11:3" << 1.0;
+    QTest::newRow("chaos button") << "M_chaos"
+                                  << "Cchaos:1" << 1.0;
+    QTest::newRow("model on cyan") << "M_bevolk:1"
+                                   << "Optie:2" << 1.0;
+    QTest::newRow("parameter on orange") << "M_bevolk:0"
+                                         << "Label9:0" << 1.0;
+    QTest::newRow("solid on red") << "M_plato"
+                                  << "ChP:1" << 1.0;
+    QTest::newRow("month button on green") << "M_gr:0"
+                                           << "Command5" << 1.0;
+    QTest::newRow("leg on cyan, zoom 2") << "M_Pyt"
+                                         << "L_pyt:0" << 2.0;
+    QTest::newRow("step button, zoom 1.5") << "M_Pyt"
+                                           << "Com_p2:1" << 1.5;
+}
+
+void TestShell::focus_ring()
+{
+    // The control with the keyboard focus shows a ring of two design pixels along its edges, in a
+    // colour far from every background of the window; nothing moves or changes size.
+    QFETCH(QString, menu);
+    QFETCH(QString, key);
+    QFETCH(double, zoom);
+    TestWindow t;
+    t.window.set_zoom(zoom);
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.menu(menu);
+    QWidget &w = t.window.controls().at(key)->widget();
+    const QRect place = w.geometry();
+    const QColor ring = QColor::fromRgb(focus_ring_colour);
+    const auto ring_pixels = [&ring](const QImage &image, int x, int y) {
+        return image.pixelColor(x, y) == ring;
+    };
+    w.clearFocus();
+    const QImage without = w.grab().toImage();
+    w.setFocus(Qt::TabFocusReason);
+    QVERIFY(w.hasFocus());
+    const QImage with = w.grab().toImage();
+    QCOMPARE(w.geometry(), place);
+    const int thick = qRound(2 * zoom);
+    for (int d = 0; d < thick; ++d) {
+        QVERIFY2(ring_pixels(with, d, with.height() / 2), qPrintable(QString::number(d)));
+        QVERIFY(ring_pixels(with, with.width() - 1 - d, with.height() / 2));
+        QVERIFY(ring_pixels(with, with.width() / 2, d));
+        QVERIFY(ring_pixels(with, with.width() / 2, with.height() - 1 - d));
+        QVERIFY(!ring_pixels(without, d, with.height() / 2));
+    }
+    // Contrast of at least 4.5 : 1 against the control's own background and its container's.
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            v /= 255;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    for (const QColor back : { w.palette().color(w.backgroundRole()),
+             w.parentWidget()->palette().color(QPalette::Window) }) {
+        const double contrast = (luminance(back) + 0.05) / (luminance(ring) + 0.05);
+        QVERIFY2(contrast >= 4.5, qPrintable(back.name() + QStringLiteral(" %1").arg(contrast)));
+    }
 }
 
 QTEST_MAIN(TestShell)

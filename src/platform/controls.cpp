@@ -308,6 +308,14 @@ void CheckBox::paintEvent(QPaintEvent *)
         paint_focus_ring(p, design_rect());
 }
 
+void CheckBox::focusInEvent(QFocusEvent *event)
+{
+    // The check boxes of a column overlap by a little; the one with the focus comes to the front
+    // so that its ring shows whole.
+    raise();
+    QCheckBox::focusInEvent(event);
+}
+
 bool CheckBox::hitButton(const QPoint &pos) const
 {
     const QStyleOptionButton option = design_option();

@@ -128,6 +128,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
 
 private:

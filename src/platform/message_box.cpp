@@ -10,6 +10,8 @@ QString MessageBox::shown_title(const QString &title)
 void DialogMessageBox::MsgBox(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, shown_title(title), text, QMessageBox::Ok, parent_);
+    if (font_)
+        box.setFont(font_());
     box.exec();
 }
 

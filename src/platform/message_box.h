@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -18,17 +20,20 @@ protected:
     static QString shown_title(const QString &title);
 };
 
-// Shows the message in a dialog and waits until it is closed.
+// Shows the message in a dialog and waits until it is closed. The dialog's text is in the font
+// the window gives, which grows with the window's zoom.
 class DialogMessageBox final : public MessageBox
 {
 public:
-    explicit DialogMessageBox(QWidget *parent = nullptr)
+    explicit DialogMessageBox(QWidget *parent = nullptr, std::function<QFont()> font = {})
         : parent_(parent)
+        , font_(std::move(font))
     { }
     void MsgBox(const QString &text, const QString &title = {}) override;
 
 private:
     QWidget *parent_;
+    std::function<QFont()> font_;
 };
 
 // Keeps every message as if it had been answered with OK at once.

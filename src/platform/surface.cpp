@@ -312,7 +312,9 @@ void Surface::add(Primitive &&primitive)
     const bool reprint =
         primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second;
     if (!reprint) {
-        history_.push_back({ size_, primitive });
+        Drawn &drawn = history_.emplace_back();
+        drawn.size = size_;
+        drawn.what = primitive;
         ++drawn_;
         if (image_.isNull()) {
             drawn_without_image();
@@ -336,8 +338,11 @@ void Surface::add_point(QPoint pixel, QRgb colour)
     if (slot == point_colours_.size())
         point_colours_.push_back(colour);
     if (history_.empty() || !std::holds_alternative<PointRun>(history_.back().what)
-        || history_.back().size != size_)
-        history_.push_back({ size_, PointRun { size_, {}, {}, 0 } });
+        || history_.back().size != size_) {
+        Drawn &run = history_.emplace_back();
+        run.size = size_;
+        run.what.emplace<PointRun>().size = size_;
+    }
     PointRun &run = std::get<PointRun>(history_.back().what);
     const std::uint32_t index = std::uint32_t(pixel.y() * size_.width() + pixel.x());
     ++run.drawn;
@@ -621,6 +626,10 @@ const QImage &Surface::image()
 void Surface::paint_onto(QPainter &painter, const QRect &exposed)
 {
     end_painting();
+    // Painted again (a window moved over it, a resize, a zoom): the history is not drawn onto
+    // the screen every time.
+    if (image_.isNull() && !history_.empty() && ++painted_without_image_ > 1)
+        make_image();
     if (!image_.isNull()) {
         // One image pixel on one device pixel: the image is drawn at its own size in device
         // pixels, wherever the painter's scale puts the inner area's corner.

@@ -160,10 +160,11 @@ public:
     // logical pixels of the surface.
     void paint_onto(QPainter &painter, const QRect &exposed);
 
-    // A surface makes its image only when its pixels are read or when more than this many
-    // things have been drawn on it since it was made: until then it is its background colour
-    // and a short list, painted straight onto the screen. A surface that is blank or holds a
-    // small drawing (the title screen, a few lines of text) costs no image memory.
+    // A surface makes its image only when its pixels are read, when more than this many things
+    // have been drawn on it since it was made, or when it is painted onto the screen a second
+    // time: until then it is its background colour and a short list, painted straight onto the
+    // screen. A surface that is blank or shows a small drawing only once (the title screen at
+    // start-up) costs no image memory.
     static constexpr std::size_t pending_limit = 256;
     bool holds_image() const { return !image_.isNull(); }
     // Draws what the surface shows, background first, with any painter: into an SVG, a PDF or
@@ -217,6 +218,7 @@ private:
     std::vector<Drawn> history_; // what the surface shows since it was last erased
     std::vector<QRgb> point_colours_; // the colour slots of the point runs
     std::size_t drawn_ = 0; // things drawn since the last erase
+    int painted_without_image_ = 0; // paints of the history straight onto a widget
     std::unordered_set<QString> printed_; // texts on the surface since it was last erased
     std::uint64_t own_serial_counter_ = 0;
     std::uint64_t *serial_counter_ = &own_serial_counter_;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -87,16 +89,17 @@ double MainWindow::zoom() const { return form_.background->zoom(); }
 
 void MainWindow::apply_zoom(double zoom)
 {
+    const Qt::ScrollBarPolicy bars = fit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    stage_->setHorizontalScrollBarPolicy(bars);
+    stage_->setVerticalScrollBarPolicy(bars);
     form_.background->set_zoom(zoom, screen_ratio_);
     const QFont font = zoomed(menu_font_, zoom);
-    setFont(font);
+    if (menuBar()->font() == font && QToolTip::font() == font)
+        return;
     menuBar()->setFont(font);
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(font);
     QToolTip::setFont(font);
-    const Qt::ScrollBarPolicy bars = fit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    stage_->setHorizontalScrollBarPolicy(bars);
-    stage_->setVerticalScrollBarPolicy(bars);
 }
 
 void MainWindow::set_zoom(double zoom)
@@ -143,26 +146,36 @@ int MainWindow::menu_bar_height(double zoom, int width)
 double MainWindow::fitting_zoom(QSize client)
 {
     const QSize design = form_.background->design_size();
-    // The menu bar's text grows with the zoom but its margins do not, and a narrow bar may wrap:
-    // the largest zoom that fits is searched between one that fits and one that does not.
-    const auto fits = [&](double zoom) {
+    // The menu bar's text grows with the zoom but its margins do not. Its height is estimated from
+    // its text's height, which grows with the zoom, for the search; trying a font on the bar itself
+    // lays out all its titles again.
+    const int margins = menu_bar_height(1.0, client.width()) - QFontMetrics(menu_font_).height();
+    const int text = QFontMetrics(menu_font_).height();
+    const auto fits = [&](double zoom, bool exactly) {
         const QSize content = form_.background->size_at(zoom);
-        return content.width() <= client.width()
-            && content.height() + menu_bar_height(zoom, client.width()) <= client.height();
+        const int bar =
+            exactly ? menu_bar_height(zoom, client.width()) : margins + int(std::ceil(text * zoom));
+        return content.width() <= client.width() && content.height() + bar <= client.height();
     };
-    double too_large = std::min(
-        double(client.width()) / design.width(), double(client.height()) / design.height());
-    too_large = std::clamp(too_large, min_zoom, max_fit_zoom);
-    if (fits(too_large))
-        return too_large;
-    double fitting = min_zoom;
-    if (!fits(fitting))
+    // The largest zoom that fits lies between one that fits and one that does not.
+    const auto search = [&](bool exactly) {
+        double too_large = std::min(
+            double(client.width()) / design.width(), double(client.height()) / design.height());
+        too_large = std::clamp(too_large, min_zoom, max_fit_zoom);
+        if (fits(too_large, exactly))
+            return too_large;
+        double fitting = min_zoom;
+        if (!fits(fitting, exactly))
+            return fitting;
+        while (too_large - fitting > 0.0005) {
+            const double middle = (fitting + too_large) / 2;
+            (fits(middle, exactly) ? fitting : too_large) = middle;
+        }
         return fitting;
-    while (too_large - fitting > 0.0005) {
-        const double middle = (fitting + too_large) / 2;
-        (fits(middle) ? fitting : too_large) = middle;
-    }
-    return fitting;
+    };
+    const double estimated = search(false);
+    // A bar that is higher than estimated (its titles wrap in a narrow window) is searched with.
+    return fits(estimated, true) ? estimated : search(true);
 }
 
 QSize MainWindow::size_for_zoom(double zoom)
