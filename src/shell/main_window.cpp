@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QStyle>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -44,6 +45,7 @@ MainWindow::MainWindow(const WindowOptions &options)
     build_design(options.device_pixel_ratio);
     build_menus();
     menu_font_ = menuBar()->font();
+    tool_tip_font_ = QToolTip::font();
     build_view_menu();
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
@@ -72,7 +74,8 @@ MainWindow::MainWindow(const WindowOptions &options)
         QMetaObject::invokeMethod(
             this, [this, ratio] { screen_changed(ratio); }, Qt::QueuedConnection);
     };
-    setMinimumSize(size_for_zoom(min_zoom));
+    const QSize smallest = form_.background->size_at(min_zoom);
+    setMinimumSize(smallest.width(), smallest.height() + estimated_menu_bar_height(min_zoom));
     if (options.zoom > 0)
         set_zoom(options.zoom);
     else

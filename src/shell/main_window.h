@@ -99,6 +99,7 @@ private:
     void apply_zoom(double zoom);
     void step_topic(int step);
     int menu_bar_height(double zoom, int width);
+    int estimated_menu_bar_height(double zoom);
     void build_design(qreal device_pixel_ratio);
     void build_menus();
     void create_topics();
@@ -115,6 +116,8 @@ private:
     bool fit_ = true;
     qreal screen_ratio_ = 1;
     QFont menu_font_; // the menu bar's font at zoom 1
+    QFont tool_tip_font_; // the tool tips' font at zoom 1
+    int menu_bar_margins_ = -1; // the menu bar's height beside its text's, once measured
     QAction *full_screen_ = nullptr;
     QAction *leave_full_screen_ = nullptr;
     QSettings *settings_ = nullptr;

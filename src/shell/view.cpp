@@ -94,12 +94,13 @@ void MainWindow::apply_zoom(double zoom)
     stage_->setVerticalScrollBarPolicy(bars);
     form_.background->set_zoom(zoom, screen_ratio_);
     const QFont font = zoomed(menu_font_, zoom);
-    if (menuBar()->font() == font && QToolTip::font() == font)
+    const QFont tips = zoomed(tool_tip_font_, zoom);
+    if (menuBar()->font() == font && QToolTip::font() == tips)
         return;
     menuBar()->setFont(font);
     for (QMenu *menu : menuBar()->findChildren<QMenu *>())
         menu->setFont(font);
-    QToolTip::setFont(font);
+    QToolTip::setFont(tips);
 }
 
 void MainWindow::set_zoom(double zoom)
@@ -143,18 +144,23 @@ int MainWindow::menu_bar_height(double zoom, int width)
     return bar->heightForWidth(width);
 }
 
+int MainWindow::estimated_menu_bar_height(double zoom)
+{
+    // The menu bar's margins stay as they are; its text grows with the zoom.
+    if (menu_bar_margins_ < 0)
+        menu_bar_margins_ = menu_bar_height(1.0, width()) - QFontMetrics(menu_font_).height();
+    return menu_bar_margins_ + int(std::ceil(QFontMetrics(menu_font_).height() * zoom));
+}
+
 double MainWindow::fitting_zoom(QSize client)
 {
     const QSize design = form_.background->design_size();
-    // The menu bar's text grows with the zoom but its margins do not. Its height is estimated from
-    // its text's height, which grows with the zoom, for the search; trying a font on the bar itself
-    // lays out all its titles again.
-    const int margins = menu_bar_height(1.0, client.width()) - QFontMetrics(menu_font_).height();
-    const int text = QFontMetrics(menu_font_).height();
+    // The bar's height is estimated for the search: trying a font on the bar itself lays out
+    // all its titles again.
     const auto fits = [&](double zoom, bool exactly) {
         const QSize content = form_.background->size_at(zoom);
         const int bar =
-            exactly ? menu_bar_height(zoom, client.width()) : margins + int(std::ceil(text * zoom));
+            exactly ? menu_bar_height(zoom, client.width()) : estimated_menu_bar_height(zoom);
         return content.width() <= client.width() && content.height() + bar <= client.height();
     };
     // The largest zoom that fits lies between one that fits and one that does not.
