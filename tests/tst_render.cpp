@@ -1,10 +1,16 @@
+#include "palette.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +56,11 @@ private slots:
     void svg_holds_vector_elements();
     void window_at_a_zoom_data();
     void window_at_a_zoom();
+    void animation_frames_data();
+    void animation_frames();
+    void animation_of_a_still_drawing_stays_small();
+    void animation_errors_leave_nothing_data();
+    void animation_errors_leave_nothing();
 };
 
 void TestRender::bad_input_data()
@@ -77,6 +88,12 @@ void TestRender::bad_input_data()
     QTest::newRow("bad zoom") << QStringList { "--zoom", "big" } << "--zoom big";
     QTest::newRow("zoom too small") << QStringList { "--zoom", "0.2" } << "--zoom 0.2";
     QTest::newRow("zoom too large") << QStringList { "--zoom", "9" } << "--zoom 9";
+    QTest::newRow("animation type") << QStringList { "--animation", "a.png" } << "a.png";
+    QTest::newRow("no frame every 0 ticks")
+        << QStringList { "--frame-every", "0" } << "--frame-every 0";
+    QTest::newRow("delay too short") << QStringList { "--delay", "5" } << "--delay 5";
+    QTest::newRow("delay not a number") << QStringList { "--delay", "soon" } << "--delay soon";
+    QTest::newRow("loop and once") << QStringList { "--loop", "--once" } << "--once";
     QTest::newRow("bad seed") << QStringList { "--seed", "-4" } << "--seed -4";
     QTest::newRow("picture type") << QStringList { "--picture", "out.bmp" } << "out.bmp";
     QTest::newRow("option without value") << QStringList { "--state" } << "--state";
@@ -220,6 +237,166 @@ void TestRender::window_at_a_zoom()
     QVERIFY(std::abs(zoomed.height() - one.height() * zoom) < 4 + 10 * std::abs(zoom - 1));
     QCOMPARE(QImage(file("zoomed-picture.png")), QImage(file("one-picture.png")));
     QCOMPARE(read_json(file("state.json"))["zoom"].toDouble(), zoom);
+}
+
+namespace {
+
+// How far two pictures of the same drawing differ: the share of pixels not exactly alike, and
+// the largest difference of a channel.
+std::pair<double, int> difference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    long differing = 0;
+    int largest = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
+            if (p == q)
+                continue;
+            ++differing;
+            largest = std::max({ largest, std::abs(qRed(p) - qRed(q)),
+                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q)) });
+        }
+    return { double(differing) / (x.width() * x.height()), largest };
+}
+
+} // namespace
+
+void TestRender::animation_frames_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<QList<int>>("delays"); // of every frame but the last, in milliseconds
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("loops"); // Qt's loop count: -1 forever, 0 once
+    const QStringList months = QStringList { "menu:M_gr:0" } + QStringList(12, "click:Command5");
+    QTest::newRow("rabbits, month 0 to 12")
+        << months << QStringList() << 13 << QList<int>(12, 500) << 1.0 << -1;
+    QTest::newRow("rabbits, once, at scale 2") << months << QStringList { "--once", "--scale", "2" }
+                                               << 13 << QList<int>(12, 500) << 2.0 << 0;
+    QTest::newRow("Pythagoras, b going up, a quarter second a frame")
+        << (QStringList { "menu:M_Pyt" } + QStringList(8, "click:Com_p2:1"))
+        << QStringList { "--delay", "250" } << 9 << QList<int>(8, 250) << 1.0 << -1;
+    // A frame after each of the two clicks, then one every 10 ticks and one for the last 5.
+    QTest::newRow("chaos game, a frame every 10 ticks")
+        << QStringList { "menu:M_chaos", "click:Label11:5", "tick:95" }
+        << QStringList { "--frame-every", "10", "--seed", "7" } << 2 + 10
+        << (QList<int> { 500, 500 } + QList<int>(9, 40)) << 1.0 << -1;
+    QTest::newRow("title screen first: no frame for it")
+        << QStringList { "tick:5", "menu:M_R:4" } << QStringList() << 1 << QList<int>() << 1.0
+        << -1;
+}
+
+void TestRender::animation_frames()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, options);
+    QFETCH(int, frames);
+    QFETCH(QList<int>, delays);
+    QFETCH(double, scale);
+    QFETCH(int, loops);
+    QTemporaryDir dir;
+    const QString gif = dir.filePath(QStringLiteral("recording.gif"));
+    const Run run = render(actions + options + QStringList { "--animation", gif });
+    QCOMPARE(run.status, 0);
+    QVERIFY(QImageReader::supportedImageFormats().contains("gif"));
+    QImageReader reader(gif);
+    QCOMPARE(reader.imageCount(), frames);
+    QCOMPARE(reader.loopCount(), loops);
+    const QSize size(qCeil(509 * scale), qCeil(509 * scale));
+    QList<QImage> read;
+    QList<int> shown;
+    for (int i = 0; i < frames; ++i) {
+        read << reader.read(); // Qt tells a frame's delay after reading it
+        shown << reader.nextImageDelay();
+        QCOMPARE(read.back().size(), size);
+    }
+    QCOMPARE(shown.takeLast(), 3000); // the last frame holds 3 seconds
+    QCOMPARE(shown, delays);
+
+    // The first and the last frame are the --picture of the same states.
+    const auto picture = [&](const QStringList &done, const QString &name) {
+        const QString png = dir.filePath(name);
+        const QStringList seed =
+            options.contains("--seed") ? QStringList { "--seed", "7" } : QStringList();
+        render(done + seed + QStringList { "--scale", QString::number(scale), "--picture", png });
+        return QImage(png);
+    };
+    QSet<QRgb> palette;
+    for (int i = 0; i < 16; ++i)
+        palette.insert(QBColor(i));
+    const int first_drawn = actions.indexOf(QRegularExpression(QStringLiteral("menu:.*")));
+    const QImage first = picture(actions.mid(0, first_drawn + 1), QStringLiteral("first.png"));
+    const QImage last = picture(actions, QStringLiteral("last.png"));
+    for (const auto &[frame, expected] :
+        { std::pair { read.front(), first }, { read.back(), last } }) {
+        // The drawing's own colours exactly; the antialiasing shades close.
+        const auto [share, largest] = difference(frame, expected);
+        QVERIFY2(share < 0.03 && largest <= 32,
+            qPrintable(QStringLiteral("%1 %2").arg(share).arg(largest)));
+        int palette_pixels = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                const QRgb colour = expected.pixel(x, y);
+                if (!palette.contains(colour))
+                    continue;
+                ++palette_pixels;
+                if (frame.pixel(x, y) != colour)
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+            }
+        QVERIFY(palette_pixels > expected.width() * expected.height() / 2);
+    }
+}
+
+void TestRender::animation_of_a_still_drawing_stays_small()
+{
+    // Forty pointer moves change nothing on the drawing: forty frames that cost a few bytes each.
+    QTemporaryDir dir;
+    const QString still = dir.filePath(QStringLiteral("still.gif"));
+    const QString one = dir.filePath(QStringLiteral("one.gif"));
+    QStringList moves { "menu:M_R:2" };
+    for (int i = 0; i < 40; ++i)
+        moves << QStringLiteral("move:%1,0.5").arg(i * 0.02);
+    QCOMPARE(render(moves + QStringList { "--animation", still }).status, 0);
+    QCOMPARE(render({ "menu:M_R:2", "--animation", one }).status, 0);
+    QCOMPARE(QImageReader(still).imageCount(), 41);
+    QVERIFY2(QFileInfo(still).size() < QFileInfo(one).size() + 40 * 40,
+        qPrintable(
+            QStringLiteral("%1 %2").arg(QFileInfo(still).size()).arg(QFileInfo(one).size())));
+}
+
+void TestRender::animation_errors_leave_nothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no such folder")
+        << QStringList { "menu:M_R:4", "--animation", "missing/folder/x.gif" } << "x.gif";
+    QTest::newRow("the drawing never shown")
+        << QStringList { "tick:3", "--animation", "x.gif" } << "x.gif";
+    QTest::newRow("a bad action after the first frames")
+        << QStringList { "menu:M_R:4", "click:Nothing", "--animation", "x.gif" } << "click:Nothing";
+}
+
+void TestRender::animation_errors_leave_nothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    QTemporaryDir dir;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(AURELION_RENDER), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(error.contains(named), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestRender)

@@ -1,5 +1,6 @@
 #include "render.h"
 
+#include "animation.h"
 #include "main_window.h"
 #include "palette.h"
 
@@ -38,6 +39,12 @@ Options:
   --scale F           device pixel ratio of the pictures (default 1)
   --zoom Z            the window's zoom for --png, from 0.5 to 4 (default 1): every control,
                       text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
   --help              this text
@@ -333,6 +340,7 @@ const char *render_usage() { return usage; }
 
 QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
 {
+    std::optional<bool> looping;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const auto value = [&](QString &into) -> QString {
@@ -353,6 +361,38 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 && !request.picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
                 return QStringLiteral("--picture %1: the file must end in .png or .svg")
                     .arg(request.picture);
+        } else if (arg == QLatin1String("--animation")) {
+            if (QString e = value(request.animation); !e.isEmpty())
+                return e;
+            if (!request.animation.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+                return QStringLiteral("--animation %1: the file must end in .gif")
+                    .arg(request.animation);
+        } else if (arg == QLatin1String("--frame-every")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            bool ok = false;
+            request.frame_every = text.toLong(&ok);
+            if (!ok || request.frame_every < 1)
+                return QStringLiteral("--frame-every %1: not a whole number of 1 or more")
+                    .arg(text);
+        } else if (arg == QLatin1String("--delay")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            bool ok = false;
+            const int delay = text.toInt(&ok);
+            if (!ok || delay < 20 || delay > 600000)
+                return QStringLiteral("--delay %1: not a whole number of milliseconds from 20 to "
+                                      "600000")
+                    .arg(text);
+            request.delay = delay;
+        } else if (arg == QLatin1String("--loop") || arg == QLatin1String("--once")) {
+            const bool loop = arg == QLatin1String("--loop");
+            if (looping && *looping != loop)
+                return QStringLiteral("%1: --loop and --once exclude each other").arg(arg);
+            looping = loop;
+            request.loop = loop;
         } else if (arg == QLatin1String("--state")) {
             if (QString e = value(request.state); !e.isEmpty())
                 return e;
@@ -406,12 +446,36 @@ int run_render(const RenderRequest &request)
     window.show();
     QApplication::processEvents();
 
+    const auto fail = [](const QString &error) {
+        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
+        return 2;
+    };
+    Form1 &f = window.form();
+    Animation animation(*f.Picture1);
+    if (!request.animation.isEmpty())
+        animation.start(request.animation, request.scale, request.loop);
+    // A frame of the drawing while it is shown; the title screen has none.
+    const auto frame = [&](int default_delay) {
+        if (!animation.recording() || !seen(*f.Picture1, window))
+            return true;
+        return animation.add_frame(request.delay.value_or(default_delay));
+    };
     for (const RenderAction &action : request.actions) {
-        if (const QString error = perform(window, action); !error.isEmpty()) {
-            std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
-            return 2;
+        if (action.kind == RenderAction::Kind::Tick && request.frame_every > 0) {
+            for (long i = 1; i <= action.count; ++i) {
+                f.Timer1->tick();
+                if ((i % request.frame_every == 0 || i == action.count) && !frame(40))
+                    return fail(animation.error());
+            }
+            continue;
         }
+        if (const QString error = perform(window, action); !error.isEmpty())
+            return fail(error);
+        if (!frame(action.kind == RenderAction::Kind::Tick ? 40 : 500))
+            return fail(animation.error());
     }
+    if (animation.recording() && !animation.finish(3000))
+        return fail(animation.error());
 
     QString error;
     if (error.isEmpty() && !request.state.isEmpty()) {

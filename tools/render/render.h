@@ -25,6 +25,10 @@ struct RenderRequest
     QString png, picture, state, trace;
     double scale = 1;
     double zoom = 1;
+    QString animation; // a GIF with a frame after every action
+    long frame_every = 0; // with tick actions, a frame every so many ticks; 0: after the action
+    std::optional<int> delay; // how long each frame shows, in milliseconds
+    bool loop = true;
     std::vector<RenderAction> actions;
 };
 
