@@ -4,7 +4,14 @@
 // also reports what the drawing surface keeps of the points to draw them again at another zoom.
 //
 //     aurelion-soak [TICKS]
+//
+// With --record it records the game as the window does, a frame every 200 ms (ten ticks) into an
+// animated GIF, for ten minutes of play (30,000 ticks, 3,000 frames, as many as a recording may
+// hold), and fails when the resident set grew by 50 MB or more.
+//
+//     aurelion-soak --record
 
+#include "animation.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
@@ -14,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,7 +49,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     load_bundled_fonts();
-    const long ticks = argc > 1 ? std::atol(argv[1]) : 180000;
+    const bool record = argc > 1 && QByteArray(argv[1]) == "--record";
+    const long ticks = record ? 30000 : argc > 1 ? std::atol(argv[1]) : 180000;
 
     TestWindow test(1, false);
     MainWindow &window = test.window;
@@ -56,6 +66,10 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
     }
 
+    QTemporaryDir dir;
+    Animation animation(*window.form().Picture1);
+    if (record)
+        animation.start(dir.filePath(QStringLiteral("soak.gif")), 1.0, true);
     const Surface &drawing = window.form().Picture1->surface();
     const auto report = [&drawing](long tick) {
         std::printf("tick %ld: RSS %ld kB, %zu points kept in %zu kB\n", tick, resident_kb(),
@@ -66,8 +80,26 @@ int main(int argc, char *argv[])
     for (long t = warm_up + 1; t <= ticks; ++t) {
         timer.tick();
         QApplication::processEvents();
-        if (t % 30000 == 0)
+        if (record && t % 10 == 0 && animation.frame_count() + 1 < Animation::max_frames
+            && !animation.add_frame(200)) {
+            std::printf("%s\n", qPrintable(animation.error()));
+            return 1;
+        }
+        if (t % (record ? 5000 : 30000) == 0)
             report(t);
+    }
+    if (record) {
+        if (!animation.finish(3000)) {
+            std::printf("%s\n", qPrintable(animation.error()));
+            return 1;
+        }
+        const long end = resident_kb();
+        std::printf("%d frames, %lld kB; RSS start %ld kB, end %ld kB, growth %ld kB "
+                    "(limit 51200 kB)\n",
+            animation.frame_count(),
+            QFileInfo(dir.filePath(QStringLiteral("soak.gif"))).size() / 1024, start, end,
+            end - start);
+        return end - start < 51200 ? 0 : 1;
     }
     const long end = resident_kb();
     std::printf("start %ld kB, end %ld kB, growth %ld kB over %ld ticks (limit 1024 kB)\n", start,

@@ -117,6 +117,7 @@ PictureBox::PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_rat
         const QRectF shown(QRectF(rect.translated(border, border)).topLeft() * z,
             QRectF(rect.translated(border, border)).size() * z);
         update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+        emit drawing_changed();
     };
 }
 
@@ -134,7 +135,11 @@ void PictureBox::add_marker(ShapeControl *shape) { shapes_.push_back(shape); }
 
 void PictureBox::add_marker(LineControl *line) { lines_.push_back(line); }
 
-void PictureBox::marker_changed() { update(); }
+void PictureBox::marker_changed()
+{
+    update();
+    emit drawing_changed();
+}
 
 void PictureBox::paint_inner(QPainter &painter)
 {

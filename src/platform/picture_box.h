@@ -96,6 +96,8 @@ public:
 signals:
     void mouse_moved(float x, float y);
     void clicked();
+    // Something drawn, erased or moved on the box: the surface or a marker.
+    void drawing_changed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
