@@ -1,3 +1,5 @@
+#include "pdf_tools.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -16,11 +18,13 @@ struct Run
     QString error;
 };
 
-Run render(const QStringList &arguments)
+Run render(const QStringList &arguments, const QString &config_folder = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!config_folder.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_folder);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(AURELION_RENDER), arguments);
     process.waitForFinished(60000);
@@ -48,6 +52,10 @@ private slots:
     void pictures_at_a_scale_data();
     void pictures_at_a_scale();
     void svg_holds_vector_elements();
+    void picture_pdf_is_vector_graphics();
+    void unwritable_outputs_data();
+    void unwritable_outputs();
+    void settings_are_left_alone();
 };
 
 void TestRender::bad_input_data()
@@ -184,6 +192,62 @@ void TestRender::svg_holds_vector_elements()
     QVERIFY(text.contains("<circle") || text.contains("<path"));
     QVERIFY(text.contains(">PENTAGRAM</text>"));
     QVERIFY(text.contains("> p4</text>"));
+}
+
+void TestRender::picture_pdf_is_vector_graphics()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pentagram.pdf"));
+    QCOMPARE(render({ "menu:M_R:4", "--picture", path }).status, 0);
+    // The drawing's 509 logical pixels at 96 dpi, in whole points.
+    QCOMPARE(pdf::page_size(path), QSizeF(382, 382));
+    QCOMPARE(pdf::images(path), QStringList());
+    const QString text = pdf::text(path);
+    QVERIFY(text.contains(QStringLiteral("PENTAGRAM")));
+    QVERIFY(!text.contains(QStringLiteral("The line p2p4 has a lenght c")));
+}
+
+void TestRender::unwritable_outputs_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("relative"); // to a folder holding the file "file"
+    for (const auto &[option, name] : { std::pair("--picture", "p.pdf"),
+             std::pair("--picture", "p.png"), std::pair("--picture", "p.svg") }) {
+        QTest::addRow("%s %s, missing folder", option, name)
+            << option << QStringLiteral("missing/") + QLatin1String(name);
+        QTest::addRow("%s %s, folder is a file", option, name)
+            << option << QStringLiteral("file/") + QLatin1String(name);
+    }
+}
+
+void TestRender::unwritable_outputs()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, relative);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString bad = dir.filePath(relative);
+    const Run run = render({ "menu:M_R:2", option, bad });
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.error.contains(bad), qPrintable(run.error));
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("file") });
+}
+
+void TestRender::settings_are_left_alone()
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(config));
+    const Run run =
+        render({ "menu:M_Pyt", "--picture", dir.filePath(QStringLiteral("p.pdf")) }, config);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestRender)

@@ -2,6 +2,7 @@
 
 #include "main_window.h"
 #include "palette.h"
+#include "picture_output.h"
 
 #include <QAction>
 #include <QImageWriter>
@@ -9,9 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
-#include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -33,8 +31,9 @@ Actions:
 Options:
   --seed N            seed of the random source, for reproducible pictures
   --png FILE          the window's client area as a user sees it
-  --picture FILE      only the drawing surface, PNG or SVG by the extension
-  --scale F           device pixel ratio of the pictures (default 1)
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing's size on a 96-dpi screen (134.7 mm)
+  --scale F           device pixel ratio of the PNG pictures (default 1)
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
   --help              this text
@@ -238,32 +237,9 @@ QByteArray trace_of(MainWindow &window)
 // Writes through a temporary file that replaces the target only when complete.
 QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        return QStringLiteral("%1: cannot write the file").arg(path);
-    return {};
-}
-
-QString save_picture(MainWindow &window, const QString &path)
-{
-    PictureBox &picture = *window.form().Picture1;
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        return save(path, [&picture](QIODevice &device) {
-            const QSize size = picture.surface().inner_size();
-            QSvgGenerator svg;
-            svg.setOutputDevice(&device);
-            svg.setSize(size);
-            svg.setViewBox(QRect(QPoint(0, 0), size));
-            svg.setTitle(QStringLiteral("Aurelion drawing"));
-            QPainter painter(&svg);
-            painter.setClipRect(QRect(QPoint(0, 0), size));
-            picture.surface().replay(painter);
-            picture.paint_markers(painter);
-            return painter.end();
-        });
-    }
-    const QImage image = picture.grab_inner();
-    return save(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); });
+    const QString why = save_file(path, write);
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
 }
 
 // Performs one action; returns a message naming the argument when a user could not do it.
@@ -345,9 +321,8 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
         } else if (arg == QLatin1String("--picture")) {
             if (QString e = value(request.picture); !e.isEmpty())
                 return e;
-            if (!request.picture.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-                && !request.picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-                return QStringLiteral("--picture %1: the file must end in .png or .svg")
+            if (!picture_format_of(request.picture))
+                return QStringLiteral("--picture %1: the file must end in .png, .svg or .pdf")
                     .arg(request.picture);
         } else if (arg == QLatin1String("--state")) {
             if (QString e = value(request.state); !e.isEmpty())
@@ -416,8 +391,13 @@ int run_render(const RenderRequest &request)
         const QImage image = window.grab().toImage();
         error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
     }
-    if (error.isEmpty() && !request.picture.isEmpty())
-        error = save_picture(window, request.picture);
+    if (error.isEmpty() && !request.picture.isEmpty()) {
+        const PictureBox &picture = *window.form().Picture1;
+        const PictureFormat format = *picture_format_of(request.picture);
+        error = save(request.picture, [&](QIODevice &d) {
+            return write_picture(picture, format, request.scale, Ink::Colour, d);
+        });
+    }
     if (!error.isEmpty()) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
         return 2;

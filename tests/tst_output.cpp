@@ -1,0 +1,221 @@
+#include "palette.h"
+#include "picture_box.h"
+#include "picture_output.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A drawing surface of the window's size with a red filled box, a blue line and a text.
+std::unique_ptr<PictureBox> sample_picture()
+{
+    auto picture = std::make_unique<PictureBox>(nullptr, RGB(255, 255, 255), 1.0);
+    picture->place(0, 0, 7692, 7692);
+    Surface &s = picture->surface();
+    s.Scale(0, 10, 10, 0);
+    s.Line(2, 2, 4, 4, QBColor(4), Surface::Box::Filled);
+    s.Line(0, 9, 10, 9, QBColor(1));
+    s.CurrentX = 6;
+    s.CurrentY = 6;
+    s.Print(QStringLiteral("phi"));
+    return picture;
+}
+
+// Counts the SVG's elements by name.
+std::map<QString, int> svg_elements(const QByteArray &svg)
+{
+    std::map<QString, int> count;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            ++count[xml.name().toString()];
+    return xml.hasError() ? std::map<QString, int>() : count;
+}
+
+} // namespace
+
+class TestOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void picture_formats_data();
+    void picture_formats();
+    void picture_image_at_a_ratio_data();
+    void picture_image_at_a_ratio();
+    void vector_pictures_have_the_true_size();
+    void clipboard_data_holds_bitmap_and_vector_data();
+    void clipboard_data_holds_bitmap_and_vector();
+    void failed_writes_leave_no_file_data();
+    void failed_writes_leave_no_file();
+};
+
+void TestOutput::picture_formats_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format"); // -1: none
+    QTest::newRow("png") << "a/golden-rectangle.png" << int(PictureFormat::Png);
+    QTest::newRow("capitals") << "RECT.PNG" << int(PictureFormat::Png);
+    QTest::newRow("svg") << "pentagram.svg" << int(PictureFormat::Svg);
+    QTest::newRow("pdf") << "pythagoras-a-40-b-24.72.pdf" << int(PictureFormat::Pdf);
+    QTest::newRow("other image type") << "pentagram.jpg" << -1;
+    QTest::newRow("no dot") << "png" << -1;
+    QTest::newRow("extension in the middle") << "x.png.txt" << -1;
+}
+
+void TestOutput::picture_formats()
+{
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const std::optional<PictureFormat> found = picture_format_of(path);
+    QCOMPARE(found ? int(*found) : -1, format);
+}
+
+void TestOutput::picture_image_at_a_ratio_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<bool>("black_and_white");
+    QTest::newRow("1") << 1.0 << false;
+    QTest::newRow("1.5") << 1.5 << false;
+    QTest::newRow("2") << 2.0 << false;
+    QTest::newRow("4") << 4.0 << false;
+    QTest::newRow("2, black and white") << 2.0 << true;
+}
+
+void TestOutput::picture_image_at_a_ratio()
+{
+    QFETCH(double, ratio);
+    QFETCH(bool, black_and_white);
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+    const QImage image =
+        picture_image(*picture, ratio, black_and_white ? Ink::BlackAndWhite : Ink::Colour);
+    QCOMPARE(image.size(), QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)));
+    QCOMPARE(image.devicePixelRatio(), ratio);
+    // The middle of the box (3, 3), in device pixels; user y grows upwards.
+    const QPointF middle = picture->surface().to_pixels(3, 3) * ratio;
+    const QColor box = image.pixelColor(middle.toPoint());
+    if (black_and_white) {
+        QCOMPARE(box.red(), box.green());
+        QCOMPARE(box.green(), box.blue());
+        QVERIFY2(box.lightness() > 180, "a fill is light in black and white");
+    } else {
+        QCOMPARE(box.rgb(), QBColor(4));
+    }
+    QCOMPARE(image.pixelColor(1, 1).rgb(), qRgb(255, 255, 255));
+}
+
+void TestOutput::vector_pictures_have_the_true_size()
+{
+    // 96 logical pixels are an inch: 72 points or 25.4 mm.
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+
+    QByteArray svg;
+    QBuffer svg_buffer(&svg);
+    svg_buffer.open(QIODevice::WriteOnly);
+    QVERIFY(write_picture_svg(*picture, svg_buffer));
+    QXmlStreamReader xml(svg);
+    while (xml.readNext() != QXmlStreamReader::StartElement && !xml.atEnd()) { }
+    QCOMPARE(xml.name().toString(), QStringLiteral("svg"));
+    QCOMPARE(xml.attributes().value(QLatin1String("viewBox")).toString(),
+        QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.pdf"));
+    QVERIFY(
+        save_file(path, [&](QIODevice &d) { return write_picture_pdf(*picture, d); }).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    // The page in points: the drawing's size in logical pixels times 72 / 96, in whole points.
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(pdf));
+    QVERIFY(box.hasMatch());
+    QCOMPARE(box.captured(1).toDouble(), std::ceil(size.width() * 0.75));
+    QCOMPARE(box.captured(2).toDouble(), std::ceil(size.height() * 0.75));
+    QVERIFY2(!pdf.contains("/Subtype /Image"), "the drawing is vector graphics, no bitmap");
+}
+
+void TestOutput::clipboard_data_holds_bitmap_and_vector_data()
+{
+    QTest::addColumn<double>("screen_ratio");
+    QTest::newRow("ordinary screen") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("high resolution") << 2.0;
+}
+
+void TestOutput::clipboard_data_holds_bitmap_and_vector()
+{
+    QFETCH(double, screen_ratio);
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+    const std::unique_ptr<QMimeData> data(picture_mime_data(*picture, screen_ratio));
+    QVERIFY(data->hasImage());
+    QVERIFY(data->hasFormat(QStringLiteral("image/png")));
+    QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
+
+    const QSize doubled(
+        qCeil(size.width() * 2 * screen_ratio), qCeil(size.height() * 2 * screen_ratio));
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    QCOMPARE(png.size(), doubled);
+    QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(), doubled);
+
+    const QByteArray svg = data->data(QStringLiteral("image/svg+xml"));
+    QVERIFY(QSvgRenderer(svg).isValid());
+    const std::map<QString, int> elements = svg_elements(svg);
+    QVERIFY(!elements.empty());
+    QCOMPARE(elements.count(QStringLiteral("image")), std::size_t(0));
+    QVERIFY(elements.count(QStringLiteral("polyline")) || elements.count(QStringLiteral("path")));
+    QCOMPARE(elements.at(QStringLiteral("text")), 1);
+}
+
+void TestOutput::failed_writes_leave_no_file_data()
+{
+    QTest::addColumn<QString>("relative"); // to a folder holding old.txt, a file
+    QTest::addColumn<bool>("write_succeeds");
+    QTest::newRow("missing folder") << "missing/picture.png" << true;
+    QTest::newRow("folder is a file") << "old.txt/picture.png" << true;
+    QTest::newRow("write fails midway") << "picture.png" << false;
+    QTest::newRow("write fails over an old file") << "old.txt" << false;
+}
+
+void TestOutput::failed_writes_leave_no_file()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, write_succeeds);
+    QTemporaryDir dir;
+    QFile old(dir.filePath(QStringLiteral("old.txt")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    const QString why = save_file(dir.filePath(relative), [&](QIODevice &device) {
+        device.write("partial");
+        return write_succeeds;
+    });
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("old.txt") });
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+QTEST_MAIN(TestOutput)
+#include "tst_output.moc"
