@@ -131,6 +131,9 @@ void TestOutput::vector_pictures_have_the_true_size()
     QXmlStreamReader xml(svg);
     while (xml.readNext() != QXmlStreamReader::StartElement && !xml.atEnd()) { }
     QCOMPARE(xml.name().toString(), QStringLiteral("svg"));
+    const QString width = xml.attributes().value(QLatin1String("width")).toString();
+    QVERIFY2(width.endsWith(QLatin1String("mm")), qPrintable(width));
+    QVERIFY(qAbs(width.chopped(2).toDouble() - size.width() * 25.4 / 96) < 0.01);
     QCOMPARE(xml.attributes().value(QLatin1String("viewBox")).toString(),
         QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
 

@@ -58,6 +58,7 @@ bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink)
     const QSize size = picture.surface().inner_size();
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
+    svg.setResolution(logical_dpi);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(drawing_title);
