@@ -1,6 +1,7 @@
 #include "palette.h"
 #include "picture_box.h"
 #include "picture_output.h"
+#include "worksheet.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,6 +17,8 @@
 
 #include <cmath>
 #include <memory>
+
+Q_DECLARE_METATYPE(Worksheet)
 
 namespace {
 
@@ -45,6 +48,36 @@ std::map<QString, int> svg_elements(const QByteArray &svg)
     return xml.hasError() ? std::map<QString, int>() : count;
 }
 
+WorksheetFigure blank_figure(QSize size)
+{
+    return { size, [](QPainter &, Ink) {} };
+}
+
+QStringList lines_of(int count, const QString &text)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("%1 %2").arg(i).arg(text);
+    return lines;
+}
+
+WorksheetPanel table_of(int rows)
+{
+    WorksheetPanel panel { QStringLiteral("Sequence   F(i+2) = F(i+1) + F(i)"), {} };
+    panel.rows.push_back({ QStringLiteral("i"), QStringLiteral("F(i)") });
+    for (int i = 0; i < rows; ++i)
+        panel.rows.push_back({ QString::number(i - rows / 2), QStringLiteral("-1234.00000") });
+    return panel;
+}
+
+QSizeF page_points(Paper paper) { return page_size_of(paper).size(QPageSize::Point); }
+
+QMarginsF margins()
+{
+    const double m = worksheet_margin_points;
+    return QMarginsF(m, m, m, m);
+}
+
 } // namespace
 
 class TestOutput : public QObject
@@ -54,6 +87,8 @@ class TestOutput : public QObject
 private slots:
     void picture_formats_data();
     void picture_formats();
+    void paper_for_the_locale_data();
+    void paper_for_the_locale();
     void picture_image_at_a_ratio_data();
     void picture_image_at_a_ratio();
     void vector_pictures_have_the_true_size();
@@ -61,6 +96,10 @@ private slots:
     void clipboard_data_holds_bitmap_and_vector();
     void failed_writes_leave_no_file_data();
     void failed_writes_leave_no_file();
+    void layout_fits_the_page_data();
+    void layout_fits_the_page();
+    void short_texts_leave_the_drawing_the_width_data();
+    void short_texts_leave_the_drawing_the_width();
 };
 
 void TestOutput::picture_formats_data()
@@ -82,6 +121,27 @@ void TestOutput::picture_formats()
     QFETCH(int, format);
     const std::optional<PictureFormat> found = picture_format_of(path);
     QCOMPARE(found ? int(*found) : -1, format);
+}
+
+void TestOutput::paper_for_the_locale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("United States") << "en_US" << int(Paper::Letter);
+    QTest::newRow("Canada, French") << "fr_CA" << int(Paper::Letter);
+    QTest::newRow("Mexico") << "es_MX" << int(Paper::Letter);
+    QTest::newRow("Philippines") << "en_PH" << int(Paper::Letter);
+    QTest::newRow("United Kingdom") << "en_GB" << int(Paper::A4);
+    QTest::newRow("Netherlands") << "nl_NL" << int(Paper::A4);
+    QTest::newRow("Australia") << "en_AU" << int(Paper::A4);
+    QTest::newRow("no country") << "C" << int(Paper::A4);
+}
+
+void TestOutput::paper_for_the_locale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(paper_for(QLocale(locale))), paper);
 }
 
 void TestOutput::picture_image_at_a_ratio_data()
@@ -218,6 +278,120 @@ void TestOutput::failed_writes_leave_no_file()
         QStringList { QStringLiteral("old.txt") });
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestOutput::layout_fits_the_page_data()
+{
+    QTest::addColumn<Worksheet>("sheet");
+    QTest::addColumn<int>("paper");
+    const QString line = QStringLiteral("A new point F2 on this line is found at a distance");
+    const QString long_line = QString(line + QLatin1Char(' ')).repeated(4);
+    std::vector<std::pair<QString, Worksheet>> sheets;
+    const auto add = [&sheets](const char *name, QSize drawing, const QStringList &texts,
+                         std::vector<WorksheetPanel> panels, QSize side = {}) {
+        Worksheet s;
+        s.heading = QStringLiteral("Golden ellips   Golden hyperbola");
+        s.drawing = blank_figure(drawing);
+        s.texts = texts;
+        s.panels = std::move(panels);
+        if (!side.isEmpty())
+            s.side_panel = blank_figure(side);
+        sheets.emplace_back(QString::fromLatin1(name), s);
+    };
+    const QSize square(509, 509);
+    const WorksheetPanel values { QStringLiteral("Life Generator Data"),
+        { { "k", "0.300" }, { "w", "0.0" }, { "yo", "10.0" }, { "d", "0.000" } } };
+    add("drawing alone", square, {}, {});
+    add("side panel lines", square, lines_of(12, line), { values });
+    add("long lines wrap", square, lines_of(6, long_line), {});
+    add("sequence table and ratio", square, {},
+        { table_of(21),
+            { QStringLiteral("F(i+1) / F(i)"),
+                { { "i =10", "144.00000 / 89.0000 = 1.6179775" } } } });
+    add("many lines and rows", square, lines_of(30, line), { table_of(60) });
+    add("side panel figure", square, {}, { values }, QSize(283, 283));
+    add("wide drawing", QSize(900, 300), lines_of(15, line), { values });
+    add("tall drawing", QSize(300, 900), lines_of(15, line), { values });
+    for (const auto &[name, sheet] : sheets)
+        for (const Paper paper : { Paper::A4, Paper::Letter })
+            QTest::addRow("%s, %s", qPrintable(name), paper == Paper::A4 ? "A4" : "Letter")
+                << sheet << int(paper);
+}
+
+void TestOutput::layout_fits_the_page()
+{
+    QFETCH(Worksheet, sheet);
+    QFETCH(int, paper);
+    const QSizeF page = page_points(Paper(paper));
+    const WorksheetLayout layout = layout_worksheet(sheet, page, margins());
+    QVERIFY(layout.fits);
+    QCOMPARE(layout.page, QRectF(QPointF(0, 0), page));
+    const QRectF inside = layout.content.adjusted(-0.01, -0.01, 0.01, 0.01);
+
+    // The drawing keeps its proportions, within the width.
+    QVERIFY(inside.contains(layout.drawing));
+    QVERIFY(layout.drawing.width() > 0.3 * layout.content.width());
+    QVERIFY(qAbs(layout.drawing.width() / layout.drawing.height()
+                - double(sheet.drawing.size.width()) / sheet.drawing.size.height())
+        < 1e-9);
+
+    std::vector<QRectF> boxes { layout.drawing };
+    if (sheet.side_panel.shown()) {
+        QVERIFY(inside.contains(layout.side_panel));
+        boxes.push_back(layout.side_panel);
+    }
+    for (const PlacedText &t : layout.texts) {
+        QVERIFY2(inside.contains(t.box), qPrintable(t.text));
+        boxes.push_back(t.box);
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            QVERIFY2(!boxes[i].intersects(boxes[j].adjusted(0.01, 0.01, -0.01, -0.01)),
+                qPrintable(QStringLiteral("%1 and %2 overlap").arg(i).arg(j)));
+
+    // Nothing is left out: every word of every line and cell is on the page, in order.
+    QStringList placed;
+    for (const PlacedText &t : layout.texts)
+        placed << t.text;
+    const QString all = placed.join(QLatin1Char(' ')).simplified();
+    QStringList expected { sheet.heading };
+    expected += sheet.texts;
+    for (const WorksheetPanel &panel : sheet.panels) {
+        expected << panel.title;
+        for (const QStringList &row : panel.rows)
+            expected += row;
+    }
+    expected << program_name_and_version();
+    qsizetype from = 0;
+    for (const QString &text : expected) {
+        const qsizetype at = all.indexOf(text.simplified(), from);
+        QVERIFY2(at >= 0, qPrintable(text));
+        from = at;
+    }
+}
+
+void TestOutput::short_texts_leave_the_drawing_the_width_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("paper");
+    for (const int lines : { 0, 4, 8 })
+        for (const Paper paper : { Paper::A4, Paper::Letter })
+            QTest::addRow("%d lines, %s", lines, paper == Paper::A4 ? "A4" : "Letter")
+                << lines << int(paper);
+}
+
+void TestOutput::short_texts_leave_the_drawing_the_width()
+{
+    QFETCH(int, lines);
+    QFETCH(int, paper);
+    Worksheet sheet;
+    sheet.heading = QStringLiteral("Pentagram");
+    sheet.drawing = blank_figure(QSize(509, 509));
+    sheet.texts = lines_of(lines, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :"));
+    const WorksheetLayout layout = layout_worksheet(sheet, page_points(Paper(paper)), margins());
+    QCOMPARE(layout.drawing.width(), layout.content.width());
+    QCOMPARE(layout.columns, 1);
+    QCOMPARE(layout.text_points, 10.0);
 }
 
 QTEST_MAIN(TestOutput)

@@ -53,6 +53,8 @@ private slots:
     void pictures_at_a_scale();
     void svg_holds_vector_elements();
     void picture_pdf_is_vector_graphics();
+    void worksheet_page_data();
+    void worksheet_page();
     void unwritable_outputs_data();
     void unwritable_outputs();
     void settings_are_left_alone();
@@ -82,6 +84,10 @@ void TestRender::bad_input_data()
     QTest::newRow("bad scale") << QStringList { "--scale", "big" } << "--scale big";
     QTest::newRow("bad seed") << QStringList { "--seed", "-4" } << "--seed -4";
     QTest::newRow("picture type") << QStringList { "--picture", "out.bmp" } << "out.bmp";
+    QTest::newRow("page type") << QStringList { "menu:M_R:4", "--page", "page.svg" } << "page.svg";
+    QTest::newRow("paper") << QStringList { "menu:M_R:4", "--page", "p.pdf", "--paper", "a5" }
+                           << "--paper a5";
+    QTest::newRow("page of the title screen") << QStringList { "--page", "p.pdf" } << "--page";
     QTest::newRow("option without value") << QStringList { "--state" } << "--state";
     QTest::newRow("unknown option") << QStringList { "--colour" } << "--colour";
 }
@@ -207,12 +213,52 @@ void TestRender::picture_pdf_is_vector_graphics()
     QVERIFY(!text.contains(QStringLiteral("The line p2p4 has a lenght c")));
 }
 
+void TestRender::worksheet_page_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("pentagram, A4 by default")
+        << QStringList { "menu:M_R:4" } << QSizeF(595, 842)
+        << QStringList { "Pentagram", "The line p2p4 has a lenght c", "Aurelion 1.6" };
+    QTest::newRow("rabbits in month 2, Letter")
+        << QStringList { "menu:M_gr:0", "click:Command5", "click:Command5", "--paper", "letter" }
+        << QSizeF(612, 792)
+        << QStringList { "Fibonacci's rabblis", "relationchip", "T I M E", "month 2" };
+    QTest::newRow("chaos game in black and white")
+        << QStringList { "--seed", "3", "menu:M_chaos", "tick:10", "--black-and-white" }
+        << QSizeF(595, 842) << QStringList { "CHAOS", "Model", "n=3 k=+1/2", "Points", "500" };
+    QTest::newRow("ratio graph, A4")
+        << QStringList { "menu:M_gr:2", "--paper", "a4" } << QSizeF(595, 842)
+        << QStringList { "Graph y = F(i+1) / F(i)", "F(i+1) / F(i)",
+               "144.00000 / 89.0000 = 1.6179775", "-21.00000" };
+}
+
+void TestRender::worksheet_page()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QSizeF, page);
+    QFETCH(QStringList, texts);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    const Run run = render(arguments + QStringList { "--page", path });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.error, QString());
+    QCOMPARE(pdf::page_count(path), 1);
+    QCOMPARE(pdf::page_size(path), page);
+    QCOMPARE(pdf::images(path), QStringList());
+    const QString text = pdf::text(path);
+    for (const QString &t : texts)
+        QVERIFY2(text.contains(t), qPrintable(t));
+}
+
 void TestRender::unwritable_outputs_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("relative"); // to a folder holding the file "file"
-    for (const auto &[option, name] : { std::pair("--picture", "p.pdf"),
-             std::pair("--picture", "p.png"), std::pair("--picture", "p.svg") }) {
+    for (const auto &[option, name] :
+        { std::pair("--page", "sheet.pdf"), std::pair("--picture", "p.pdf"),
+            std::pair("--picture", "p.png"), std::pair("--picture", "p.svg") }) {
         QTest::addRow("%s %s, missing folder", option, name)
             << option << QStringLiteral("missing/") + QLatin1String(name);
         QTest::addRow("%s %s, folder is a file", option, name)
@@ -243,8 +289,9 @@ void TestRender::settings_are_left_alone()
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("config"));
     QVERIFY(QDir().mkpath(config));
-    const Run run =
-        render({ "menu:M_Pyt", "--picture", dir.filePath(QStringLiteral("p.pdf")) }, config);
+    const Run run = render({ "menu:M_Pyt", "--page", dir.filePath(QStringLiteral("p.pdf")),
+                               "--picture", dir.filePath(QStringLiteral("p.png")) },
+        config);
     QCOMPARE(run.status, 0);
     QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList());

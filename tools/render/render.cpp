@@ -3,6 +3,7 @@
 #include "main_window.h"
 #include "palette.h"
 #include "picture_output.h"
+#include "worksheet_content.h"
 
 #include <QAction>
 #include <QImageWriter>
@@ -33,6 +34,11 @@ Options:
   --png FILE          the window's client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing's size on a 96-dpi screen (134.7 mm)
+  --page FILE.pdf     a worksheet page: the topic's name, the drawing, the side panel's text
+                      and the values of the topic's panels, with the program's name below
+  --paper a4|letter   the worksheet's paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
   --scale F           device pixel ratio of the PNG pictures (default 1)
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
@@ -324,6 +330,23 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
             if (!picture_format_of(request.picture))
                 return QStringLiteral("--picture %1: the file must end in .png, .svg or .pdf")
                     .arg(request.picture);
+        } else if (arg == QLatin1String("--page")) {
+            if (QString e = value(request.page); !e.isEmpty())
+                return e;
+            if (picture_format_of(request.page) != PictureFormat::Pdf)
+                return QStringLiteral("--page %1: the file must end in .pdf").arg(request.page);
+        } else if (arg == QLatin1String("--paper")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+                request.paper = Paper::A4;
+            else if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+                request.paper = Paper::Letter;
+            else
+                return QStringLiteral("--paper %1: expected a4 or letter").arg(text);
+        } else if (arg == QLatin1String("--black-and-white")) {
+            request.black_and_white = true;
         } else if (arg == QLatin1String("--state")) {
             if (QString e = value(request.state); !e.isEmpty())
                 return e;
@@ -376,6 +399,15 @@ int run_render(const RenderRequest &request)
         }
     }
 
+    // A worksheet needs a topic: refused before any output is written.
+    if (!request.page.isEmpty() && (window.form().topic < 1 || window.form().topic > 16)) {
+        std::fprintf(stderr,
+            "aurelion-render: --page %s: no topic is shown; choose one with menu:NAME first\n",
+            qPrintable(request.page));
+        return 2;
+    }
+
+    const Ink ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
     QString error;
     if (error.isEmpty() && !request.state.isEmpty()) {
         const QByteArray json =
@@ -394,8 +426,13 @@ int run_render(const RenderRequest &request)
     if (error.isEmpty() && !request.picture.isEmpty()) {
         const PictureBox &picture = *window.form().Picture1;
         const PictureFormat format = *picture_format_of(request.picture);
-        error = save(request.picture, [&](QIODevice &d) {
-            return write_picture(picture, format, request.scale, Ink::Colour, d);
+        error = save(request.picture,
+            [&](QIODevice &d) { return write_picture(picture, format, request.scale, ink, d); });
+    }
+    if (error.isEmpty() && !request.page.isEmpty()) {
+        const Worksheet sheet = worksheet_of(window);
+        error = save(request.page, [&](QIODevice &d) {
+            return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
         });
     }
     if (!error.isEmpty()) {
