@@ -16,7 +16,9 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(Worksheet)
 
@@ -96,6 +98,8 @@ private slots:
     void clipboard_data_holds_bitmap_and_vector();
     void failed_writes_leave_no_file_data();
     void failed_writes_leave_no_file();
+    void a_full_disk_leaves_no_file_data();
+    void a_full_disk_leaves_no_file();
     void layout_fits_the_page_data();
     void layout_fits_the_page();
     void short_texts_leave_the_drawing_the_width_data();
@@ -278,6 +282,52 @@ void TestOutput::failed_writes_leave_no_file()
         QStringList { QStringLiteral("old.txt") });
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestOutput::a_full_disk_leaves_no_file_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("PNG") << int(PictureFormat::Png);
+    QTest::newRow("SVG") << int(PictureFormat::Svg);
+    QTest::newRow("PDF") << int(PictureFormat::Pdf);
+    QTest::newRow("worksheet page") << -1;
+}
+
+void TestOutput::a_full_disk_leaves_no_file()
+{
+    QFETCH(int, format);
+    const auto picture = sample_picture();
+    Worksheet sheet;
+    sheet.heading = QStringLiteral("Golden rectangle");
+    sheet.drawing = { picture->surface().inner_size(),
+        [&picture](QPainter &painter, Ink ink) { paint_picture(*picture, painter, ink); } };
+    sheet.texts = lines_of(10, QStringLiteral("DC = CB + BA"));
+    const auto write = [&](QIODevice &device) {
+        return format < 0 ? write_worksheet_pdf(sheet, page_size_of(Paper::A4), Ink::Colour, device)
+                          : write_picture(*picture, PictureFormat(format), 4, Ink::Colour, device);
+    };
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(write(buffer));
+    constexpr rlim_t room = 1024;
+    QVERIFY(whole.size() > qsizetype(room));
+
+    // A limit on the file size fills the disk after a kilobyte: a write comes back short, the
+    // next one fails, as on a full disk.
+    QTemporaryDir dir;
+    rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto old_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = room;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const QString why = save_file(dir.filePath(QStringLiteral("out")), write);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, old_signal);
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 void TestOutput::layout_fits_the_page_data()

@@ -120,15 +120,25 @@ QMimeData *picture_mime_data(const PictureBox &picture, qreal screen_ratio)
 
 QString save_file(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
+    // The whole file is made first and then written unbuffered with every byte counted: the PDF
+    // and SVG writers do not notice a short write, which is how a full disk shows itself first,
+    // and neither does the flush when a buffered save file is committed.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer))
+        return QStringLiteral("the contents could not be made");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (!write(file)) {
-        const QString why = file.error() != QFileDevice::NoError
-            ? file.errorString()
-            : QStringLiteral("the data could not be written");
-        file.cancelWriting();
-        return why;
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString why = file.errorString();
+            file.cancelWriting();
+            return why;
+        }
+        done += written;
     }
     if (!file.commit())
         return file.errorString();

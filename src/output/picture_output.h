@@ -45,6 +45,7 @@ bool write_picture(
 // and as image/png) and the vector drawing (image/svg+xml). The caller owns the result.
 QMimeData *picture_mime_data(const PictureBox &picture, qreal screen_ratio);
 
-// Writes through a temporary file that replaces the target only when the whole file is written,
-// so a failed write leaves no partial file. Returns why it failed, or nothing.
+// Makes the file's contents with the function, then writes them through a temporary file that
+// replaces the target only when every byte is written, so a failed write (a folder that cannot
+// be written, a full disk) leaves no partial file. Returns why it failed, or nothing.
 QString save_file(const QString &path, const std::function<bool(QIODevice &)> &write);
