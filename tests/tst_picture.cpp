@@ -380,8 +380,9 @@ void TestPicture::proposed_file_names()
     t.commands().actions().save_picture->trigger();
     QCOMPARE(t.dialogs.stem, stem);
     QCOMPARE(t.dialogs.drawing, t.form().Picture1->surface().inner_size());
+    // A worksheet in the same folder as a PDF of the drawing keeps its own name.
     t.commands().actions().save_worksheet->trigger();
-    QCOMPARE(t.dialogs.stem, stem);
+    QCOMPARE(t.dialogs.stem, stem + QStringLiteral("-worksheet"));
 }
 
 void TestPicture::save_picture_data()
@@ -726,6 +727,12 @@ void TestPicture::file_dialog_remembers_its_folder()
     QVERIFY(typed);
     QCOMPARE(typed->path, folder.filePath(QStringLiteral("star.svg")));
     QCOMPARE(int(typed->format), int(PictureFormat::Svg));
+    when_shown<QFileDialog>(QStringLiteral("Save Picture As"), [&](QFileDialog &dialog) {
+        proposed = dialog.selectedFiles().value(0);
+        dialog.reject();
+    });
+    dialogs.choose_picture_file(nullptr, QStringLiteral("pentagram"), QSize(509, 509));
+    QVERIFY2(proposed.endsWith(QLatin1String("/pentagram.svg")), qPrintable(proposed));
 }
 
 void TestPicture::worksheet_dialog_asks_paper_and_ink()

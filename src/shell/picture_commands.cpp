@@ -52,6 +52,12 @@ PictureCommands::PictureCommands(MainWindow &window)
     update_enabled();
 }
 
+// A worksheet beside a PDF of the drawing in the same folder keeps its own name.
+QString PictureCommands::worksheet_file_stem() const
+{
+    return picture_file_stem(window_) + QStringLiteral("-worksheet");
+}
+
 bool PictureCommands::topic_shown() const
 {
     const int topic = window_.form().topic;
@@ -93,7 +99,7 @@ void PictureCommands::save_worksheet_as()
     if (!topic_shown())
         return;
     if (const std::optional<WorksheetChoice> choice = dialogs_->choose_worksheet_file(
-            &window_, picture_file_stem(window_), paper_for(QLocale::system())))
+            &window_, worksheet_file_stem(), paper_for(QLocale::system())))
         save_worksheet(*choice);
 }
 
@@ -103,7 +109,7 @@ void PictureCommands::set_up(QPrinter &printer)
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setColorMode(QPrinter::Color);
     // Qt's print dialog proposes the document's name for a PDF file.
-    printer.setDocName(picture_file_stem(window_) + QStringLiteral(".pdf"));
+    printer.setDocName(worksheet_file_stem() + QStringLiteral(".pdf"));
 }
 
 void PictureCommands::print_preview()

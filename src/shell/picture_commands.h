@@ -52,6 +52,7 @@ public:
 
 private:
     bool topic_shown() const;
+    QString worksheet_file_stem() const;
 
     MainWindow &window_;
     WindowPictureDialogs own_dialogs_;

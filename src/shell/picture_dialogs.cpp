@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -103,8 +104,15 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     }
     if (choice.format == PictureFormat::Png && filter < int(png_scales.size()))
         choice.scale = png_scales[std::size_t(filter)];
+    // The next dialog offers the type used, whether chosen or typed.
+    int used =
+        int(std::find(png_scales.begin(), png_scales.end(), choice.scale) - png_scales.begin());
+    if (choice.format == PictureFormat::Svg)
+        used = 3;
+    else if (choice.format == PictureFormat::Pdf)
+        used = 4;
     settings.setValue(QStringLiteral("picture/folder"), QFileInfo(choice.path).absolutePath());
-    settings.setValue(QStringLiteral("picture/type"), filter);
+    settings.setValue(QStringLiteral("picture/type"), used);
     return choice;
 }
 
