@@ -34,6 +34,7 @@ struct ScriptedDialogs final : public PictureDialogs
     std::function<bool(QPrinter &)> printer = [](QPrinter &) { return false; };
     std::function<void(QPrinter &)> preview_printer; // set up the preview's printer
     QStringList asked;
+    QStringList saved; // the paths the dialogs were told were saved
     QString stem;
     QSize drawing;
     Paper paper = Paper::A4;
@@ -58,6 +59,8 @@ struct ScriptedDialogs final : public PictureDialogs
         asked << QStringLiteral("printer");
         return printer(p);
     }
+    void picture_saved(const PictureChoice &choice) override { saved << choice.path; }
+    void worksheet_saved(const WorksheetChoice &choice) override { saved << choice.path; }
     void preview(QWidget *, QPrinter &p, const std::function<void(QPrinter &)> &paint) override
     {
         asked << QStringLiteral("preview");
@@ -674,6 +677,7 @@ void TestPicture::failures_are_reported()
     QVERIFY2(t.messages.messages.front().text.contains(bad),
         qPrintable(t.messages.messages.front().text));
     QCOMPARE(files_in(dir.path()), QStringList { QStringLiteral("file") });
+    QCOMPARE(t.dialogs.saved, QStringList());
 
     // The program goes on: the topic is still drawn and the next try to a good place works.
     QCOMPARE(t.form().topic, 16);
@@ -684,6 +688,9 @@ void TestPicture::failures_are_reported()
     action->trigger();
     QCOMPARE(t.messages.messages.size(), std::size_t(1));
     QCOMPARE(files_in(dir.path()), QStringList({ "file", "good.pdf" }));
+    // The save dialogs start from the file saved next time; the print dialog keeps its own.
+    QCOMPARE(t.dialogs.saved,
+        command == QLatin1String("printer") ? QStringList() : QStringList { good });
 }
 
 void TestPicture::file_dialog_remembers_its_folder()
@@ -705,8 +712,18 @@ void TestPicture::file_dialog_remembers_its_folder()
     QCOMPARE(first->path, folder.filePath(QStringLiteral("lesson.png")));
     QCOMPARE(int(first->format), int(PictureFormat::Png));
     QCOMPARE(first->scale, 4);
+    dialogs.picture_saved(*first);
 
-    // The next dialog opens in that folder with the same type; cancelling answers nothing.
+    // A choice whose save failed is not remembered.
+    QTemporaryDir elsewhere;
+    when_shown<QFileDialog>(QStringLiteral("Save Picture As"), [&](QFileDialog &dialog) {
+        type_name(dialog, elsewhere.filePath(QStringLiteral("x.pdf")));
+        static_cast<QDialog &>(dialog).accept();
+    });
+    QVERIFY(dialogs.choose_picture_file(nullptr, QStringLiteral("spiral"), QSize(509, 509)));
+
+    // The next dialog opens in the folder saved to, with the same type; cancelling answers
+    // nothing.
     QString opened;
     when_shown<QFileDialog>(QStringLiteral("Save Picture As"), [&](QFileDialog &dialog) {
         opened = dialog.directory().absolutePath();
@@ -727,6 +744,7 @@ void TestPicture::file_dialog_remembers_its_folder()
     QVERIFY(typed);
     QCOMPARE(typed->path, folder.filePath(QStringLiteral("star.svg")));
     QCOMPARE(int(typed->format), int(PictureFormat::Svg));
+    dialogs.picture_saved(*typed);
     when_shown<QFileDialog>(QStringLiteral("Save Picture As"), [&](QFileDialog &dialog) {
         proposed = dialog.selectedFiles().value(0);
         dialog.reject();

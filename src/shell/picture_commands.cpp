@@ -90,8 +90,9 @@ void PictureCommands::save_picture_as()
         return;
     const PictureBox &picture = *window_.form().Picture1;
     if (const std::optional<PictureChoice> choice = dialogs_->choose_picture_file(
-            &window_, picture_file_stem(window_), picture.surface().inner_size()))
-        save_picture(*choice);
+            &window_, picture_file_stem(window_), picture.surface().inner_size());
+        choice && save_picture(*choice))
+        dialogs_->picture_saved(*choice);
 }
 
 void PictureCommands::save_worksheet_as()
@@ -99,8 +100,9 @@ void PictureCommands::save_worksheet_as()
     if (!topic_shown())
         return;
     if (const std::optional<WorksheetChoice> choice = dialogs_->choose_worksheet_file(
-            &window_, worksheet_file_stem(), paper_for(QLocale::system())))
-        save_worksheet(*choice);
+            &window_, worksheet_file_stem(), paper_for(QLocale::system()));
+        choice && save_worksheet(*choice))
+        dialogs_->worksheet_saved(*choice);
 }
 
 void PictureCommands::set_up(QPrinter &printer)

@@ -104,15 +104,6 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     }
     if (choice.format == PictureFormat::Png && filter < int(png_scales.size()))
         choice.scale = png_scales[std::size_t(filter)];
-    // The next dialog offers the type used, whether chosen or typed.
-    int used =
-        int(std::find(png_scales.begin(), png_scales.end(), choice.scale) - png_scales.begin());
-    if (choice.format == PictureFormat::Svg)
-        used = 3;
-    else if (choice.format == PictureFormat::Pdf)
-        used = 4;
-    settings.setValue(QStringLiteral("picture/folder"), QFileInfo(choice.path).absolutePath());
-    settings.setValue(QStringLiteral("picture/type"), used);
     return choice;
 }
 
@@ -152,8 +143,27 @@ std::optional<WorksheetChoice> WindowPictureDialogs::choose_worksheet_file(
         choice.path += QStringLiteral(".pdf");
     choice.paper = papers->currentIndex() == 1 ? Paper::Letter : Paper::A4;
     choice.ink = black_and_white->isChecked() ? Ink::BlackAndWhite : Ink::Colour;
-    settings.setValue(QStringLiteral("worksheet/folder"), QFileInfo(choice.path).absolutePath());
     return choice;
+}
+
+void WindowPictureDialogs::picture_saved(const PictureChoice &choice)
+{
+    // The next dialog offers the type used, whether chosen or typed.
+    int used =
+        int(std::find(png_scales.begin(), png_scales.end(), choice.scale) - png_scales.begin());
+    if (choice.format == PictureFormat::Svg)
+        used = 3;
+    else if (choice.format == PictureFormat::Pdf)
+        used = 4;
+    ProgramSettings settings;
+    settings.setValue(QStringLiteral("picture/folder"), QFileInfo(choice.path).absolutePath());
+    settings.setValue(QStringLiteral("picture/type"), used);
+}
+
+void WindowPictureDialogs::worksheet_saved(const WorksheetChoice &choice)
+{
+    ProgramSettings settings;
+    settings.setValue(QStringLiteral("worksheet/folder"), QFileInfo(choice.path).absolutePath());
 }
 
 bool WindowPictureDialogs::choose_printer(QWidget *parent, QPrinter &printer)

@@ -42,10 +42,13 @@ public:
     // Shows the pages as they will print; paint draws them on the printer it is given.
     virtual void preview(
         QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
+    // A choice that was saved: the next dialog starts from it. A failed save is forgotten.
+    virtual void picture_saved(const PictureChoice &) { }
+    virtual void worksheet_saved(const WorksheetChoice &) { }
 };
 
-// The program's dialogs: file dialogs that remember their folder and the last choices between
-// runs, then Qt's print and print preview dialogs.
+// The program's dialogs: file dialogs that start in the folder of the last file saved, with the
+// last picture type (kept between runs), then Qt's print and print preview dialogs.
 class WindowPictureDialogs final : public PictureDialogs
 {
 public:
@@ -56,4 +59,6 @@ public:
     bool choose_printer(QWidget *parent, QPrinter &printer) override;
     void preview(
         QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
+    void picture_saved(const PictureChoice &choice) override;
+    void worksheet_saved(const WorksheetChoice &choice) override;
 };
