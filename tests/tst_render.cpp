@@ -1,4 +1,5 @@
 #include "palette.h"
+#include "pdf_tools.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,11 +23,13 @@ struct Run
     QString error;
 };
 
-Run render(const QStringList &arguments)
+Run render(const QStringList &arguments, const QString &config_folder = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!config_folder.isEmpty())
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_folder);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(AURELION_RENDER), arguments);
     process.waitForFinished(60000);
@@ -61,6 +64,12 @@ private slots:
     void animation_of_a_still_drawing_stays_small();
     void animation_errors_leave_nothing_data();
     void animation_errors_leave_nothing();
+    void picture_pdf_is_vector_graphics();
+    void worksheet_page_data();
+    void worksheet_page();
+    void unwritable_outputs_data();
+    void unwritable_outputs();
+    void settings_are_left_alone();
 };
 
 void TestRender::bad_input_data()
@@ -96,6 +105,10 @@ void TestRender::bad_input_data()
     QTest::newRow("loop and once") << QStringList { "--loop", "--once" } << "--once";
     QTest::newRow("bad seed") << QStringList { "--seed", "-4" } << "--seed -4";
     QTest::newRow("picture type") << QStringList { "--picture", "out.bmp" } << "out.bmp";
+    QTest::newRow("page type") << QStringList { "menu:M_R:4", "--page", "page.svg" } << "page.svg";
+    QTest::newRow("paper") << QStringList { "menu:M_R:4", "--page", "p.pdf", "--paper", "a5" }
+                           << "--paper a5";
+    QTest::newRow("page of the title screen") << QStringList { "--page", "p.pdf" } << "--page";
     QTest::newRow("option without value") << QStringList { "--state" } << "--state";
     QTest::newRow("unknown option") << QStringList { "--colour" } << "--colour";
 }
@@ -396,6 +409,103 @@ void TestRender::animation_errors_leave_nothing()
     QCOMPARE(error.count(QLatin1Char('\n')), 1);
     QVERIFY2(error.contains(named), qPrintable(error));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+void TestRender::picture_pdf_is_vector_graphics()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pentagram.pdf"));
+    QCOMPARE(render({ "menu:M_R:4", "--picture", path }).status, 0);
+    // The drawing's 509 logical pixels at 96 dpi, in whole points.
+    QCOMPARE(pdf::page_size(path), QSizeF(382, 382));
+    QCOMPARE(pdf::images(path), QStringList());
+    const QString text = pdf::text(path);
+    QVERIFY(text.contains(QStringLiteral("PENTAGRAM")));
+    QVERIFY(!text.contains(QStringLiteral("The line p2p4 has a lenght c")));
+}
+
+void TestRender::worksheet_page_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("pentagram, A4 by default")
+        << QStringList { "menu:M_R:4" } << QSizeF(595, 842)
+        << QStringList { "Pentagram", "The line p2p4 has a lenght c", "Aurelion 1.6" };
+    QTest::newRow("rabbits in month 2, Letter")
+        << QStringList { "menu:M_gr:0", "click:Command5", "click:Command5", "--paper", "letter" }
+        << QSizeF(612, 792)
+        << QStringList { "Fibonacci's rabblis", "relationchip", "T I M E", "month 2" };
+    QTest::newRow("chaos game in black and white")
+        << QStringList { "--seed", "3", "menu:M_chaos", "tick:10", "--black-and-white" }
+        << QSizeF(595, 842) << QStringList { "CHAOS", "Model", "n=3 k=+1/2", "Points", "500" };
+    QTest::newRow("ratio graph, A4")
+        << QStringList { "menu:M_gr:2", "--paper", "a4" } << QSizeF(595, 842)
+        << QStringList { "Graph y = F(i+1) / F(i)", "F(i+1) / F(i)",
+               "144.00000 / 89.0000 = 1.6179775", "-21.00000" };
+}
+
+void TestRender::worksheet_page()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QSizeF, page);
+    QFETCH(QStringList, texts);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    const Run run = render(arguments + QStringList { "--page", path });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.error, QString());
+    QCOMPARE(pdf::page_count(path), 1);
+    QCOMPARE(pdf::page_size(path), page);
+    QCOMPARE(pdf::images(path), QStringList());
+    const QString text = pdf::text(path);
+    for (const QString &t : texts)
+        QVERIFY2(text.contains(t), qPrintable(t));
+}
+
+void TestRender::unwritable_outputs_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("relative"); // to a folder holding the file "file"
+    for (const auto &[option, name] :
+        { std::pair("--page", "sheet.pdf"), std::pair("--picture", "p.pdf"),
+            std::pair("--picture", "p.png"), std::pair("--picture", "p.svg") }) {
+        QTest::addRow("%s %s, missing folder", option, name)
+            << option << QStringLiteral("missing/") + QLatin1String(name);
+        QTest::addRow("%s %s, folder is a file", option, name)
+            << option << QStringLiteral("file/") + QLatin1String(name);
+    }
+}
+
+void TestRender::unwritable_outputs()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, relative);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString bad = dir.filePath(relative);
+    const Run run = render({ "menu:M_R:2", option, bad });
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.error.contains(bad), qPrintable(run.error));
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("file") });
+}
+
+void TestRender::settings_are_left_alone()
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(config));
+    const Run run = render({ "menu:M_Pyt", "--page", dir.filePath(QStringLiteral("p.pdf")),
+                               "--picture", dir.filePath(QStringLiteral("p.png")) },
+        config);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList());
 }
 

@@ -192,20 +192,6 @@ QImage PictureBox::grab_inner()
     return image;
 }
 
-QImage PictureBox::picture_at(qreal ratio)
-{
-    if (ratio == surface_->device_pixel_ratio())
-        return grab_inner();
-    const QSize size = surface_->inner_size();
-    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    painter.setClipRect(QRect(QPoint(0, 0), size));
-    surface_->replay(painter);
-    paint_markers(painter);
-    return image;
-}
-
 void PictureBox::move_pointer(float x, float y) { emit mouse_moved(x, y); }
 
 void PictureBox::click() { emit clicked(); }

@@ -86,8 +86,6 @@ public:
     void click();
     // The inner area with its markers, at the surface's device pixel ratio.
     QImage grab_inner();
-    // The same at any device pixel ratio, whatever the window's zoom.
-    QImage picture_at(qreal device_pixel_ratio);
     // The markers over the inner area, with any painter.
     void paint_markers(QPainter &painter) const;
     const std::vector<ShapeControl *> &shapes() const { return shapes_; }

@@ -1,6 +1,7 @@
 #include "animation.h"
 
 #include "picture_box.h"
+#include "picture_output.h"
 
 Animation::Animation(PictureBox &picture)
     : picture_(picture)
@@ -16,7 +17,7 @@ void Animation::start(const QString &path, qreal scale, bool loop)
     error_.clear();
 }
 
-QImage Animation::capture() { return picture_.picture_at(scale_); }
+QImage Animation::capture() { return picture_image(picture_, scale_); }
 
 bool Animation::add_frame(int delay_ms) { return add_frame(capture(), delay_ms); }
 

@@ -46,7 +46,6 @@ MainWindow::MainWindow(const WindowOptions &options)
     build_menus();
     menu_font_ = menuBar()->font();
     tool_tip_font_ = QToolTip::font();
-    build_view_menu();
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
     form_.plot = plotter_.get();
@@ -67,6 +66,9 @@ MainWindow::MainWindow(const WindowOptions &options)
             topic->connect_controls();
     sequence_panels_->connect_controls();
     describe_controls();
+
+    build_picture_menu();
+    build_view_menu();
 
     // The window may shrink to half the design's size; it starts at the design's size, or at the
     // fixed zoom asked for, or as it was left.

@@ -14,6 +14,7 @@ class QMenuBar;
 class QScrollArea;
 class QSettings;
 class DynamicModelTopic;
+class PictureCommands;
 class PlatonicTopic;
 class SequencePanels;
 
@@ -46,6 +47,8 @@ public:
     Surface &Form1_surface() { return form_.background->surface(); }
     // The topic with this number (1 .. 16), for tools that inspect its parameters.
     Topic *topic(int number) const { return topics_.at(std::size_t(number)).get(); }
+    // The Picture menu's commands: copy, save and print the drawing and the worksheet page.
+    PictureCommands &picture_commands() { return *picture_commands_; }
 
     // Menu handlers.
     void M_Gr_Click(int index);
@@ -102,6 +105,7 @@ private:
     int estimated_menu_bar_height(double zoom);
     void build_design(qreal device_pixel_ratio);
     void build_menus();
+    void build_picture_menu();
     void create_topics();
     void describe_controls();
     void use_keyboard_menu_style(QMenuBar *bar);
@@ -134,4 +138,5 @@ private:
     DynamicModelTopic *dynamic_model_ = nullptr; // start-up builds its first model
     PlatonicTopic *platonic_ = nullptr; // start-up fills its point table
     std::array<std::unique_ptr<Topic>, 17> topics_;
+    PictureCommands *picture_commands_ = nullptr; // a child of the window
 };

@@ -3,6 +3,8 @@
 #include "animation.h"
 #include "main_window.h"
 #include "palette.h"
+#include "picture_output.h"
+#include "worksheet_content.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,9 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
-#include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -35,8 +34,14 @@ Actions:
 Options:
   --seed N            seed of the random source, for reproducible pictures
   --png FILE          the window's client area as a user sees it
-  --picture FILE      only the drawing surface, PNG or SVG by the extension
-  --scale F           device pixel ratio of the pictures (default 1)
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing's size on a 96-dpi screen (134.7 mm)
+  --page FILE.pdf     a worksheet page: the topic's name, the drawing, the side panel's text
+                      and the values of the topic's panels, with the program's name below
+  --paper a4|letter   the worksheet's paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
   --zoom Z            the window's zoom for --png, from 0.5 to 4 (default 1): every control,
                       text and line Z times as large; --picture is not affected
   --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
@@ -249,32 +254,9 @@ QByteArray trace_of(MainWindow &window)
 // Writes through a temporary file that replaces the target only when complete.
 QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        return QStringLiteral("%1: cannot write the file").arg(path);
-    return {};
-}
-
-QString save_picture(MainWindow &window, const QString &path, qreal scale)
-{
-    PictureBox &picture = *window.form().Picture1;
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        return save(path, [&picture](QIODevice &device) {
-            const QSize size = picture.surface().inner_size();
-            QSvgGenerator svg;
-            svg.setOutputDevice(&device);
-            svg.setSize(size);
-            svg.setViewBox(QRect(QPoint(0, 0), size));
-            svg.setTitle(QStringLiteral("Aurelion drawing"));
-            QPainter painter(&svg);
-            painter.setClipRect(QRect(QPoint(0, 0), size));
-            picture.surface().replay(painter);
-            picture.paint_markers(painter);
-            return painter.end();
-        });
-    }
-    const QImage image = picture.picture_at(scale);
-    return save(path, [&image](QIODevice &device) { return image.save(&device, "PNG"); });
+    const QString why = save_file(path, write);
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
 }
 
 // Performs one action; returns a message naming the argument when a user could not do it.
@@ -357,9 +339,8 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
         } else if (arg == QLatin1String("--picture")) {
             if (QString e = value(request.picture); !e.isEmpty())
                 return e;
-            if (!request.picture.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
-                && !request.picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-                return QStringLiteral("--picture %1: the file must end in .png or .svg")
+            if (!picture_format_of(request.picture))
+                return QStringLiteral("--picture %1: the file must end in .png, .svg or .pdf")
                     .arg(request.picture);
         } else if (arg == QLatin1String("--animation")) {
             if (QString e = value(request.animation); !e.isEmpty())
@@ -393,6 +374,23 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 return QStringLiteral("%1: --loop and --once exclude each other").arg(arg);
             looping = loop;
             request.loop = loop;
+        } else if (arg == QLatin1String("--page")) {
+            if (QString e = value(request.page); !e.isEmpty())
+                return e;
+            if (picture_format_of(request.page) != PictureFormat::Pdf)
+                return QStringLiteral("--page %1: the file must end in .pdf").arg(request.page);
+        } else if (arg == QLatin1String("--paper")) {
+            QString text;
+            if (QString e = value(text); !e.isEmpty())
+                return e;
+            if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+                request.paper = Paper::A4;
+            else if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+                request.paper = Paper::Letter;
+            else
+                return QStringLiteral("--paper %1: expected a4 or letter").arg(text);
+        } else if (arg == QLatin1String("--black-and-white")) {
+            request.black_and_white = true;
         } else if (arg == QLatin1String("--state")) {
             if (QString e = value(request.state); !e.isEmpty())
                 return e;
@@ -477,6 +475,15 @@ int run_render(const RenderRequest &request)
     if (animation.recording() && !animation.finish(3000))
         return fail(animation.error());
 
+    // A worksheet needs a topic: refused before any output is written.
+    if (!request.page.isEmpty() && (window.form().topic < 1 || window.form().topic > 16)) {
+        std::fprintf(stderr,
+            "aurelion-render: --page %s: no topic is shown; choose one with menu:NAME first\n",
+            qPrintable(request.page));
+        return 2;
+    }
+
+    const Ink ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
     QString error;
     if (error.isEmpty() && !request.state.isEmpty()) {
         const QByteArray json =
@@ -492,8 +499,18 @@ int run_render(const RenderRequest &request)
         const QImage image = window.grab().toImage();
         error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
     }
-    if (error.isEmpty() && !request.picture.isEmpty())
-        error = save_picture(window, request.picture, request.scale);
+    if (error.isEmpty() && !request.picture.isEmpty()) {
+        const PictureBox &picture = *window.form().Picture1;
+        const PictureFormat format = *picture_format_of(request.picture);
+        error = save(request.picture,
+            [&](QIODevice &d) { return write_picture(picture, format, request.scale, ink, d); });
+    }
+    if (error.isEmpty() && !request.page.isEmpty()) {
+        const Worksheet sheet = worksheet_of(window);
+        error = save(request.page, [&](QIODevice &d) {
+            return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
+        });
+    }
     if (!error.isEmpty()) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
         return 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "worksheet.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -23,6 +25,9 @@ struct RenderRequest
     bool help = false;
     std::optional<std::uint64_t> seed;
     QString png, picture, state, trace;
+    QString page; // the worksheet page as PDF
+    Paper paper = Paper::A4;
+    bool black_and_white = false; // for the picture and the page
     double scale = 1;
     double zoom = 1;
     QString animation; // a GIF with a frame after every action

@@ -61,6 +61,7 @@ void ChaosTopic::draw_chaos()
     }
 
     picture.set_BackColor(RGB(0, 0, 0));
+    points_drawn = 0;
     picture.ForeColor = RGB(255, 255, 255);
     picture.Scale(-10, 10, 10, -10);
     plot.print_at(7, -9, form.Label11[chaos_model].caption());
@@ -121,5 +122,6 @@ void ChaosTopic::Timer1_Timer()
             form.Shape1->set_Left(corner[0].x - 0.1);
         }
         picture.PSet(corner[0].x, corner[0].y, QBColor(15 - j));
+        ++points_drawn;
     }
 }

@@ -12,6 +12,10 @@ public:
     explicit ChaosTopic(Form1 &form);
     void draw() override; // a fresh game with the chosen model and speed
     void connect_controls() override;
+    // The model chosen, the item index of the model labels, and the points drawn since the game
+    // started: nothing on screen counts them.
+    int chosen_model() const { return chaos_model; }
+    long point_count() const { return points_drawn; }
 
 private:
     void draw_chaos();
@@ -27,5 +31,6 @@ private:
     int chaos_speed = 0; // 0 fast, 1 slow
     int corner_count = 0;
     float chaos_k = 0;
+    long points_drawn = 0;
     chaos::Polygon corner {}; // [0] the point F, [1..n] the corners, [n + 1] corner 1 again
 };

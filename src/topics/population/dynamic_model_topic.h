@@ -17,6 +17,8 @@ public:
     void set_start_values(float young_count, int model_index, int age_table_limit);
     // A fresh start of the chosen model: distribution, survival ratios, birth rate, year 0.
     void init_population_model();
+    // The start model chosen, the item index of the model labels: nothing on screen marks it.
+    int chosen_model() const { return model.model_index; }
 
 private:
     void draw_population_model();

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "surface.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class PictureBox;
+class QIODevice;
+class QMimeData;
+class QPainter;
+
+// The drawing surface's picture as it leaves the program: a bitmap at any resolution, vector
+// graphics (SVG, PDF) and the clipboard's data. The window and the render tool both write
+// through these functions.
+//
+// Vector pictures keep the drawing's size in logical pixels of 1/96 inch, the size a twip-based
+// design has on a 96-dpi screen (15 twips a pixel), so they print at the drawing's true size.
+
+enum class PictureFormat { Png, Svg, Pdf };
+
+// The format a file name asks for by its extension (.png, .svg, .pdf, in any case).
+std::optional<PictureFormat> picture_format_of(const QString &path);
+
+// The drawing with its markers over it, background first, onto any painter in the surface's
+// logical pixels; nothing outside the drawing shows.
+void paint_picture(const PictureBox &picture, QPainter &painter, Ink ink = Ink::Colour);
+
+// The drawing with its markers as a bitmap at a device pixel ratio (2: twice as many pixels
+// each way as logical pixels).
+QImage picture_image(const PictureBox &picture, qreal ratio, Ink ink = Ink::Colour);
+
+bool write_png(const QImage &image, QIODevice &device);
+bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink = Ink::Colour);
+// One page the size of the drawing.
+bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink = Ink::Colour);
+// In the format given; the ratio is the PNG's device pixel ratio, the vector formats ignore it.
+bool write_picture(
+    const PictureBox &picture, PictureFormat format, qreal ratio, Ink ink, QIODevice &device);
+
+// What Copy puts on the clipboard: the bitmap at twice the screen's pixel ratio (as an image
+// and as image/png) and the vector drawing (image/svg+xml). The caller owns the result.
+QMimeData *picture_mime_data(const PictureBox &picture, qreal screen_ratio);
+
+// Makes the file's contents with the function, then writes them through a temporary file that
+// replaces the target only when every byte is written, so a failed write (a folder that cannot
+// be written, a full disk) leaves no partial file. Returns why it failed, or nothing.
+QString save_file(const QString &path, const std::function<bool(QIODevice &)> &write);

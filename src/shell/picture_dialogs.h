@@ -1,0 +1,64 @@
+#pragma once
+
+#include "picture_output.h"
+#include "worksheet.h"
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// Where and how the user wants the picture saved.
+struct PictureChoice
+{
+    QString path;
+    PictureFormat format = PictureFormat::Png;
+    int scale = 1; // pixels a logical pixel each way, for PNG
+};
+
+// Where, on what paper and in what ink the user wants the worksheet.
+struct WorksheetChoice
+{
+    QString path;
+    Paper paper = Paper::A4;
+    Ink ink = Ink::Colour;
+};
+
+// The dialogs of the Picture menu: the program's own, or scripted answers in the tests. A
+// cancelled dialog answers nothing.
+class PictureDialogs
+{
+public:
+    virtual ~PictureDialogs() = default;
+    // The stem is the proposed file name without its extension; the drawing's size in logical
+    // pixels gives the PNG sizes to choose from.
+    virtual std::optional<PictureChoice> choose_picture_file(
+        QWidget *parent, const QString &stem, QSize drawing) = 0;
+    virtual std::optional<WorksheetChoice> choose_worksheet_file(
+        QWidget *parent, const QString &stem, Paper paper) = 0;
+    // The printer or a PDF file, the paper and the colour mode; false when cancelled.
+    virtual bool choose_printer(QWidget *parent, QPrinter &printer) = 0;
+    // Shows the pages as they will print; paint draws them on the printer it is given.
+    virtual void preview(
+        QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
+    // A choice that was saved: the next dialog starts from it. A failed save is forgotten.
+    virtual void picture_saved(const PictureChoice &) { }
+    virtual void worksheet_saved(const WorksheetChoice &) { }
+};
+
+// The program's dialogs: file dialogs that start in the folder of the last file saved, with the
+// last picture type (kept between runs), then Qt's print and print preview dialogs.
+class WindowPictureDialogs final : public PictureDialogs
+{
+public:
+    std::optional<PictureChoice> choose_picture_file(
+        QWidget *parent, const QString &stem, QSize drawing) override;
+    std::optional<WorksheetChoice> choose_worksheet_file(
+        QWidget *parent, const QString &stem, Paper paper) override;
+    bool choose_printer(QWidget *parent, QPrinter &printer) override;
+    void preview(
+        QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
+    void picture_saved(const PictureChoice &choice) override;
+    void worksheet_saved(const WorksheetChoice &choice) override;
+};

@@ -1,0 +1,255 @@
+#include "worksheet_content.h"
+
+#include "chaos/chaos_topic.h"
+#include "main_window.h"
+#include "picture_output.h"
+#include "population/dynamic_model_topic.h"
+
+#include <QAction>
+
+#include <algorithm>
+
+namespace {
+
+struct TopicName
+{
+    const char *menu; // the menu command that chooses the topic
+    const char *slug; // the first part of a file name
+};
+
+// By topic number.
+constexpr TopicName topic_names[17] = {
+    { nullptr, nullptr },
+    { "M_gr:3", "graph-p" },
+    { "M_gr:2", "ratio-graph" },
+    { "M_gr:1", "sequence-graph" },
+    { "M_R:2", "golden-rectangle" },
+    { "M_R:3", "golden-ellipse-hyperbola" },
+    { "M_R:4", "pentagram" },
+    { "M_R:1", "golden-ratio-analytic" },
+    { "M_R:5", "golden-spiral" },
+    { "M_R:0", "golden-ratio-construction" },
+    { "M_bevolk:0", "life-generator" },
+    { "M_plato", "platonic-figures" },
+    { "M_R:6", "exponential-function" },
+    { "M_bevolk:1", "population-model" },
+    { "M_gr:0", "rabbits" },
+    { "M_chaos", "chaos-game" },
+    { "M_Pyt", "pythagoras" },
+};
+
+// The chaos game's models by item index: the polygon and the factor k.
+constexpr const char *chaos_slugs[] = { "triangle-half", "triangle-minus-half", "hexagon-half",
+    "hexagon-minus-third", "triangle-nine-tenths", "pentagon-golden", "square-minus-0.46",
+    "square-half", "dodecagon-fifth" };
+
+// The population model's start models by item index.
+constexpr const char *population_slugs[] = { "1a", "1b", "2", "3", "4a", "4b" };
+
+// Value labels that have no name beside them in their row.
+QString name_of_value(const QString &control)
+{
+    if (control == QLatin1String("Lh1"))
+        return QStringLiteral("turn angle");
+    if (control == QLatin1String("Lh2"))
+        return QStringLiteral("tilt angle");
+    return {};
+}
+
+template <class T> T *topic_as(MainWindow &window, int number)
+{
+    return dynamic_cast<T *>(window.topic(number));
+}
+
+// A text the drawing shows that starts with the word ("YEAR  3", "Total   210.0"), as the word
+// and the rest.
+QStringList drawn_value(const Surface &surface, const QString &word)
+{
+    for (const QString &text : surface.texts())
+        if (text.startsWith(word + QLatin1Char(' ')))
+            return { word, text.mid(word.size()).trimmed() };
+    return {};
+}
+
+// The visible labels and check boxes of a panel, row by row from the top, each row's cells from
+// the left; controls whose centres lie within 120 twips of each other share a row.
+std::vector<QStringList> rows_of(MainWindow &window, const Frame &frame, const QString &skipped)
+{
+    std::vector<Control *> shown;
+    for (const auto &[key, control] : window.controls()) {
+        const QWidget &w = control->widget();
+        if (w.parentWidget() != &frame || !w.isVisibleTo(&frame) || control->name == skipped)
+            continue;
+        if (dynamic_cast<Label *>(control) || dynamic_cast<CheckBox *>(control))
+            shown.push_back(control);
+    }
+    const auto middle = [](const Control *c) { return c->Top() + c->Height() / 2; };
+    std::sort(shown.begin(), shown.end(), [&middle](const Control *a, const Control *b) {
+        return std::pair(middle(a), a->Left()) < std::pair(middle(b), b->Left());
+    });
+    std::vector<std::vector<Control *>> grouped;
+    for (Control *c : shown) {
+        if (grouped.empty() || middle(c) - middle(grouped.back().front()) > 120)
+            grouped.emplace_back();
+        grouped.back().push_back(c);
+    }
+    std::vector<QStringList> rows;
+    for (std::vector<Control *> &row : grouped) {
+        std::sort(row.begin(), row.end(),
+            [](const Control *a, const Control *b) { return a->Left() < b->Left(); });
+        QStringList cells;
+        if (const QString name = name_of_value(row.front()->name); !name.isEmpty())
+            cells << name;
+        for (const Control *c : row) {
+            cells << c->caption().trimmed();
+            if (const auto *box = dynamic_cast<const CheckBox *>(c))
+                cells << (box->value() ? QStringLiteral("shown") : QStringLiteral("not shown"));
+        }
+        if (std::any_of(cells.begin(), cells.end(), [](const QString &s) { return !s.isEmpty(); }))
+            rows.push_back(cells);
+    }
+    return rows;
+}
+
+WorksheetPanel panel_of(MainWindow &window, Frame &frame)
+{
+    Form1 &f = window.form();
+    WorksheetPanel panel;
+    panel.title =
+        frame.accessibleName().isEmpty() ? frame.caption().simplified() : frame.accessibleName();
+    if (&frame == f.Frame1) {
+        // The six start models are buttons; the one chosen, the year and the total are values.
+        panel.rows = rows_of(window, frame, QStringLiteral("Optie"));
+        if (const auto *model = topic_as<DynamicModelTopic>(window, 13))
+            panel.rows.push_back(
+                { QStringLiteral("Model"), f.Optie[model->chosen_model()].caption().trimmed() });
+        for (const QString &word : { QStringLiteral("YEAR"), QStringLiteral("Total") })
+            if (QStringList value = drawn_value(f.Picture1->surface(), word); !value.isEmpty())
+                panel.rows.push_back(value);
+    } else if (&frame == f.Frame8) {
+        panel.rows = rows_of(window, frame, QStringLiteral("Label11"));
+        if (const auto *chaos = topic_as<ChaosTopic>(window, 15)) {
+            panel.rows.push_back(
+                { QStringLiteral("Model"), f.Label11[chaos->chosen_model()].caption().trimmed() });
+            panel.rows.push_back(
+                { QStringLiteral("Points"), QString::number(chaos->point_count()) });
+        }
+    } else {
+        panel.rows = rows_of(window, frame, QString());
+    }
+    return panel;
+}
+
+// A number as a caption shows it, for a file name: no trailing zeros, "minus-" for the sign.
+QString number_slug(const QString &caption)
+{
+    QString text = caption.trimmed();
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text.startsWith(QLatin1Char('-')))
+        text = QStringLiteral("minus-") + text.mid(1);
+    return text.isEmpty() ? QStringLiteral("0") : text;
+}
+
+QString state_slug(MainWindow &window, int topic)
+{
+    Form1 &f = window.form();
+    const auto named = [](std::initializer_list<std::pair<const char *, QString>> values) {
+        QStringList parts;
+        for (const auto &[name, caption] : values)
+            parts << QString::fromLatin1(name) << number_slug(caption);
+        return parts.join(QLatin1Char('-'));
+    };
+    switch (topic) {
+    case 1:
+    case 2:
+    case 3:
+        return named({ { "f0", f.Label1[10].caption() }, { "f1", f.Label1[11].caption() } });
+    case 10:
+        return named({ { "k", f.Label9[0].caption() }, { "w", f.Label9[1].caption() },
+            { "yo", f.Label9[2].caption() }, { "d", f.Label9[3].caption() } });
+    case 11:
+        return named({ { "turn", f.Lh1->caption() }, { "tilt", f.Lh2->caption() } });
+    case 12:
+        return named({ { "x", f.LabQ[0].caption() }, { "y0", f.LabQ[1].caption() } });
+    case 13: {
+        const auto *model = topic_as<DynamicModelTopic>(window, 13);
+        const QStringList year = drawn_value(f.Picture1->surface(), QStringLiteral("YEAR"));
+        QString slug = model
+            ? QString::fromLatin1(population_slugs[std::clamp(model->chosen_model(), 0, 5)])
+            : QString();
+        if (!year.isEmpty())
+            slug += (slug.isEmpty() ? QString() : QStringLiteral("-")) + QStringLiteral("year-")
+                + number_slug(year[1]);
+        return slug;
+    }
+    case 14:
+        return QStringLiteral("month-") + number_slug(f.Label10->caption().mid(5));
+    case 15: {
+        const auto *chaos = topic_as<ChaosTopic>(window, 15);
+        return chaos ? QLatin1String(chaos_slugs[std::clamp(chaos->chosen_model(), 0, 8)])
+                     : QString();
+    }
+    case 16:
+        return named({ { "a", f.L_pyt[0].caption() }, { "b", f.L_pyt[1].caption() } });
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString topic_caption(MainWindow &window, int topic)
+{
+    if (topic < 1 || topic > 16)
+        return {};
+    const auto found = window.menus().find(QLatin1String(topic_names[topic].menu));
+    return found == window.menus().end() ? QString() : found->second->text();
+}
+
+Worksheet worksheet_of(MainWindow &window)
+{
+    Form1 &f = window.form();
+    Worksheet sheet;
+    sheet.heading = topic_caption(window, f.topic);
+    const auto figure_of = [](const PictureBox *picture) {
+        return WorksheetFigure { picture->surface().inner_size(),
+            [picture](QPainter &painter, Ink ink) { paint_picture(*picture, painter, ink); } };
+    };
+    sheet.drawing = figure_of(f.Picture1);
+    if (f.Picture2->isVisibleTo(f.background)) {
+        // A side panel with a diagram goes on the page as it is; its texts alone would be
+        // fragments of the diagram.
+        const Surface &side = f.Picture2->surface();
+        if (side.drawn_count() > std::size_t(side.texts().size()))
+            sheet.side_panel = figure_of(f.Picture2);
+        else
+            sheet.texts = side.texts();
+    }
+
+    std::vector<Frame *> frames;
+    for (Frame *frame : { f.Frame1, f.Frame2, f.Frame3, f.Frame4, f.Frame5, f.Frame6, f.Frame7,
+             f.Frame8, f.Frame9 })
+        if (frame->isVisibleTo(f.background))
+            frames.push_back(frame);
+    std::sort(frames.begin(), frames.end(),
+        [](const Frame *a, const Frame *b) { return a->Top() < b->Top(); });
+    for (Frame *frame : frames)
+        sheet.panels.push_back(panel_of(window, *frame));
+
+    return sheet;
+}
+
+QString picture_file_stem(MainWindow &window)
+{
+    const int topic = window.form().topic;
+    if (topic < 1 || topic > 16)
+        return QStringLiteral("aurelion");
+    const QString state = state_slug(window, topic);
+    const QString slug = QLatin1String(topic_names[topic].slug);
+    return state.isEmpty() ? slug : slug + QLatin1Char('-') + state;
+}

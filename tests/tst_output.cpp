@@ -1,0 +1,448 @@
+#include "palette.h"
+#include "picture_box.h"
+#include "picture_output.h"
+#include "worksheet.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(Worksheet)
+
+namespace {
+
+// A drawing surface of the window's size with a red filled box, a blue line and a text.
+std::unique_ptr<PictureBox> sample_picture()
+{
+    auto picture = std::make_unique<PictureBox>(nullptr, RGB(255, 255, 255), 1.0);
+    picture->place(0, 0, 7692, 7692);
+    Surface &s = picture->surface();
+    s.Scale(0, 10, 10, 0);
+    s.Line(2, 2, 4, 4, QBColor(4), Surface::Box::Filled);
+    s.Line(0, 9, 10, 9, QBColor(1));
+    s.CurrentX = 6;
+    s.CurrentY = 6;
+    s.Print(QStringLiteral("phi"));
+    return picture;
+}
+
+// Counts the SVG's elements by name.
+std::map<QString, int> svg_elements(const QByteArray &svg)
+{
+    std::map<QString, int> count;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            ++count[xml.name().toString()];
+    return xml.hasError() ? std::map<QString, int>() : count;
+}
+
+WorksheetFigure blank_figure(QSize size)
+{
+    return { size, [](QPainter &, Ink) {} };
+}
+
+QStringList lines_of(int count, const QString &text)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("%1 %2").arg(i).arg(text);
+    return lines;
+}
+
+WorksheetPanel table_of(int rows)
+{
+    WorksheetPanel panel { QStringLiteral("Sequence   F(i+2) = F(i+1) + F(i)"), {} };
+    panel.rows.push_back({ QStringLiteral("i"), QStringLiteral("F(i)") });
+    for (int i = 0; i < rows; ++i)
+        panel.rows.push_back({ QString::number(i - rows / 2), QStringLiteral("-1234.00000") });
+    return panel;
+}
+
+QSizeF page_points(Paper paper) { return page_size_of(paper).size(QPageSize::Point); }
+
+QMarginsF margins()
+{
+    const double m = worksheet_margin_points;
+    return QMarginsF(m, m, m, m);
+}
+
+} // namespace
+
+class TestOutput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void picture_formats_data();
+    void picture_formats();
+    void paper_for_the_locale_data();
+    void paper_for_the_locale();
+    void picture_image_at_a_ratio_data();
+    void picture_image_at_a_ratio();
+    void vector_pictures_have_the_true_size();
+    void clipboard_data_holds_bitmap_and_vector_data();
+    void clipboard_data_holds_bitmap_and_vector();
+    void failed_writes_leave_no_file_data();
+    void failed_writes_leave_no_file();
+    void a_full_disk_leaves_no_file_data();
+    void a_full_disk_leaves_no_file();
+    void layout_fits_the_page_data();
+    void layout_fits_the_page();
+    void short_texts_leave_the_drawing_the_width_data();
+    void short_texts_leave_the_drawing_the_width();
+};
+
+void TestOutput::picture_formats_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format"); // -1: none
+    QTest::newRow("png") << "a/golden-rectangle.png" << int(PictureFormat::Png);
+    QTest::newRow("capitals") << "RECT.PNG" << int(PictureFormat::Png);
+    QTest::newRow("svg") << "pentagram.svg" << int(PictureFormat::Svg);
+    QTest::newRow("pdf") << "pythagoras-a-40-b-24.72.pdf" << int(PictureFormat::Pdf);
+    QTest::newRow("other image type") << "pentagram.jpg" << -1;
+    QTest::newRow("no dot") << "png" << -1;
+    QTest::newRow("extension in the middle") << "x.png.txt" << -1;
+}
+
+void TestOutput::picture_formats()
+{
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const std::optional<PictureFormat> found = picture_format_of(path);
+    QCOMPARE(found ? int(*found) : -1, format);
+}
+
+void TestOutput::paper_for_the_locale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("United States") << "en_US" << int(Paper::Letter);
+    QTest::newRow("Canada, French") << "fr_CA" << int(Paper::Letter);
+    QTest::newRow("Mexico") << "es_MX" << int(Paper::Letter);
+    QTest::newRow("Philippines") << "en_PH" << int(Paper::Letter);
+    QTest::newRow("United Kingdom") << "en_GB" << int(Paper::A4);
+    QTest::newRow("Netherlands") << "nl_NL" << int(Paper::A4);
+    QTest::newRow("Australia") << "en_AU" << int(Paper::A4);
+    QTest::newRow("no country") << "C" << int(Paper::A4);
+}
+
+void TestOutput::paper_for_the_locale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(paper_for(QLocale(locale))), paper);
+}
+
+void TestOutput::picture_image_at_a_ratio_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<bool>("black_and_white");
+    QTest::newRow("1") << 1.0 << false;
+    QTest::newRow("1.5") << 1.5 << false;
+    QTest::newRow("2") << 2.0 << false;
+    QTest::newRow("4") << 4.0 << false;
+    QTest::newRow("2, black and white") << 2.0 << true;
+}
+
+void TestOutput::picture_image_at_a_ratio()
+{
+    QFETCH(double, ratio);
+    QFETCH(bool, black_and_white);
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+    const QImage image =
+        picture_image(*picture, ratio, black_and_white ? Ink::BlackAndWhite : Ink::Colour);
+    QCOMPARE(image.size(), QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)));
+    QCOMPARE(image.devicePixelRatio(), ratio);
+    // The middle of the box (3, 3), in device pixels; user y grows upwards.
+    const QPointF middle = picture->surface().to_pixels(3, 3) * ratio;
+    const QColor box = image.pixelColor(middle.toPoint());
+    if (black_and_white) {
+        QCOMPARE(box.red(), box.green());
+        QCOMPARE(box.green(), box.blue());
+        QVERIFY2(box.lightness() > 180, "a fill is light in black and white");
+    } else {
+        QCOMPARE(box.rgb(), QBColor(4));
+    }
+    QCOMPARE(image.pixelColor(1, 1).rgb(), qRgb(255, 255, 255));
+}
+
+void TestOutput::vector_pictures_have_the_true_size()
+{
+    // 96 logical pixels are an inch: 72 points or 25.4 mm.
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+
+    QByteArray svg;
+    QBuffer svg_buffer(&svg);
+    svg_buffer.open(QIODevice::WriteOnly);
+    QVERIFY(write_picture_svg(*picture, svg_buffer));
+    QXmlStreamReader xml(svg);
+    while (xml.readNext() != QXmlStreamReader::StartElement && !xml.atEnd()) { }
+    QCOMPARE(xml.name().toString(), QStringLiteral("svg"));
+    const QString width = xml.attributes().value(QLatin1String("width")).toString();
+    QVERIFY2(width.endsWith(QLatin1String("mm")), qPrintable(width));
+    QVERIFY(qAbs(width.chopped(2).toDouble() - size.width() * 25.4 / 96) < 0.01);
+    QCOMPARE(xml.attributes().value(QLatin1String("viewBox")).toString(),
+        QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.pdf"));
+    QVERIFY(
+        save_file(path, [&](QIODevice &d) { return write_picture_pdf(*picture, d); }).isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    // The page in points: the drawing's size in logical pixels times 72 / 96, in whole points.
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+            .match(QString::fromLatin1(pdf));
+    QVERIFY(box.hasMatch());
+    QCOMPARE(box.captured(1).toDouble(), std::ceil(size.width() * 0.75));
+    QCOMPARE(box.captured(2).toDouble(), std::ceil(size.height() * 0.75));
+    QVERIFY2(!pdf.contains("/Subtype /Image"), "the drawing is vector graphics, no bitmap");
+}
+
+void TestOutput::clipboard_data_holds_bitmap_and_vector_data()
+{
+    QTest::addColumn<double>("screen_ratio");
+    QTest::newRow("ordinary screen") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+    QTest::newRow("high resolution") << 2.0;
+}
+
+void TestOutput::clipboard_data_holds_bitmap_and_vector()
+{
+    QFETCH(double, screen_ratio);
+    const auto picture = sample_picture();
+    const QSize size = picture->surface().inner_size();
+    const std::unique_ptr<QMimeData> data(picture_mime_data(*picture, screen_ratio));
+    QVERIFY(data->hasImage());
+    QVERIFY(data->hasFormat(QStringLiteral("image/png")));
+    QVERIFY(data->hasFormat(QStringLiteral("image/svg+xml")));
+
+    const QSize doubled(
+        qCeil(size.width() * 2 * screen_ratio), qCeil(size.height() * 2 * screen_ratio));
+    const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    QCOMPARE(png.size(), doubled);
+    QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(), doubled);
+
+    const QByteArray svg = data->data(QStringLiteral("image/svg+xml"));
+    QVERIFY(QSvgRenderer(svg).isValid());
+    const std::map<QString, int> elements = svg_elements(svg);
+    QVERIFY(!elements.empty());
+    QCOMPARE(elements.count(QStringLiteral("image")), std::size_t(0));
+    QVERIFY(elements.count(QStringLiteral("polyline")) || elements.count(QStringLiteral("path")));
+    QCOMPARE(elements.at(QStringLiteral("text")), 1);
+}
+
+void TestOutput::failed_writes_leave_no_file_data()
+{
+    QTest::addColumn<QString>("relative"); // to a folder holding old.txt, a file
+    QTest::addColumn<bool>("write_succeeds");
+    QTest::newRow("missing folder") << "missing/picture.png" << true;
+    QTest::newRow("folder is a file") << "old.txt/picture.png" << true;
+    QTest::newRow("write fails midway") << "picture.png" << false;
+    QTest::newRow("write fails over an old file") << "old.txt" << false;
+}
+
+void TestOutput::failed_writes_leave_no_file()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, write_succeeds);
+    QTemporaryDir dir;
+    QFile old(dir.filePath(QStringLiteral("old.txt")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    const QString why = save_file(dir.filePath(relative), [&](QIODevice &device) {
+        device.write("partial");
+        return write_succeeds;
+    });
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("old.txt") });
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+}
+
+void TestOutput::a_full_disk_leaves_no_file_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("PNG") << int(PictureFormat::Png);
+    QTest::newRow("SVG") << int(PictureFormat::Svg);
+    QTest::newRow("PDF") << int(PictureFormat::Pdf);
+    QTest::newRow("worksheet page") << -1;
+}
+
+void TestOutput::a_full_disk_leaves_no_file()
+{
+    QFETCH(int, format);
+    const auto picture = sample_picture();
+    Worksheet sheet;
+    sheet.heading = QStringLiteral("Golden rectangle");
+    sheet.drawing = { picture->surface().inner_size(),
+        [&picture](QPainter &painter, Ink ink) { paint_picture(*picture, painter, ink); } };
+    sheet.texts = lines_of(10, QStringLiteral("DC = CB + BA"));
+    const auto write = [&](QIODevice &device) {
+        return format < 0 ? write_worksheet_pdf(sheet, page_size_of(Paper::A4), Ink::Colour, device)
+                          : write_picture(*picture, PictureFormat(format), 4, Ink::Colour, device);
+    };
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(write(buffer));
+    constexpr rlim_t room = 1024;
+    QVERIFY(whole.size() > qsizetype(room));
+
+    // A limit on the file size fills the disk after a kilobyte: a write comes back short, the
+    // next one fails, as on a full disk.
+    QTemporaryDir dir;
+    rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto old_signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = room;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const QString why = save_file(dir.filePath(QStringLiteral("out")), write);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, old_signal);
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+void TestOutput::layout_fits_the_page_data()
+{
+    QTest::addColumn<Worksheet>("sheet");
+    QTest::addColumn<int>("paper");
+    const QString line = QStringLiteral("A new point F2 on this line is found at a distance");
+    const QString long_line = QString(line + QLatin1Char(' ')).repeated(4);
+    std::vector<std::pair<QString, Worksheet>> sheets;
+    const auto add = [&sheets](const char *name, QSize drawing, const QStringList &texts,
+                         std::vector<WorksheetPanel> panels, QSize side = {}) {
+        Worksheet s;
+        s.heading = QStringLiteral("Golden ellips   Golden hyperbola");
+        s.drawing = blank_figure(drawing);
+        s.texts = texts;
+        s.panels = std::move(panels);
+        if (!side.isEmpty())
+            s.side_panel = blank_figure(side);
+        sheets.emplace_back(QString::fromLatin1(name), s);
+    };
+    const QSize square(509, 509);
+    const WorksheetPanel values { QStringLiteral("Life Generator Data"),
+        { { "k", "0.300" }, { "w", "0.0" }, { "yo", "10.0" }, { "d", "0.000" } } };
+    add("drawing alone", square, {}, {});
+    add("side panel lines", square, lines_of(12, line), { values });
+    add("long lines wrap", square, lines_of(6, long_line), {});
+    add("sequence table and ratio", square, {},
+        { table_of(21),
+            { QStringLiteral("F(i+1) / F(i)"),
+                { { "i =10", "144.00000 / 89.0000 = 1.6179775" } } } });
+    add("many lines and rows", square, lines_of(30, line), { table_of(60) });
+    add("side panel figure", square, {}, { values }, QSize(283, 283));
+    add("wide drawing", QSize(900, 300), lines_of(15, line), { values });
+    add("tall drawing", QSize(300, 900), lines_of(15, line), { values });
+    for (const auto &[name, sheet] : sheets)
+        for (const Paper paper : { Paper::A4, Paper::Letter })
+            QTest::addRow("%s, %s", qPrintable(name), paper == Paper::A4 ? "A4" : "Letter")
+                << sheet << int(paper);
+}
+
+void TestOutput::layout_fits_the_page()
+{
+    QFETCH(Worksheet, sheet);
+    QFETCH(int, paper);
+    const QSizeF page = page_points(Paper(paper));
+    const WorksheetLayout layout = layout_worksheet(sheet, page, margins());
+    QVERIFY(layout.fits);
+    QCOMPARE(layout.page, QRectF(QPointF(0, 0), page));
+    const QRectF inside = layout.content.adjusted(-0.01, -0.01, 0.01, 0.01);
+
+    // The drawing keeps its proportions, within the width.
+    QVERIFY(inside.contains(layout.drawing));
+    QVERIFY(layout.drawing.width() > 0.3 * layout.content.width());
+    QVERIFY(qAbs(layout.drawing.width() / layout.drawing.height()
+                - double(sheet.drawing.size.width()) / sheet.drawing.size.height())
+        < 1e-9);
+
+    std::vector<QRectF> boxes { layout.drawing };
+    if (sheet.side_panel.shown()) {
+        QVERIFY(inside.contains(layout.side_panel));
+        boxes.push_back(layout.side_panel);
+    }
+    for (const PlacedText &t : layout.texts) {
+        QVERIFY2(inside.contains(t.box), qPrintable(t.text));
+        boxes.push_back(t.box);
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            QVERIFY2(!boxes[i].intersects(boxes[j].adjusted(0.01, 0.01, -0.01, -0.01)),
+                qPrintable(QStringLiteral("%1 and %2 overlap").arg(i).arg(j)));
+
+    // Nothing is left out: every word of every line and cell is on the page, in order.
+    QStringList placed;
+    for (const PlacedText &t : layout.texts)
+        placed << t.text;
+    const QString all = placed.join(QLatin1Char(' ')).simplified();
+    QStringList expected { sheet.heading };
+    expected += sheet.texts;
+    for (const WorksheetPanel &panel : sheet.panels) {
+        expected << panel.title;
+        for (const QStringList &row : panel.rows)
+            expected += row;
+    }
+    expected << program_name_and_version();
+    qsizetype from = 0;
+    for (const QString &text : expected) {
+        const qsizetype at = all.indexOf(text.simplified(), from);
+        QVERIFY2(at >= 0, qPrintable(text));
+        from = at;
+    }
+}
+
+void TestOutput::short_texts_leave_the_drawing_the_width_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("paper");
+    for (const int lines : { 0, 4, 8 })
+        for (const Paper paper : { Paper::A4, Paper::Letter })
+            QTest::addRow("%d lines, %s", lines, paper == Paper::A4 ? "A4" : "Letter")
+                << lines << int(paper);
+}
+
+void TestOutput::short_texts_leave_the_drawing_the_width()
+{
+    QFETCH(int, lines);
+    QFETCH(int, paper);
+    Worksheet sheet;
+    sheet.heading = QStringLiteral("Pentagram");
+    sheet.drawing = blank_figure(QSize(509, 509));
+    sheet.texts = lines_of(lines, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :"));
+    const WorksheetLayout layout = layout_worksheet(sheet, page_points(Paper(paper)), margins());
+    QCOMPARE(layout.drawing.width(), layout.content.width());
+    QCOMPARE(layout.columns, 1);
+    QCOMPARE(layout.text_points, 10.0);
+}
+
+QTEST_MAIN(TestOutput)
+#include "tst_output.moc"
