@@ -1,3 +1,4 @@
+#include "palette.h"
 #include "pdf_tools.h"
 #include "picture_commands.h"
 #include "test_window.h"
@@ -9,7 +10,10 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,6 +39,7 @@ struct ScriptedDialogs final : public PictureDialogs
     std::function<void(QPrinter &)> preview_printer; // set up the preview's printer
     QStringList asked;
     QStringList saved; // the paths the dialogs were told were saved
+    QStringList recordings; // the answers to the recording's dialog, one a time it is asked
     QString stem;
     QSize drawing;
     Paper paper = Paper::A4;
@@ -59,6 +64,15 @@ struct ScriptedDialogs final : public PictureDialogs
         asked << QStringLiteral("printer");
         return printer(p);
     }
+    std::optional<QString> choose_recording_file(QWidget *, const QString &s) override
+    {
+        asked << QStringLiteral("recording");
+        stem = s;
+        if (recordings.isEmpty())
+            return {};
+        return recordings.takeFirst();
+    }
+    void recording_saved(const QString &path) override { saved << path; }
     void picture_saved(const PictureChoice &choice) override { saved << choice.path; }
     void worksheet_saved(const WorksheetChoice &choice) override { saved << choice.path; }
     void preview(QWidget *, QPrinter &p, const std::function<void(QPrinter &)> &paint) override
@@ -205,6 +219,12 @@ private slots:
     void failures_are_reported();
     void file_dialog_remembers_its_folder();
     void worksheet_dialog_asks_paper_and_ink();
+    void recording_in_the_window_data();
+    void recording_in_the_window();
+    void recording_the_running_chaos_game();
+    void recording_that_cannot_be_written_data();
+    void recording_that_cannot_be_written();
+    void recording_stops_when_full();
 
 private:
     QTemporaryDir config_;
@@ -243,8 +263,11 @@ void TestPicture::commands_wait_for_a_topic()
     QVERIFY(t.dialogs.asked.isEmpty());
 
     t.menu(QStringLiteral("M_R:4"));
+    // Every command but stopping a recording, which waits for one.
     for (QAction *action : commands)
-        QVERIFY2(action->isEnabled() || action->isSeparator(), qPrintable(action->text()));
+        QVERIFY2(action->isEnabled() || action->isSeparator()
+                || action == t.commands().actions().stop_recording,
+            qPrintable(action->text()));
     t.commands().actions().save_picture->trigger();
     QCOMPARE(t.dialogs.asked, QStringList { "picture" });
 }
@@ -774,6 +797,190 @@ void TestPicture::worksheet_dialog_asks_paper_and_ink()
     QCOMPARE(choice->path, folder.filePath(QStringLiteral("sheet.pdf")));
     QCOMPARE(int(choice->paper), int(Paper::A4));
     QCOMPARE(int(choice->ink), int(Ink::BlackAndWhite));
+}
+
+namespace {
+
+// The frames of a GIF as Qt reads them, with how long each shows.
+struct Frames
+{
+    explicit Frames(const QString &path)
+    {
+        QImageReader reader(path);
+        loops = reader.loopCount();
+        while (reader.canRead()) {
+            images << reader.read();
+            delays << reader.nextImageDelay();
+        }
+    }
+    QList<QImage> images;
+    QList<int> delays;
+    int loops = 0;
+};
+
+} // namespace
+
+void TestPicture::recording_in_the_window_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("rabbits, three months")
+        << "M_gr:0" << QStringList { "Command5", "Command5", "Command5" };
+    QTest::newRow("Pythagoras, e = a") << "M_Pyt" << QStringList { "C_pyt" };
+    QTest::newRow("a click that changes nothing") << "M_gr:0" << QStringList { "Command4" };
+}
+
+void TestPicture::recording_in_the_window()
+{
+    // Each click's drawing becomes one frame, taken once the click is done; the mark counts them.
+    QFETCH(QString, menu);
+    QFETCH(QStringList, clicks);
+    PictureWindow t;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("recording.gif"));
+    t.dialogs.recordings = { path };
+    t.menu(menu);
+    QVERIFY(!t.commands().actions().stop_recording->isEnabled());
+    t.commands().actions().record->trigger();
+    Recorder &recorder = t.commands().recorder();
+    QVERIFY(recorder.recording());
+    QVERIFY(!t.commands().actions().record->isEnabled());
+    QVERIFY(t.commands().actions().stop_recording->isEnabled());
+    auto *mark = qobject_cast<QLabel *>(t.window.menuBar()->cornerWidget(Qt::TopRightCorner));
+    QVERIFY(mark && mark->isVisibleTo(&t.window));
+    for (const QString &key : clicks) {
+        QTest::qWait(30);
+        t.perform({ QStringLiteral("click:") + key });
+        QTRY_COMPARE(recorder.frame_count(), 2 + int(&key - &clicks.front()));
+    }
+    QVERIFY(mark->text().contains(QStringLiteral("REC")));
+    QVERIFY(mark->text().contains(QString::number(clicks.size() + 1)));
+    const QImage last = picture_image(*t.form().Picture1, 1.0);
+    t.commands().actions().stop_recording->trigger();
+    QVERIFY(!recorder.recording());
+    QVERIFY(!mark->isVisibleTo(&t.window));
+    QCOMPARE(t.dialogs.saved, QStringList { path });
+    QCOMPARE(t.dialogs.stem, picture_file_stem(t.window));
+
+    const Frames frames(path);
+    QCOMPARE(frames.images.size(), clicks.size() + 1);
+    QCOMPARE(frames.loops, -1);
+    QCOMPARE(frames.images.back().size(), QSize(509, 509));
+    QCOMPARE(frames.delays.back(), Recorder::last_frame_ms);
+    for (int i = 0; i + 1 < frames.delays.size(); ++i)
+        QVERIFY(frames.delays[i] >= Recorder::shortest_frame_ms
+            && frames.delays[i] <= Recorder::longest_frame_ms);
+    // The last frame is the drawing as it was: its own colours exact, the antialiasing close.
+    int differing = 0;
+    for (int y = 0; y < last.height(); ++y)
+        for (int x = 0; x < last.width(); ++x) {
+            const QRgb drawn = last.pixel(x, y), kept = frames.images.back().pixel(x, y);
+            if (drawn == kept)
+                continue;
+            ++differing;
+            for (int i = 0; i < 16; ++i)
+                if (drawn == QBColor(i))
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
+    QVERIFY2(differing < last.width() * last.height() / 20, qPrintable(QString::number(differing)));
+    QCOMPARE(t.messages.messages.size(), std::size_t(0));
+}
+
+void TestPicture::recording_the_running_chaos_game()
+{
+    // While the game runs, frames come at most every so often, however many ticks come between.
+    PictureWindow t;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chaos.gif"));
+    t.dialogs.recordings = { path };
+    t.menu(QStringLiteral("M_chaos"));
+    Recorder &recorder = t.commands().recorder();
+    recorder.running_interval_ms = 100;
+    recorder.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 550) {
+        t.form().Timer1->tick();
+        QTest::qWait(5);
+    }
+    const int frames = recorder.frame_count();
+    QVERIFY2(frames >= 4 && frames <= 7, qPrintable(QString::number(frames)));
+    recorder.stop();
+    const Frames read(path);
+    QCOMPARE(read.images.size(), frames);
+    // The pattern grows from frame to frame.
+    const auto lit = [](const QImage &image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += qGray(image.pixel(x, y)) > 40 ? 1 : 0;
+        return count;
+    };
+    QVERIFY(lit(read.images.back()) > lit(read.images.front()));
+    for (int i = 1; i + 1 < read.delays.size(); ++i)
+        QVERIFY2(read.delays[i] >= 90, qPrintable(QString::number(read.delays[i])));
+}
+
+void TestPicture::recording_that_cannot_be_written_data()
+{
+    QTest::addColumn<QStringList>("answers"); // the paths given, in order; then cancel
+    QTest::addColumn<int>("written"); // which answer is written, -1 for none
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("cancelled") << QStringList() << -1
+                               << QStringList { "The recording was not saved." };
+    QTest::newRow("a missing folder, then a good one") << QStringList { "missing/recording.gif",
+        "recording.gif" } << 1 << QStringList { "The recording could not be saved as" };
+    QTest::newRow("a missing folder, then cancelled")
+        << QStringList { "missing/recording.gif" } << -1
+        << QStringList { "The recording could not be saved as", "The recording was not saved." };
+}
+
+void TestPicture::recording_that_cannot_be_written()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(int, written);
+    QFETCH(QStringList, messages);
+    PictureWindow t;
+    QTemporaryDir dir;
+    for (const QString &answer : answers)
+        t.dialogs.recordings << dir.filePath(answer);
+    const QStringList before = files_in(QDir::tempPath());
+    t.menu(QStringLiteral("M_R:4"));
+    t.commands().recorder().start();
+    t.commands().recorder().stop();
+    QCOMPARE(int(t.messages.messages.size()), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(t.messages.messages[std::size_t(i)].text.startsWith(messages[i]),
+            qPrintable(t.messages.messages[std::size_t(i)].text));
+    QCOMPARE(files_in(dir.path()),
+        written < 0 ? QStringList() : QStringList { QFileInfo(answers[written]).fileName() });
+    // The frames' own file is gone too.
+    QCOMPARE(files_in(QDir::tempPath()), before);
+    // And the program goes on: another recording works.
+    t.dialogs.recordings = { dir.filePath(QStringLiteral("again.gif")) };
+    t.commands().recorder().start();
+    t.commands().recorder().stop();
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("again.gif"))));
+}
+
+void TestPicture::recording_stops_when_full()
+{
+    PictureWindow t;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.gif"));
+    t.dialogs.recordings = { path };
+    t.menu(QStringLiteral("M_gr:0"));
+    Recorder &recorder = t.commands().recorder();
+    recorder.frame_limit = 3;
+    recorder.start();
+    for (int i = 0; i < 5 && recorder.recording(); ++i) {
+        t.perform({ QStringLiteral("click:Command5") });
+        QTest::qWait(30);
+    }
+    QVERIFY(!recorder.recording());
+    QCOMPARE(t.messages.messages.size(), std::size_t(1));
+    QVERIFY(t.messages.messages.front().text.contains(QStringLiteral("3 frames")));
+    QCOMPARE(Frames(path).images.size(), 3);
 }
 
 QTEST_MAIN(TestPicture)

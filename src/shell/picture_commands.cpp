@@ -44,11 +44,22 @@ PictureCommands::PictureCommands(MainWindow &window)
         add(QStringLiteral("Print Pre&view…"), QKeySequence(), &PictureCommands::print_preview);
     actions_.print =
         add(QStringLiteral("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &PictureCommands::print);
+    menu_->addSeparator();
+    recorder_ = new Recorder(window, [this]() -> PictureDialogs & { return *dialogs_; });
+    recorder_->changed = [this] { update_enabled(); };
+    actions_.record = menu_->addAction(QStringLiteral("&Record Animation"));
+    actions_.record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(actions_.record, &QAction::triggered, recorder_, &Recorder::start);
+    actions_.stop_recording = menu_->addAction(QStringLiteral("S&top Recording…"));
+    actions_.stop_recording->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    connect(actions_.stop_recording, &QAction::triggered, recorder_, &Recorder::stop);
 
     context_menu_ = new QMenu(&window);
     context_menu_->addActions({ actions_.copy, actions_.save_picture, actions_.save_worksheet });
     context_menu_->addSeparator();
     context_menu_->addActions({ actions_.print_preview, actions_.print });
+    context_menu_->addSeparator();
+    context_menu_->addActions({ actions_.record, actions_.stop_recording });
     update_enabled();
 }
 
@@ -68,6 +79,8 @@ void PictureCommands::update_enabled()
 {
     for (QAction *action : menu_->actions())
         action->setEnabled(topic_shown());
+    actions_.record->setEnabled(topic_shown() && !recorder_->recording());
+    actions_.stop_recording->setEnabled(recorder_->recording());
 }
 
 void PictureCommands::show_context_menu(const QPoint &at)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture_dialogs.h"
+#include "recorder.h"
 
 #include <QObject>
 
@@ -24,6 +25,8 @@ public:
         QAction *save_worksheet = nullptr;
         QAction *print_preview = nullptr;
         QAction *print = nullptr;
+        QAction *record = nullptr;
+        QAction *stop_recording = nullptr;
     };
 
     explicit PictureCommands(MainWindow &window);
@@ -42,6 +45,8 @@ public:
     void save_worksheet_as();
     void print_preview();
     void print();
+    // Recording the drawing as an animated GIF.
+    Recorder &recorder() { return *recorder_; }
 
     // What the commands do once the dialogs are answered; false, after a message, on failure.
     bool save_picture(const PictureChoice &choice);
@@ -60,4 +65,5 @@ private:
     QMenu *menu_ = nullptr;
     QMenu *context_menu_ = nullptr;
     Actions actions_;
+    Recorder *recorder_ = nullptr;
 };

@@ -182,3 +182,18 @@ void WindowPictureDialogs::preview(
         [&paint](QPrinter *p) { paint(*p); });
     dialog.exec();
 }
+
+std::optional<QString> WindowPictureDialogs::choose_recording_file(
+    QWidget *parent, const QString &stem)
+{
+    ProgramSettings settings;
+    return save_dialog(parent, QStringLiteral("Save Recording"),
+        start_folder(settings, QStringLiteral("recording/folder"), QStandardPaths::MoviesLocation),
+        stem, { QStringLiteral("Animated GIF (*.gif)") }, 0);
+}
+
+void WindowPictureDialogs::recording_saved(const QString &path)
+{
+    ProgramSettings settings;
+    settings.setValue(QStringLiteral("recording/folder"), QFileInfo(path).absolutePath());
+}

@@ -37,6 +37,8 @@ public:
         QWidget *parent, const QString &stem, QSize drawing) = 0;
     virtual std::optional<WorksheetChoice> choose_worksheet_file(
         QWidget *parent, const QString &stem, Paper paper) = 0;
+    // Where a recorded animation goes, as an animated GIF.
+    virtual std::optional<QString> choose_recording_file(QWidget *parent, const QString &stem) = 0;
     // The printer or a PDF file, the paper and the colour mode; false when cancelled.
     virtual bool choose_printer(QWidget *parent, QPrinter &printer) = 0;
     // Shows the pages as they will print; paint draws them on the printer it is given.
@@ -45,6 +47,7 @@ public:
     // A choice that was saved: the next dialog starts from it. A failed save is forgotten.
     virtual void picture_saved(const PictureChoice &) { }
     virtual void worksheet_saved(const WorksheetChoice &) { }
+    virtual void recording_saved(const QString &) { }
 };
 
 // The program's dialogs: file dialogs that start in the folder of the last file saved, with the
@@ -56,9 +59,11 @@ public:
         QWidget *parent, const QString &stem, QSize drawing) override;
     std::optional<WorksheetChoice> choose_worksheet_file(
         QWidget *parent, const QString &stem, Paper paper) override;
+    std::optional<QString> choose_recording_file(QWidget *parent, const QString &stem) override;
     bool choose_printer(QWidget *parent, QPrinter &printer) override;
     void preview(
         QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     void picture_saved(const PictureChoice &choice) override;
     void worksheet_saved(const WorksheetChoice &choice) override;
+    void recording_saved(const QString &path) override;
 };

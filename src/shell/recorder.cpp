@@ -1,0 +1,158 @@
+#include "recorder.h"
+
+#include "main_window.h"
+#include "picture_dialogs.h"
+#include "picture_output.h"
+#include "worksheet_content.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
+
+Recorder::Recorder(MainWindow &window, std::function<PictureDialogs &()> dialogs)
+    : QObject(&window)
+    , window_(window)
+    , dialogs_(std::move(dialogs))
+    , animation_(*window.form().Picture1)
+    , next_frame_(new QTimer(this))
+    , mark_(new QLabel(window.menuBar()))
+{
+    next_frame_->setSingleShot(true);
+    connect(next_frame_, &QTimer::timeout, this, [this] { record_frame(); });
+    mark_->setAccessibleName(QStringLiteral("recording"));
+    mark_->setVisible(false);
+    window.menuBar()->setCornerWidget(mark_, Qt::TopRightCorner);
+}
+
+Recorder::~Recorder()
+{
+    if (recording())
+        discard({});
+}
+
+int Recorder::frame_count() const { return animation_.frame_count() + (held_.isNull() ? 0 : 1); }
+
+void Recorder::start()
+{
+    if (recording() || window_.form().topic == 0)
+        return;
+    frames_file_ = QDir(QDir::tempPath())
+                       .filePath(QStringLiteral("aurelion-recording-%1-%2.gif")
+                                     .arg(QApplication::applicationPid())
+                                     .arg(++recordings_));
+    animation_.start(frames_file_, 1.0, true);
+    held_ = {};
+    watching_ = connect(
+        window_.form().Picture1, &PictureBox::drawing_changed, this, &Recorder::drawing_changed);
+    record_frame();
+    if (changed)
+        changed();
+}
+
+void Recorder::drawing_changed()
+{
+    if (!recording() || next_frame_->isActive())
+        return;
+    // A click's changes all come in one event: the frame is taken when they are done.
+    const bool running = window_.form().Timer1->Enabled();
+    const qint64 wait = running ? running_interval_ms - since_held_.elapsed() : 0;
+    next_frame_->start(int(std::max<qint64>(0, wait)));
+}
+
+void Recorder::record_frame()
+{
+    if (!recording())
+        return;
+    if (!held_.isNull()) {
+        if (animation_.frame_count() + 1 >= frame_limit) {
+            window_.form().messages->MsgBox(
+                QStringLiteral("The recording holds %1 frames, as many as a recording may, and "
+                               "has stopped.")
+                    .arg(frame_limit),
+                QStringLiteral("Record Animation"));
+            stop();
+            return;
+        }
+        const int shown =
+            int(std::clamp<qint64>(since_held_.elapsed(), shortest_frame_ms, longest_frame_ms));
+        if (!animation_.add_frame(held_, shown)) {
+            discard(QStringLiteral("The recording has stopped.\n\n%1.").arg(animation_.error()));
+            return;
+        }
+    }
+    held_ = animation_.capture();
+    since_held_.start();
+    show_state();
+}
+
+void Recorder::stop()
+{
+    if (!recording())
+        return;
+    disconnect(watching_);
+    next_frame_->stop();
+    const bool kept = (held_.isNull() || animation_.add_frame(held_, last_frame_ms))
+        && animation_.finish(last_frame_ms);
+    held_ = {};
+    if (!kept) {
+        discard(QStringLiteral("The recording could not be kept.\n\n%1.").arg(animation_.error()));
+        return;
+    }
+    show_state();
+    if (changed)
+        changed();
+    // Asked again until the recording is written somewhere or given up.
+    for (;;) {
+        const std::optional<QString> path =
+            dialogs_().choose_recording_file(&window_, picture_file_stem(window_));
+        if (!path) {
+            QFile::remove(frames_file_);
+            window_.form().messages->MsgBox(
+                QStringLiteral("The recording was not saved."), QStringLiteral("Stop Recording"));
+            return;
+        }
+        QFile frames(frames_file_);
+        const QString why = frames.open(QIODevice::ReadOnly) ? save_file(*path,
+                                [&frames](QIODevice &device) {
+                                    const QByteArray bytes = frames.readAll();
+                                    return device.write(bytes) == bytes.size();
+                                })
+                                                             : frames.errorString();
+        if (why.isEmpty()) {
+            frames.close();
+            QFile::remove(frames_file_);
+            dialogs_().recording_saved(*path);
+            return;
+        }
+        window_.form().messages->MsgBox(
+            QStringLiteral("The recording could not be saved as %1.\n\n%2.").arg(*path, why),
+            QStringLiteral("Stop Recording"));
+    }
+}
+
+void Recorder::discard(const QString &message)
+{
+    disconnect(watching_);
+    next_frame_->stop();
+    animation_.cancel();
+    held_ = {};
+    QFile::remove(frames_file_);
+    show_state();
+    if (changed)
+        changed();
+    if (!message.isEmpty())
+        window_.form().messages->MsgBox(message, QStringLiteral("Record Animation"));
+}
+
+void Recorder::show_state()
+{
+    mark_->setVisible(recording());
+    if (recording())
+        mark_->setText(QStringLiteral("<b><font color=\"#d00000\">\u25CF REC</font> %1</b>")
+                           .arg(frame_count()));
+}

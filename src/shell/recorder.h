@@ -1,0 +1,62 @@
+#pragma once
+
+#include "animation.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class MainWindow;
+class PictureDialogs;
+class QLabel;
+class QTimer;
+
+// Records the drawing in the window as an animated GIF for slides: every change of the drawing
+// becomes a frame (while the chaos game runs, one every 200 ms), shown in the GIF for as long as
+// it showed on the screen. A red "REC" mark with the frame count shows beside the menus, not in
+// the recording. The frames are encoded as they come into a file of their own; stopping asks
+// where the recording goes.
+class Recorder final : public QObject
+{
+public:
+    // How long a frame shows at most and at least: a pause between two clicks does not hold a
+    // slide for minutes.
+    static constexpr int longest_frame_ms = 2000;
+    static constexpr int shortest_frame_ms = 20;
+    static constexpr int last_frame_ms = 3000;
+
+    // The dialogs ask where the recording goes.
+    Recorder(MainWindow &window, std::function<PictureDialogs &()> dialogs);
+    ~Recorder() override;
+
+    void start();
+    void stop();
+    bool recording() const { return animation_.recording(); }
+    int frame_count() const;
+    // While the chaos game runs, at most one frame in this many milliseconds.
+    int running_interval_ms = 200;
+    // A recording that reaches so many frames stops and asks where it goes.
+    int frame_limit = Animation::max_frames;
+    // Told when recording starts or stops, to enable the commands.
+    std::function<void()> changed;
+
+private:
+    void drawing_changed();
+    void record_frame();
+    void discard(const QString &message);
+    void show_state();
+
+    MainWindow &window_;
+    std::function<PictureDialogs &()> dialogs_;
+    Animation animation_;
+    QString frames_file_; // the frames until the recording is named
+    int recordings_ = 0; // recordings started, for the frames' file names
+    QImage held_; // the last frame, written when the next one shows how long it lasted
+    QElapsedTimer since_held_;
+    QTimer *next_frame_;
+    QLabel *mark_;
+    QMetaObject::Connection watching_;
+};
