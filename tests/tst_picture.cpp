@@ -846,15 +846,17 @@ void TestPicture::recording_in_the_window()
     QVERIFY(recorder.recording());
     QVERIFY(!t.commands().actions().record->isEnabled());
     QVERIFY(t.commands().actions().stop_recording->isEnabled());
-    auto *mark = qobject_cast<QLabel *>(t.window.menuBar()->cornerWidget(Qt::TopRightCorner));
-    QVERIFY(mark && mark->isVisibleTo(&t.window));
+    const Label *mark = &recorder.mark();
+    QVERIFY(mark->isVisibleTo(&t.window));
+    // Beside the drawing, not on it.
+    QVERIFY(!mark->geometry().intersects(t.form().Picture1->geometry()));
     for (const QString &key : clicks) {
         QTest::qWait(30);
         t.perform({ QStringLiteral("click:") + key });
         QTRY_COMPARE(recorder.frame_count(), 2 + int(&key - &clicks.front()));
     }
-    QVERIFY(mark->text().contains(QStringLiteral("REC")));
-    QVERIFY(mark->text().contains(QString::number(clicks.size() + 1)));
+    QVERIFY(mark->caption().contains(QStringLiteral("REC")));
+    QVERIFY(mark->caption().contains(QString::number(clicks.size() + 1)));
     const QImage last = picture_image(*t.form().Picture1, 1.0);
     t.commands().actions().stop_recording->trigger();
     QVERIFY(!recorder.recording());

@@ -8,8 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMenuBar>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -20,13 +19,17 @@ Recorder::Recorder(MainWindow &window, std::function<PictureDialogs &()> dialogs
     , dialogs_(std::move(dialogs))
     , animation_(*window.form().Picture1)
     , next_frame_(new QTimer(this))
-    , mark_(new QLabel(window.menuBar()))
+    , mark_(new Label(window.form().background))
 {
     next_frame_->setSingleShot(true);
     connect(next_frame_, &QTimer::timeout, this, [this] { record_frame(); });
+    // Under the drawing, right of the coordinate read-out, on the window's background: it grows
+    // with the window's zoom and is never part of a frame.
+    mark_->set_font_spec({ FontFamily::MsSansSerif, 9, true });
+    mark_->set_foreground(qRgb(208, 0, 0));
+    mark_->place(5400, 7830, 2400, 270);
     mark_->setAccessibleName(QStringLiteral("recording"));
     mark_->setVisible(false);
-    window.menuBar()->setCornerWidget(mark_, Qt::TopRightCorner);
 }
 
 Recorder::~Recorder()
@@ -37,10 +40,28 @@ Recorder::~Recorder()
 
 int Recorder::frame_count() const { return animation_.frame_count() + (held_.isNull() ? 0 : 1); }
 
+namespace {
+
+// A recording whose program ended while it asked where to save it leaves its frames behind;
+// the next recording clears them away.
+void remove_forgotten_frames(const QDir &folder)
+{
+    const QStringList files =
+        folder.entryList({ QStringLiteral("aurelion-recording-*-*.gif") }, QDir::Files);
+    for (const QString &name : files) {
+        const QString pid = name.section(QLatin1Char('-'), 2, 2);
+        if (!QFileInfo::exists(QStringLiteral("/proc/") + pid))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
+} // namespace
+
 void Recorder::start()
 {
     if (recording() || window_.form().topic == 0)
         return;
+    remove_forgotten_frames(QDir(QDir::tempPath()));
     frames_file_ = QDir(QDir::tempPath())
                        .filePath(QStringLiteral("aurelion-recording-%1-%2.gif")
                                      .arg(QApplication::applicationPid())
@@ -153,6 +174,7 @@ void Recorder::show_state()
 {
     mark_->setVisible(recording());
     if (recording())
-        mark_->setText(QStringLiteral("<b><font color=\"#d00000\">\u25CF REC</font> %1</b>")
-                           .arg(frame_count()));
+        mark_->set_caption(frame_count() == 1
+                ? QStringLiteral("\u25CF REC  1 frame")
+                : QStringLiteral("\u25CF REC  %1 frames").arg(frame_count()));
 }

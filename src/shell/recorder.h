@@ -9,14 +9,14 @@
 #include <functional>
 #include <optional>
 
+class Label;
 class MainWindow;
 class PictureDialogs;
-class QLabel;
 class QTimer;
 
 // Records the drawing in the window as an animated GIF for slides: every change of the drawing
 // becomes a frame (while the chaos game runs, one every 200 ms), shown in the GIF for as long as
-// it showed on the screen. A red "REC" mark with the frame count shows beside the menus, not in
+// it showed on the screen. A red "REC" mark with the frame count shows under the drawing, not in
 // the recording. The frames are encoded as they come into a file of their own; stopping asks
 // where the recording goes.
 class Recorder final : public QObject
@@ -36,6 +36,7 @@ public:
     void stop();
     bool recording() const { return animation_.recording(); }
     int frame_count() const;
+    const Label &mark() const { return *mark_; }
     // While the chaos game runs, at most one frame in this many milliseconds.
     int running_interval_ms = 200;
     // A recording that reaches so many frames stops and asks where it goes.
@@ -57,6 +58,6 @@ private:
     QImage held_; // the last frame, written when the next one shows how long it lasted
     QElapsedTimer since_held_;
     QTimer *next_frame_;
-    QLabel *mark_;
+    Label *mark_;
     QMetaObject::Connection watching_;
 };
