@@ -193,6 +193,15 @@ private:
                 f.Picture1->click();
             return action;
         }
+        if (kind < 87) {
+            // The window zoomed: every surface is drawn again from what it shows.
+            const double zoom =
+                MainWindow::zoom_steps[std::size_t(pick(int(std::size(MainWindow::zoom_steps))))];
+            const QString action = QStringLiteral("zoom:%1").arg(zoom);
+            record(action);
+            window_.set_zoom(zoom);
+            return action;
+        }
         const int ticks = pick(4) == 0 ? 1 + pick(60) : 1;
         const QString action = QStringLiteral("tick:%1").arg(ticks);
         record(action);

@@ -92,6 +92,7 @@ void TestRender::bad_input_data()
     QTest::newRow("not finite") << QStringList { "menu:M_R:4", "move:inf,1" } << "move:inf,1";
     QTest::newRow("pointer over hidden surface") << QStringList { "move:1,2" } << "move:1,2";
     QTest::newRow("negative ticks") << QStringList { "tick:-1" } << "tick:-1";
+    QTest::newRow("zoom action out of range") << QStringList { "zoom:8" } << "zoom:8";
     QTest::newRow("bad index") << QStringList { "menu:M_R:x" } << "menu:M_R:x";
     QTest::newRow("bad scale") << QStringList { "--scale", "big" } << "--scale big";
     QTest::newRow("bad zoom") << QStringList { "--zoom", "big" } << "--zoom big";
@@ -181,6 +182,7 @@ void TestRender::trace_lines()
 void TestRender::pictures_at_a_scale_data()
 {
     QTest::addColumn<double>("scale");
+    QTest::newRow("0.5") << 0.5;
     QTest::newRow("1") << 1.0;
     QTest::newRow("1.5") << 1.5;
     QTest::newRow("2") << 2.0;
@@ -203,6 +205,23 @@ void TestRender::pictures_at_a_scale()
     QCOMPARE(inner.width(), qCeil(509 * scale));
     QCOMPARE(inner.height(), qCeil(509 * scale));
     QCOMPARE(one.width(), qRound(820 * scale));
+    // The whole drawing at that size: its golden rectangle's red corner mark at the same place
+    // of the picture whatever the scale, found by the widest run of red in the lower half.
+    const auto red_centre = [](const QImage &image) {
+        double sum = 0;
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 80
+                    && qBlue(image.pixel(x, y)) < 80) {
+                    sum += double(x) / image.width();
+                    ++count;
+                }
+        return count ? sum / count : -1;
+    };
+    const QString reference = dir.filePath(QStringLiteral("reference.png"));
+    QCOMPARE(render({ "menu:M_R:2", "--picture", reference }).status, 0);
+    QVERIFY(std::abs(red_centre(inner) - red_centre(QImage(reference))) < 0.02);
 }
 
 void TestRender::svg_holds_vector_elements()
@@ -250,6 +269,12 @@ void TestRender::window_at_a_zoom()
     QVERIFY(std::abs(zoomed.height() - one.height() * zoom) < 4 + 10 * std::abs(zoom - 1));
     QCOMPARE(QImage(file("zoomed-picture.png")), QImage(file("one-picture.png")));
     QCOMPARE(read_json(file("state.json"))["zoom"].toDouble(), zoom);
+    // Zoomed between the clicks, the window ends as zoomed from the start.
+    QCOMPARE(render({ "menu:M_gr:0", "zoom:3", "click:Command5", "zoom:" + QString::number(zoom),
+                        "--png", file("between.png") })
+                 .status,
+        0);
+    QCOMPARE(QImage(file("between.png")), zoomed);
 }
 
 namespace {

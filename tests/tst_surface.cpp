@@ -42,6 +42,8 @@ private slots:
     void texts_shown();
     void clipped_drawing_data();
     void clipped_drawing();
+    void drawing_below_ratio_one_data();
+    void drawing_below_ratio_one();
 };
 
 void TestSurface::user_scale_maps_to_pixels_data()
@@ -620,6 +622,39 @@ void TestSurface::clipped_drawing()
     QCOMPARE(at(80.2, 75), RGB(0, 0, 0));
     QCOMPARE(s.record().size(), std::size_t(4));
     QCOMPARE(s.record()[0].y2, 90.0);
+}
+
+void TestSurface::drawing_below_ratio_one_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("three quarters") << 0.75;
+    QTest::newRow("one") << 1.0;
+    QTest::newRow("two") << 2.0;
+}
+
+void TestSurface::drawing_below_ratio_one()
+{
+    // A window zoomed out to half its size draws its surfaces at half the pixels: a box of
+    // 100 x 100 logical pixels covers 50 x 50 of them, and the waiting drawing shows the same.
+    QFETCH(qreal, ratio);
+    FormSurface widget(nullptr, QSize(200, 160), RGB(255, 255, 255), ratio);
+    Surface &s = widget.surface();
+    s.Scale(0, 0, 200, 160);
+    s.Line(20, 20, 120, 120, QBColor(12), Surface::Box::Filled);
+    const int side = qRound(100 * ratio);
+    const QImage &image = s.image();
+    QCOMPARE(image.size(), QSize(qCeil(200 * ratio), qCeil(160 * ratio)));
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            red += image.pixel(x, y) == QBColor(12) ? 1 : 0;
+    // The box's outline, a logical pixel wide, lies on its edge.
+    const int outline = qCeil(ratio);
+    QVERIFY2(red >= (side - 1) * (side - 1) && red <= (side + 2 * outline) * (side + 2 * outline),
+        qPrintable(QString::number(red)));
+    QCOMPARE(image.pixel(int(70 * ratio), int(70 * ratio)), QBColor(12));
+    QCOMPARE(image.pixel(int(150 * ratio), int(70 * ratio)), RGB(255, 255, 255));
 }
 
 QTEST_MAIN(TestSurface)

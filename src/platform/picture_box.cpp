@@ -188,6 +188,7 @@ QImage PictureBox::grab_inner()
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
+    scale_to_ratio(painter, ratio);
     paint_inner(painter);
     return image;
 }

@@ -47,6 +47,7 @@ QImage picture_image(const PictureBox &picture, qreal ratio, Ink ink)
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
+    scale_to_ratio(painter, ratio);
     paint_picture(picture, painter, ink);
     return image;
 }

@@ -81,6 +81,12 @@ constexpr std::uint32_t no_slot = 0xFF; // a point colour table holds 255 colour
 
 } // namespace
 
+void scale_to_ratio(QPainter &painter, qreal device_pixel_ratio)
+{
+    if (device_pixel_ratio < 1)
+        painter.scale(device_pixel_ratio, device_pixel_ratio);
+}
+
 Surface::Surface(QSize inner_pixels, QRgb back_colour, qreal device_pixel_ratio)
     : size_(inner_pixels)
     , ratio_(device_pixel_ratio)
@@ -598,6 +604,7 @@ void Surface::make_image()
     if (history_.empty())
         return;
     QPainter painter(&image_);
+    scale_to_ratio(painter, ratio_);
     painter.setClipRect(QRectF(QPointF(0, 0), size_));
     draw_history(painter, Ink::Colour);
 }
@@ -608,6 +615,7 @@ QPainter &Surface::painter()
         if (image_.isNull())
             make_image();
         painter_ = std::make_unique<QPainter>(&image_);
+        scale_to_ratio(*painter_, ratio_);
         painter_->setClipRect(QRectF(QPointF(0, 0), size_));
     }
     return *painter_;
@@ -633,7 +641,9 @@ void Surface::paint_onto(QPainter &painter, const QRect &exposed)
     if (!image_.isNull()) {
         // One image pixel on one device pixel: the image is drawn at its own size in device
         // pixels, wherever the painter's scale puts the inner area's corner.
-        const qreal device_ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        // A device's ratio below 1 the painter ignores (see scale_to_ratio).
+        const qreal device_ratio =
+            std::max<qreal>(1, painter.device() ? painter.device()->devicePixelRatioF() : 1.0);
         const QPointF corner = painter.transform().map(QPointF(0, 0));
         const QPointF device_corner(
             std::round(corner.x() * device_ratio), std::round(corner.y() * device_ratio));

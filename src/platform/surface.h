@@ -23,6 +23,10 @@ struct UserScale
     double left = 0, top = 0, width = 1, height = 1;
 };
 
+// A painter on an image of a device pixel ratio below 1 (a window zoomed out, a small picture)
+// draws at that ratio: QPainter applies ratios of 1 and more itself, and ignores smaller ones.
+void scale_to_ratio(QPainter &painter, qreal device_pixel_ratio);
+
 // One thing drawn on a surface, in the user coordinates of the scale in force when it was drawn.
 struct Primitive
 {

@@ -30,6 +30,7 @@ Actions:
   move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
   press:X,Y           the pointer moves there and clicks the drawing surface
   tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window's zoom becomes Z (0.5 to 4), as View, Zoom In does
 
 Options:
   --seed N            seed of the random source, for reproducible pictures
@@ -103,6 +104,13 @@ QString parse_action(const QString &arg, RenderAction &action)
             if (!ok || action.count < 0)
                 return bad("the number of ticks is not a whole number of 0 or more");
         }
+        return {};
+    }
+    if (verb == QLatin1String("zoom")) {
+        action.kind = RenderAction::Kind::Zoom;
+        if (parts.size() != 2 || !parse_number(parts[1], action.x) || action.x < 0.5
+            || action.x > 4)
+            return bad("expected zoom:Z with Z from 0.5 to 4");
         return {};
     }
     return bad("unknown action");
@@ -311,6 +319,11 @@ QString perform(MainWindow &window, const RenderAction &a)
     case RenderAction::Kind::Tick:
         for (long i = 0; i < a.count; ++i)
             f.Timer1->tick();
+        return {};
+    case RenderAction::Kind::Zoom:
+        window.set_zoom(a.x);
+        window.resize(window.size_for_zoom(a.x));
+        QApplication::processEvents();
         return {};
     }
     return {};

@@ -11,7 +11,7 @@
 // One action of the render tool, as given on its command line.
 struct RenderAction
 {
-    enum class Kind { Menu, Click, Move, Press, Tick };
+    enum class Kind { Menu, Click, Move, Press, Tick, Zoom };
     Kind kind = Kind::Tick;
     QString argument; // the whole argument, for messages
     QString name; // menu or control name
