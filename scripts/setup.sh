@@ -11,7 +11,7 @@ case $mode in
 esac
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libbenchmark-dev
-  fonts-liberation2 fonts-dejavu-core desktop-file-utils appstream)
+  fonts-liberation2 fonts-dejavu-core desktop-file-utils appstream python3-debian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
