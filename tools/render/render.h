@@ -25,6 +25,13 @@ struct RenderRequest
     QString png, picture, state, trace;
     double scale = 1;
     std::vector<RenderAction> actions;
+
+    // Nothing to perform and nothing to write: a mistake, answered with the usage.
+    bool asks_nothing() const
+    {
+        return actions.empty() && png.isEmpty() && picture.isEmpty() && state.isEmpty()
+            && trace.isEmpty();
+    }
 };
 
 const char *render_usage();
