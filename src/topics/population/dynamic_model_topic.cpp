@@ -160,16 +160,20 @@ void DynamicModelTopic::draw_population_model()
     plot.print_at(88, 48, QStringLiteral("Total ") + format_number(total, u"#####0.0"));
     plot.print_at(47, 48, QStringLiteral("YEAR ") + str_form(m.sim_year));
 
-    // 12, 13. The history: black treads at each year's total, cyan risers from the axis.
+    // 12, 13. The history: black treads at each year's total, cyan risers from the axis. A
+    // population above 800 would run up over the pyramid; only the part inside the graph shows.
     draw_history_frame();
     const Point start = history_point(0, m.total_history[0]);
     picture.Circle(start.x, start.y, 0.5);
+    const Point graph_low = history_point(0, 0), graph_high = history_point(100, 800);
+    picture.clip_to(graph_low.x, graph_low.y, graph_high.x, graph_high.y);
     for (int i = 0; i < m.sim_year; ++i) {
         const Point tread = history_point(i, m.total_history[std::size_t(i)]);
         const Point next = history_point(i + 1, m.total_history[std::size_t(i + 1)]);
         picture.Line(tread.x, tread.y, next.x, tread.y);
         plot.styled_line(next.x, 5, next.x, next.y, light_cyan, solid);
     }
+    picture.clip_off();
 }
 
 void DynamicModelTopic::draw_history_frame()
