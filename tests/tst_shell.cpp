@@ -2,8 +2,15 @@
 #include "test_window.h"
 
 #include <QAccessible>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 
 class TestShell : public QObject
@@ -35,7 +42,52 @@ private slots:
     void keyboard_presses_buttons_and_check_boxes();
     void tab_goes_row_by_row_within_a_frame();
     void menus_open_from_the_keyboard();
+    void help_menu_comes_last();
+    void shortcuts_dialog_lists_every_shortcut();
+    void about_names_version_licences_and_home_page();
+    void help_opens_from_the_keyboard_data();
+    void help_opens_from_the_keyboard();
+    void ctrl_q_ends_the_program();
 };
+
+namespace {
+
+// The window on screen and active, so that its shortcuts reach it.
+bool shown_and_active(MainWindow &window)
+{
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QAction *help_menu(MainWindow &window) { return window.menuBar()->actions().last(); }
+
+QAction *help_item(MainWindow &window, const QString &caption)
+{
+    for (QAction *action : help_menu(window)->menu()->actions())
+        if (action->text() == caption)
+            return action;
+    return nullptr;
+}
+
+// Esc in the dialog's focused widget closes the dialog.
+bool closes_with_escape(QDialog *dialog)
+{
+    QPointer<QDialog> open = dialog;
+    QWidget *focused = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(focused, Qt::Key_Escape);
+    return !open || !open->isVisible();
+}
+
+// One element's text of the AppStream metadata.
+QString metainfo(const QString &pattern)
+{
+    QFile file(QStringLiteral(AURELION_METAINFO));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QRegularExpression(pattern).match(QString::fromUtf8(file.readAll())).captured(1);
+}
+
+} // namespace
 
 void TestShell::control_arrays_after_start_up_data()
 {
@@ -483,6 +535,122 @@ void TestShell::menus_open_from_the_keyboard()
     TestWindow t;
     QMenuBar *bar = t.window.menuBar();
     QCOMPARE(bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar), 1);
+}
+
+void TestShell::help_menu_comes_last()
+{
+    TestWindow t;
+    const QList<QAction *> bar = t.window.menuBar()->actions();
+    QAction *help = bar.last();
+    QCOMPARE(help->text(), QStringLiteral("&Help"));
+    QVERIFY(help->menu());
+    QVERIFY(bar.indexOf(t.window.menus().at(QStringLiteral("M_end"))) < bar.size() - 1);
+    for (const auto &[name, action] : t.window.menus())
+        QVERIFY2(action != help, qPrintable(name));
+
+    QAction *shortcuts = help_item(t.window, QStringLiteral("&Keyboard Shortcuts"));
+    QVERIFY(shortcuts);
+    QCOMPARE(shortcuts->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(help_item(t.window, QStringLiteral("&About Aurelion")));
+
+    // No two menus of the bar, and no two items of the Help menu, share a mnemonic.
+    for (const QList<QAction *> &siblings : { bar, help->menu()->actions() }) {
+        QStringList mnemonics;
+        for (QAction *action : siblings)
+            if (const QKeySequence keys = QKeySequence::mnemonic(action->text()); !keys.isEmpty())
+                mnemonics << keys.toString();
+        QCOMPARE(QSet<QString>(mnemonics.begin(), mnemonics.end()).size(), mnemonics.size());
+    }
+}
+
+void TestShell::shortcuts_dialog_lists_every_shortcut()
+{
+    // The list is gathered when the dialog opens: commands added to the menu bar or the window
+    // later appear in it.
+    TestWindow t;
+    QMenu *later = new QMenu(QStringLiteral("&View"), &t.window);
+    t.window.menuBar()->insertMenu(t.window.menus().at(QStringLiteral("M_end")), later);
+    later->addAction(QStringLiteral("Zoom &In"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    auto *own = new QAction(QStringLiteral("Redraw"), &t.window);
+    own->setShortcut(QKeySequence(Qt::Key_F5));
+    t.window.addAction(own);
+    QVERIFY(shown_and_active(t.window));
+
+    QTest::keyClick(&t.window, Qt::Key_F1);
+    auto *dialog = t.window.findChild<QDialog *>(QStringLiteral("keyboard_shortcuts"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->accessibleName(), QStringLiteral("Keyboard Shortcuts"));
+    auto *table = dialog->findChild<QTableWidget *>();
+    QVERIFY(table);
+    QVERIFY(!table->accessibleName().isEmpty());
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows << table->item(row, 0)->text() + QStringLiteral(" | ") + table->item(row, 1)->text();
+    for (const char *expected :
+        { "F1 | Help → Keyboard Shortcuts", "Ctrl+Q | End", "Ctrl++ | View → Zoom In",
+            "F5 | Redraw", "Alt+H | open the menu Help", "Alt+H, K | Help → Keyboard Shortcuts",
+            "Alt+H, A | Help → About Aurelion", "Alt+V, I | View → Zoom In" })
+        QVERIFY2(rows.contains(QString::fromUtf8(expected)), expected);
+    QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), rows.size());
+    const QString keyboard = dialog->findChild<QLabel *>()->text();
+    for (const char *words : { "Tab", "row by row", "Space or Enter", "Alt key", "arrow keys" })
+        QVERIFY2(keyboard.contains(QLatin1String(words)), words);
+    QVERIFY(closes_with_escape(dialog));
+}
+
+void TestShell::about_names_version_licences_and_home_page()
+{
+    // The About box and the AppStream metadata say the same.
+    const QString version = metainfo(QStringLiteral("<release version=\"([^\"]+)\""));
+    const QString licence = metainfo(QStringLiteral("<project_license>([^<]+)<"));
+    const QString home = metainfo(QStringLiteral("<url type=\"homepage\">([^<]+)<"));
+    QVERIFY(!version.isEmpty() && !licence.isEmpty() && !home.isEmpty());
+
+    TestWindow t;
+    help_item(t.window, QStringLiteral("&About Aurelion"))->trigger();
+    auto *dialog = t.window.findChild<QDialog *>(QStringLiteral("about"));
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->accessibleName(), QStringLiteral("About Aurelion"));
+    const QString text = dialog->findChild<QLabel *>()->text();
+    QVERIFY2(text.contains(QStringLiteral("Version ") + version), qPrintable(text));
+    QVERIFY(text.contains(licence));
+    QVERIFY(text.contains(QStringLiteral("href=\"%1\"").arg(home)));
+    QVERIFY(text.contains(QLatin1String("SIL Open Font License 1.1")));
+    QVERIFY(closes_with_escape(dialog));
+}
+
+void TestShell::help_opens_from_the_keyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("Alt+H, K") << int(Qt::Key_K) << "keyboard_shortcuts";
+    QTest::newRow("Alt+H, A") << int(Qt::Key_A) << "about";
+}
+
+void TestShell::help_opens_from_the_keyboard()
+{
+    QFETCH(int, key);
+    QFETCH(QString, dialog);
+    TestWindow t;
+    QVERIFY(shown_and_active(t.window));
+    QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key(key));
+    auto *opened = t.window.findChild<QDialog *>(dialog);
+    QVERIFY(opened);
+    QTRY_VERIFY(opened->isActiveWindow());
+    QVERIFY(closes_with_escape(opened));
+}
+
+void TestShell::ctrl_q_ends_the_program()
+{
+    TestWindow t;
+    QVERIFY(shown_and_active(t.window));
+    QTest::keyClick(&t.window, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!t.window.isVisible());
 }
 
 QTEST_MAIN(TestShell)

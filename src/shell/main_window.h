@@ -68,6 +68,11 @@ private:
     void Picture1_MouseMove(float x, float y);
     void Picture1_Click();
 
+    // The Help menu, last on the bar, its two dialogs, and Ctrl+Q for End (help.cpp).
+    void build_help_menu();
+    void show_keyboard_shortcuts();
+    void show_about();
+
     std::unique_ptr<MessageBox> own_messages_;
     std::unique_ptr<RandomSource> own_random_;
     std::unique_ptr<Timer> timer_;
