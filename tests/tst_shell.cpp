@@ -4,14 +4,20 @@
 #include <QAccessible>
 #include <QDialog>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 class TestShell : public QObject
 {
@@ -48,6 +54,12 @@ private slots:
     void help_opens_from_the_keyboard_data();
     void help_opens_from_the_keyboard();
     void ctrl_q_ends_the_program();
+    void held_step_button_repeats_data();
+    void held_step_button_repeats();
+    void held_next_year_stops_at_end_simul_data();
+    void held_next_year_stops_at_end_simul();
+    void held_next_year_under_the_real_dialog_data();
+    void held_next_year_under_the_real_dialog();
 };
 
 namespace {
@@ -87,7 +99,87 @@ QString metainfo(const QString &pattern)
     return QRegularExpression(pattern).match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// How a test holds a button down: with the mouse, with Space as a test sends it, or with Space
+// as an X server repeats it: after a delay, pairs of a release and a press with one timestamp,
+// which Qt does not always recognise as a repeat. Key events go to the widget with the focus.
+enum class Input { Mouse, Space, XSpace };
+
+class Hand final : public QObject
+{
+public:
+    explicit Hand(Input input)
+        : input_(input)
+    {
+        connect(&repeats_, &QTimer::timeout, this, [this] {
+            repeats_.setInterval(x_repeat_ms);
+            time_ += x_repeat_ms;
+            send(QEvent::KeyRelease);
+            send(QEvent::KeyPress);
+        });
+    }
+
+    void hold(QAbstractButton &button)
+    {
+        button_ = &button;
+        if (input_ == Input::Mouse) {
+            QTest::mousePress(&button, Qt::LeftButton);
+        } else if (input_ == Input::Space) {
+            QTest::keyPress(&button, Qt::Key_Space);
+        } else {
+            time_ += 1000;
+            send(QEvent::KeyPress);
+            repeats_.start(x_delay_ms);
+        }
+    }
+
+    void let_go()
+    {
+        repeats_.stop();
+        if (input_ == Input::Mouse) {
+            QTest::mouseRelease(button_, Qt::LeftButton);
+        } else if (input_ == Input::Space) {
+            QTest::keyRelease(button_, Qt::Key_Space);
+        } else {
+            time_ += 7;
+            send(QEvent::KeyRelease);
+        }
+    }
+
+private:
+    // A short delay and a fast rate, as a desktop may set them.
+    static constexpr int x_delay_ms = 250;
+    static constexpr int x_repeat_ms = 40;
+
+    void send(QEvent::Type type)
+    {
+        QWidget *focused = QApplication::focusWidget();
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        event.setTimestamp(time_);
+        QApplication::sendEvent(focused ? focused : button_, &event);
+    }
+
+    Input input_;
+    QAbstractButton *button_ = nullptr;
+    QTimer repeats_;
+    ulong time_ = 5000;
+};
+
+// The year the dynamic model's picture shows, or -1.
+int year_shown(const std::vector<Primitive> &record)
+{
+    for (const QString &text : texts(record))
+        if (text.startsWith(QLatin1String("YEAR ")))
+            return text.mid(5).trimmed().toInt();
+    return -1;
+}
+
+// Delays of the held buttons: the first repeat after 400 ms, then one every 200 ms.
+constexpr int first_repeat_ms = 400;
+constexpr int repeat_ms = 200;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Input)
 
 void TestShell::control_arrays_after_start_up_data()
 {
@@ -651,6 +743,183 @@ void TestShell::ctrl_q_ends_the_program()
     QVERIFY(shown_and_active(t.window));
     QTest::keyClick(&t.window, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!t.window.isVisible());
+}
+
+void TestShell::held_step_button_repeats_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Input>("input");
+    QTest::addColumn<QString>("shown_in");
+    QTest::addColumn<QString>("caption"); // with %1 for the value after the steps
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("step");
+    QTest::newRow("month forward, mouse") << "M_gr:0"
+                                          << "Command5" << Input::Mouse << "Label10"
+                                          << "month %1" << 0 << 1;
+    QTest::newRow("turn angle up, Space") << "M_plato"
+                                          << "Crot1:1" << Input::Space << "Lh1"
+                                          << "%1" << 220 << 5;
+    QTest::newRow("leg a down, Space repeated by the X server")
+        << "M_Pyt"
+        << "Com_p1:0" << Input::XSpace << "L_pyt:0"
+        << "%1" << 40 << -1;
+}
+
+void TestShell::held_step_button_repeats()
+{
+    // Each step is a whole click with its redraw, at the button's own pace; letting go stops at
+    // once, without a step of its own.
+    QFETCH(QString, menu);
+    QFETCH(QString, button);
+    QFETCH(Input, input);
+    QFETCH(QString, shown_in);
+    QFETCH(QString, caption);
+    QFETCH(int, start);
+    QFETCH(int, step);
+    TestWindow t;
+    t.menu(menu);
+    auto &held = dynamic_cast<QAbstractButton &>(t.window.controls().at(button)->widget());
+    const Control *shown = t.window.controls().at(shown_in);
+    QSignalSpy steps(&held, &QAbstractButton::clicked);
+    Hand hand(input);
+
+    // A press shorter than the delay is one click.
+    hand.hold(held);
+    QTest::qWait(first_repeat_ms / 4);
+    hand.let_go();
+    QTRY_COMPARE(steps.count(), 1);
+    QTest::qWait(first_repeat_ms);
+    QCOMPARE(steps.count(), 1);
+    QCOMPARE(shown->caption(), caption.arg(start + step));
+    steps.clear();
+    start += step;
+
+    hand.hold(held);
+    QTest::qWait(first_repeat_ms / 2);
+    QCOMPARE(steps.count(), 0);
+    // Repeats at 400, 600, 800 and 1000 ms at most.
+    QTest::qWait(first_repeat_ms / 2 + 3 * repeat_ms + repeat_ms / 2);
+    const int while_held = int(steps.count());
+    QVERIFY2(while_held >= 2 && while_held <= 4, qPrintable(QString::number(while_held)));
+    QCOMPARE(shown->caption(), caption.arg(start + step * while_held));
+    hand.let_go();
+    QTest::qWait(4 * repeat_ms);
+    QVERIFY(!held.isDown());
+    QCOMPARE(steps.count(), while_held);
+    QCOMPARE(shown->caption(), caption.arg(start + step * while_held));
+}
+
+void TestShell::held_next_year_stops_at_end_simul_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::newRow("mouse") << Input::Mouse;
+    QTest::newRow("Space") << Input::Space;
+    QTest::newRow("Space repeated by the X server") << Input::XSpace;
+}
+
+void TestShell::held_next_year_stops_at_end_simul()
+{
+    // Held past year 100, "Next Year" shows "End Simul" once, the model starts again at year 0,
+    // and the hold is over: no step while or after the message shows, not even at the release.
+    QFETCH(Input, input);
+    TestWindow t;
+    t.menu(QStringLiteral("M_bevolk:1"));
+    Button &next_year = *t.form().Command3;
+    for (int year = 0; year < 99; ++year)
+        next_year.click();
+    QCOMPARE(year_shown(t.picture1()), 99);
+    QSignalSpy steps(&next_year, &QAbstractButton::clicked);
+    Hand hand(input);
+
+    hand.hold(next_year);
+    QTRY_COMPARE_WITH_TIMEOUT(t.messages.messages.size(), std::size_t(1), 3000);
+    QCOMPARE(t.messages.messages[0].text, QStringLiteral("End Simul"));
+    QCOMPARE(steps.count(), 2); // year 100, then the end
+    QCOMPARE(year_shown(t.picture1()), 0);
+    QVERIFY(!next_year.isDown());
+    QTest::qWait(first_repeat_ms + 2 * repeat_ms);
+    hand.let_go();
+    QTest::qWait(repeat_ms);
+    QCOMPARE(steps.count(), 2);
+    QCOMPARE(t.messages.messages.size(), std::size_t(1));
+    QCOMPARE(year_shown(t.picture1()), 0);
+
+    // The next press is an ordinary click.
+    hand.hold(next_year);
+    hand.let_go();
+    QTRY_COMPARE(steps.count(), 3);
+    QCOMPARE(year_shown(t.picture1()), 1);
+}
+
+void TestShell::held_next_year_under_the_real_dialog_data()
+{
+    QTest::addColumn<Input>("input");
+    QTest::newRow("mouse") << Input::Mouse;
+    QTest::newRow("Space") << Input::Space;
+    QTest::newRow("Space repeated by the X server") << Input::XSpace;
+}
+
+void TestShell::held_next_year_under_the_real_dialog()
+{
+    // With the window's own modal message box: while "End Simul" waits for its OK, the button's
+    // release never reaches the button, and a held Space reaches the OK. No step may run under
+    // the message nor after it, and only a new press answers the message.
+    QFETCH(Input, input);
+    SeededRandom random(1);
+    WindowOptions options;
+    options.manual_timer = true;
+    options.record_drawing = true;
+    options.random = &random;
+    MainWindow window(options);
+    window.menus().at(QStringLiteral("M_bevolk:1"))->trigger();
+    QVERIFY(shown_and_active(window));
+    Button &next_year = *window.form().Command3;
+    next_year.setFocus();
+    for (int year = 0; year < 99; ++year)
+        next_year.click();
+    const auto &picture = window.form().Picture1->surface();
+    QSignalSpy steps(&next_year, &QAbstractButton::clicked);
+
+    // Answers each message after it has waited long enough for several repeats.
+    std::vector<QWidget *> messages;
+    int steps_when_shown = -1, steps_when_answered = -1;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || std::find(messages.begin(), messages.end(), box) != messages.end())
+            return;
+        messages.push_back(box);
+        if (messages.size() > 1) {
+            // A message under a message: the fault. End the hold and answer at once.
+            next_year.setDown(false);
+            box->accept();
+            return;
+        }
+        steps_when_shown = int(steps.count());
+        QTimer::singleShot(first_repeat_ms + 3 * repeat_ms, box, [&, box] {
+            steps_when_answered = int(steps.count());
+            box->accept();
+        });
+    });
+    answer.start(20);
+    Hand hand(input);
+
+    hand.hold(next_year);
+    QTRY_VERIFY_WITH_TIMEOUT(steps_when_answered >= 0, 5000);
+    QTest::qWait(first_repeat_ms + 2 * repeat_ms);
+    hand.let_go();
+    QTest::qWait(repeat_ms);
+    answer.stop();
+    QCOMPARE(messages.size(), std::size_t(1));
+    QCOMPARE(steps_when_answered, steps_when_shown);
+    QCOMPARE(steps.count(), 2);
+    QCOMPARE(year_shown(picture.record()), 0);
+
+    hand.hold(next_year);
+    hand.let_go();
+    QTRY_COMPARE(steps.count(), 3);
+    QCOMPARE(year_shown(picture.record()), 1);
 }
 
 QTEST_MAIN(TestShell)

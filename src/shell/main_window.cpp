@@ -60,6 +60,7 @@ MainWindow::MainWindow(const WindowOptions &options)
             topic->connect_controls();
     sequence_panels_->connect_controls();
     describe_controls();
+    repeat_held_step_buttons();
     build_help_menu();
 }
 

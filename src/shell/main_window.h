@@ -73,7 +73,12 @@ private:
     void show_keyboard_shortcuts();
     void show_about();
 
+    // The step buttons repeat while held; a message shown by a step ends the hold
+    // (held_buttons.cpp).
+    void repeat_held_step_buttons();
+
     std::unique_ptr<MessageBox> own_messages_;
+    std::unique_ptr<MessageBox> releasing_messages_; // in front of the one the window shows
     std::unique_ptr<RandomSource> own_random_;
     std::unique_ptr<Timer> timer_;
     std::unique_ptr<Plotter> plotter_;
