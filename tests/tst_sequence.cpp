@@ -58,6 +58,8 @@ private slots:
     void table_value();
     void ratio_caption_data();
     void ratio_caption();
+    void ratio_limits_data();
+    void ratio_limits();
     void breeding_totals();
     void breeding_by_age_data();
     void breeding_by_age();
@@ -221,6 +223,44 @@ void TestSequence::ratio_caption()
     QFETCH(int, i);
     QFETCH(QString, expected);
     QCOMPARE(::ratio_caption(sequence::compute(a, b), i), expected);
+}
+
+void TestSequence::ratio_limits_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<double>("growing");
+    QTest::addColumn<double>("falling");
+    const double psi = -1 / phi;
+    QTest::newRow("Fibonacci") << 1.0 << 1.0 << true << phi << psi;
+    QTest::newRow("1 and phi: phi both ways") << 1.0 << phi << true << phi << phi;
+    QTest::newRow("1 and -1/phi: -1/phi both ways") << 1.0 << psi << true << psi << psi;
+    QTest::newRow("-2 and 2") << -2.0 << 2.0 << true << phi << psi;
+    QTest::newRow("F(0) stepped to a remainder")
+        << std::ldexp(1.0, -54) << 1.0 << true << phi << psi;
+    QTest::newRow("both stepped to a remainder")
+        << std::ldexp(1.0, -54) << std::ldexp(1.0, -54) << false << 0.0 << 0.0;
+    QTest::newRow("both 0") << 0.0 << 0.0 << false << 0.0 << 0.0;
+}
+
+void TestSequence::ratio_limits()
+{
+    // The limits agree with the ratios of the terms far out, where the table's are.
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(bool, exists);
+    QFETCH(double, growing);
+    QFETCH(double, falling);
+    const sequence::RatioLimits limits = sequence::ratio_limits(a, b, phi);
+    QCOMPARE(limits.exists, exists);
+    if (!exists)
+        return;
+    QCOMPARE(limits.growing, growing);
+    QCOMPARE(limits.falling, falling);
+    const Terms F = sequence::compute(a, b);
+    QVERIFY(std::abs(F(15) / F(14) - growing) < 1e-4);
+    QVERIFY(std::abs(F(-13) / F(-14) - falling) < 1e-4);
 }
 
 void TestSequence::breeding_totals()

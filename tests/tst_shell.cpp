@@ -60,6 +60,12 @@ private slots:
     void held_next_year_stops_at_end_simul();
     void held_next_year_under_the_real_dialog_data();
     void held_next_year_under_the_real_dialog();
+    void drawing_is_described_data();
+    void drawing_is_described();
+    void description_follows_every_redraw_data();
+    void description_follows_every_redraw();
+    void chaos_game_tells_its_points_once_a_second();
+    void readout_is_read_with_its_coordinates();
 };
 
 namespace {
@@ -180,6 +186,25 @@ constexpr int repeat_ms = 200;
 } // namespace
 
 Q_DECLARE_METATYPE(Input)
+
+namespace {
+
+QString description_of(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+// Clicks a control by name, as the pointer or the keyboard would.
+void click_control(TestWindow &t, const QString &key)
+{
+    Control *control = t.window.controls().at(key);
+    if (auto *label = dynamic_cast<Label *>(control))
+        label->click();
+    else
+        dynamic_cast<QAbstractButton &>(control->widget()).click();
+}
+
+} // namespace
 
 void TestShell::control_arrays_after_start_up_data()
 {
@@ -920,6 +945,197 @@ void TestShell::held_next_year_under_the_real_dialog()
     hand.let_go();
     QTRY_COMPARE(steps.count(), 3);
     QCOMPARE(year_shown(picture.record()), 1);
+}
+
+void TestShell::drawing_is_described_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("drawing"); // parts of the drawing's description
+    QTest::addColumn<QString>("panel"); // a line of the side panel, empty when it is hidden
+    QTest::newRow("1 graph P") << "M_gr:3"
+                               << QStringList { "start values F(0) = 1 and F(1) = 1",
+                                      "approach the line y = phi x for growing i" }
+                               << "";
+    QTest::newRow("2 ratio graph")
+        << "M_gr:2"
+        << QStringList { "Ratio graph F(i+1)/F(i)", "approach phi = 1.618 for growing i",
+               "-1/phi = -0.618 for falling i", "no point for i = -1" }
+        << "";
+    QTest::newRow("3 sequence graph")
+        << "M_gr:1" << QStringList { "Graph y = F(i)", "y = 1 phi^x", "grow like the curve" } << "";
+    QTest::newRow("4 golden rectangle")
+        << "M_R:2" << QStringList { "Golden rectangle", "phi\u00b2 = 2.618", "pole S" } << "AB = 1";
+    QTest::newRow("5 ellipse and hyperbola")
+        << "M_R:3" << QStringList { "sqrt(phi) = 1.272", "51.827\u00b0", "golden hyperbola" }
+        << "The polar equation of a conic section is :";
+    QTest::newRow("6 pentagram") << "M_R:4"
+                                 << QStringList { "diagonals of length phi = 1.618", "a = 0.618" }
+                                 << "The line p2p4 has a lenght c";
+    QTest::newRow("7 analytic") << "M_R:1" << QStringList { "k1 = phi = 1.618", "k2 = -1/phi" }
+                                << "GIVEN  y0";
+    QTest::newRow("8 spiral") << "M_R:5" << QStringList { "grows by phi = 1.618" }
+                              << "The polar equation of a golden spiral is :";
+    QTest::newRow("9 graphic") << "M_R:0" << QStringList { "OA = phi = 1.618", "OB = 1/phi" }
+                               << "Euclid Book 6 : Divide a line in mean and extreme ratio";
+    QTest::newRow("10 life generator")
+        << "M_bevolk:0"
+        << QStringList { "k = 0.300, w = 0.0, yo = 10.0 and d = 0.000", "T1 = -3.33", "goes up" }
+        << "LIFE GENERATOR         LINEAR MODEL";
+    QTest::newRow("11 platonic") << "M_plato"
+                                 << QStringList { "turned 220\u00b0 and tilted 70\u00b0",
+                                        "cube of side 10, no other solid" }
+                                 << "There are only five platonic figures";
+    QTest::newRow("12 exponential")
+        << "M_R:6" << QStringList { "P at x = 2.0, y = 2.61803", "a = 1.618", "c = a + b = 4.236" }
+        << "Exponential function";
+    QTest::newRow("13 dynamic model")
+        << "M_bevolk:1"
+        << QStringList { "model 1A", "year 0", "total of 210.0", "birth rate 2.667" } << "";
+    QTest::newRow("14 rabbits") << "M_gr:0" << QStringList { "month 0 of 12: 1 pair of rabbits" }
+                                << "The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...";
+    QTest::newRow("15 chaos") << "M_chaos"
+                              << QStringList { "on 3 corners with k = 0.5", "fast", "0 points" }
+                              << "Given is a point F1";
+    QTest::newRow("16 pythagoras")
+        << "M_Pyt" << QStringList { "a = 40 and b = 30.00", "c = 50.00", "e = 18.00", "2500.0" }
+        << "Given is a rectangular TRIANGLE ABC with a area  a.b / 2";
+}
+
+void TestShell::drawing_is_described()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, drawing);
+    QFETCH(QString, panel);
+    TestWindow t;
+    t.menu(menu);
+    QWidget *picture = t.form().Picture1;
+    QAccessibleInterface *surface = QAccessible::queryAccessibleInterface(picture);
+    QCOMPARE(surface->role(), QAccessible::Graphic);
+    const QString description = surface->text(QAccessible::Description);
+    for (const QString &part : drawing)
+        QVERIFY2(description.contains(part), qPrintable(description));
+
+    // The side panel's texts, in order, one a line; none while it is hidden.
+    const QStringList lines = description_of(t.form().Picture2).split(QLatin1Char('\n'));
+    if (panel.isEmpty()) {
+        QCOMPARE(description_of(t.form().Picture2), QString());
+    } else {
+        QVERIFY2(lines.contains(panel), qPrintable(lines.join(QLatin1Char('|'))));
+        QCOMPARE(lines.first(), t.form().Picture2->surface().texts().first().trimmed());
+    }
+}
+
+void TestShell::description_follows_every_redraw_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("after"); // part of the description after the click, empty if same
+    QTest::newRow("F(1) up") << "M_gr:3"
+                             << "ComP:1"
+                             << "F(1) = 1.2";
+    QTest::newRow("start values 1 and phi") << "M_gr:2"
+                                            << "Label7"
+                                            << "every point lies on phi = 1.618";
+    QTest::newRow("start values 1 and -1/phi") << "M_gr:3"
+                                               << "Label8"
+                                               << "every point lies on the line y = -x/phi";
+    QTest::newRow("the ratio index draws nothing") << "M_gr:2"
+                                                   << "Command1"
+                                                   << "";
+    QTest::newRow("month forward") << "M_gr:0"
+                                   << "Command5"
+                                   << "month 1 of 12: 1 pair";
+    QTest::newRow("k up") << "M_bevolk:0"
+                          << "Ckp:0"
+                          << "k = 0.350";
+    QTest::newRow("example 2") << "M_bevolk:0"
+                               << "CEx:1"
+                               << "yL = 15 and the time constant T1 = 2.00";
+    QTest::newRow("dodecahedron") << "M_plato"
+                                  << "ChP:0"
+                                  << "and the dodecahedron outside the cube";
+    QTest::newRow("turn") << "M_plato"
+                          << "Crot1:1"
+                          << "turned 225\u00b0";
+    QTest::newRow("tilt back to 0") << "M_plato"
+                                    << "Lh2"
+                                    << "tilted 0\u00b0";
+    QTest::newRow("P to the right") << "M_R:6"
+                                    << "ComZ:0"
+                                    << "P at x = 2.1";
+    QTest::newRow("next year") << "M_bevolk:1"
+                               << "Command3"
+                               << "year 1";
+    QTest::newRow("model 3") << "M_bevolk:1"
+                             << "Optie:3"
+                             << "model 3, ages 0 to 20";
+    QTest::newRow("leg a up") << "M_Pyt"
+                              << "Com_p2:0"
+                              << "a = 41 and b = 30.00";
+    QTest::newRow("e = a") << "M_Pyt"
+                           << "C_pyt"
+                           << "with the golden construction";
+    QTest::newRow("chaos model") << "M_chaos"
+                                 << "Label11:7"
+                                 << "on 4 corners";
+    QTest::newRow("slow") << "M_chaos"
+                          << "Cchaos:1"
+                          << "slow, one point a second";
+}
+
+void TestShell::description_follows_every_redraw()
+{
+    // After every click the description is that of the picture on screen; a click that changes
+    // nothing in the picture leaves it as it was. (That a change is announced, once, a client
+    // of the desktop's accessibility bus checks: see atspi_check.py.)
+    QFETCH(QString, menu);
+    QFETCH(QString, click);
+    QFETCH(QString, after);
+    TestWindow t;
+    t.menu(menu);
+    QWidget *picture = t.form().Picture1;
+    const QString before = description_of(picture);
+    click_control(t, click);
+    const QString now = description_of(picture);
+    if (after.isEmpty())
+        QCOMPARE(now, before);
+    else
+        QVERIFY2(now.contains(after), qPrintable(now));
+}
+
+void TestShell::chaos_game_tells_its_points_once_a_second()
+{
+    TestWindow t;
+    t.menu(QStringLiteral("M_chaos"));
+    QWidget *picture = t.form().Picture1;
+    QVERIFY(description_of(picture).contains(QLatin1String(": 0 points drawn")));
+    for (int tick = 0; tick < 10; ++tick)
+        t.form().Timer1->tick();
+    QVERIFY(description_of(picture).contains(QLatin1String(": 0 points drawn")));
+    QTest::qWait(1000);
+    t.form().Timer1->tick();
+    QVERIFY2(description_of(picture).contains(QLatin1String(": 550 points drawn")),
+        qPrintable(description_of(picture)));
+    // A click brings it up to date at once.
+    t.form().Timer1->tick();
+    click_control(t, QStringLiteral("Cchaos:1"));
+    QVERIFY2(
+        description_of(picture).contains(QLatin1String("slow, one point a second: 600 points")),
+        qPrintable(description_of(picture)));
+}
+
+void TestShell::readout_is_read_with_its_coordinates()
+{
+    // Named for what it shows, the read-out gives its caption as its description.
+    TestWindow t;
+    t.menu(QStringLiteral("M_R:2"));
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(t.form().Label2);
+    QCOMPARE(read->text(QAccessible::Name), QStringLiteral("coordinates under the pointer"));
+    t.form().Picture1->move_pointer(1.5f, -2.25f);
+    QCOMPARE(read->text(QAccessible::Description), QStringLiteral("1.500    -2.250"));
+    // A label without a name of its own says its caption as its name, as before.
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(&t.form().Label1[3]);
+    QCOMPARE(cell->text(QAccessible::Description), QString());
 }
 
 QTEST_MAIN(TestShell)

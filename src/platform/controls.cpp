@@ -72,10 +72,17 @@ public:
         return label()->clickable() ? QAccessible::Button : QAccessible::StaticText;
     }
 
+    // The caption is the name, or the description of a label named for what it shows (the
+    // coordinate read-out).
     QString text(QAccessible::Text t) const override
     {
         const QString given = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && given.isEmpty() ? label()->caption() : given;
+        if (!given.isEmpty())
+            return given;
+        if (t == QAccessible::Name
+            || (t == QAccessible::Description && !label()->accessibleName().isEmpty()))
+            return label()->caption();
+        return given;
     }
 
     QStringList actionNames() const override

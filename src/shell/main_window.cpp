@@ -59,6 +59,7 @@ MainWindow::MainWindow(const WindowOptions &options)
         if (topic)
             topic->connect_controls();
     sequence_panels_->connect_controls();
+    follow_drawing_for_assistive_technology();
     describe_controls();
     repeat_held_step_buttons();
     build_help_menu();

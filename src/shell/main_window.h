@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "topic.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -77,6 +78,10 @@ private:
     // (held_buttons.cpp).
     void repeat_held_step_buttons();
 
+    // Assistive technology reads what the drawings show (drawing_description.cpp).
+    void follow_drawing_for_assistive_technology();
+    void describe_drawing();
+
     std::unique_ptr<MessageBox> own_messages_;
     std::unique_ptr<MessageBox> releasing_messages_; // in front of the one the window shows
     std::unique_ptr<RandomSource> own_random_;
@@ -91,4 +96,5 @@ private:
     DynamicModelTopic *dynamic_model_ = nullptr; // start-up builds its first model
     PlatonicTopic *platonic_ = nullptr; // start-up fills its point table
     std::array<std::unique_ptr<Topic>, 17> topics_;
+    QElapsedTimer described_; // since the drawing's description was last brought up to date
 };

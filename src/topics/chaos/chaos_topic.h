@@ -11,6 +11,7 @@ class ChaosTopic final : public Topic
 public:
     explicit ChaosTopic(Form1 &form);
     void draw() override; // a fresh game with the chosen model and speed
+    QString description() const override;
     void connect_controls() override;
 
 private:
@@ -28,4 +29,5 @@ private:
     int corner_count = 0;
     float chaos_k = 0;
     chaos::Polygon corner {}; // [0] the point F, [1..n] the corners, [n + 1] corner 1 again
+    std::size_t drawn_before_points = 0; // what the surface shows before the game's points
 };

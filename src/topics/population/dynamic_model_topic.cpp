@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int yellow = 14;
@@ -207,4 +209,19 @@ void DynamicModelTopic::draw_history_frame()
     // 6.
     plot.print_at(91, 6, QStringLiteral("Year"));
     plot.print_at(2, 48, QStringLiteral("Polulation"));
+}
+
+QString DynamicModelTopic::description() const
+{
+    static const char *const names[] = { "1A", "1B", "2", "3", "4A", "4B" };
+    const population::AgeClasses &m = model;
+    const float total = m.total_history[std::size_t(m.sim_year)];
+    return QStringLiteral("Dynamic population model %1, ages 0 to %2, year %3: a total of %4, "
+                          "birth rate %5 (%6 keeps the population constant); the age pyramid of "
+                          "the year above the totals of years 0 to %3")
+        .arg(QLatin1String(names[std::clamp(m.model_index, 0, 5)]))
+        .arg(m.max_age)
+        .arg(m.sim_year)
+        .arg(format_number(total, u"#####0.0"), format_number(m.birth_rate, u"#0.000"),
+            format_number(m.balance_birth_rate, u"#0.000"));
 }
