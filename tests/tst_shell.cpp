@@ -66,6 +66,7 @@ private slots:
     void description_follows_every_redraw();
     void chaos_game_tells_its_points_once_a_second();
     void readout_is_read_with_its_coordinates();
+    void assistive_technology_toggles_a_check_box();
 };
 
 namespace {
@@ -1136,6 +1137,22 @@ void TestShell::readout_is_read_with_its_coordinates()
     // A label without a name of its own says its caption as its name, as before.
     QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(&t.form().Label1[3]);
     QCOMPARE(cell->text(QAccessible::Description), QString());
+}
+
+void TestShell::assistive_technology_toggles_a_check_box()
+{
+    // Toggled through its accessible action, a check box runs its handler as a click does.
+    TestWindow t;
+    t.menu(QStringLiteral("M_plato"));
+    CheckBox &box = t.form().ChP[0];
+    QAccessibleInterface *access = QAccessible::queryAccessibleInterface(&box);
+    QCOMPARE(access->role(), QAccessible::CheckBox);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("show dodecahedron"));
+    QVERIFY(access->state().checkable);
+    QVERIFY(!access->state().checked);
+    access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QTRY_VERIFY(access->state().checked);
+    QVERIFY(description_of(t.form().Picture1).contains(QLatin1String("the dodecahedron")));
 }
 
 QTEST_MAIN(TestShell)

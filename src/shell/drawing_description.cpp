@@ -32,13 +32,11 @@ void announce_description(QWidget &widget)
     QAccessible::updateAccessibility(&event);
 }
 
-// Sets the description and announces it, only when it has changed.
+// Sets the description only when it has changed: the widget announces each change.
 void describe(QWidget &widget, const QString &text)
 {
-    if (widget.accessibleDescription() == text)
-        return;
-    widget.setAccessibleDescription(text);
-    announce_description(widget);
+    if (widget.accessibleDescription() != text)
+        widget.setAccessibleDescription(text);
 }
 
 } // namespace
