@@ -32,7 +32,8 @@ void announce_description(QWidget &widget)
     QAccessible::updateAccessibility(&event);
 }
 
-// Sets the description only when it has changed: the widget announces each change.
+// Sets the description only when it has changed. The widget announces each change itself, with
+// a DescriptionChanged event: one more here would make a screen reader hear it twice.
 void describe(QWidget &widget, const QString &text)
 {
     if (widget.accessibleDescription() != text)
@@ -49,7 +50,8 @@ void MainWindow::follow_drawing_for_assistive_technology()
     }();
     Q_UNUSED(installed);
 
-    // Connected after the handlers, so the description follows what they drew.
+    // Called before the controls are named: a picture box's interface is made at its first
+    // event. Connected after the handlers, so the description follows what they drew.
     for (const auto &[name, action] : menus_)
         connect(action, &QAction::triggered, this, [this] { describe_drawing(); });
     for (const auto &[key, control] : controls()) {
