@@ -246,7 +246,7 @@ void TestPicture::picture_menu_stands_before_view_and_end()
         bar << action->text();
     QCOMPARE(bar,
         QStringList({ "Aurelion Relationship", "Golden ratio", "Population", "CHAOS", "Pythagoras",
-            "Platonic Figures", "&Picture", "&View", "End" }));
+            "Platonic Figures", "&Picture", "&View", "End", "&Help" }));
     // The fixed list of the program's menu commands is unchanged.
     QCOMPARE(t.window.menus().size(), std::size_t(20));
     for (const auto &[name, action] : t.window.menus())

@@ -130,6 +130,8 @@ private slots:
     void dynamic_rate_acts_at_once();
     void dynamic_restart_after_year_100();
     void dynamic_choosing_a_model_restarts();
+    void dynamic_history_stays_in_its_graph_data();
+    void dynamic_history_stays_in_its_graph();
 };
 
 void TestPopulation::life_model_data()
@@ -784,6 +786,69 @@ void TestPopulation::dynamic_choosing_a_model_restarts()
     t.menu(QStringLiteral("M_bevolk:0"));
     t.menu(QStringLiteral("M_bevolk:1"));
     QVERIFY(texts(t.picture1()).contains(QStringLiteral("YEAR  2")));
+}
+
+void TestPopulation::dynamic_history_stays_in_its_graph_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<bool>("runs_over"); // some totals lie above 800
+    QTest::newRow("rate 4 runs over the top") << QStringList { "CP:0*14" } << 60 << true;
+    QTest::newRow("balance rate up to the right edge") << QStringList() << 100 << false;
+    QTest::newRow("rate 0 dies out along the axis") << QStringList { "CM:0*30" } << 40 << false;
+}
+
+void TestPopulation::dynamic_history_stays_in_its_graph()
+{
+    // Years 0..100 on x 8..88 and populations 0..800 on y 5..45: what the staircase draws
+    // beyond that area does not show, yet the record keeps every tread and riser whole.
+    QFETCH(QStringList, clicks);
+    QFETCH(int, years);
+    QFETCH(bool, runs_over);
+    TestWindow t;
+    t.menu(QStringLiteral("M_bevolk:1"));
+    click(t, clicks << QStringLiteral("Command3*%1").arg(years));
+    const std::vector<Primitive> risers = staircase(t.picture1(), QBColor(11));
+    const std::vector<Primitive> treads = staircase(t.picture1(), QBColor(0));
+    QCOMPARE(int(risers.size()), years);
+    QCOMPARE(int(treads.size()), years);
+
+    Surface &picture = t.form().Picture1->surface();
+    const QImage image = picture.image();
+    // The colour of a line one pixel wide is looked for in the pixels around its place.
+    const auto shows = [&](double x, double y, QRgb colour) {
+        const QPointF at = picture.to_pixels(x, y);
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (image.pixel(int(at.x()) + dx, int(at.y()) + dy) == colour)
+                    return true;
+        return false;
+    };
+    bool over = false;
+    for (const Primitive &riser : risers) {
+        // The whole riser is in the record: from the axis up to the year's total.
+        QCOMPARE(riser.y1, 5.0);
+        const double top = riser.y2;
+        over |= top > 45;
+        // Between the graph's top and the pyramid's lowest bar, left of the year's text.
+        if (riser.x1 < 40)
+            for (double y = 45.5; y < 49; y += 0.5)
+                QVERIFY2(!shows(riser.x1, y, QBColor(11)), qPrintable(QString::number(riser.x1)));
+        if (top > 6)
+            QVERIFY2(shows(riser.x1, std::min(top, 45.0) - 1, QBColor(11)),
+                qPrintable(QString::number(riser.x1)));
+    }
+    QCOMPARE(over, runs_over);
+    // A tread on the axis or on the right edge still shows.
+    for (const Primitive &tread : treads)
+        if (tread.y1 <= 45)
+            QVERIFY2(shows((tread.x1 + tread.x2) / 2, tread.y1, QBColor(0)),
+                qPrintable(QString::number(tread.x1)));
+
+    // What is drawn after the history is not clipped: the next topic shows in full.
+    t.menu(QStringLiteral("M_R:2"));
+    for (const Primitive &p : t.picture1())
+        QVERIFY(!p.clip);
 }
 
 QTEST_MAIN(TestPopulation)

@@ -21,6 +21,7 @@ struct Run
 {
     int status = -1;
     QString error;
+    QString output;
 };
 
 Run render(const QStringList &arguments, const QString &config_folder = {})
@@ -33,7 +34,8 @@ Run render(const QStringList &arguments, const QString &config_folder = {})
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(AURELION_RENDER), arguments);
     process.waitForFinished(60000);
-    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
+        QString::fromLocal8Bit(process.readAllStandardOutput()) };
 }
 
 QJsonObject read_json(const QString &path)
@@ -52,6 +54,8 @@ class TestRender : public QObject
 private slots:
     void bad_input_data();
     void bad_input();
+    void usage_data();
+    void usage();
     void state_of_a_topic();
     void trace_lines();
     void pictures_at_a_scale_data();
@@ -126,6 +130,32 @@ void TestRender::bad_input()
     QVERIFY2(run.error.contains(named), qPrintable(run.error));
     QVERIFY(!QFile::exists(state));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestRender::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("on_stdout");
+    QTest::newRow("nothing to do or write") << QStringList() << 2 << false;
+    QTest::newRow("only a seed and a scale")
+        << QStringList { "--seed", "3", "--scale", "2" } << 2 << false;
+    QTest::newRow("help") << QStringList { "--help" } << 0 << true;
+    QTest::newRow("help beside an action") << QStringList { "menu:M_R:4", "-h" } << 0 << true;
+}
+
+void TestRender::usage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(bool, on_stdout);
+    const Run run = render(arguments);
+    QCOMPARE(run.status, status);
+    const QString &usage = on_stdout ? run.output : run.error;
+    const QString &other = on_stdout ? run.error : run.output;
+    QVERIFY2(usage.startsWith(QLatin1String("Usage: aurelion-render")), qPrintable(usage));
+    QVERIFY(usage.contains(QLatin1String("--picture FILE")));
+    QCOMPARE(other, QString());
 }
 
 void TestRender::state_of_a_topic()

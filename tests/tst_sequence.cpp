@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <set>
 
 using sequence::Terms;
 
@@ -57,6 +58,8 @@ private slots:
     void table_value();
     void ratio_caption_data();
     void ratio_caption();
+    void ratio_limits_data();
+    void ratio_limits();
     void breeding_totals();
     void breeding_by_age_data();
     void breeding_by_age();
@@ -75,6 +78,7 @@ private slots:
     void sequence_graph_curve_and_markers();
     void sequence_graph_follows_start_values();
     void ratio_index_does_not_redraw();
+    void ratio_read_out_fits_its_label();
     void rabbit_diagram_at_start();
     void rabbit_diagram_month_by_month();
     void rabbit_month_buttons_clamp();
@@ -219,6 +223,44 @@ void TestSequence::ratio_caption()
     QFETCH(int, i);
     QFETCH(QString, expected);
     QCOMPARE(::ratio_caption(sequence::compute(a, b), i), expected);
+}
+
+void TestSequence::ratio_limits_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<double>("growing");
+    QTest::addColumn<double>("falling");
+    const double psi = -1 / phi;
+    QTest::newRow("Fibonacci") << 1.0 << 1.0 << true << phi << psi;
+    QTest::newRow("1 and phi: phi both ways") << 1.0 << phi << true << phi << phi;
+    QTest::newRow("1 and -1/phi: -1/phi both ways") << 1.0 << psi << true << psi << psi;
+    QTest::newRow("-2 and 2") << -2.0 << 2.0 << true << phi << psi;
+    QTest::newRow("F(0) stepped to a remainder")
+        << std::ldexp(1.0, -54) << 1.0 << true << phi << psi;
+    QTest::newRow("both stepped to a remainder")
+        << std::ldexp(1.0, -54) << std::ldexp(1.0, -54) << false << 0.0 << 0.0;
+    QTest::newRow("both 0") << 0.0 << 0.0 << false << 0.0 << 0.0;
+}
+
+void TestSequence::ratio_limits()
+{
+    // The limits agree with the ratios of the terms far out, where the table's are.
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(bool, exists);
+    QFETCH(double, growing);
+    QFETCH(double, falling);
+    const sequence::RatioLimits limits = sequence::ratio_limits(a, b, phi);
+    QCOMPARE(limits.exists, exists);
+    if (!exists)
+        return;
+    QCOMPARE(limits.growing, growing);
+    QCOMPARE(limits.falling, falling);
+    const Terms F = sequence::compute(a, b);
+    QVERIFY(std::abs(F(15) / F(14) - growing) < 1e-4);
+    QVERIFY(std::abs(F(-13) / F(-14) - falling) < 1e-4);
 }
 
 void TestSequence::breeding_totals()
@@ -564,6 +606,53 @@ void TestSequence::rabbit_month_buttons_clamp()
     t.menu("M_gr:3");
     t.menu("M_gr:0");
     QCOMPARE(f.Label10->caption(), QStringLiteral("month 11"));
+}
+
+void TestSequence::ratio_read_out_fits_its_label()
+{
+    // Every start value the panels can reach: F(0) stepped from 1, F(1) stepped from 1, phi or
+    // -1/phi (the start-value labels), each within -2 .. 2 with its rounding on the way.
+    const auto reachable = [](std::vector<double> seeds) {
+        std::set<double> seen(seeds.begin(), seeds.end());
+        while (!seeds.empty()) {
+            std::vector<double> next;
+            for (double value : seeds)
+                for (double step : { 0.2, -0.2 })
+                    if (const double stepped = sequence::step_start_value(value, step);
+                        seen.insert(stepped).second)
+                        next.push_back(stepped);
+            seeds = std::move(next);
+        }
+        return seen;
+    };
+    TestWindow t;
+    const Label &label = *t.form().Label6;
+    QCOMPARE(QRect(label.Left(), label.Top(), label.Width(), label.Height()),
+        QRect(1200, 300, 2775, 255));
+    const QFontMetricsF metrics(label.font());
+    QString widest;
+    double widest_width = 0;
+    for (double a : reachable({ 1.0 }))
+        for (double b : reachable({ 1.0, phi, -1 / phi })) {
+            const Terms F = sequence::compute(a, b);
+            for (int i = -15; i <= 15; ++i) {
+                const QString caption = ::ratio_caption(F, i);
+                // Four characters fewer than the widest so far are four digits or minus signs
+                // fewer in the same frame of points, blanks, slash and equals sign: narrower.
+                if (caption.size() + 4 <= widest.size())
+                    continue;
+                if (const double width = metrics.horizontalAdvance(caption); width > widest_width) {
+                    widest = caption;
+                    widest_width = width;
+                }
+            }
+        }
+    // A pixel to spare on each side, so that no glyph touches the label's edge.
+    QVERIFY2(widest_width + 2 <= label.contentsRect().width(),
+        qPrintable(QStringLiteral("%1: %2 pixels in %3")
+                       .arg(widest)
+                       .arg(widest_width)
+                       .arg(label.contentsRect().width())));
 }
 
 QTEST_MAIN(TestSequence)

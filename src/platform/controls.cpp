@@ -100,10 +100,17 @@ public:
         return label()->clickable() ? QAccessible::Button : QAccessible::StaticText;
     }
 
+    // The caption is the name, or the description of a label named for what it shows (the
+    // coordinate read-out).
     QString text(QAccessible::Text t) const override
     {
         const QString given = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && given.isEmpty() ? label()->caption() : given;
+        if (!given.isEmpty())
+            return given;
+        if (t == QAccessible::Name
+            || (t == QAccessible::Description && !label()->accessibleName().isEmpty()))
+            return label()->caption();
+        return given;
     }
 
     QStringList actionNames() const override
@@ -131,6 +138,56 @@ QAccessibleInterface *label_accessible(const QString &class_name, QObject *objec
     if (class_name == QLatin1String("Label"))
         if (auto *label = qobject_cast<Label *>(object))
             return new LabelAccessible(label);
+    return nullptr;
+}
+
+// A check box as assistive technology toggles it: the Toggle action is a click, so the handler
+// runs as it does for the pointer and the keyboard. (Qt's own action toggles the box without a
+// click, and the topic would not redraw.)
+class CheckBoxAccessible final : public QAccessibleWidget
+{
+public:
+    explicit CheckBoxAccessible(CheckBox *box)
+        : QAccessibleWidget(box, QAccessible::CheckBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString given = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && given.isEmpty() ? box()->text().simplified() : given;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = box()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(toggleAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == toggleAction() || action == pressAction())
+            box()->animateClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    CheckBox *box() const { return static_cast<CheckBox *>(widget()); }
+};
+
+// The check box class has no meta-object of its own: it answers to its base's class name.
+QAccessibleInterface *check_box_accessible(const QString &class_name, QObject *object)
+{
+    if (class_name == QLatin1String("QCheckBox"))
+        if (auto *box = dynamic_cast<CheckBox *>(object))
+            return new CheckBoxAccessible(box);
     return nullptr;
 }
 
@@ -327,6 +384,11 @@ CheckBox::CheckBox(QWidget *parent)
     : QCheckBox(parent)
     , Control(static_cast<QWidget &>(*this))
 {
+    static const bool described = [] {
+        QAccessible::installFactory(check_box_accessible);
+        return true;
+    }();
+    Q_UNUSED(described);
     set_foreground(0xFF000000);
 }
 

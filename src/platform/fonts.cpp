@@ -52,6 +52,8 @@ QFont make_font(const FontSpec &spec)
         break;
     }
     font.setBold(spec.bold);
+    if (spec.stretch != 100)
+        font.setStretch(spec.stretch);
     font.setStyleHint(spec.family == FontFamily::Courier ? QFont::TypeWriter : QFont::SansSerif);
     return font;
 }

@@ -11,6 +11,7 @@ struct FontSpec
     FontFamily family = FontFamily::MsSansSerif;
     double points = 7.8;
     bool bold = false;
+    int stretch = 100; // width of the letters in percent: below 100 a narrower face
 };
 
 // Loads the bundled fonts once; call after the application object exists.

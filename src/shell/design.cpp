@@ -90,7 +90,10 @@ void MainWindow::build_design(qreal ratio)
     f.Label5 = make<Label>(f.Frame2, "Label5", { 360, 300, 495, 255 }, sans, RGB(192, 255, 255));
     f.Command2 =
         make<Button>(f.Frame2, "Command2", { 840, 300, 255, 200 }, sans, {}, QStringLiteral(">"));
-    f.Label6 = make<Label>(f.Frame2, "Label6", { 1200, 300, 2775, 255 }, sans, RGB(255, 255, 192));
+    // The ratio read-out's longest captions, such as "-1974.00000 / -1220.0000 = 1.6180328", are
+    // wider than the label in the dialog font; a slightly narrower face of it fits them.
+    f.Label6 = make<Label>(f.Frame2, "Label6", { 1200, 300, 2775, 255 },
+        FontSpec { FontFamily::MsSansSerif, 7.8, false, 94 }, RGB(255, 255, 192));
 
     f.Frame3 = make<Frame>(form, "Frame3", { 7900, 1500, 3132, 5500 }, sans, RGB(255, 224, 192),
         QStringLiteral(" Sequence   F(i+2) = F(i+1) + F(i)  "));

@@ -65,10 +65,13 @@ MainWindow::MainWindow(const WindowOptions &options)
         if (topic)
             topic->connect_controls();
     sequence_panels_->connect_controls();
+    follow_drawing_for_assistive_technology();
     describe_controls();
 
     build_picture_menu();
     build_view_menu();
+    repeat_held_step_buttons();
+    build_help_menu();
 
     // The window may shrink to half the design's size; it starts at the design's size, or at the
     // fixed zoom asked for, or as it was left.

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "topic.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -115,6 +116,19 @@ private:
     void Picture1_MouseMove(float x, float y);
     void Picture1_Click();
 
+    // The Help menu, last on the bar, its two dialogs, and Ctrl+Q for End (help.cpp).
+    void build_help_menu();
+    void show_keyboard_shortcuts();
+    void show_about();
+
+    // The step buttons repeat while held; a message shown by a step ends the hold
+    // (held_buttons.cpp).
+    void repeat_held_step_buttons();
+
+    // Assistive technology reads what the drawings show (drawing_description.cpp).
+    void follow_drawing_for_assistive_technology();
+    void describe_drawing();
+
     QScrollArea *stage_ =
         nullptr; // holds the window background, centred, with scroll bars if needed
     bool fit_ = true;
@@ -126,6 +140,7 @@ private:
     QAction *leave_full_screen_ = nullptr;
     QSettings *settings_ = nullptr;
     std::unique_ptr<MessageBox> own_messages_;
+    std::unique_ptr<MessageBox> releasing_messages_; // in front of the one the window shows
     std::unique_ptr<RandomSource> own_random_;
     std::unique_ptr<Timer> timer_;
     std::unique_ptr<Plotter> plotter_;
@@ -139,4 +154,5 @@ private:
     PlatonicTopic *platonic_ = nullptr; // start-up fills its point table
     std::array<std::unique_ptr<Topic>, 17> topics_;
     PictureCommands *picture_commands_ = nullptr; // a child of the window
+    QElapsedTimer described_; // since the drawing's description was last brought up to date
 };

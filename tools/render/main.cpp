@@ -33,6 +33,10 @@ int main(int argc, char *argv[])
         std::fputs(render_usage(), stdout);
         return 0;
     }
+    if (request.asks_nothing()) {
+        std::fputs(render_usage(), stderr);
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(request.scale));

@@ -35,6 +35,13 @@ struct RenderRequest
     std::optional<int> delay; // how long each frame shows, in milliseconds
     bool loop = true;
     std::vector<RenderAction> actions;
+
+    // Nothing to perform and nothing to write: a mistake, answered with the usage.
+    bool asks_nothing() const
+    {
+        return actions.empty() && png.isEmpty() && picture.isEmpty() && state.isEmpty()
+            && trace.isEmpty();
+    }
 };
 
 const char *render_usage();

@@ -1,6 +1,7 @@
 #include "chaos/chaos_topic.h"
 
 #include "palette.h"
+#include "topic.h"
 
 ChaosTopic::ChaosTopic(Form1 &form)
     : form(form)
@@ -73,6 +74,8 @@ void ChaosTopic::draw_chaos()
         picture.Circle(from.x, from.y, 0.3, QBColor(15 - i));
     }
 
+    drawn_before_points = picture.drawn_count();
+
     show_chaos_markers();
     form.Shape1->set_Top(0.1);
     form.Shape1->set_Left(-0.1);
@@ -124,4 +127,18 @@ void ChaosTopic::Timer1_Timer()
         picture.PSet(corner[0].x, corner[0].y, QBColor(15 - j));
         ++points_drawn;
     }
+}
+
+QString ChaosTopic::description() const
+{
+    const std::size_t drawn = form.Picture1->surface().drawn_count();
+    const std::size_t points = drawn > drawn_before_points ? drawn - drawn_before_points : 0;
+    return QStringLiteral("Chaos game \u201c%1\u201d on %2 corners with k = %3, %4: %5 %6 drawn "
+                          "so far, each in the colour of the corner it jumped towards")
+        .arg(form.Label11[chaos_model].caption().simplified())
+        .arg(corner_count)
+        .arg(spoken(chaos_k, 4))
+        .arg(chaos_speed == 1 ? QStringLiteral("slow, one point a second") : QStringLiteral("fast"))
+        .arg(points)
+        .arg(points == 1 ? QStringLiteral("point") : QStringLiteral("points"));
 }

@@ -11,6 +11,7 @@ class ChaosTopic final : public Topic
 public:
     explicit ChaosTopic(Form1 &form);
     void draw() override; // a fresh game with the chosen model and speed
+    QString description() const override;
     void connect_controls() override;
     // The model chosen, the item index of the model labels, and the points drawn since the game
     // started: nothing on screen counts them.
@@ -33,4 +34,5 @@ private:
     float chaos_k = 0;
     long points_drawn = 0;
     chaos::Polygon corner {}; // [0] the point F, [1..n] the corners, [n + 1] corner 1 again
+    std::size_t drawn_before_points = 0; // what the surface shows before the game's points
 };

@@ -42,3 +42,11 @@ void AnalyticTopic::draw()
     plot.print_at(-1 / phi, 0.15, QStringLiteral("k2"));
     plot.print_at(0.45, -0.09, QStringLiteral("0.5"));
 }
+
+QString AnalyticTopic::description() const
+{
+    const double phi = form.phi;
+    return QStringLiteral("The parabola y = k\u00b2 - k - 1 for k from -0.8 to 2, crossing zero at "
+                          "k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5")
+        .arg(spoken(phi), spoken(-1 / phi));
+}

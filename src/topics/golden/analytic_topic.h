@@ -10,6 +10,7 @@ class AnalyticTopic final : public Topic
 public:
     explicit AnalyticTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

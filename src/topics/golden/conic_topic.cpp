@@ -6,6 +6,7 @@
 #include "palette.h"
 
 #include <cmath>
+#include <numbers>
 
 ConicTopic::ConicTopic(Form1 &form)
     : form(form)
@@ -90,4 +91,14 @@ void ConicTopic::draw()
     plot.point_marker(-phi, 0, QStringLiteral("F4"), 0);
     plot.print_at(phi + 0.05, 0.8, QStringLiteral("p=phi"));
     plot.print_at(1.2, 2.1, QStringLiteral("asymptot hyperbola"));
+}
+
+QString ConicTopic::description() const
+{
+    const double phi = form.phi, H = std::sqrt(phi);
+    return QStringLiteral("Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the "
+                          "foci F1 and F2 at 1 and -1; the green pyramid triangle with a base "
+                          "angle of %3\u00b0; the golden hyperbola with the vertices -1 and 1, "
+                          "the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x")
+        .arg(spoken(phi), spoken(H), spoken(std::atan(H) * 180 / std::numbers::pi));
 }

@@ -10,6 +10,7 @@ class ConicTopic final : public Topic
 public:
     explicit ConicTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

@@ -73,3 +73,13 @@ void ConstructionTopic::draw()
         plot.point_marker(m.x, m.y, QString(), 0);
     plot.print_at(1.02, 0.25, QStringLiteral("0.5"));
 }
+
+QString ConstructionTopic::description() const
+{
+    const double phi = form.phi;
+    return QStringLiteral("Ruler-and-compass construction of phi: two unit squares side by side, "
+                          "their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its "
+                          "middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; "
+                          "below the axis the segments b = 1, a = %3 and c = a + b = %2")
+        .arg(spoken(std::sqrt(5.0)), spoken(phi), spoken(1 / phi));
+}

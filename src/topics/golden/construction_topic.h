@@ -10,6 +10,7 @@ class ConstructionTopic final : public Topic
 public:
     explicit ConstructionTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

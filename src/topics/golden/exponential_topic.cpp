@@ -89,3 +89,16 @@ void ExponentialTopic::draw()
     plot.print_at(x - 0.2, yP / 2 + 0.1, QStringLiteral("b"));
     plot.print_at(x + 0.8, y1 / 2 + 0.1, QStringLiteral("c"));
 }
+
+QString ExponentialTopic::description() const
+{
+    const double phi = form.phi;
+    const auto y = [this, phi](double t) { return phi_power(exp_y0, t, phi); };
+    const float x = exp_x;
+    const double yP = y(x), y1 = y(float(x + 1)), y2 = y(float(x + 2));
+    return QStringLiteral("Exponential function y = %1 phi^x with the point P at x = %2, y = %3; "
+                          "above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a "
+                          "and c = phi b")
+        .arg(format_number(exp_y0, u"0.0"), format_number(exp_x, u"0.0"),
+            format_number(yP, u"#0.00000"), spoken(y1 - yP), spoken(y2 - y1), spoken(y1));
+}

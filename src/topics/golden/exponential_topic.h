@@ -10,6 +10,7 @@ class ExponentialTopic final : public Topic
 public:
     explicit ExponentialTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
     void connect_controls() override;
 
 private:

@@ -49,3 +49,12 @@ void PentagramTopic::draw()
             { 65, QStringLiteral("If  b = 1  then  c = phi  and   a = 1/phi") },
         });
 }
+
+QString PentagramTopic::description() const
+{
+    const double phi = form.phi;
+    return QStringLiteral("Pentagram: a regular pentagon p1 to p5 of side 1 with its five "
+                          "diagonals of length phi = %1; their crossing point A divides the "
+                          "diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)")
+        .arg(spoken(phi), spoken(1 / phi));
+}

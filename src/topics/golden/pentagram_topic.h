@@ -10,6 +10,7 @@ class PentagramTopic final : public Topic
 public:
     explicit PentagramTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

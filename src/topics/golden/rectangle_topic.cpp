@@ -64,3 +64,15 @@ void RectangleTopic::draw()
         s.Circle(arc.centre.x, arc.centre.y, arc.radius, QBColor(15), arc.start, arc.end);
     }
 }
+
+QString RectangleTopic::description() const
+{
+    const double phi = form.phi;
+    return QStringLiteral(
+        "Golden rectangle: squares of side 1, phi = %1, phi\u00b2 = %2, phi\u00b3 = %3 "
+        "and phi\u2074 = %4 around the corner points A to G, the diagonals EG "
+        "and DF crossing in the pole S = (0.276, 0.447), the golden spiral "
+        "about S and its approximation by quarter circles")
+        .arg(
+            spoken(phi), spoken(phi * phi), spoken(phi * phi * phi), spoken(phi * phi * phi * phi));
+}

@@ -10,6 +10,7 @@ class RectangleTopic final : public Topic
 public:
     explicit RectangleTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

@@ -5,6 +5,7 @@
 #include "palette.h"
 
 #include <array>
+#include <cmath>
 
 SpiralTopic::SpiralTopic(Form1 &form)
     : form(form)
@@ -49,4 +50,14 @@ void SpiralTopic::draw()
             { 35, QStringLiteral("       phi² = phi + 1") },
             { 45, QStringLiteral("       1 /phi = phi - 1") },
         });
+}
+
+QString SpiralTopic::description() const
+{
+    const double phi = form.phi;
+    return QStringLiteral(
+        "Golden spiral r = phi^(h / 90\u00b0) about the origin: the radius grows by "
+        "phi = %1 every quarter turn; the points at whole quarter turns, from "
+        "r = %2 to r = %3, are joined by chords")
+        .arg(spoken(phi), spoken(std::pow(phi, -3)), spoken(std::pow(phi, 4)));
 }

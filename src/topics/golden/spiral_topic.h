@@ -10,6 +10,7 @@ class SpiralTopic final : public Topic
 public:
     explicit SpiralTopic(Form1 &form);
     void draw() override;
+    QString description() const override;
 
 private:
     Form1 &form;

@@ -4,6 +4,7 @@
 #include "palette.h"
 
 #include <QAbstractButton>
+#include <QStringList>
 
 PlatonicTopic::PlatonicTopic(Form1 &form)
     : form(form)
@@ -243,4 +244,22 @@ void PlatonicTopic::Picture1_Click()
     form.messages->MsgBox(QStringLiteral("x= ") + single_text(model.x) + QStringLiteral("  y= ")
             + single_text(model.y) + QStringLiteral("  z=") + single_text(model.z),
         QStringLiteral("Coördinates p") + QString::number(nearest.index));
+}
+
+QString PlatonicTopic::description() const
+{
+    static const char *const solids[] = { "the dodecahedron outside the cube",
+        "the tetrahedron inside it", "the octahedron inside the tetrahedron",
+        "the icosahedron inside the cube" };
+    QStringList shown { QStringLiteral("the dotted cube of side 10") };
+    for (int i = 0; i < 4; ++i)
+        if (form.ChP[i].value() == 1)
+            shown << QLatin1String(solids[i]);
+    const QString last = shown.takeLast();
+    const QString listed =
+        shown.isEmpty() ? last : shown.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("Platonic figures turned %1\u00b0 and tilted %2\u00b0, with the x, y and "
+                          "z axes: %3%4")
+        .arg(single_text(turn_angle), single_text(tilt_angle), listed,
+            shown.isEmpty() ? QStringLiteral(", no other solid") : QString());
 }

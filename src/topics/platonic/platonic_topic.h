@@ -11,6 +11,7 @@ class PlatonicTopic final : public Topic
 public:
     explicit PlatonicTopic(Form1 &form);
     void draw() override { draw_platonic(); }
+    QString description() const override;
     void Picture1_Click() override;
     void connect_controls() override;
 

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int yellow = 14;
@@ -160,16 +162,20 @@ void DynamicModelTopic::draw_population_model()
     plot.print_at(88, 48, QStringLiteral("Total ") + format_number(total, u"#####0.0"));
     plot.print_at(47, 48, QStringLiteral("YEAR ") + str_form(m.sim_year));
 
-    // 12, 13. The history: black treads at each year's total, cyan risers from the axis.
+    // 12, 13. The history: black treads at each year's total, cyan risers from the axis. A
+    // population above 800 would run up over the pyramid; only the part inside the graph shows.
     draw_history_frame();
     const Point start = history_point(0, m.total_history[0]);
     picture.Circle(start.x, start.y, 0.5);
+    const Point graph_low = history_point(0, 0), graph_high = history_point(100, 800);
+    picture.clip_to(graph_low.x, graph_low.y, graph_high.x, graph_high.y);
     for (int i = 0; i < m.sim_year; ++i) {
         const Point tread = history_point(i, m.total_history[std::size_t(i)]);
         const Point next = history_point(i + 1, m.total_history[std::size_t(i + 1)]);
         picture.Line(tread.x, tread.y, next.x, tread.y);
         plot.styled_line(next.x, 5, next.x, next.y, light_cyan, solid);
     }
+    picture.clip_off();
 }
 
 void DynamicModelTopic::draw_history_frame()
@@ -203,4 +209,19 @@ void DynamicModelTopic::draw_history_frame()
     // 6.
     plot.print_at(91, 6, QStringLiteral("Year"));
     plot.print_at(2, 48, QStringLiteral("Polulation"));
+}
+
+QString DynamicModelTopic::description() const
+{
+    static const char *const names[] = { "1A", "1B", "2", "3", "4A", "4B" };
+    const population::AgeClasses &m = model;
+    const float total = m.total_history[std::size_t(m.sim_year)];
+    return QStringLiteral("Dynamic population model %1, ages 0 to %2, year %3: a total of %4, "
+                          "birth rate %5 (%6 keeps the population constant); the age pyramid of "
+                          "the year above the totals of years 0 to %3")
+        .arg(QLatin1String(names[std::clamp(m.model_index, 0, 5)]))
+        .arg(m.max_age)
+        .arg(m.sim_year)
+        .arg(format_number(total, u"#####0.0"), format_number(m.birth_rate, u"#0.000"),
+            format_number(m.balance_birth_rate, u"#0.000"));
 }

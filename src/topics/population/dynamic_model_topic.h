@@ -11,6 +11,7 @@ class DynamicModelTopic final : public Topic
 public:
     explicit DynamicModelTopic(Form1 &form);
     void draw() override { draw_population_model(); }
+    QString description() const override;
     void connect_controls() override;
 
     // Start-up: the size of the youngest class, the chosen model and the ages to clear.

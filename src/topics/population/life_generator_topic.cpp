@@ -272,3 +272,31 @@ void LifeGeneratorTopic::draw_life_generator()
     // 13.
     plot.print_at(0.5, 80, QStringLiteral(" y = y0 . phi ^ t   (red curve)"));
 }
+
+QString LifeGeneratorTopic::description() const
+{
+    const population::LifeParameters &p = life;
+    QString text =
+        QStringLiteral("Life generator with k = %1, w = %2, yo = %3 and d = %4: ")
+            .arg(format_number(p.birth_factor, u"0.000"), format_number(p.immigration_rate, u"0.0"),
+                format_number(p.start_population, u"0.0"), format_number(p.death_factor, u"0.000"));
+    if (population::is_exponential(population::rate_distance(p)))
+        text += QStringLiteral("y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the "
+                               "time constant T1 = %2")
+                    .arg(spoken(population::limit_population(p)),
+                        format_number(population::time_constant(p), u"##0.00"));
+    else
+        text += QStringLiteral("the straight line y = w t + yo");
+    switch (population::trend_at_start(population::tangent_slope(p))) {
+    case population::Trend::Down:
+        text += QStringLiteral("; the population goes down at t=0");
+        break;
+    case population::Trend::Up:
+        text += QStringLiteral("; the population goes up at t=0");
+        break;
+    case population::Trend::Constant:
+        text += QStringLiteral("; the population is constant");
+        break;
+    }
+    return text + QStringLiteral(". In red for comparison y = yo phi^t");
+}

@@ -11,6 +11,7 @@ class LifeGeneratorTopic final : public Topic
 public:
     explicit LifeGeneratorTopic(Form1 &form);
     void draw() override { draw_life_generator(); }
+    QString description() const override;
     void connect_controls() override;
 
 private:

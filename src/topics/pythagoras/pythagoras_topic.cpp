@@ -106,6 +106,7 @@ void PythagorasTopic::draw_pythagoras()
             a / 2.0, b / 2.0, c / 2.0, QBColor(7), form.pi - fig.theta, 2 * form.pi - fig.theta);
     }
     // 10. The golden construction shows on this one drawing only.
+    golden_shown = golden_request == 1;
     golden_request = 0;
 
     // 11, 12. The altitude line through A to the far corner of the dotted rectangle, and on to K.
@@ -188,4 +189,21 @@ void PythagorasTopic::draw_pythagoras()
 
     // 25. e = b² / c.
     form.L_pyt[3].set_caption(format_number(fig.e, u"#0.00"));
+}
+
+QString PythagorasTopic::description() const
+{
+    const pythagoras::Figure fig = pythagoras::figure(side_a, side_b);
+    QString text =
+        QStringLiteral("Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 "
+                       "and e = %4: the square on c inside the square of side a + b = "
+                       "%5 has the area a\u00b2 + b\u00b2 = %6, the squares on a and b "
+                       "beside it")
+            .arg(format_number(side_a, u"#0"), format_number(side_b, u"#0.00"),
+                format_number(fig.c, u"#0.00"), format_number(fig.e, u"#0.00"), spoken(fig.L, 2),
+                format_number(fig.s, u"#0.0"));
+    if (golden_shown)
+        text += QStringLiteral("; with the golden construction: e = a, c = phi a, and JKEC is a "
+                               "golden rectangle");
+    return text;
 }

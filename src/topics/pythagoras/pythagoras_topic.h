@@ -10,6 +10,7 @@ class PythagorasTopic final : public Topic
 public:
     explicit PythagorasTopic(Form1 &form);
     void draw() override; // the figure, its labels and the explanation for a and b
+    QString description() const override;
     void connect_controls() override;
 
 private:
@@ -24,4 +25,5 @@ private:
     float side_b = 30;
     float side_L = 70;
     int golden_request = 0; // 1: the next drawing shows the golden construction
+    bool golden_shown = false; // the drawing on screen shows it
 };

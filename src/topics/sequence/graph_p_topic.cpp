@@ -31,3 +31,21 @@ void GraphPTopic::draw_graph_p()
     plot.styled_line(plot.x_min, plot.x_min * phi, plot.x_max, plot.x_max * phi, 12, 0);
     plot.styled_line(plot.x_min, -plot.x_min / phi, plot.x_max, -plot.x_max / phi, 12, 0);
 }
+
+QString GraphPTopic::description() const
+{
+    const sequence::RatioLimits limits = sequence::ratio_limits(sequence.F0, sequence.F1, form.phi);
+    QString text = QStringLiteral("Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, ")
+        + spoken_start_values(sequence.F0, sequence.F1) + QStringLiteral("; ");
+    const auto line = [](double limit) {
+        return limit > 0 ? QStringLiteral("y = phi x") : QStringLiteral("y = -x/phi");
+    };
+    if (!limits.exists)
+        return text + QStringLiteral("every point is the origin");
+    if (limits.growing == limits.falling)
+        return text + QStringLiteral("every point lies on the line ") + line(limits.growing);
+    return text
+        + QStringLiteral("the points approach the line %1 for growing i and the line %2 for "
+                         "falling i")
+              .arg(line(limits.growing), line(limits.falling));
+}

@@ -11,6 +11,7 @@ class GraphPTopic final : public Topic
 public:
     GraphPTopic(Form1 &form, const SequencePanels &sequence);
     void draw() override { draw_graph_p(); }
+    QString description() const override;
 
 private:
     void draw_graph_p();

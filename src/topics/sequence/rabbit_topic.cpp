@@ -5,6 +5,8 @@
 #include "palette.h"
 #include "sequence/sequence_model.h"
 
+#include <QStringList>
+
 using sequence::xpos;
 using sequence::ypos;
 
@@ -129,4 +131,20 @@ void RabbitTopic::print_numbers(const sequence::Breeding &breeding)
                 xpos(t), ypos(n), str_form(breeding.pairs[std::size_t(t)][std::size_t(n)]));
         plot.print_at(xpos(t), ypos(-2), str_form(breeding.total[std::size_t(t)]));
     }
+}
+
+QString RabbitTopic::description() const
+{
+    const sequence::Breeding breeding = sequence::breed(rabbit_last_month);
+    QStringList totals;
+    for (int t = 0; t <= rabbit_month; ++t)
+        totals << spoken(breeding.total[std::size_t(t)]);
+    const float pairs = breeding.total[std::size_t(rabbit_month)];
+    return QStringLiteral("Fibonacci's rabbits, month %1 of %2: %3 %4 of rabbits; the totals month "
+                          "by month, the Fibonacci numbers: %5")
+        .arg(rabbit_month)
+        .arg(rabbit_last_month)
+        .arg(spoken(pairs))
+        .arg(pairs == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"))
+        .arg(totals.join(QStringLiteral(", ")));
 }

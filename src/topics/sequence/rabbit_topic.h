@@ -12,6 +12,7 @@ class RabbitTopic final : public Topic
 public:
     explicit RabbitTopic(Form1 &form);
     void draw() override { draw_rabbit_diagram(); }
+    QString description() const override;
     void connect_controls() override;
 
 private:

@@ -12,6 +12,7 @@ class RatioGraphTopic final : public Topic
 public:
     RatioGraphTopic(Form1 &form, const SequencePanels &sequence);
     void draw() override { draw_ratio_graph(); }
+    QString description() const override;
 
 private:
     void draw_ratio_graph();

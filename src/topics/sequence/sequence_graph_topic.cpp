@@ -40,3 +40,23 @@ void SequenceGraphTopic::draw_sequence_graph()
     plot.print_at(0.2, plot.y_max + 0.1, QStringLiteral("y"));
     plot.print_at(1.6, 56, QStringLiteral("y = F(0) . phi ^ x "));
 }
+
+QString SequenceGraphTopic::description() const
+{
+    const double phi = form.phi;
+    const sequence::RatioLimits limits = sequence::ratio_limits(sequence.F0, sequence.F1, phi);
+    QString text = QStringLiteral("Graph y = F(i) for i = -10 to 10, ")
+        + spoken_start_values(sequence.F0, sequence.F1)
+        + QStringLiteral(", with the curve y = %1 phi^x; ").arg(spoken(sequence.F0, 5));
+    if (!limits.exists)
+        return text + QStringLiteral("every F(i) is 0");
+    if (limits.growing > 0)
+        return text
+            + QStringLiteral("for growing i the points grow like the curve, F(i+1)/F(i) "
+                             "approaching ")
+            + spoken_limit(limits.growing, phi);
+    return text
+        + QStringLiteral("for growing i the points shrink towards 0 with alternating signs, "
+                         "F(i+1)/F(i) being ")
+        + spoken_limit(limits.growing, phi);
+}

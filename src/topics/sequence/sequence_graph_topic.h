@@ -11,6 +11,7 @@ class SequenceGraphTopic final : public Topic
 public:
     SequenceGraphTopic(Form1 &form, const SequencePanels &sequence);
     void draw() override { draw_sequence_graph(); }
+    QString description() const override;
 
 private:
     void draw_sequence_graph();

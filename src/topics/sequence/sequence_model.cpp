@@ -1,6 +1,7 @@
 #include "sequence_model.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace sequence {
 
@@ -19,6 +20,20 @@ Terms compute(double a, double b)
 double step_start_value(double value, double step) { return std::clamp(value + step, -2.0, 2.0); }
 
 int step_ratio_index(int index, int step) { return std::clamp(index + step, -15, 15); }
+
+RatioLimits ratio_limits(double a, double b, double phi)
+{
+    // A and B times sqrt 5, tested against the size of the start values: a start value stepped
+    // to "0" keeps a remainder of about 1e-16.
+    const double psi = -1 / phi;
+    const double size = std::abs(a) + std::abs(b);
+    if (size < 1e-9)
+        return { false, 0, 0 };
+    const double A = b - psi * a;
+    const double B = phi * a - b;
+    const double zero = 1e-9 * size;
+    return { true, std::abs(A) < zero ? psi : phi, std::abs(B) < zero ? phi : psi };
+}
 
 Breeding breed(int N)
 {

@@ -29,6 +29,18 @@ double step_start_value(double value, double step);
 // F(i+1) stay inside the terms.
 int step_ratio_index(int index, int step);
 
+// Where the ratio F(i+1) / F(i) goes. Every such sequence is A phi^i + B (-1/phi)^i: for
+// growing i the ratio tends to phi, or is -1/phi throughout when A is 0 (F(1) = -F(0) / phi);
+// for falling i it tends to -1/phi, or is phi throughout when B is 0 (F(1) = phi F(0)). Start
+// values that are both 0 give no ratio.
+struct RatioLimits
+{
+    bool exists = true;
+    double growing = 0; // the limit for i to +infinity
+    double falling = 0; // the limit for i to -infinity
+};
+RatioLimits ratio_limits(double a, double b, double phi);
+
 // The rabbit problem month by month: every pair from the age of two months produces one newborn
 // pair each month, no pair dies, and month 0 starts with one newborn pair.
 inline constexpr int last_month = 12;

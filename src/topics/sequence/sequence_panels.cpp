@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "numtext.h"
+#include "topic.h"
 
 #include <cmath>
 
@@ -132,4 +133,15 @@ void SequencePanels::Label8_Click()
     F0 = 1;
     F1 = -1 / form.phi;
     start_values_changed();
+}
+
+QString spoken_start_values(double F0, double F1)
+{
+    return QStringLiteral("start values F(0) = %1 and F(1) = %2").arg(spoken(F0, 5), spoken(F1, 5));
+}
+
+QString spoken_limit(double limit, double phi)
+{
+    return limit > 0 ? QStringLiteral("phi = ") + spoken(phi)
+                     : QStringLiteral("-1/phi = ") + spoken(-1 / phi);
 }

@@ -43,6 +43,11 @@ private:
     Form1 &form;
 };
 
+// How the sequence graphs' descriptions say the start values and the ratio's limits:
+// "start values F(0) = 1 and F(1) = 1.61803", "phi = 1.618" or "-1/phi = -0.618".
+QString spoken_start_values(double F0, double F1);
+QString spoken_limit(double limit, double phi);
+
 // The table's text for a term: at least one integer digit and five decimals ("-21.00000").
 QString table_value(double value);
 // The ratio read-out for index i: F(i+1) / F(i) with the quotient, or " = infinite " when

@@ -1,0 +1,177 @@
+// The Help menu, last on the menu bar: the keyboard shortcuts, gathered from the menus when the
+// dialog opens so that every command with a shortcut is listed, and the About box. Also Ctrl+Q,
+// which ends the program as "End" does.
+
+#include "main_window.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace {
+
+// A command's caption as the user reads it: without the mark of its mnemonic.
+QString readable(const QString &caption)
+{
+    QString text = caption;
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+QString key_text(const QKeySequence &keys) { return keys.toString(QKeySequence::NativeText); }
+
+struct Shortcut
+{
+    QString keys;
+    QString command;
+};
+
+// The shortcuts of a menu's actions and of its submenus; a mnemonic is a shortcut too, typed
+// after the keys that open the menu.
+void collect(const QList<QAction *> &actions, const QString &path, const QString &opening,
+    std::set<const QAction *> &seen, std::vector<Shortcut> &found)
+{
+    for (QAction *action : actions) {
+        if (action->isSeparator() || !action->isVisible() || !seen.insert(action).second)
+            continue;
+        const QString name = readable(action->text());
+        const QString command = path.isEmpty() ? name : path + QStringLiteral(" \u2192 ") + name;
+        // Alt and the letter on the menu bar; the letter alone in a menu opened that way.
+        const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+        QString reached;
+        if (!mnemonic.isEmpty() && path.isEmpty())
+            reached = key_text(mnemonic);
+        else if (!mnemonic.isEmpty() && !opening.isEmpty())
+            reached = opening + QStringLiteral(", ")
+                + key_text(QKeySequence(QKeyCombination(mnemonic[0].key())));
+        for (const QKeySequence &keys : action->shortcuts())
+            found.push_back({ key_text(keys), command });
+        if (QMenu *menu = action->menu()) {
+            if (!reached.isEmpty())
+                found.push_back({ reached, QStringLiteral("open the menu ") + name });
+            collect(menu->actions(), command, reached, seen, found);
+        } else if (!reached.isEmpty()) {
+            found.push_back({ reached, command });
+        }
+    }
+}
+
+QDialog *make_dialog(QWidget *parent, const QString &object_name, const QString &title)
+{
+    auto *dialog = new QDialog(parent);
+    dialog->setObjectName(object_name);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(title);
+    dialog->setAccessibleName(title);
+    return dialog;
+}
+
+// A Close button that takes Enter; Esc closes the dialog as well.
+void add_close_button(QDialog &dialog, QVBoxLayout &layout)
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    layout.addWidget(buttons);
+}
+
+} // namespace
+
+void MainWindow::build_help_menu()
+{
+    // End's own shortcut: the program's handler, as the menu command runs it.
+    menus_.at(QStringLiteral("M_end"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->menuAction()->setObjectName(QStringLiteral("help_menu"));
+    QAction *shortcuts = help->addAction(QStringLiteral("&Keyboard Shortcuts"));
+    shortcuts->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(shortcuts, &QAction::triggered, this, [this] { show_keyboard_shortcuts(); });
+    QAction *about = help->addAction(QStringLiteral("&About Aurelion"));
+    connect(about, &QAction::triggered, this, [this] { show_about(); });
+}
+
+void MainWindow::show_keyboard_shortcuts()
+{
+    std::vector<Shortcut> found;
+    std::set<const QAction *> seen;
+    collect(menuBar()->actions(), {}, {}, seen, found);
+    collect(actions(), {}, {}, seen, found);
+
+    QDialog *dialog = make_dialog(
+        this, QStringLiteral("keyboard_shortcuts"), QStringLiteral("Keyboard Shortcuts"));
+    auto *layout = new QVBoxLayout(dialog);
+    auto *table = new QTableWidget(int(found.size()), 2, dialog);
+    table->setObjectName(QStringLiteral("shortcut_table"));
+    table->setAccessibleName(QStringLiteral("shortcuts"));
+    table->setHorizontalHeaderLabels({ QStringLiteral("Keys"), QStringLiteral("Command") });
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
+    for (int row = 0; row < int(found.size()); ++row) {
+        table->setItem(row, 0, new QTableWidgetItem(found[std::size_t(row)].keys));
+        table->setItem(row, 1, new QTableWidgetItem(found[std::size_t(row)].command));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table);
+
+    auto *keyboard = new QLabel(
+        QStringLiteral("Tab and Shift+Tab move through the buttons, check boxes and clickable "
+                       "labels of the frame on screen, row by row; Space or Enter presses them. "
+                       "A \u201c<\u201d or \u201c>\u201d button and \u201cNext Year\u201d "
+                       "repeat their step while they are held down, with the mouse or with "
+                       "Space.\n\nThe Alt key opens the menu bar; the arrow keys move in it, "
+                       "Enter chooses and Esc closes it."),
+        dialog);
+    keyboard->setObjectName(QStringLiteral("keyboard_navigation"));
+    keyboard->setWordWrap(true);
+    layout->addWidget(keyboard);
+    add_close_button(*dialog, *layout);
+
+    dialog->resize(520, 440);
+    dialog->open();
+    table->setFocus();
+}
+
+void MainWindow::show_about()
+{
+    QDialog *dialog = make_dialog(this, QStringLiteral("about"), QStringLiteral("About Aurelion"));
+    auto *layout = new QVBoxLayout(dialog);
+    const QString home = QStringLiteral(AURELION_HOMEPAGE);
+    auto *text = new QLabel(
+        QStringLiteral(
+            "<h3>Aurelion</h3>"
+            "<p>Version %1</p>"
+            "<p>A teaching program about the golden number phi and the Fibonacci sequence.</p>"
+            "<p>Aurelion is free software under the GNU General Public License, version 3 or "
+            "(at your option) any later version (GPL-3.0-or-later). It comes with no "
+            "warranty.</p>"
+            "<p>The Liberation fonts it brings along are under the SIL Open Font License "
+            "1.1.</p>"
+            "<p><a href=\"%2\">%2</a></p>")
+            .arg(QStringLiteral(AURELION_VERSION), home),
+        dialog);
+    text->setObjectName(QStringLiteral("about_text"));
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(true);
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    layout->addWidget(text);
+    add_close_button(*dialog, *layout);
+
+    dialog->resize(440, 300);
+    dialog->open();
+}
