@@ -28,8 +28,9 @@ xvfb=
 # holds it any more.
 trap '[[ -n $xvfb ]] && { sleep 0.5; kill "$xvfb" 2>/dev/null; }; wait 2>/dev/null; rm -rf "$state"' EXIT
 # The server picks a free display itself and writes its number to fd 3: no race with other
-# servers starting at the same time.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" 2>"$state/xvfb.log" &
+# servers starting at the same time. -noreset: a client leaving does not reset the server under
+# the next one starting (which fails to connect while it resets).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$state/display" 2>"$state/xvfb.log" &
 xvfb=$!
 for _ in $(seq 200); do
   [[ -s $state/display ]] && break
