@@ -40,7 +40,7 @@ struct RenderRequest
     bool asks_nothing() const
     {
         return actions.empty() && png.isEmpty() && picture.isEmpty() && state.isEmpty()
-            && trace.isEmpty();
+            && trace.isEmpty() && page.isEmpty() && animation.isEmpty();
     }
 };
 
