@@ -197,16 +197,6 @@ QString description_of(QWidget *widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
 }
 
-// Clicks a control by name, as the pointer or the keyboard would.
-void click_control(TestWindow &t, const QString &key)
-{
-    Control *control = t.window.controls().at(key);
-    if (auto *label = dynamic_cast<Label *>(control))
-        label->click();
-    else
-        dynamic_cast<QAbstractButton &>(control->widget()).click();
-}
-
 } // namespace
 
 void TestShell::control_arrays_after_start_up_data()
@@ -781,12 +771,11 @@ void TestShell::shortcuts_dialog_lists_every_shortcut()
     QStringList rows;
     for (int row = 0; row < table->rowCount(); ++row)
         rows << table->item(row, 0)->text() + QStringLiteral(" | ") + table->item(row, 1)->text();
-    for (const char *expected :
-        { "F1 | Help → Keyboard Shortcuts", "Ctrl+Q | End", "Ctrl++ | View → Zoom In",
-            "F5 | Redraw", "Alt+H | open the menu Help", "Alt+H, K | Help → Keyboard Shortcuts",
-            "Alt+H, A | Help → About Aurelion", "Alt+V, I | View → Zoom In",
-            "Ctrl+M | Tools → Measure", "Alt+T, M | Tools → Measure",
-            "Ctrl+C | Picture → Copy Picture", "F11 | View → Full Screen" })
+    for (const char *expected : { "F1 | Help → Keyboard Shortcuts", "Ctrl+Q | End",
+             "Ctrl++ | View → Zoom In", "F5 | Redraw", "Alt+H | open the menu Help",
+             "Alt+H, K | Help → Keyboard Shortcuts", "Alt+H, A | Help → About Aurelion",
+             "Alt+V, I | View → Zoom In", "Ctrl+M | Tools → Measure", "Alt+T, M | Tools → Measure",
+             "Ctrl+C | Picture → Copy Picture", "F11 | View → Full Screen" })
         QVERIFY2(rows.contains(QString::fromUtf8(expected)), expected);
     QCOMPARE(QSet<QString>(rows.begin(), rows.end()).size(), rows.size());
     const QString keyboard = dialog->findChild<QLabel *>()->text();
@@ -1173,7 +1162,7 @@ void TestShell::description_follows_every_redraw()
     t.menu(menu);
     QWidget *picture = t.form().Picture1;
     const QString before = description_of(picture);
-    click_control(t, click);
+    t.click(click);
     const QString now = description_of(picture);
     if (after.isEmpty())
         QCOMPARE(now, before);
@@ -1196,7 +1185,7 @@ void TestShell::chaos_game_tells_its_points_once_a_second()
         qPrintable(description_of(picture)));
     // A click brings it up to date at once.
     t.form().Timer1->tick();
-    click_control(t, QStringLiteral("Cchaos:1"));
+    t.click(QStringLiteral("Cchaos:1"));
     QVERIFY2(
         description_of(picture).contains(QLatin1String("slow, one point a second: 600 points")),
         qPrintable(description_of(picture)));

@@ -13,16 +13,6 @@
 
 namespace {
 
-// A click on a control of the topic's frame, as the render tool names it.
-void click(TestWindow &t, const QString &key)
-{
-    Control *control = t.window.controls().at(key);
-    if (auto *label = dynamic_cast<Label *>(control))
-        label->click();
-    else
-        static_cast<QAbstractButton &>(control->widget()).click();
-}
-
 // A real mouse event at a point of a widget, as the pointer delivers it.
 void mouse(QWidget *widget, QEvent::Type type, QPointF at)
 {
@@ -213,7 +203,7 @@ void TestView::drawing_survives_a_zoom_change()
     for (TestWindow *t : { &changed, &direct }) {
         t->menu(menu_of(topic));
         for (const QString &key : clicks)
-            click(*t, key);
+            t->click(key);
         // Every surface has its pixels, as in a window on screen.
         t->form().Picture1->surface().image();
         t->form().Picture2->surface().image();
@@ -238,7 +228,7 @@ void TestView::chaos_game_goes_on_after_a_zoom_change()
     TestWindow direct(7, false, 2.0);
     for (TestWindow *t : { &changed, &direct }) {
         t->menu(QStringLiteral("M_chaos"));
-        click(*t, QStringLiteral("Label11:5"));
+        t->click(QStringLiteral("Label11:5"));
     }
     for (int i = 0; i < 200; ++i)
         changed.form().Timer1->tick();
@@ -399,14 +389,8 @@ void TestView::settings_round_trip()
     QSettings file(dir.filePath(QStringLiteral("aurelion.conf")), QSettings::IniFormat);
     QRect geometry;
     {
-        RecordedMessageBox messages;
-        SeededRandom random(1);
-        WindowOptions options;
-        options.manual_timer = true;
-        options.messages = &messages;
-        options.random = &random;
-        options.settings = &file;
-        MainWindow first(options);
+        TestWindow run(file);
+        MainWindow &first = run.window;
         first.show();
         first.resize(1000, 700);
         QTRY_COMPARE(first.size(), QSize(1000, 700));
@@ -421,14 +405,8 @@ void TestView::settings_round_trip()
     }
     if (!stored.isEmpty())
         file.setValue(QStringLiteral("window/zoom"), stored);
-    RecordedMessageBox messages;
-    SeededRandom random(1);
-    WindowOptions options;
-    options.manual_timer = true;
-    options.messages = &messages;
-    options.random = &random;
-    options.settings = &file;
-    MainWindow second(options);
+    TestWindow next_run(file);
+    MainWindow &second = next_run.window;
     QCOMPARE(
         second.isFullScreen() || bool(second.windowState() & Qt::WindowFullScreen), full_screen);
     if (!full_screen)
