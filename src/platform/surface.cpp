@@ -317,10 +317,15 @@ void Surface::add(Primitive &&primitive)
     // what the surface shows.
     const bool reprint =
         primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second;
+    if (recording_) {
+        Primitive recorded = primitive;
+        recorded.serial = ++*serial_counter_;
+        record_.push_back(std::move(recorded));
+    }
     if (!reprint) {
         Drawn &drawn = history_.emplace_back();
         drawn.size = size_;
-        drawn.what = primitive;
+        drawn.what = std::move(primitive);
         ++drawn_;
         if (image_.isNull()) {
             drawn_without_image();
@@ -329,10 +334,6 @@ void Surface::add(Primitive &&primitive)
             draw(painter(), std::get<Primitive>(history_.back().what), size_, &touched);
             notify(touched);
         }
-    }
-    if (recording_) {
-        primitive.serial = ++*serial_counter_;
-        record_.push_back(std::move(primitive));
     }
 }
 
