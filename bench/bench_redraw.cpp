@@ -6,9 +6,10 @@
 //
 // The floor comes from a second window that records: after the menu command its surfaces hold
 // exactly what the topic's drawing put there (the drawing surface and the side panel, and the
-// window background where a topic prints on it), and Surface::replay draws that record with a
+// window background where a topic prints on it), and Surface::replay_record draws that record with a
 // painter of its own into a fresh image, without the persistent surface, the record or the
-// change notifications.
+// change notifications (the record, drawn primitive by primitive, not the surface's compact
+// history).
 
 #include "bench_main.h"
 #include "fonts.h"
@@ -97,7 +98,7 @@ void floor_of(benchmark::State &state, const char *menu, qreal ratio)
     for (auto _ : state) {
         for (Replayed &t : targets) {
             QPainter painter(&t.image);
-            t.surface->replay(painter);
+            t.surface->replay_record(painter);
         }
     }
     state.counters["primitives"] = double(primitives);

@@ -16,13 +16,14 @@ void Control::place(int left, int top, int width, int height)
     top_ = top;
     width_ = width;
     height_ = height;
-    const double z = zoom();
+    zoom_ = window_zoom();
+    const double z = zoom_;
     self_.setGeometry(twips_to_pixels(left * z), twips_to_pixels(top * z),
         twips_to_pixels(width * z), twips_to_pixels(height * z));
     placed();
 }
 
-double Control::zoom() const
+double Control::window_zoom() const
 {
     for (const QWidget *w = self_.parentWidget(); w; w = w->parentWidget())
         if (const auto *form = dynamic_cast<const FormSurface *>(w))

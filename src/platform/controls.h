@@ -35,8 +35,9 @@ public:
     void set_Height(int twips) { place(left_, top_, width_, twips); }
     // Places the control again at the window's zoom, after the zoom has changed.
     void relayout() { place(left_, top_, width_, height_); }
-    // The zoom of the window the control belongs to: 1 for the design's size.
-    double zoom() const;
+    // The zoom of the window the control belongs to: 1 for the design's size. Kept from the last
+    // time the control was placed: the window places every control again when its zoom changes.
+    double zoom() const { return zoom_; }
 
     virtual QString caption() const = 0;
     virtual void set_caption(const QString &text) = 0;
@@ -60,8 +61,11 @@ protected:
     void copy_look_to(Control &other) const;
 
 private:
+    double window_zoom() const;
+
     QWidget &self_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    double zoom_ = 1;
     FontSpec font_;
 };
 

@@ -114,10 +114,15 @@ PictureBox::PictureBox(QWidget *parent, QRgb back_colour, qreal device_pixel_rat
     setAttribute(Qt::WA_OpaquePaintEvent);
     surface_->changed = [this](const QRect &rect) {
         const double z = zoom();
-        const QRectF shown(QRectF(rect.translated(border, border)).topLeft() * z,
-            QRectF(rect.translated(border, border)).size() * z);
-        update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
-        emit drawing_changed();
+        if (z == 1) {
+            update(rect.translated(border, border));
+        } else {
+            const QRectF shown(QRectF(rect.translated(border, border)).topLeft() * z,
+                QRectF(rect.translated(border, border)).size() * z);
+            update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+        }
+        if (drawing_changed)
+            drawing_changed();
     };
 }
 
@@ -138,7 +143,8 @@ void PictureBox::add_marker(LineControl *line) { lines_.push_back(line); }
 void PictureBox::marker_changed()
 {
     update();
-    emit drawing_changed();
+    if (drawing_changed)
+        drawing_changed();
 }
 
 void PictureBox::paint_inner(QPainter &painter)

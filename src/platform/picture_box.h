@@ -79,6 +79,9 @@ public:
     void add_marker(ShapeControl *shape);
     void add_marker(LineControl *line);
     void marker_changed();
+    // Told when something is drawn, erased or moved on the box, the surface or a marker (a
+    // function rather than a signal: it runs for every point of a curve).
+    std::function<void()> drawing_changed;
 
     // The pointer moves to user point (x, y), as a mouse move reports it.
     void move_pointer(float x, float y);
@@ -94,8 +97,6 @@ public:
 signals:
     void mouse_moved(float x, float y);
     void clicked();
-    // Something drawn, erased or moved on the box: the surface or a marker.
-    void drawing_changed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

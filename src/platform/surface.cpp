@@ -264,26 +264,28 @@ void Surface::PSet(double x, double y, std::optional<QRgb> colour)
 {
     CurrentX = x;
     CurrentY = y;
-    Primitive p = styled(Primitive::Op::Point);
-    p.x1 = x;
-    p.y1 = y;
-    p.colour = colour.value_or(ForeColor);
-    const QPoint pixel = pixel_of(to_pixels(x, y));
+    const QRgb c = colour.value_or(ForeColor);
+    const auto point = [&] {
+        Primitive p = styled(Primitive::Op::Point);
+        p.x1 = x;
+        p.y1 = y;
+        p.colour = c;
+        return p;
+    };
+    if (recording_)
+        keep_in_record(point());
+    // Points are drawn by the thousand: most go straight into a run of the history.
     const bool compact = DrawWidth == 1 && !clip_
         && (point_colours_.size() < no_slot
-            || std::find(point_colours_.begin(), point_colours_.end(), p.colour)
-                != point_colours_.end())
+            || std::find(point_colours_.begin(), point_colours_.end(), c) != point_colours_.end())
         && std::size_t(size_.width()) * std::size_t(size_.height()) < (1u << 24);
-    if (compact) {
-        if (QRect(QPoint(0, 0), size_).contains(pixel))
-            add_point(pixel, p.colour);
-        if (recording_) {
-            p.serial = ++*serial_counter_;
-            record_.push_back(std::move(p));
-        }
+    if (!compact) {
+        show(point());
         return;
     }
-    add(std::move(p));
+    const QPoint pixel = pixel_of(to_pixels(x, y));
+    if (QRect(QPoint(0, 0), size_).contains(pixel))
+        add_point(pixel, c);
 }
 
 void Surface::Print(const QString &text)
@@ -312,29 +314,36 @@ double Surface::TextWidth(const QString &text) const
 
 void Surface::add(Primitive &&primitive)
 {
+    if (recording_)
+        keep_in_record(primitive);
+    show(std::move(primitive));
+}
+
+void Surface::keep_in_record(const Primitive &primitive)
+{
+    Primitive recorded = primitive;
+    recorded.serial = ++*serial_counter_;
+    record_.push_back(std::move(recorded));
+}
+
+void Surface::show(Primitive &&primitive)
+{
     // The topics print their side-panel lines again over the same lines on every redraw; that
     // must leave them as they were, not darken their antialiased edges, and it adds nothing to
     // what the surface shows.
-    const bool reprint =
-        primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second;
-    if (recording_) {
-        Primitive recorded = primitive;
-        recorded.serial = ++*serial_counter_;
-        record_.push_back(std::move(recorded));
+    if (primitive.op == Primitive::Op::Text && !printed_.insert(text_key(primitive)).second)
+        return;
+    Drawn &drawn = history_.emplace_back();
+    drawn.size = size_;
+    drawn.what = std::move(primitive);
+    ++drawn_;
+    if (image_.isNull()) {
+        drawn_without_image();
+        return;
     }
-    if (!reprint) {
-        Drawn &drawn = history_.emplace_back();
-        drawn.size = size_;
-        drawn.what = std::move(primitive);
-        ++drawn_;
-        if (image_.isNull()) {
-            drawn_without_image();
-        } else {
-            QRectF touched;
-            draw(painter(), std::get<Primitive>(history_.back().what), size_, &touched);
-            notify(touched);
-        }
-    }
+    QRectF touched;
+    draw(painter(), std::get<Primitive>(drawn.what), size_, &touched);
+    notify(touched);
 }
 
 void Surface::add_point(QPoint pixel, QRgb colour)
@@ -372,7 +381,8 @@ void Surface::add_point(QPoint pixel, QRgb colour)
         return;
     }
     QPainter &p = painter();
-    p.setRenderHint(QPainter::Antialiasing, false);
+    if (p.testRenderHint(QPainter::Antialiasing))
+        p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF dot(pixel, QSizeF(1, 1));
     p.fillRect(dot, QColor::fromRgb(colour));
     notify(dot);
@@ -556,6 +566,13 @@ void Surface::replay(QPainter &painter, Ink ink) const
     painter.fillRect(QRectF(QPointF(0, 0), size_),
         QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
     draw_history(painter, ink);
+}
+
+void Surface::replay_record(QPainter &painter) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size_), QColor::fromRgb(back_colour_));
+    for (const Primitive &p : record_)
+        draw(painter, p, size_, nullptr);
 }
 
 QStringList Surface::texts() const

@@ -174,6 +174,9 @@ public:
     // Draws what the surface shows, background first, with any painter: into an SVG, a PDF or
     // an image of another resolution. Works with recording off.
     void replay(QPainter &painter, Ink ink = Ink::Colour) const;
+    // Draws the recorded primitives one by one, reprints too, background first (needs
+    // recording): the plain painter's cost of a drawing, for the benchmarks.
+    void replay_record(QPainter &painter) const;
 
     // Surfaces that share a counter number their primitives in one drawing order.
     void share_serial_counter(std::uint64_t *counter) { serial_counter_ = counter; }
@@ -196,6 +199,8 @@ private:
     void draw_run(QPainter &painter, const PointRun &run, Ink ink) const;
     void draw_history(QPainter &painter, Ink ink) const;
     void add(Primitive &&primitive);
+    void keep_in_record(const Primitive &primitive);
+    void show(Primitive &&primitive);
     void add_point(QPoint pixel, QRgb colour);
     void drawn_without_image();
     QPainter &painter();

@@ -68,8 +68,7 @@ void Recorder::start()
                                      .arg(++recordings_));
     animation_.start(frames_file_, 1.0, true);
     held_ = {};
-    watching_ = connect(
-        window_.form().Picture1, &PictureBox::drawing_changed, this, &Recorder::drawing_changed);
+    window_.form().Picture1->drawing_changed = [this] { drawing_changed(); };
     record_frame();
     if (changed)
         changed();
@@ -115,7 +114,7 @@ void Recorder::stop()
 {
     if (!recording())
         return;
-    disconnect(watching_);
+    window_.form().Picture1->drawing_changed = nullptr;
     next_frame_->stop();
     const bool kept = (held_.isNull() || animation_.add_frame(held_, last_frame_ms))
         && animation_.finish(last_frame_ms);
@@ -158,7 +157,7 @@ void Recorder::stop()
 
 void Recorder::discard(const QString &message)
 {
-    disconnect(watching_);
+    window_.form().Picture1->drawing_changed = nullptr;
     next_frame_->stop();
     animation_.cancel();
     held_ = {};

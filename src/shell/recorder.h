@@ -59,5 +59,4 @@ private:
     QElapsedTimer since_held_;
     QTimer *next_frame_;
     Label *mark_;
-    QMetaObject::Connection watching_;
 };
