@@ -1,3 +1,4 @@
+#include "first_paint.h"
 #include "test_window.h"
 
 #include <QAbstractButton>
@@ -56,6 +57,7 @@ private slots:
     void topics_step_like_slides();
     void settings_round_trip_data();
     void settings_round_trip();
+    void icon_after_the_first_frame();
 };
 
 void TestView::controls_follow_the_zoom_data()
@@ -415,6 +417,23 @@ void TestView::settings_round_trip()
     QCOMPARE(second.zoom_fits(), fits);
     if (!fits)
         QCOMPARE(second.zoom(), zoom.toDouble());
+}
+
+void TestView::icon_after_the_first_frame()
+{
+    // The program sets its window's icon once the first frame is painted, and only once.
+    TestWindow t;
+    int runs = 0;
+    AfterFirstPaint::run(t.window, [&t, &runs] {
+        ++runs;
+        t.window.setWindowIcon(QIcon(QStringLiteral(":/icons/aurelion.png")));
+    });
+    QCOMPARE(runs, 0);
+    t.window.show();
+    QTRY_COMPARE(runs, 1);
+    t.window.update();
+    QTest::qWait(50);
+    QCOMPARE(runs, 1);
 }
 
 QTEST_MAIN(TestView)

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <functional>
 
 // For the start-up measurement: when the environment variable AURELION_FIRST_PAINT is set, the
 // window's first paint prints "first-paint NANOSECONDS" (the monotonic clock, once the painted
@@ -48,4 +49,37 @@ private:
 
     bool exit_;
     bool seen_ = false;
+};
+
+// Runs a function once the widget's first frame has been painted: for work that has no part in
+// the first frame, such as setting the window's icon.
+class AfterFirstPaint final : public QObject
+{
+public:
+    static void run(QWidget &widget, std::function<void()> work)
+    {
+        widget.installEventFilter(new AfterFirstPaint(std::move(work), &widget));
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && work_) {
+            // The frame is handed over after the paint events of this pass: the work follows.
+            QTimer::singleShot(0, this, [this, work = std::move(work_)] {
+                work();
+                deleteLater();
+            });
+            work_ = nullptr;
+        }
+        return false;
+    }
+
+private:
+    AfterFirstPaint(std::function<void()> work, QObject *parent)
+        : QObject(parent)
+        , work_(std::move(work))
+    { }
+
+    std::function<void()> work_;
 };

@@ -279,3 +279,22 @@ void FormSurface::paintEvent(QPaintEvent *event)
         QRectF(event->rect()).topLeft() / zoom_, QRectF(event->rect()).size() / zoom_);
     surface_.paint_onto(painter, exposed.toAlignedRect());
 }
+
+Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smallest_zoom)
+    : QScrollArea(parent)
+    , form_(form)
+    , smallest_zoom_(smallest_zoom)
+{
+    setFrameShape(QFrame::NoFrame);
+    setAlignment(Qt::AlignCenter);
+    setWidgetResizable(false);
+    QPalette margins = viewport()->palette();
+    margins.setColor(QPalette::Window, QColor::fromRgb(margin_colour));
+    viewport()->setPalette(margins);
+    viewport()->setAutoFillBackground(true);
+    setWidget(form);
+}
+
+QSize Stage::sizeHint() const { return form_->size(); }
+
+QSize Stage::minimumSizeHint() const { return form_->size_at(smallest_zoom_); }

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "surface.h"
 
+#include <QScrollArea>
 #include <QWidget>
 
 #include <functional>
@@ -146,4 +147,20 @@ private:
     double zoom_ = 1;
     qreal screen_ratio_;
     qreal painted_ratio_; // the widget's device pixel ratio at its last paint
+};
+
+// Where the window background sits in the window: centred, with margins in the window's colour
+// when the window is larger, and scroll bars when a fixed zoom makes it larger than the window.
+// The window's natural size is the background's, and it shrinks to the background at the
+// smallest zoom: the layout asks no one to measure it.
+class Stage final : public QScrollArea
+{
+public:
+    Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smallest_zoom);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    FormSurface *form_;
+    double smallest_zoom_;
 };

@@ -4,8 +4,6 @@
 #include "palette.h"
 #include "twips.h"
 
-#include <QScrollArea>
-
 namespace {
 
 const FontSpec sans { FontFamily::MsSansSerif, 7.8, false };
@@ -53,15 +51,7 @@ void MainWindow::build_design(qreal ratio)
     f.background->surface().FillColor = QBColor(0);
     // The design sits in a stage that centres it, with margins in the window's background colour
     // when the window is larger and scroll bars when a fixed zoom makes the design larger.
-    stage_ = new QScrollArea(this);
-    stage_->setFrameShape(QFrame::NoFrame);
-    stage_->setAlignment(Qt::AlignCenter);
-    stage_->setWidgetResizable(false);
-    QPalette margins = stage_->viewport()->palette();
-    margins.setColor(QPalette::Window, QColor::fromRgb(RGB(255, 192, 255)));
-    stage_->viewport()->setPalette(margins);
-    stage_->viewport()->setAutoFillBackground(true);
-    stage_->setWidget(f.background);
+    stage_ = new Stage(this, f.background, RGB(255, 192, 255), min_zoom);
     setCentralWidget(stage_);
     QWidget *form = f.background;
 

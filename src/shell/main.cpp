@@ -48,8 +48,10 @@ int main(int argc, char *argv[])
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
     options.settings = &settings;
     MainWindow window(options);
-    window.setWindowIcon(QIcon(QStringLiteral(":/icons/aurelion.png")));
     FirstPaintProbe::install(window);
+    // The icon waits until the window is up: reading it is no part of the first frame.
+    AfterFirstPaint::run(
+        window, [&window] { window.setWindowIcon(QIcon(QStringLiteral(":/icons/aurelion.png"))); });
     window.show();
     return app.exec();
 }

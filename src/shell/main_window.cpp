@@ -79,13 +79,10 @@ MainWindow::MainWindow(const WindowOptions &options)
         QMetaObject::invokeMethod(
             this, [this, ratio] { screen_changed(ratio); }, Qt::QueuedConnection);
     };
-    const QSize smallest = form_.background->size_at(min_zoom);
-    setMinimumSize(smallest.width(), smallest.height() + estimated_menu_bar_height(min_zoom));
     if (options.zoom > 0)
         set_zoom(options.zoom);
     else
         apply_zoom(1.0);
-    resize(size_for_zoom(zoom()));
     restore_settings();
 }
 

@@ -12,7 +12,6 @@
 
 class QAction;
 class QMenuBar;
-class QScrollArea;
 class QSettings;
 class DynamicModelTopic;
 class PictureCommands;
@@ -129,8 +128,7 @@ private:
     void follow_drawing_for_assistive_technology();
     void describe_drawing();
 
-    QScrollArea *stage_ =
-        nullptr; // holds the window background, centred, with scroll bars if needed
+    Stage *stage_ = nullptr; // holds the window background, centred, with scroll bars if needed
     bool fit_ = true;
     qreal screen_ratio_ = 1;
     QFont menu_font_; // the menu bar's font at zoom 1

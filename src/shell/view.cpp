@@ -257,12 +257,13 @@ void MainWindow::restore_settings()
     if (const QByteArray geometry = settings_->value(geometry_key).toByteArray();
         !geometry.isEmpty())
         restoreGeometry(geometry);
+    // Without a zoom kept (a first run), the window fits as it starts.
     const QString zoom = settings_->value(zoom_key).toString();
     bool number = false;
     const double fixed = zoom.toDouble(&number);
     if (number && fixed >= min_zoom && fixed <= max_fit_zoom)
         set_zoom(fixed);
-    else
+    else if (!zoom.isEmpty())
         fit_to_window();
     if (settings_->value(full_screen_key, false).toBool())
         set_full_screen(true);
