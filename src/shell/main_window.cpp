@@ -83,6 +83,8 @@ MainWindow::MainWindow(const WindowOptions &options)
         set_zoom(options.zoom);
     else
         apply_zoom(1.0);
+    // Sized by hand: a window left to size itself takes at most two thirds of the screen.
+    resize(size_for_zoom(zoom()));
     restore_settings();
 }
 
