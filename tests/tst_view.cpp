@@ -107,8 +107,11 @@ void TestView::fonts_and_markers_follow_the_zoom()
     QCOMPARE(f.background->size(), design * 2);
     QCOMPARE(f.Picture1->surface().device_pixel_ratio(), 2.0);
     QCOMPARE(f.Picture1->surface().inner_size(), QSize(509, 509));
-    // The menu bar's text is twice as large; the picture box shows its drawing at twice the size.
-    QVERIFY(t.window.menuBar()->font().pointSizeF() > 1.9 * QApplication::font().pointSizeF());
+    // The menu bar's text is twice as large, and so is the dialogs'; the picture box shows its
+    // drawing at twice the size.
+    const double base = QApplication::font().pointSizeF();
+    QVERIFY(t.window.menuBar()->font().pointSizeF() > 1.9 * base);
+    QVERIFY(t.window.dialog_font().pointSizeF() > 1.9 * base);
     const QImage at_two = f.Picture1->grab().toImage();
     QCOMPARE(at_two.size(), at_one.size() * 2);
     // The red borders of the two markers at the centre are twice as long and twice as thick.
@@ -124,6 +127,10 @@ void TestView::fonts_and_markers_follow_the_zoom()
     QVERIFY(red(at_one) > 0);
     QVERIFY2(std::abs(red(at_two) - 4 * red(at_one)) <= red(at_one),
         qPrintable(QStringLiteral("%1 %2").arg(red(at_one)).arg(red(at_two))));
+    // Zoomed out, the dialogs keep their size at zoom 1, to stay readable.
+    t.window.set_zoom(0.5);
+    QVERIFY(t.window.menuBar()->font().pointSizeF() < 0.6 * base);
+    QCOMPARE(t.window.dialog_font().pointSizeF(), base);
 }
 
 void TestView::pointer_lands_on_the_same_user_point_data()

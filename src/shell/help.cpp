@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -67,9 +68,11 @@ void collect(const QList<QAction *> &actions, const QString &path, const QString
     }
 }
 
-QDialog *make_dialog(QWidget *parent, const QString &object_name, const QString &title)
+QDialog *make_dialog(MainWindow *parent, const QString &object_name, const QString &title)
 {
     auto *dialog = new QDialog(parent);
+    // On a projector the window's zoom makes the dialogs larger too.
+    dialog->setFont(parent->dialog_font());
     dialog->setObjectName(object_name);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(title);
@@ -141,7 +144,7 @@ void MainWindow::show_keyboard_shortcuts()
     layout->addWidget(keyboard);
     add_close_button(*dialog, *layout);
 
-    dialog->resize(520, 440);
+    dialog->resize(QSize(520, 440) * std::max(1.0, zoom()));
     dialog->open();
     table->setFocus();
 }
@@ -172,6 +175,6 @@ void MainWindow::show_about()
     layout->addWidget(text);
     add_close_button(*dialog, *layout);
 
-    dialog->resize(440, 300);
+    dialog->resize(QSize(440, 300) * std::max(1.0, zoom()));
     dialog->open();
 }

@@ -30,8 +30,7 @@
 MainWindow::MainWindow(const WindowOptions &options)
 {
     if (!options.messages)
-        own_messages_ =
-            std::make_unique<DialogMessageBox>(this, [this] { return menuBar()->font(); });
+        own_messages_ = std::make_unique<DialogMessageBox>(this, [this] { return dialog_font(); });
     if (!options.random)
         own_random_ = std::make_unique<SeededRandom>(SeededRandom::fresh_seed());
     timer_ = std::make_unique<Timer>(options.manual_timer);

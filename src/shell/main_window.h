@@ -72,6 +72,8 @@ public:
     static constexpr double max_fit_zoom = 6.0;
     double zoom() const;
     bool zoom_fits() const { return fit_; }
+    // The dialogs' font: the menus' at the window's zoom, and never smaller than at zoom 1.
+    QFont dialog_font() const;
     void set_zoom(double zoom); // a fixed zoom
     void fit_to_window();
     void zoom_in();

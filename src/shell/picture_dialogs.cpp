@@ -1,5 +1,7 @@
 #include "picture_dialogs.h"
 
+#include "main_window.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -39,6 +41,13 @@ QString start_folder(
     return QDir(standard).exists() ? standard : QDir::homePath();
 }
 
+// A dialog of the window in the window's dialog font, which grows with its zoom.
+void use_window_font(QWidget &dialog, QWidget *parent)
+{
+    if (const auto *window = dynamic_cast<const MainWindow *>(parent))
+        dialog.setFont(window->dialog_font());
+}
+
 QString suffix_of(const QString &filter)
 {
     const qsizetype dot = filter.lastIndexOf(QLatin1String("(*."));
@@ -51,6 +60,7 @@ std::optional<QString> save_dialog(QWidget *parent, const QString &title, const 
     const QString &stem, const QStringList &filters, int filter, int *chosen_filter = nullptr)
 {
     QFileDialog dialog(parent, title);
+    use_window_font(dialog, parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
@@ -120,6 +130,7 @@ std::optional<WorksheetChoice> WindowPictureDialogs::choose_worksheet_file(
 
     // The paper and the ink, in a small dialog of their own.
     QDialog options(parent);
+    use_window_font(options, parent);
     options.setWindowTitle(QStringLiteral("Worksheet Page"));
     auto *form = new QFormLayout(&options);
     auto *papers = new QComboBox(&options);
@@ -169,6 +180,7 @@ void WindowPictureDialogs::worksheet_saved(const WorksheetChoice &choice)
 bool WindowPictureDialogs::choose_printer(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
+    use_window_font(dialog, parent);
     dialog.setWindowTitle(QStringLiteral("Print Worksheet"));
     return dialog.exec() == QDialog::Accepted;
 }
@@ -177,6 +189,7 @@ void WindowPictureDialogs::preview(
     QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
 {
     QPrintPreviewDialog dialog(&printer, parent);
+    use_window_font(dialog, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&paint](QPrinter *p) { paint(*p); });

@@ -87,6 +87,8 @@ void MainWindow::build_view_menu()
 
 double MainWindow::zoom() const { return form_.background->zoom(); }
 
+QFont MainWindow::dialog_font() const { return zoomed(menu_font_, std::max(1.0, zoom())); }
+
 void MainWindow::apply_zoom(double zoom)
 {
     const Qt::ScrollBarPolicy bars = fit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
