@@ -187,18 +187,6 @@ void PictureBox::paintEvent(QPaintEvent *)
     paint_inner(painter);
 }
 
-QImage PictureBox::grab_inner()
-{
-    const QSize size = surface_->inner_size();
-    const qreal ratio = surface_->device_pixel_ratio();
-    QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    scale_to_ratio(painter, ratio);
-    paint_inner(painter);
-    return image;
-}
-
 void PictureBox::move_pointer(float x, float y) { emit mouse_moved(x, y); }
 
 void PictureBox::click() { emit clicked(); }

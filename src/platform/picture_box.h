@@ -88,8 +88,6 @@ public:
     void move_pointer(float x, float y);
     // A click at the pointer's position.
     void click();
-    // The inner area with its markers, at the surface's device pixel ratio.
-    QImage grab_inner();
     // The markers over the inner area, with any painter.
     void paint_markers(QPainter &painter) const;
     const std::vector<ShapeControl *> &shapes() const { return shapes_; }
