@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -281,6 +282,11 @@ Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smal
     viewport()->setPalette(margins);
     viewport()->setAutoFillBackground(true);
     setWidget(form);
+    // The margins' colour is the stage's own: the controls of the design keep the system's
+    // colours where they set none (a frame without a colour of its own shows the button face).
+    QPalette design = form->palette();
+    design.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    form->setPalette(design);
 }
 
 QSize Stage::sizeHint() const { return form_->size(); }
