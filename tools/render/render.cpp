@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "palette.h"
 #include "picture_output.h"
+#include "window_actions.h"
 #include "worksheet_content.h"
 
 #include <QAction>
@@ -61,126 +62,6 @@ bool parse_number(const QString &text, double &value)
     bool ok = false;
     value = text.toDouble(&ok);
     return ok && std::isfinite(value);
-}
-
-QString parse_action(const QString &arg, RenderAction &action)
-{
-    action.argument = arg;
-    const QStringList parts = arg.split(QLatin1Char(':'));
-    const QString verb = parts.front();
-    const auto bad = [&arg](const char *why) {
-        return QStringLiteral("%1: %2").arg(arg, QLatin1String(why));
-    };
-    if (verb == QLatin1String("menu") || verb == QLatin1String("click")) {
-        action.kind =
-            verb == QLatin1String("menu") ? RenderAction::Kind::Menu : RenderAction::Kind::Click;
-        if (parts.size() < 2 || parts.size() > 3 || parts[1].isEmpty())
-            return bad("expected NAME or NAME:INDEX");
-        action.name = parts[1];
-        if (parts.size() == 3) {
-            bool ok = false;
-            const int index = parts[2].toInt(&ok);
-            if (!ok || index < 0)
-                return bad("the index is not a whole number of 0 or more");
-            action.index = index;
-        }
-        return {};
-    }
-    if (verb == QLatin1String("move") || verb == QLatin1String("press")) {
-        action.kind =
-            verb == QLatin1String("move") ? RenderAction::Kind::Move : RenderAction::Kind::Press;
-        const QStringList xy = parts.size() == 2 ? parts[1].split(QLatin1Char(',')) : QStringList();
-        if (xy.size() != 2 || !parse_number(xy[0], action.x) || !parse_number(xy[1], action.y))
-            return bad("expected X,Y as two numbers");
-        return {};
-    }
-    if (verb == QLatin1String("tick")) {
-        action.kind = RenderAction::Kind::Tick;
-        if (parts.size() > 2)
-            return bad("expected tick or tick:N");
-        if (parts.size() == 2) {
-            bool ok = false;
-            action.count = parts[1].toLong(&ok);
-            if (!ok || action.count < 0)
-                return bad("the number of ticks is not a whole number of 0 or more");
-        }
-        return {};
-    }
-    if (verb == QLatin1String("zoom")) {
-        action.kind = RenderAction::Kind::Zoom;
-        if (parts.size() != 2 || !parse_number(parts[1], action.x) || action.x < 0.5
-            || action.x > 4)
-            return bad("expected zoom:Z with Z from 0.5 to 4");
-        return {};
-    }
-    return bad("unknown action");
-}
-
-// Visible as a user would see it: the control and all its containers are visible.
-bool seen(const QWidget &widget, const QWidget &window)
-{
-    return widget.isVisibleTo(&window) && window.isVisible();
-}
-
-QJsonArray scale_of(const Surface &surface)
-{
-    const UserScale &s = surface.scale();
-    return { s.left, s.top, s.left + s.width, s.top + s.height };
-}
-
-QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
-{
-    Form1 &f = window.form();
-    QJsonObject state;
-    state[QStringLiteral("topic")] = f.topic;
-    state[QStringLiteral("zoom")] = window.zoom();
-    state[QStringLiteral("caption")] = window.windowTitle();
-
-    QJsonObject menus;
-    for (const auto &[name, action] : window.menus())
-        menus[name] = QJsonObject { { QStringLiteral("caption"), action->text() } };
-    state[QStringLiteral("menus")] = menus;
-
-    QJsonObject controls;
-    for (const auto &[name, control] : window.controls()) {
-        const QWidget &w = control->widget();
-        QJsonObject c {
-            { QStringLiteral("caption"), control->caption() },
-            { QStringLiteral("visible"), seen(w, window) },
-            { QStringLiteral("tooltip"), w.toolTip() },
-            { QStringLiteral("left"), control->Left() },
-            { QStringLiteral("top"), control->Top() },
-            { QStringLiteral("width"), control->Width() },
-            { QStringLiteral("height"), control->Height() },
-        };
-        if (auto *box = dynamic_cast<CheckBox *>(control))
-            c[QStringLiteral("value")] = box->value();
-        if (auto *picture = dynamic_cast<PictureBox *>(control))
-            c[QStringLiteral("scale")] = scale_of(picture->surface());
-        controls[name] = c;
-    }
-    const bool picture_seen = seen(*f.Picture1, window);
-    const auto shape = [&](const ShapeControl &s) {
-        return QJsonObject { { QStringLiteral("visible"), s.Visible() && picture_seen },
-            { QStringLiteral("left"), s.Left() }, { QStringLiteral("top"), s.Top() } };
-    };
-    controls[QStringLiteral("Shape1")] = shape(*f.Shape1);
-    controls[QStringLiteral("Shape2")] = shape(*f.Shape2);
-    controls[QStringLiteral("Line1")] =
-        QJsonObject { { QStringLiteral("visible"), f.Line1->Visible() && picture_seen },
-            { QStringLiteral("x1"), f.Line1->X1() }, { QStringLiteral("y1"), f.Line1->Y1() },
-            { QStringLiteral("x2"), f.Line1->X2() }, { QStringLiteral("y2"), f.Line1->Y2() } };
-    state[QStringLiteral("controls")] = controls;
-
-    QJsonArray shown;
-    for (const auto &m : messages.messages)
-        shown.append(QJsonObject {
-            { QStringLiteral("title"), m.title }, { QStringLiteral("text"), m.text } });
-    state[QStringLiteral("messages")] = shown;
-    state[QStringLiteral("timer")] =
-        QJsonObject { { QStringLiteral("enabled"), f.Timer1->Enabled() },
-            { QStringLiteral("interval"), f.Timer1->Interval() } };
-    return state;
 }
 
 QJsonObject trace_line(const QString &surface, const Primitive &p)
@@ -265,71 +146,6 @@ QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
     const QString why = save_file(path, write);
     return why.isEmpty() ? QString()
                          : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
-}
-
-// Performs one action; returns a message naming the argument when a user could not do it.
-QString perform(MainWindow &window, const RenderAction &a)
-{
-    const auto refuse = [&a](const QString &why) {
-        return QStringLiteral("%1: %2").arg(a.argument, why);
-    };
-    Form1 &f = window.form();
-    switch (a.kind) {
-    case RenderAction::Kind::Menu: {
-        const QString key =
-            a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
-        const auto found = window.menus().find(key);
-        if (found == window.menus().end())
-            return refuse(QStringLiteral("no such menu command"));
-        if (a.name == QLatin1String("M_end"))
-            return refuse(QStringLiteral("ending the program is not an action"));
-        if (found->second->menu())
-            return refuse(QStringLiteral("a menu title, not a command"));
-        found->second->trigger();
-        return {};
-    }
-    case RenderAction::Kind::Click: {
-        const auto controls = window.controls();
-        const QString key =
-            a.index ? a.name + QLatin1Char(':') + QString::number(*a.index) : a.name;
-        const auto found = controls.find(key);
-        if (found == controls.end())
-            return refuse(QStringLiteral("no such control"));
-        QWidget &w = found->second->widget();
-        if (!seen(w, window) || !w.isEnabled())
-            return refuse(QStringLiteral("the control is hidden or disabled"));
-        if (auto *label = dynamic_cast<Label *>(found->second))
-            label->click();
-        else if (auto *button = qobject_cast<QAbstractButton *>(&w))
-            button->click();
-        else if (auto *picture = dynamic_cast<PictureBox *>(found->second))
-            picture->click();
-        else
-            return refuse(QStringLiteral("the control takes no clicks"));
-        return {};
-    }
-    case RenderAction::Kind::Move:
-    case RenderAction::Kind::Press:
-        if (!seen(*f.Picture1, window))
-            return refuse(QStringLiteral("the drawing surface is hidden"));
-        f.Picture1->move_pointer(float(a.x), float(a.y));
-        if (a.kind == RenderAction::Kind::Press)
-            f.Picture1->click();
-        return {};
-    case RenderAction::Kind::Tick:
-        for (long i = 0; i < a.count; ++i)
-            f.Timer1->tick();
-        return {};
-    case RenderAction::Kind::Zoom:
-        // The window as large as the design at the new zoom, once its layout knows the new
-        // sizes of the menu bar and the design.
-        window.set_zoom(a.x);
-        QApplication::processEvents();
-        window.resize(window.size_for_zoom(a.x));
-        QApplication::processEvents();
-        return {};
-    }
-    return {};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "action.h"
 #include "worksheet.h"
 
 #include <QString>
@@ -7,18 +8,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// One action of the render tool, as given on its command line.
-struct RenderAction
-{
-    enum class Kind { Menu, Click, Move, Press, Tick, Zoom };
-    Kind kind = Kind::Tick;
-    QString argument; // the whole argument, for messages
-    QString name; // menu or control name
-    std::optional<int> index;
-    double x = 0, y = 0;
-    long count = 1;
-};
 
 struct RenderRequest
 {
