@@ -445,6 +445,28 @@ bool write_worksheet_pdf(const Worksheet &sheet, const QPageSize &paper, Ink ink
     return painter.end();
 }
 
+bool write_worksheets_pdf(const QString &title, const std::vector<Worksheet> &sheets,
+    const QPageSize &paper, Ink ink, QIODevice &device)
+{
+    QPdfWriter pdf(&device);
+    pdf.setTitle(title);
+    pdf.setCreator(program_name_and_version());
+    const QPageLayout page(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    pdf.setPageLayout(page);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0 && !pdf.newPage())
+            return false;
+        painter.save();
+        paint_page(
+            painter, sheets[i], page.fullRectPoints().size(), page_margins(QMarginsF()), ink);
+        painter.restore();
+    }
+    return painter.end();
+}
+
 bool print_worksheet(const Worksheet &sheet, QPrinter &printer, Ink ink)
 {
     printer.setFullPage(true);

@@ -94,5 +94,8 @@ void paint_worksheet(
 // The page as a PDF with vector graphics and real text.
 bool write_worksheet_pdf(const Worksheet &sheet, const QPageSize &paper, Ink ink, QIODevice &device,
     QPageLayout::Orientation orientation = QPageLayout::Portrait);
+// Several pages in one PDF, one after the other, titled with the document's title.
+bool write_worksheets_pdf(const QString &title, const std::vector<Worksheet> &sheets,
+    const QPageSize &paper, Ink ink, QIODevice &device);
 // The page on a printer set up by the caller (paper, printer or file); false if it cannot start.
 bool print_worksheet(const Worksheet &sheet, QPrinter &printer, Ink ink);

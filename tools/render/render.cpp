@@ -54,6 +54,10 @@ Options:
   --loop, --once      the GIF plays forever (the default) or once
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson's step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
   --help              this text
 )";
 
@@ -249,6 +253,9 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 return e;
             if (!parse_number(text, request.zoom) || request.zoom < 0.5 || request.zoom > 4)
                 return QStringLiteral("--zoom %1: not a number from 0.5 to 4").arg(text);
+        } else if (const std::optional<QString> e = parse_lesson_option(arg, value, request)) {
+            if (!e->isEmpty())
+                return *e;
         } else if (arg.startsWith(QLatin1String("-"))) {
             return QStringLiteral("%1: unknown option").arg(arg);
         } else {
@@ -258,7 +265,7 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
             request.actions.push_back(action);
         }
     }
-    return {};
+    return apply_lesson(request);
 }
 
 int run_render(const RenderRequest &request)
@@ -343,6 +350,8 @@ int run_render(const RenderRequest &request)
             return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
         });
     }
+    if (error.isEmpty() && !request.handout.isEmpty())
+        error = write_handout(request);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
         return 2;
