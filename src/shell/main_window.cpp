@@ -8,6 +8,8 @@
 #include "golden/pentagram_topic.h"
 #include "golden/rectangle_topic.h"
 #include "golden/spiral_topic.h"
+#include "lesson_commands.h"
+#include "lesson_session.h"
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
@@ -68,6 +70,8 @@ MainWindow::MainWindow(const WindowOptions &options)
     describe_controls();
 
     build_picture_menu();
+    if (options.lesson)
+        lesson_commands_ = new LessonCommands(*this, *options.lesson);
     build_view_menu();
     repeat_held_step_buttons();
     build_help_menu();
@@ -409,8 +413,8 @@ void MainWindow::M_plato_Click() { choose(11); }
 
 void MainWindow::M_end_Click()
 {
-    close();
-    QApplication::quit();
+    if (close())
+        QApplication::quit();
 }
 
 void MainWindow::Picture1_MouseMove(float x, float y)

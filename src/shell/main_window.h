@@ -14,6 +14,8 @@ class QAction;
 class QMenuBar;
 class QSettings;
 class DynamicModelTopic;
+class LessonCommands;
+class LessonSession;
 class PictureCommands;
 class PlatonicTopic;
 class SequencePanels;
@@ -30,6 +32,9 @@ struct WindowOptions
     double zoom = 0; // a fixed zoom, with the window sized to it; 0: the zoom fits the window
     // Where the window keeps its size, zoom and full screen between runs; none: nothing is kept.
     QSettings *settings = nullptr;
+    // The lesson the window belongs to: the window has the Lesson menu and keeps what the user
+    // does; none: no lessons.
+    LessonSession *lesson = nullptr;
 };
 
 // The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state.
@@ -49,6 +54,8 @@ public:
     Topic *topic(int number) const { return topics_.at(std::size_t(number)).get(); }
     // The Picture menu's commands: copy, save and print the drawing and the worksheet page.
     PictureCommands &picture_commands() { return *picture_commands_; }
+    // The Lesson menu's commands, where the window belongs to a lesson.
+    LessonCommands *lesson_commands() { return lesson_commands_; }
 
     // Menu handlers.
     void M_Gr_Click(int index);
@@ -154,5 +161,6 @@ private:
     PlatonicTopic *platonic_ = nullptr; // start-up fills its point table
     std::array<std::unique_ptr<Topic>, 17> topics_;
     PictureCommands *picture_commands_ = nullptr; // a child of the window
+    LessonCommands *lesson_commands_ = nullptr; // a child of the window
     QElapsedTimer described_; // since the drawing's description was last brought up to date
 };

@@ -1,6 +1,8 @@
 // The window on any screen: a zoom that fits the window or a fixed one, full screen, the View
 // menu, stepping through the topics like slides, and what the window keeps between runs.
 
+#include "lesson_commands.h"
+#include "lesson_session.h"
 #include "main_window.h"
 
 #include <QAction>
@@ -242,6 +244,9 @@ void MainWindow::previous_topic() { step_topic(-1); }
 
 void MainWindow::step_topic(int step)
 {
+    // While a lesson is open, the keys step through its steps.
+    if (lesson_commands_ && lesson_commands_->session().step_by(step))
+        return;
     const int count = int(std::size(menu_order));
     const auto shown = std::find_if(std::begin(menu_order), std::end(menu_order),
         [this](const MenuTopic &m) { return m.topic == form_.topic; });
@@ -283,6 +288,10 @@ void MainWindow::save_settings() const
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (lesson_commands_ && !lesson_commands_->session().may_discard_changes()) {
+        event->ignore();
+        return;
+    }
     save_settings();
     QMainWindow::closeEvent(event);
 }

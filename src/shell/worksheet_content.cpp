@@ -253,3 +253,11 @@ QString picture_file_stem(MainWindow &window)
     const QString slug = QLatin1String(topic_names[topic].slug);
     return state.isEmpty() ? slug : slug + QLatin1Char('-') + state;
 }
+
+QString picture_state_words(MainWindow &window)
+{
+    const int topic = window.form().topic;
+    if (topic < 1 || topic > 16)
+        return {};
+    return state_slug(window, topic).replace(QLatin1Char('-'), QLatin1Char(' '));
+}

@@ -17,3 +17,7 @@ Worksheet worksheet_of(MainWindow &window);
 // the state the picture depends on where the topic has one ("golden-rectangle",
 // "rabbits-month-6", "pythagoras-a-40-b-30").
 QString picture_file_stem(MainWindow &window);
+
+// The state the picture depends on, in words ("month 6", "a 40 b 30"); empty for a topic
+// without one and for the title screen.
+QString picture_state_words(MainWindow &window);
