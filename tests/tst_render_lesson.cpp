@@ -17,6 +17,7 @@ private slots:
     void step_shows_what_its_actions_show();
     void handout_has_a_page_a_step_data();
     void handout_has_a_page_a_step();
+    void example_lesson_makes_its_handout();
     void bad_lessons_data();
     void bad_lessons();
 };
@@ -120,6 +121,19 @@ void TestRenderLesson::handout_has_a_page_a_step()
         at = found + 1;
     }
     QVERIFY(text.indexOf(QStringLiteral("Step 3: The pentagram"), at) > 0);
+}
+
+// The lesson that ships with the program reads and replays, a page a step.
+void TestRenderLesson::example_lesson_makes_its_handout()
+{
+    QTemporaryDir dir;
+    const QString pdf_path = dir.filePath(QStringLiteral("example.pdf"));
+    const Run run = render({ "--lesson", QStringLiteral(AURELION_EXAMPLE_LESSON), "--handout",
+        pdf_path, "--black-and-white" });
+    QCOMPARE(run.error, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(pdf::page_count(pdf_path), 7);
+    QVERIFY(pdf::text(pdf_path).contains(QStringLiteral("Step 6: The chaos game")));
 }
 
 void TestRenderLesson::bad_lessons_data()
