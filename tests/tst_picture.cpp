@@ -28,6 +28,8 @@
 
 #include <functional>
 
+Q_DECLARE_METATYPE(RecordingAnswer)
+
 namespace {
 
 // Answers that the tests give in place of the dialogs, and what the dialogs were asked.
@@ -39,7 +41,10 @@ struct ScriptedDialogs final : public PictureDialogs
     std::function<void(QPrinter &)> preview_printer; // set up the preview's printer
     QStringList asked;
     QStringList saved; // the paths the dialogs were told were saved
-    QStringList recordings; // the answers to the recording's dialog, one a time it is asked
+    QStringList recordings; // the answers to the recording's dialog, one a time it is asked;
+        // an empty one or none left: cancelled
+    QList<RecordingAnswer> questions; // the answers to the unsaved recording's question;
+        // none left: Discard
     QString stem;
     QSize drawing;
     Paper paper = Paper::A4;
@@ -68,9 +73,17 @@ struct ScriptedDialogs final : public PictureDialogs
     {
         asked << QStringLiteral("recording");
         stem = s;
-        if (recordings.isEmpty())
+        if (recordings.isEmpty() || recordings.front().isEmpty()) {
+            if (!recordings.isEmpty())
+                recordings.removeFirst();
             return {};
+        }
         return recordings.takeFirst();
+    }
+    RecordingAnswer keep_recording(QWidget *, int frames, bool can_go_on) override
+    {
+        asked << QStringLiteral("keep %1%2").arg(frames).arg(can_go_on ? "" : " or end");
+        return questions.isEmpty() ? RecordingAnswer::Discard : questions.takeFirst();
     }
     void recording_saved(const QString &path) override { saved << path; }
     void picture_saved(const PictureChoice &choice) override { saved << choice.path; }
@@ -225,6 +238,10 @@ private slots:
     void recording_that_cannot_be_written_data();
     void recording_that_cannot_be_written();
     void recording_stops_when_full();
+    void nothing_recorded_is_lost_data();
+    void nothing_recorded_is_lost();
+    void recording_as_sharp_as_the_screen_data();
+    void recording_as_sharp_as_the_screen();
 
 private:
     QTemporaryDir config_;
@@ -928,13 +945,12 @@ void TestPicture::recording_that_cannot_be_written_data()
     QTest::addColumn<QStringList>("answers"); // the paths given, in order; then cancel
     QTest::addColumn<int>("written"); // which answer is written, -1 for none
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("cancelled") << QStringList() << -1
-                               << QStringList { "The recording was not saved." };
+    QTest::newRow("cancelled, then discarded") << QStringList() << -1 << QStringList();
     QTest::newRow("a missing folder, then a good one") << QStringList { "missing/recording.gif",
         "recording.gif" } << 1 << QStringList { "The recording could not be saved as" };
-    QTest::newRow("a missing folder, then cancelled")
+    QTest::newRow("a missing folder, then cancelled and discarded")
         << QStringList { "missing/recording.gif" } << -1
-        << QStringList { "The recording could not be saved as", "The recording was not saved." };
+        << QStringList { "The recording could not be saved as" };
 }
 
 void TestPicture::recording_that_cannot_be_written()
@@ -983,6 +999,133 @@ void TestPicture::recording_stops_when_full()
     QCOMPARE(t.messages.messages.size(), std::size_t(1));
     QVERIFY(t.messages.messages.front().text.contains(QStringLiteral("3 frames")));
     QCOMPARE(Frames(path).images.size(), 3);
+}
+
+void TestPicture::nothing_recorded_is_lost_data()
+{
+    QTest::addColumn<QString>("how"); // stop, End, close or Ctrl+Q
+    QTest::addColumn<QList<RecordingAnswer>>("questions");
+    QTest::addColumn<QStringList>("files"); // the file dialog's answers, "" for cancelled
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("ended"); // the recording ended (and the window closed, if asked)
+    QTest::addColumn<bool>("written");
+    using A = RecordingAnswer;
+    QTest::newRow("End, cancelled: the program and the recording go on")
+        << "End" << QList { A::GoOn } << QStringList() << QStringList { "keep 1" } << false
+        << false;
+    QTest::newRow("closing the window, discarded")
+        << "close" << QList { A::Discard } << QStringList() << QStringList { "keep 1" } << true
+        << false;
+    QTest::newRow("Ctrl+Q, saved") << "Ctrl+Q" << QList { A::Save } << QStringList { "a.gif" }
+                                   << QStringList { "keep 1", "recording" } << true << true;
+    QTest::newRow("End, the file dialog cancelled goes back to the question, then cancelled")
+        << "End" << QList { A::Save, A::GoOn } << QStringList { "" }
+        << QStringList { "keep 1", "recording", "keep 1" } << false << false;
+    QTest::newRow("closing, the file dialog cancelled, then saved")
+        << "close" << QList { A::Save, A::Save } << QStringList { "", "a.gif" }
+        << QStringList { "keep 1", "recording", "keep 1", "recording" } << true << true;
+    QTest::newRow("Stop Recording, the file dialog cancelled asks, going on records on")
+        << "stop" << QList { A::GoOn } << QStringList { "" }
+        << QStringList { "recording", "keep 1" } << false << false;
+    QTest::newRow("Stop Recording, the file dialog cancelled asks, then saved")
+        << "stop" << QList { A::Save } << QStringList { "", "a.gif" }
+        << QStringList { "recording", "keep 1", "recording" } << true << true;
+    QTest::newRow("Stop Recording, the file dialog cancelled asks, then discarded")
+        << "stop" << QList { A::Discard } << QStringList { "" }
+        << QStringList { "recording", "keep 1" } << true << false;
+}
+
+void TestPicture::nothing_recorded_is_lost()
+{
+    QFETCH(QString, how);
+    QFETCH(QList<RecordingAnswer>, questions);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, ended);
+    QFETCH(bool, written);
+    PictureWindow t;
+    QTemporaryDir dir;
+    for (const QString &file : files)
+        t.dialogs.recordings << (file.isEmpty() ? QString() : dir.filePath(file));
+    t.dialogs.questions = questions;
+    t.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&t.window));
+    t.menu(QStringLiteral("M_gr:0"));
+    Recorder &recorder = t.commands().recorder();
+    recorder.start();
+    QVERIFY(recorder.recording());
+    t.dialogs.asked.clear();
+
+    if (how == QLatin1String("stop"))
+        t.commands().actions().stop_recording->trigger();
+    else if (how == QLatin1String("End"))
+        t.menu(QStringLiteral("M_end"));
+    else if (how == QLatin1String("Ctrl+Q"))
+        QTest::keyClick(&t.window, Qt::Key_Q, Qt::ControlModifier);
+    else
+        t.window.close();
+
+    QCOMPARE(t.dialogs.asked, asked);
+    QCOMPARE(recorder.recording(), !ended);
+    if (how != QLatin1String("stop"))
+        QCOMPARE(t.window.isVisible(), !ended);
+    QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("a.gif"))), written);
+    QCOMPARE(t.messages.messages.size(), std::size_t(0));
+    if (!ended) {
+        // The recording goes on: the next change is its next frame, and it can still be saved.
+        QTest::qWait(30);
+        t.perform({ QStringLiteral("click:Command5") });
+        QTRY_COMPARE(recorder.frame_count(), 2);
+        t.dialogs.recordings = { dir.filePath(QStringLiteral("b.gif")) };
+        recorder.stop();
+        QCOMPARE(Frames(dir.filePath(QStringLiteral("b.gif"))).images.size(), 2);
+    }
+}
+
+void TestPicture::recording_as_sharp_as_the_screen_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("screen_ratio");
+    QTest::addColumn<QSize>("frame");
+    QTest::newRow("zoom 1") << 1.0 << 1.0 << QSize(509, 509);
+    QTest::newRow("zoom 1.25") << 1.25 << 1.0 << QSize(509, 509);
+    QTest::newRow("zoom 1.5") << 1.5 << 1.0 << QSize(1018, 1018);
+    QTest::newRow("zoom 3") << 3.0 << 1.0 << QSize(1018, 1018);
+    QTest::newRow("zoom 1 on a screen of ratio 2") << 1.0 << 2.0 << QSize(1018, 1018);
+    QTest::newRow("zoom 0.75 on a screen of ratio 2") << 0.75 << 2.0 << QSize(1018, 1018);
+    QTest::newRow("zoom 0.5 on a screen of ratio 2") << 0.5 << 2.0 << QSize(509, 509);
+}
+
+void TestPicture::recording_as_sharp_as_the_screen()
+{
+    QFETCH(double, zoom);
+    QFETCH(double, screen_ratio);
+    QFETCH(QSize, frame);
+    TestWindow t(1, false, zoom, screen_ratio);
+    ScriptedDialogs dialogs;
+    t.window.picture_commands().set_dialogs(dialogs);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sharp.gif"));
+    dialogs.recordings = { path };
+    t.menu(QStringLiteral("M_R:2"));
+    Recorder &recorder = t.window.picture_commands().recorder();
+    recorder.start();
+    recorder.stop();
+    const Frames frames(path);
+    QCOMPARE(frames.images.size(), 1);
+    QCOMPARE(frames.images.front().size(), frame);
+    // The sharper recording is the same picture: scaled down, it matches the drawing.
+    const QImage drawn =
+        picture_image(*t.form().Picture1, 1.0).convertToFormat(QImage::Format_RGB32);
+    const QImage shrunk = frames.images.front()
+                              .scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_RGB32);
+    int far = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qAbs(qGray(drawn.pixel(x, y)) - qGray(shrunk.pixel(x, y))) > 96)
+                ++far;
+    QVERIFY2(far < drawn.width() * drawn.height() / 50, qPrintable(QString::number(far)));
 }
 
 QTEST_MAIN(TestPicture)

@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include "dialog_size.h"
+
 #include <QMessageBox>
 
 QString MessageBox::shown_title(const QString &title)
@@ -11,7 +13,7 @@ void DialogMessageBox::MsgBox(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, shown_title(title), text, QMessageBox::Ok, parent_);
     if (font_)
-        box.setFont(font_());
+        fit_dialog(box, font_());
     box.exec();
 }
 

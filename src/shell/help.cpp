@@ -2,6 +2,7 @@
 // dialog opens so that every command with a shortcut is listed, and the About box. Also Ctrl+Q,
 // which ends the program as "End" does.
 
+#include "dialog_size.h"
 #include "main_window.h"
 
 #include <QAction>
@@ -144,7 +145,7 @@ void MainWindow::show_keyboard_shortcuts()
     layout->addWidget(keyboard);
     add_close_button(*dialog, *layout);
 
-    dialog->resize(QSize(520, 440) * std::max(1.0, zoom()));
+    fit_dialog(*dialog, dialog_font(), QSize(520, 440));
     dialog->open();
     table->setFocus();
 }
@@ -175,6 +176,6 @@ void MainWindow::show_about()
     layout->addWidget(text);
     add_close_button(*dialog, *layout);
 
-    dialog->resize(QSize(440, 300) * std::max(1.0, zoom()));
+    fit_dialog(*dialog, dialog_font(), QSize(440, 300));
     dialog->open();
 }

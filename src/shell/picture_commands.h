@@ -47,6 +47,9 @@ public:
     void print();
     // Recording the drawing as an animated GIF.
     Recorder &recorder() { return *recorder_; }
+    // Whether the program may end now: a recording running is saved or discarded first, or the
+    // user goes on with it.
+    bool may_close() { return recorder_->may_close(); }
 
     // What the commands do once the dialogs are answered; false, after a message, on failure.
     bool save_picture(const PictureChoice &choice);

@@ -1,5 +1,6 @@
 #include "picture_dialogs.h"
 
+#include "dialog_size.h"
 #include "main_window.h"
 
 #include <QCheckBox>
@@ -7,13 +8,22 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QHeaderView>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QToolBar>
+#include <QTreeView>
 
 #include <algorithm>
 #include <array>
@@ -41,12 +51,64 @@ QString start_folder(
     return QDir(standard).exists() ? standard : QDir::homePath();
 }
 
-// A dialog of the window in the window's dialog font, which grows with its zoom.
-void use_window_font(QWidget &dialog, QWidget *parent)
+// A dialog of the window in the window's dialog font, which grows with its zoom, sized for its
+// text; least is its smallest size at zoom 1.
+void fit_to_window(QWidget &dialog, QWidget *parent, QSize least = {})
 {
     if (const auto *window = dynamic_cast<const MainWindow *>(parent))
-        dialog.setFont(window->dialog_font());
+        fit_dialog(dialog, window->dialog_font(), least);
 }
+
+// The smallest file dialog at zoom 1 that shows the folders beside every column of the files.
+constexpr QSize file_dialog_size(760, 480);
+
+// The file list's columns for a name, a size, a type and a date in the font, whatever widths a
+// dialog of another zoom left in the remembered state; the folders beside them as wide as their
+// names. Answers the width the folders and the columns need side by side.
+int size_file_columns(QFileDialog &dialog, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int padding = metrics.height();
+    int wide = 0;
+    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        static const char *const samples[] = { "aurelion-golden-rectangle-00", "128.88 KiB",
+            "PNG image", "12/31/26 12:00 PM" };
+        QHeaderView *columns = files->header();
+        for (int i = 0; i < columns->count() && i < 4; ++i) {
+            const int width = metrics.horizontalAdvance(QLatin1String(samples[i])) + padding;
+            columns->resizeSection(i, width);
+            wide += width;
+        }
+        wide += files->verticalScrollBar()->sizeHint().width() * font_growth(font) + padding;
+    }
+    if (auto *folders = dialog.findChild<QSplitter *>(QStringLiteral("splitter"))) {
+        const int side = metrics.horizontalAdvance(QStringLiteral("Documents")) + 3 * padding;
+        folders->setSizes({ side, wide });
+        wide += side + folders->handleWidth();
+    }
+    return wide + 2 * padding;
+}
+
+// Gives the controls of a tool bar the room their text asks for whenever it lays them out again.
+class RoomForTools final : public QObject
+{
+public:
+    RoomForTools(QToolBar &tools, QWidget &dialog)
+        : QObject(&tools)
+        , dialog_(dialog)
+    {
+        tools.installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            make_room(dialog_);
+        return false;
+    }
+
+private:
+    QWidget &dialog_;
+};
 
 QString suffix_of(const QString &filter)
 {
@@ -60,7 +122,6 @@ std::optional<QString> save_dialog(QWidget *parent, const QString &title, const 
     const QString &stem, const QStringList &filters, int filter, int *chosen_filter = nullptr)
 {
     QFileDialog dialog(parent, title);
-    use_window_font(dialog, parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
@@ -70,6 +131,11 @@ std::optional<QString> save_dialog(QWidget *parent, const QString &title, const 
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog](const QString &f) { dialog.setDefaultSuffix(suffix_of(f)); });
     dialog.selectFile(stem + QLatin1Char('.') + suffix_of(filters[filter]));
+    const auto *window = dynamic_cast<const MainWindow *>(parent);
+    const int list_width = window ? size_file_columns(dialog, window->dialog_font()) : 0;
+    const double growth = window ? font_growth(window->dialog_font()) : 1.0;
+    fit_to_window(
+        dialog, parent, file_dialog_size.expandedTo(QSize(int(list_width / growth) + 1, 0)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     if (chosen_filter)
@@ -130,7 +196,6 @@ std::optional<WorksheetChoice> WindowPictureDialogs::choose_worksheet_file(
 
     // The paper and the ink, in a small dialog of their own.
     QDialog options(parent);
-    use_window_font(options, parent);
     options.setWindowTitle(QStringLiteral("Worksheet Page"));
     auto *form = new QFormLayout(&options);
     auto *papers = new QComboBox(&options);
@@ -145,6 +210,7 @@ std::optional<WorksheetChoice> WindowPictureDialogs::choose_worksheet_file(
     QObject::connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &options, &QDialog::reject);
     form->addRow(buttons);
+    fit_to_window(options, parent);
     if (options.exec() != QDialog::Accepted)
         return {};
 
@@ -180,8 +246,8 @@ void WindowPictureDialogs::worksheet_saved(const WorksheetChoice &choice)
 bool WindowPictureDialogs::choose_printer(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
-    use_window_font(dialog, parent);
     dialog.setWindowTitle(QStringLiteral("Print Worksheet"));
+    fit_to_window(dialog, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -189,10 +255,23 @@ void WindowPictureDialogs::preview(
     QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
 {
     QPrintPreviewDialog dialog(&printer, parent);
-    use_window_font(dialog, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&paint](QPrinter *p) { paint(*p); });
+    // As large as the window at least, with the whole page fitted to it.
+    if (const auto *window = dynamic_cast<const MainWindow *>(parent)) {
+        const double growth = font_growth(window->dialog_font());
+        fit_to_window(dialog, parent, (QSizeF(window->size()) / growth).toSize() + QSize(1, 1));
+    }
+    if (auto *pages = dialog.findChild<QPrintPreviewWidget *>()) {
+        pages->setZoomMode(QPrintPreviewWidget::FitInView);
+    }
+    // The page count and the zoom in the tool bar change with the pages and the window.
+    for (QToolBar *tools : dialog.findChildren<QToolBar *>())
+        new RoomForTools(*tools, dialog);
+    for (QAction *action : dialog.findChildren<QAction *>())
+        if (action->objectName() == QLatin1String("fitPageAction"))
+            action->setChecked(true);
     dialog.exec();
 }
 
@@ -209,4 +288,29 @@ void WindowPictureDialogs::recording_saved(const QString &path)
 {
     ProgramSettings settings;
     settings.setValue(QStringLiteral("recording/folder"), QFileInfo(path).absolutePath());
+}
+
+RecordingAnswer WindowPictureDialogs::keep_recording(QWidget *parent, int frames, bool can_go_on)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Record Animation"),
+        (frames == 1 ? QStringLiteral("The recording of 1 frame is not saved.")
+                     : QStringLiteral("The recording of %1 frames is not saved.").arg(frames))
+            + (can_go_on ? QStringLiteral("\n\nSave it, discard it, or cancel and go on recording?")
+                         : QStringLiteral("\n\nSave it or discard it?")),
+        QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("&Save…"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Discard);
+    QPushButton *cancel = can_go_on ? box.addButton(QMessageBox::Cancel) : nullptr;
+    box.setDefaultButton(save);
+    // Esc never throws a recording away.
+    box.setEscapeButton(cancel ? cancel : save);
+    fit_to_window(box, parent);
+    box.exec();
+    if (box.clickedButton() == save)
+        return RecordingAnswer::Save;
+    if (cancel && box.clickedButton() == cancel)
+        return RecordingAnswer::GoOn;
+    if (box.clickedButton() == nullptr)
+        return can_go_on ? RecordingAnswer::GoOn : RecordingAnswer::Save;
+    return RecordingAnswer::Discard;
 }

@@ -25,6 +25,10 @@ struct WorksheetChoice
     Ink ink = Ink::Colour;
 };
 
+// What to do with a recording that is not saved yet: choose where it goes, throw it away, or
+// leave it running (and the program with it).
+enum class RecordingAnswer { Save, Discard, GoOn };
+
 // The dialogs of the Picture menu: the program's own, or scripted answers in the tests. A
 // cancelled dialog answers nothing.
 class PictureDialogs
@@ -39,6 +43,9 @@ public:
         QWidget *parent, const QString &stem, Paper paper) = 0;
     // Where a recorded animation goes, as an animated GIF.
     virtual std::optional<QString> choose_recording_file(QWidget *parent, const QString &stem) = 0;
+    // Asked when the program ends during a recording or the recording's file dialog is
+    // cancelled; can_go_on: the recording can still go on (else only Save or Discard).
+    virtual RecordingAnswer keep_recording(QWidget *parent, int frames, bool can_go_on) = 0;
     // The printer or a PDF file, the paper and the colour mode; false when cancelled.
     virtual bool choose_printer(QWidget *parent, QPrinter &printer) = 0;
     // Shows the pages as they will print; paint draws them on the printer it is given.
@@ -60,6 +67,7 @@ public:
     std::optional<WorksheetChoice> choose_worksheet_file(
         QWidget *parent, const QString &stem, Paper paper) override;
     std::optional<QString> choose_recording_file(QWidget *parent, const QString &stem) override;
+    RecordingAnswer keep_recording(QWidget *parent, int frames, bool can_go_on) override;
     bool choose_printer(QWidget *parent, QPrinter &printer) override;
     void preview(
         QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;

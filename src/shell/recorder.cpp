@@ -61,12 +61,17 @@ void Recorder::start()
 {
     if (recording() || window_.form().topic == 0)
         return;
+    // A drawing that shows at 1.5 times its size or more is recorded at twice its resolution,
+    // as sharp as the screen shows it.
+    const FormSurface &form = *window_.form().background;
+    const double shown = form.zoom() * form.screen_ratio();
+    scale_ = shown >= 1.5 ? 2.0 : 1.0;
     remove_forgotten_frames(QDir(QDir::tempPath()));
     frames_file_ = QDir(QDir::tempPath())
                        .filePath(QStringLiteral("aurelion-recording-%1-%2.gif")
                                      .arg(QApplication::applicationPid())
                                      .arg(++recordings_));
-    animation_.start(frames_file_, 1.0, true);
+    animation_.start(frames_file_, scale_, true);
     held_ = {};
     window_.form().Picture1->drawing_changed = [this] { drawing_changed(); };
     record_frame();
@@ -112,29 +117,64 @@ void Recorder::record_frame()
 
 void Recorder::stop()
 {
-    if (!recording())
-        return;
+    if (recording())
+        conclude(false);
+}
+
+bool Recorder::may_close() { return !recording() || conclude(true); }
+
+// While a dialog asks, the drawing does not change the recording: a frame shown behind it is held
+// until the recording goes on or ends.
+void Recorder::pause(bool paused)
+{
     window_.form().Picture1->drawing_changed = nullptr;
     next_frame_->stop();
-    const bool kept = (held_.isNull() || animation_.add_frame(held_, last_frame_ms))
-        && animation_.finish(last_frame_ms);
-    held_ = {};
-    if (!kept) {
-        discard(QStringLiteral("The recording could not be kept.\n\n%1.").arg(animation_.error()));
-        return;
-    }
-    show_state();
-    if (changed)
-        changed();
-    // Asked again until the recording is written somewhere or given up.
-    for (;;) {
+    if (!paused)
+        window_.form().Picture1->drawing_changed = [this] { drawing_changed(); };
+}
+
+bool Recorder::conclude(bool ask_first)
+{
+    pause(true);
+    bool finished = false;
+    // A cancelled file dialog asks again what to do; a file that could not be written asks for
+    // another file.
+    for (bool ask = ask_first;;) {
+        if (ask) {
+            const bool can_go_on = !finished && animation_.frame_count() + 1 < frame_limit;
+            switch (dialogs_().keep_recording(&window_, frame_count(), can_go_on)) {
+            case RecordingAnswer::GoOn:
+                if (can_go_on) {
+                    pause(false);
+                    record_frame();
+                    return false;
+                }
+                break;
+            case RecordingAnswer::Discard:
+                discard({});
+                return true;
+            case RecordingAnswer::Save:
+                break;
+            }
+        }
         const std::optional<QString> path =
             dialogs_().choose_recording_file(&window_, picture_file_stem(window_));
-        if (!path) {
-            QFile::remove(frames_file_);
-            window_.form().messages->MsgBox(
-                QStringLiteral("The recording was not saved."), QStringLiteral("Stop Recording"));
-            return;
+        ask = !path;
+        if (!path)
+            continue;
+        if (!finished) {
+            const bool kept = (held_.isNull() || animation_.add_frame(held_, last_frame_ms))
+                && animation_.finish(last_frame_ms);
+            held_ = {};
+            if (!kept) {
+                discard(QStringLiteral("The recording could not be kept.\n\n%1.")
+                            .arg(animation_.error()));
+                return true;
+            }
+            finished = true;
+            show_state();
+            if (changed)
+                changed();
         }
         QFile frames(frames_file_);
         const QString why = frames.open(QIODevice::ReadOnly) ? save_file(*path,
@@ -147,7 +187,7 @@ void Recorder::stop()
             frames.close();
             QFile::remove(frames_file_);
             dialogs_().recording_saved(*path);
-            return;
+            return true;
         }
         window_.form().messages->MsgBox(
             QStringLiteral("The recording could not be saved as %1.\n\n%2.").arg(*path, why),

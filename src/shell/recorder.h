@@ -33,9 +33,17 @@ public:
     ~Recorder() override;
 
     void start();
+    // Asks where the recording goes, again after a cancelled file dialog until it is saved,
+    // discarded or left running.
     void stop();
+    // Whether the program may end: true when nothing is recorded, or the recording was saved or
+    // discarded; false when the user goes on recording.
+    bool may_close();
     bool recording() const { return animation_.recording(); }
     int frame_count() const;
+    // The recording's pixels per logical pixel of the drawing: 2 when the window shows the
+    // drawing at 1.5 times its size or more, else 1.
+    double scale() const { return scale_; }
     const Label &mark() const { return *mark_; }
     // While the chaos game runs, at most one frame in this many milliseconds.
     int running_interval_ms = 200;
@@ -48,12 +56,17 @@ private:
     void drawing_changed();
     void record_frame();
     void discard(const QString &message);
+    void pause(bool paused);
+    // Saves, discards or goes on (false) as the user answers; ask_first: the question before the
+    // file dialog.
+    bool conclude(bool ask_first);
     void show_state();
 
     MainWindow &window_;
     std::function<PictureDialogs &()> dialogs_;
     Animation animation_;
     QString frames_file_; // the frames until the recording is named
+    double scale_ = 1;
     int recordings_ = 0; // recordings started, for the frames' file names
     QImage held_; // the last frame, written when the next one shows how long it lasted
     QElapsedTimer since_held_;

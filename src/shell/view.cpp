@@ -4,6 +4,7 @@
 #include "lesson_commands.h"
 #include "lesson_session.h"
 #include "main_window.h"
+#include "picture_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -289,6 +290,10 @@ void MainWindow::save_settings() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (lesson_commands_ && !lesson_commands_->session().may_discard_changes()) {
+        event->ignore();
+        return;
+    }
+    if (picture_commands_ && !picture_commands_->may_close()) {
         event->ignore();
         return;
     }

@@ -1,0 +1,211 @@
+#include "dialog_fit.h"
+#include "picture_commands.h"
+#include "test_window.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Every dialog of the window shows all of its text, on the screen, at every zoom: on a screen of
+// 3840 x 2160 pixels (the tests' screen) at zoom 1, at zoom 2 and maximised (zoom about 3.8).
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dialogs_fit_their_text_data();
+    void dialogs_fit_their_text();
+    void the_preview_fills_the_window_data();
+    void the_preview_fills_the_window();
+};
+
+namespace {
+
+const char *const dialog_names[] = { "Save Picture As", "Save Worksheet As", "Worksheet Page",
+    "Save Recording", "Print Worksheet", "Print Preview", "End Simul", "Coördinates",
+    "a long message", "recording not saved", "recording not saved, no going on",
+    "Keyboard Shortcuts", "About Aurelion" };
+
+// A window at a zoom: maximised on the screen for zoom 0, else at that fixed zoom.
+struct ZoomedWindow : TestWindow
+{
+    explicit ZoomedWindow(double zoom)
+        : TestWindow(1, false, zoom)
+    {
+        if (zoom == 0)
+            window.showMaximized();
+        else
+            window.show();
+        exposed = QTest::qWaitForWindowExposed(&window);
+        QApplication::processEvents();
+    }
+    bool exposed = false;
+};
+
+// Opens a modal dialog with open() and hands it, laid out and shown, to check; then closes it.
+// A file dialog answered with a file lets the next dialog show (the worksheet's page).
+void when_modal(
+    const std::function<void()> &open, const std::function<void(QWidget &)> &check, int skip = 0)
+{
+    bool checked = false;
+    std::function<void()> look;
+    look = [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            QTimer::singleShot(10, look);
+            return;
+        }
+        // Laid out: the dialogs fill in some controls as they show.
+        QTest::qWait(50);
+        if (skip > 0) {
+            --skip;
+            if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                files->selectFile(QDir::temp().filePath(QStringLiteral("sheet.pdf")));
+                static_cast<QDialog *>(files)->accept();
+            }
+            QTimer::singleShot(10, look);
+            return;
+        }
+        check(*dialog);
+        checked = true;
+        if (auto *d = qobject_cast<QDialog *>(dialog))
+            d->reject();
+        else
+            dialog->close();
+    };
+    QTimer::singleShot(0, look);
+    open();
+    QVERIFY(checked);
+}
+
+} // namespace
+
+void TestDialogs::dialogs_fit_their_text_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<double>("zoom");
+    for (const char *dialog : dialog_names)
+        for (const double zoom : { 1.0, 2.0, 0.0 })
+            QTest::addRow("%s at %s", dialog,
+                zoom == 0 ? "zoom 3.8 (maximised)"
+                          : qPrintable(QStringLiteral("zoom %1").arg(zoom)))
+                << QString::fromUtf8(dialog) << zoom;
+}
+
+void TestDialogs::dialogs_fit_their_text()
+{
+    QFETCH(QString, dialog);
+    QFETCH(double, zoom);
+    ZoomedWindow t(zoom);
+    QVERIFY(t.exposed);
+    if (zoom == 0)
+        QVERIFY2(t.window.zoom() > 3.5, qPrintable(QString::number(t.window.zoom())));
+    WindowPictureDialogs dialogs;
+    DialogMessageBox messages(&t.window, [&t] { return t.window.dialog_font(); });
+    QPrinter printer;
+    QStringList misfits;
+    QSize shown;
+    const auto check = [&](QWidget &d) {
+        misfits = dialog_misfits(d);
+        shown = d.size();
+    };
+    const QString stem = QStringLiteral("aurelion-golden-rectangle-of-the-ratio");
+
+    if (dialog == QStringLiteral("Save Picture As")) {
+        when_modal([&] { dialogs.choose_picture_file(&t.window, stem, QSize(509, 509)); }, check);
+    } else if (dialog == QStringLiteral("Save Worksheet As")) {
+        when_modal([&] { dialogs.choose_worksheet_file(&t.window, stem, Paper::A4); }, check);
+    } else if (dialog == QStringLiteral("Worksheet Page")) {
+        when_modal([&] { dialogs.choose_worksheet_file(&t.window, stem, Paper::A4); }, check, 1);
+    } else if (dialog == QStringLiteral("Save Recording")) {
+        when_modal([&] { dialogs.choose_recording_file(&t.window, stem); }, check);
+    } else if (dialog == QStringLiteral("Print Worksheet")) {
+        when_modal([&] { dialogs.choose_printer(&t.window, printer); }, check);
+    } else if (dialog == QStringLiteral("Print Preview")) {
+        when_modal([&] { dialogs.preview(&t.window, printer, [](QPrinter &) {}); }, check);
+    } else if (dialog == QStringLiteral("End Simul")) {
+        when_modal([&] { messages.MsgBox(QStringLiteral("End Simul")); }, check);
+    } else if (dialog == QStringLiteral("Coördinates")) {
+        when_modal(
+            [&] {
+                messages.MsgBox(QStringLiteral("x= -1.618034  y= .618034  z=-1"),
+                    QStringLiteral("Coördinates p12"));
+            },
+            check);
+    } else if (dialog == QStringLiteral("a long message")) {
+        when_modal(
+            [&] {
+                messages.MsgBox(QStringLiteral("The worksheet could not be printed to "
+                                               "/home/teacher/Documents/aurelion-worksheet.pdf.\n\n"
+                                               "Permission denied."),
+                    QStringLiteral("Print"));
+            },
+            check);
+    } else if (dialog == QStringLiteral("recording not saved")) {
+        when_modal([&] { dialogs.keep_recording(&t.window, 120, true); }, check);
+    } else if (dialog == QStringLiteral("recording not saved, no going on")) {
+        when_modal([&] { dialogs.keep_recording(&t.window, 3000, false); }, check);
+    } else {
+        // The Help menu's dialogs do not wait: they are open when the command returns.
+        const QString name = dialog == QStringLiteral("Keyboard Shortcuts")
+            ? QStringLiteral("keyboard_shortcuts")
+            : QStringLiteral("about");
+        for (QAction *menu : t.window.menuBar()->actions())
+            if (menu->menu())
+                for (QAction *action : menu->menu()->actions())
+                    if (action->text().remove(QLatin1Char('&')).startsWith(dialog))
+                        action->trigger();
+        auto *d = t.window.findChild<QDialog *>(name);
+        QVERIFY(d);
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QApplication::processEvents();
+        check(*d);
+        d->close();
+    }
+    QVERIFY2(misfits.isEmpty(),
+        qPrintable(QStringLiteral("%1x%2: ").arg(shown.width()).arg(shown.height())
+            + misfits.join(QStringLiteral("; "))));
+}
+
+void TestDialogs::the_preview_fills_the_window_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("zoom 1") << 1.0;
+    QTest::newRow("zoom 2") << 2.0;
+    QTest::newRow("zoom 3.8 (maximised)") << 0.0;
+}
+
+void TestDialogs::the_preview_fills_the_window()
+{
+    // At least the window's size within the screen, the whole page fitted to it.
+    QFETCH(double, zoom);
+    ZoomedWindow t(zoom);
+    WindowPictureDialogs dialogs;
+    QPrinter printer;
+    QSize shown;
+    QPrintPreviewWidget::ZoomMode mode = QPrintPreviewWidget::CustomZoom;
+    when_modal([&] { dialogs.preview(&t.window, printer, [](QPrinter &) {}); },
+        [&](QWidget &d) {
+            shown = d.size();
+            if (auto *pages = d.findChild<QPrintPreviewWidget *>())
+                mode = pages->zoomMode();
+        });
+    const QSize room = t.window.screen()->availableGeometry().size() - QSize(16, 48);
+    const QSize least = t.window.size().boundedTo(room);
+    QVERIFY2(shown.width() >= least.width() && shown.height() >= least.height(),
+        qPrintable(QStringLiteral("%1x%2 for a window of %3x%4")
+                       .arg(shown.width())
+                       .arg(shown.height())
+                       .arg(t.window.width())
+                       .arg(t.window.height())));
+    QCOMPARE(mode, QPrintPreviewWidget::FitInView);
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
