@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 
 void Control::place(int left, int top, int width, int height)
@@ -260,9 +261,19 @@ void Label::paintEvent(QPaintEvent *)
     const QRectF r = design_rect();
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight, text_);
-    if (hasFocus())
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight;
+    p.drawText(r, flags, text_);
+    if (hasFocus()) {
+        // The ring leaves the text's box alone, a device pixel around it included: on a label
+        // whose text reaches its edge the ring is open there.
+        const double pixel = 1.0 / (z * devicePixelRatioF());
+        QPainterPath outside;
+        outside.addRect(r);
+        QPainterPath text;
+        text.addRect(p.boundingRect(r, flags, text_).adjusted(-pixel, -pixel, pixel, pixel));
+        p.setClipPath(outside.subtracted(text));
         paint_focus_ring(p, r);
+    }
 }
 
 void Label::click() { emit clicked(); }

@@ -14,7 +14,8 @@ struct Description
 {
     const char *key; // control name, "NAME:INDEX" for an element of a control array
     const char *name;
-    const char *description;
+    const char *description; // empty for a read-out: its caption is what it tells
+    bool operable = true; // a read-out whose click only redraws takes no keyboard focus
 };
 
 constexpr Description descriptions[] = {
@@ -93,8 +94,8 @@ constexpr Description descriptions[] = {
     { "Com_p2:1", "leg b up", "lengthen the leg b by 1, up to 50" },
     { "L_pyt:0", "reset leg a", "set the leg a to 40" },
     { "L_pyt:1", "reset leg b", "set the leg b to 30" },
-    { "L_pyt:2", "hypotenuse c", "redraw the figure" },
-    { "L_pyt:3", "segment e", "redraw the figure" },
+    { "L_pyt:2", "hypotenuse c", "", false },
+    { "L_pyt:3", "segment e", "", false },
     { "C_pyt", "e = a", "choose b so that e = a and show the golden construction" },
 };
 
@@ -130,7 +131,7 @@ void MainWindow::describe_controls()
         control->widget().setAccessibleName(QString::fromLatin1(d.name));
         control->widget().setAccessibleDescription(QString::fromLatin1(d.description));
         if (auto *label = dynamic_cast<Label *>(control))
-            label->set_clickable(true);
+            label->set_clickable(d.operable);
     }
 
     // Frames and surfaces are named after what they hold.
