@@ -16,7 +16,8 @@
 #include <QTextDocument>
 
 // What a shown dialog clips, elides or places off its screen, one line each; empty when the
-// dialog shows all of its text. Checked: the dialog lies within the screen's available area;
+// dialog shows all of its text. Checked: the dialog lies within the screen's available area,
+// every visible child within the dialog;
 // every visible child is at least its size hint (its minimum size hint along an axis where its
 // size policy lets a layout shrink it; a line edit by its text, as its hint asks room for the
 // font's widest glyph); a label's text, a combo box's current item, a line edit's
@@ -56,6 +57,13 @@ inline QStringList dialog_misfits(const QWidget &dialog)
         if (scrolled)
             continue;
         const QFontMetrics metrics = w->fontMetrics();
+        const QRect placed(w->mapTo(&dialog, QPoint(0, 0)), w->size());
+        if (!dialog.rect().contains(placed))
+            misfits << QStringLiteral("%1 at (%2, %3) %4 reaches out of the dialog")
+                           .arg(name(w))
+                           .arg(placed.x())
+                           .arg(placed.y())
+                           .arg(size_text(placed.size()));
 
         // A combo box's own line edit is measured with the combo box.
         const bool combo_part = qobject_cast<const QComboBox *>(w->parentWidget());

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
@@ -123,13 +125,16 @@ QSize room_for_text(QWidget &control)
 // (whose hint is seventeen of the font's widest glyphs) grows with the layout around it.
 void make_room(QWidget &dialog)
 {
+    // A message box wraps its text itself, to the width it chooses.
+    const bool wraps_itself = qobject_cast<QMessageBox *>(&dialog);
     // Inner controls first: a box holding them then asks room for them all.
     const QList<QWidget *> children = dialog.findChildren<QWidget *>();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         QWidget *child = *it;
         if (child->isWindow() || qobject_cast<QAbstractScrollArea *>(child)
             || child->hasHeightForWidth() || inside_scrolled_view(*child, dialog)
-            || qobject_cast<QComboBox *>(child->parentWidget()) || qobject_cast<QLineEdit *>(child))
+            || qobject_cast<QComboBox *>(child->parentWidget()) || qobject_cast<QLineEdit *>(child)
+            || (wraps_itself && qobject_cast<QLabel *>(child)))
             continue;
         const QSize hint = room_for_text(*child);
         if (!hint.isValid())
@@ -190,6 +195,9 @@ void fit_dialog(QWidget &dialog, const QFont &font, QSize least)
             child->setStyle(style);
     }
     dialog.ensurePolished();
+    // A message box's icon was drawn at the usual size.
+    if (auto *box = qobject_cast<QMessageBox *>(&dialog); box && box->icon() != QMessageBox::NoIcon)
+        box->setIcon(box->icon());
     make_room(dialog);
 
     QWidget *parent = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
