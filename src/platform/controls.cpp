@@ -264,13 +264,20 @@ void Label::paintEvent(QPaintEvent *)
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextForceLeftToRight;
     p.drawText(r, flags, text_);
     if (hasFocus()) {
-        // The ring leaves the text's box alone, a device pixel around it included: on a label
-        // whose text reaches its edge the ring is open there.
+        // The ring leaves the ink of the text alone, a device pixel around it included: where
+        // the text reaches the label's edge the ring is open.
         const double pixel = 1.0 / (z * devicePixelRatioF());
+        const QRectF laid_out = p.boundingRect(r, flags, text_);
+        QRectF ink = laid_out;
+        if (!text_.contains(QLatin1Char('\n'))) {
+            const QFontMetricsF metrics(p.font());
+            ink = metrics.tightBoundingRect(text_).translated(
+                laid_out.left(), laid_out.top() + metrics.ascent());
+        }
         QPainterPath outside;
         outside.addRect(r);
         QPainterPath text;
-        text.addRect(p.boundingRect(r, flags, text_).adjusted(-pixel, -pixel, pixel, pixel));
+        text.addRect(ink.adjusted(-pixel, -pixel, pixel, pixel));
         p.setClipPath(outside.subtracted(text));
         paint_focus_ring(p, r);
     }
