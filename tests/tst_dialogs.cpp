@@ -8,13 +8,15 @@
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 // Every dialog of the window shows all of its text, on the screen, at every zoom: on a screen of
-// 3840 x 2160 pixels (the tests' screen) at zoom 1, at zoom 2 and maximised (zoom about 3.8).
+// 3840 x 2160 pixels at zoom 1, at zoom 2 and maximised (zoom about 3.8), and on a screen of
+// 1920 x 1080 pixels likewise (maximised, zoom about 1.9).
 class TestDialogs : public QObject
 {
     Q_OBJECT
@@ -93,8 +95,7 @@ void TestDialogs::dialogs_fit_their_text_data()
     for (const char *dialog : dialog_names)
         for (const double zoom : { 1.0, 2.0, 0.0 })
             QTest::addRow("%s at %s", dialog,
-                zoom == 0 ? "zoom 3.8 (maximised)"
-                          : qPrintable(QStringLiteral("zoom %1").arg(zoom)))
+                zoom == 0 ? "maximised" : qPrintable(QStringLiteral("zoom %1").arg(zoom)))
                 << QString::fromUtf8(dialog) << zoom;
 }
 
@@ -104,8 +105,10 @@ void TestDialogs::dialogs_fit_their_text()
     QFETCH(double, zoom);
     ZoomedWindow t(zoom);
     QVERIFY(t.exposed);
+    // Maximised on a 4K screen the window shows zoom 3.8 or so (about 1.9 on a screen of 1080).
     if (zoom == 0)
-        QVERIFY2(t.window.zoom() > 3.5, qPrintable(QString::number(t.window.zoom())));
+        QVERIFY2(t.window.zoom() > 3.5 * t.window.screen()->size().height() / 2160.0,
+            qPrintable(QString::number(t.window.zoom())));
     WindowPictureDialogs dialogs;
     DialogMessageBox messages(&t.window, [&t] { return t.window.dialog_font(); });
     QPrinter printer;
@@ -178,7 +181,7 @@ void TestDialogs::the_preview_fills_the_window_data()
     QTest::addColumn<double>("zoom");
     QTest::newRow("zoom 1") << 1.0;
     QTest::newRow("zoom 2") << 2.0;
-    QTest::newRow("zoom 3.8 (maximised)") << 0.0;
+    QTest::newRow("maximised") << 0.0;
 }
 
 void TestDialogs::the_preview_fills_the_window()
