@@ -242,6 +242,10 @@ void TestOutput::clipboard_data_holds_bitmap_and_vector()
     const QImage png = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
     QCOMPARE(png.size(), doubled);
     QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(), doubled);
+    // The bitmap means the drawing's true size: 96 dpi times its pixel ratio.
+    const int dots_per_metre = qRound(96 * 2 * screen_ratio / 0.0254);
+    QCOMPARE(png.dotsPerMeterX(), dots_per_metre);
+    QCOMPARE(png.dotsPerMeterY(), dots_per_metre);
 
     const QByteArray svg = data->data(QStringLiteral("image/svg+xml"));
     QVERIFY(QSvgRenderer(svg).isValid());

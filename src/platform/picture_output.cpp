@@ -7,9 +7,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtMath>
+
+#include <vector>
 
 namespace {
 
@@ -17,6 +20,62 @@ namespace {
 constexpr int logical_dpi = 96;
 
 const QString drawing_title = QStringLiteral("Aurelion drawing");
+
+// The points of a drawing as one path a colour: each row stretch a horizontal line one pixel
+// wide through the middle of its row, which covers exactly its pixels. Moves are relative, so
+// a dot next to the last costs a few bytes.
+QByteArray points_svg(const std::vector<PointCover> &covers)
+{
+    QByteArray svg;
+    for (const PointCover &cover : covers) {
+        svg += "<path fill=\"none\" stroke=\"" + QColor::fromRgb(cover.colour).name().toLatin1()
+            + "\" stroke-opacity=\"1\" stroke-width=\"1\" stroke-linecap=\"butt\" d=\"";
+        QPoint at;
+        bool first = true;
+        for (const QRect &stretch : cover.stretches) {
+            if (first)
+                svg += 'M' + QByteArray::number(stretch.x()) + ' ' + QByteArray::number(stretch.y())
+                    + ".5";
+            else
+                svg += 'm' + QByteArray::number(stretch.x() - at.x()) + ' '
+                    + QByteArray::number(stretch.y() - at.y());
+            svg += 'h' + QByteArray::number(stretch.width());
+            at = QPoint(stretch.x() + stretch.width(), stretch.y());
+            first = false;
+        }
+        svg += "\"/>\n";
+    }
+    return svg;
+}
+
+// Every font named with a family any SVG reader has as a fallback.
+QByteArray with_font_fallbacks(const QByteArray &svg)
+{
+    static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    QString text = QString::fromUtf8(svg);
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype done = 0;
+    for (auto it = family.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(1);
+        const bool mono = name.contains(QLatin1String("Mono"), Qt::CaseInsensitive)
+            || name.contains(QLatin1String("Courier"), Qt::CaseInsensitive);
+        out += QStringView(text).mid(done, m.capturedStart() - done);
+        out += QStringLiteral("font-family=\"") + name
+            + (mono ? QStringLiteral(", Courier New, Courier, monospace\"")
+                    : QStringLiteral(", Arial, Helvetica, sans-serif\""));
+        done = m.capturedEnd();
+    }
+    out += QStringView(text).mid(done);
+    return out.toUtf8();
+}
+
+// Marks the place of a stretch of points in the generator's output: a text no topic prints.
+QString points_mark(std::size_t index)
+{
+    return QStringLiteral("aurelion-points-%1-aurelion").arg(index);
+}
 
 } // namespace
 
@@ -46,6 +105,9 @@ QImage picture_image(const PictureBox &picture, qreal ratio, Ink ink)
     const QSize size = picture.surface().inner_size();
     QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
+    const int dots_per_metre = qRound(logical_dpi * ratio / 0.0254);
+    image.setDotsPerMeterX(dots_per_metre);
+    image.setDotsPerMeterY(dots_per_metre);
     QPainter painter(&image);
     scale_to_ratio(painter, ratio);
     paint_picture(picture, painter, ink);
@@ -56,25 +118,48 @@ bool write_png(const QImage &image, QIODevice &device) { return image.save(&devi
 
 bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink)
 {
+    // Qt's generator writes every shape in a group of its own: right for the lines, boxes,
+    // circles and texts, but some kilobytes of squares for a few points. The points are written
+    // here instead, one path a colour, where the generator wrote a mark in their place.
     const QSize size = picture.surface().inner_size();
+    QByteArray generated;
+    QBuffer buffer(&generated);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&device);
+    svg.setOutputDevice(&buffer);
     svg.setResolution(logical_dpi);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(drawing_title);
+    std::vector<QByteArray> points;
     QPainter painter(&svg);
     painter.setClipRect(QRect(QPoint(0, 0), size));
-    picture.surface().replay(painter, ink);
+    picture.surface().replay(
+        painter, ink, [&points](QPainter &p, const std::vector<PointCover> &covers) {
+            p.drawText(QPointF(0, 0), points_mark(points.size()));
+            points.push_back(points_svg(covers));
+        });
     picture.paint_markers(painter);
-    return painter.end();
+    if (!painter.end())
+        return false;
+
+    QByteArray out = with_font_fallbacks(generated);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QByteArray mark = points_mark(i).toLatin1() + "</text>";
+        const qsizetype end = out.indexOf(mark);
+        const qsizetype start = end < 0 ? -1 : out.lastIndexOf("<text", end);
+        if (start < 0)
+            return false;
+        out.replace(start, end + mark.size() - start, points[i]);
+    }
+    return device.write(out) == out.size();
 }
 
-bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink)
+bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink, const QString &title)
 {
     const QSize size = picture.surface().inner_size();
     QPdfWriter pdf(&device);
-    pdf.setTitle(drawing_title);
+    pdf.setTitle(title.isEmpty() ? drawing_title : title);
     pdf.setCreator(QStringLiteral("Aurelion"));
     pdf.setResolution(logical_dpi);
     // A page holds whole points: the drawing's size, rounded up.
@@ -89,8 +174,8 @@ bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink)
     return painter.end();
 }
 
-bool write_picture(
-    const PictureBox &picture, PictureFormat format, qreal ratio, Ink ink, QIODevice &device)
+bool write_picture(const PictureBox &picture, PictureFormat format, qreal ratio, Ink ink,
+    QIODevice &device, const QString &title)
 {
     switch (format) {
     case PictureFormat::Png:
@@ -98,7 +183,7 @@ bool write_picture(
     case PictureFormat::Svg:
         return write_picture_svg(picture, device, ink);
     case PictureFormat::Pdf:
-        return write_picture_pdf(picture, device, ink);
+        return write_picture_pdf(picture, device, ink, title);
     }
     return false;
 }

@@ -30,16 +30,20 @@ std::optional<PictureFormat> picture_format_of(const QString &path);
 void paint_picture(const PictureBox &picture, QPainter &painter, Ink ink = Ink::Colour);
 
 // The drawing with its markers as a bitmap at a device pixel ratio (2: twice as many pixels
-// each way as logical pixels).
+// each way as logical pixels). Its resolution is 96 dpi times the ratio, so at any ratio it
+// means the drawing's true size.
 QImage picture_image(const PictureBox &picture, qreal ratio, Ink ink = Ink::Colour);
 
 bool write_png(const QImage &image, QIODevice &device);
 bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink = Ink::Colour);
-// One page the size of the drawing.
-bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink = Ink::Colour);
+// One page the size of the drawing, with the title in its document information (none: a
+// general one).
+bool write_picture_pdf(
+    const PictureBox &picture, QIODevice &device, Ink ink = Ink::Colour, const QString &title = {});
 // In the format given; the ratio is the PNG's device pixel ratio, the vector formats ignore it.
-bool write_picture(
-    const PictureBox &picture, PictureFormat format, qreal ratio, Ink ink, QIODevice &device);
+// The title names the picture where the format keeps one (the PDF).
+bool write_picture(const PictureBox &picture, PictureFormat format, qreal ratio, Ink ink,
+    QIODevice &device, const QString &title = {});
 
 // What Copy puts on the clipboard: the bitmap at twice the screen's pixel ratio (as an image
 // and as image/png) and the vector drawing (image/svg+xml). The caller owns the result.

@@ -3,6 +3,8 @@
 #include "twips.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +50,51 @@ Qt::BrushStyle brush_style(int fill_style)
     default:
         return Qt::NoBrush;
     }
+}
+
+// A hatch is eight device pixels a repeat in Qt's painters, and a PDF's device pixels are those of
+// its resolution (1200 dpi for a printer), not the screen's: the PDF writer leaves the painter's
+// scale out of a hatch. So on a scaled PDF painter the hatch is drawn here as lines eight logical
+// pixels apart, which the scale makes the screen's pattern at the drawing's size on the paper.
+// Returns false where the painter's own hatch is right.
+bool hatch_on_scaled_pdf(
+    QPainter &painter, const QPainterPath &area, QRgb colour, Qt::BrushStyle style)
+{
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    if (!pdf || painter.worldTransform().isIdentity() || style == Qt::SolidPattern
+        || style == Qt::NoBrush)
+        return false;
+    constexpr double repeat = 8;
+    const bool horizontal = style == Qt::HorPattern || style == Qt::CrossPattern;
+    const bool vertical = style == Qt::VerPattern || style == Qt::CrossPattern;
+    const bool rising = style == Qt::BDiagPattern || style == Qt::DiagCrossPattern;
+    const bool falling = style == Qt::FDiagPattern || style == Qt::DiagCrossPattern;
+    const QRectF box = area.boundingRect();
+    const double left = std::floor(box.left() / repeat) * repeat;
+    const double top = std::floor(box.top() / repeat) * repeat;
+    const double span = std::max(box.right() - left, box.bottom() - top) + repeat;
+    painter.save();
+    painter.setClipPath(area, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // A diagonal of the screen's pattern is one pixel a row: about 0.7 pixels across.
+    QPen straight(QColor::fromRgb(colour), 1);
+    straight.setCapStyle(Qt::FlatCap);
+    QPen diagonal = straight;
+    diagonal.setWidthF(M_SQRT1_2);
+    for (double d = -span; d <= 2 * span; d += repeat) {
+        painter.setPen(straight);
+        if (horizontal && d >= 0 && d <= span)
+            painter.drawLine(QPointF(left, top + d + 0.5), QPointF(left + span, top + d + 0.5));
+        if (vertical && d >= 0 && d <= span)
+            painter.drawLine(QPointF(left + d + 0.5, top), QPointF(left + d + 0.5, top + span));
+        painter.setPen(diagonal);
+        if (rising)
+            painter.drawLine(QPointF(left + d, top + span), QPointF(left + d + span, top));
+        if (falling)
+            painter.drawLine(QPointF(left + d, top), QPointF(left + d + span, top + span));
+    }
+    painter.restore();
+    return true;
 }
 
 QPen make_pen(const Primitive &p)
@@ -451,13 +498,24 @@ void Surface::draw(
     case Primitive::Op::Box: {
         const QRectF box = QRectF(a, map(q.scale, size, q.x2, q.y2)).normalized();
         painter.setRenderHint(QPainter::Antialiasing, false);
-        if (q.fill)
-            painter.fillRect(box,
-                QBrush(QColor::fromRgb(*q.fill),
-                    q.solid_fill ? Qt::SolidPattern : brush_style(q.fill_style)));
+        if (q.fill) {
+            const Qt::BrushStyle style =
+                q.solid_fill ? Qt::SolidPattern : brush_style(q.fill_style);
+            QPainterPath outline;
+            outline.addRect(box);
+            if (!hatch_on_scaled_pdf(painter, outline, *q.fill, style))
+                painter.fillRect(box, QBrush(QColor::fromRgb(*q.fill), style));
+        }
         painter.setPen(make_pen(q));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box);
+        // A box without width or height is the line it shows as on the screen; an SVG reader
+        // draws a rectangle of no width as nothing.
+        const bool svg =
+            painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+        if (svg && (box.width() == 0 || box.height() == 0))
+            painter.drawLine(box.topLeft(), box.bottomRight());
+        else
+            painter.drawRect(box);
         area = box;
         break;
     }
@@ -485,8 +543,12 @@ void Surface::draw(
                 const bool solid_outline = make_pen(q).style() == Qt::SolidLine;
                 painter.setRenderHint(QPainter::Antialiasing, !solid_outline);
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(QBrush(QColor::fromRgb(*q.fill), brush_style(q.fill_style)));
-                painter.drawEllipse(bounds);
+                QPainterPath outline;
+                outline.addEllipse(bounds);
+                if (!hatch_on_scaled_pdf(painter, outline, *q.fill, brush_style(q.fill_style))) {
+                    painter.setBrush(QBrush(QColor::fromRgb(*q.fill), brush_style(q.fill_style)));
+                    painter.drawEllipse(bounds);
+                }
                 painter.setRenderHint(QPainter::Antialiasing, true);
                 painter.setPen(make_pen(q));
             }
@@ -566,6 +628,96 @@ void Surface::replay(QPainter &painter, Ink ink) const
     painter.fillRect(QRectF(QPointF(0, 0), size_),
         QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
     draw_history(painter, ink);
+}
+
+void Surface::replay(QPainter &painter, Ink ink, const PointsPainter &points) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size_),
+        QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
+    draw_history_covered(painter, ink, points);
+}
+
+void Surface::draw_history_covered(QPainter &painter, Ink ink, const PointsPainter &points) const
+{
+    // Consecutive steps made of points go into one grid of the last colour on each pixel, which
+    // is given away as row stretches when something else is drawn (or the size changes).
+    QSize grid_size;
+    std::vector<std::uint16_t> grid; // colour + 1 for each pixel, 0 for none
+    std::vector<QRgb> colours;
+    const auto colour_slot = [&colours](QRgb colour) {
+        const auto found = std::find(colours.begin(), colours.end(), colour);
+        if (found != colours.end())
+            return std::uint16_t(found - colours.begin() + 1);
+        colours.push_back(colour);
+        return std::uint16_t(colours.size());
+    };
+    const auto flush = [&] {
+        if (grid.empty())
+            return;
+        std::vector<PointCover> covers(colours.size());
+        for (std::size_t i = 0; i < colours.size(); ++i)
+            covers[i].colour = colours[i];
+        const int width = grid_size.width();
+        for (int y = 0; y < grid_size.height(); ++y) {
+            const std::uint16_t *row = grid.data() + std::size_t(y) * std::size_t(width);
+            for (int x = 0; x < width;) {
+                const std::uint16_t slot = row[x];
+                int end = x + 1;
+                while (end < width && row[end] == slot)
+                    ++end;
+                if (slot != 0)
+                    covers[slot - 1].stretches.emplace_back(x, y, end - x, 1);
+                x = end;
+            }
+        }
+        std::erase_if(covers, [](const PointCover &c) { return c.stretches.empty(); });
+        grid.clear();
+        colours.clear();
+        points(painter, covers);
+    };
+    const auto start = [&](QSize size) {
+        if (!grid.empty() && grid_size == size)
+            return;
+        flush();
+        grid_size = size;
+        grid.assign(std::size_t(size.width()) * std::size_t(size.height()), 0);
+    };
+    for (const Drawn &d : history_) {
+        if (const auto *run = std::get_if<PointRun>(&d.what)) {
+            start(run->size);
+            std::vector<std::uint16_t> slot_of;
+            for (const QRgb c : point_colours_)
+                slot_of.push_back(colour_slot(ink_colour(c, ink)));
+            if (run->grid.empty()) {
+                for (const std::uint32_t packed : run->points)
+                    grid[packed >> 8] = slot_of[packed & 0xFF];
+            } else {
+                for (std::size_t i = 0; i < run->grid.size(); ++i)
+                    if (run->grid[i] != 0)
+                        grid[i] = slot_of[run->grid[i] - 1];
+            }
+            continue;
+        }
+        const Primitive &p = std::get<Primitive>(d.what);
+        if (p.op != Primitive::Op::Point || p.clip) {
+            flush();
+            draw(painter, p, d.size, nullptr, ink);
+            continue;
+        }
+        if (colours.size() >= 0xFFFE)
+            flush();
+        start(d.size);
+        const QPointF a = map(p.scale, d.size, p.x1, p.y1);
+        const double side = p.draw_width;
+        const QRect dot = QRect(int(std::floor(a.x() - (side - 1) / 2)),
+                              int(std::floor(a.y() - (side - 1) / 2)), p.draw_width, p.draw_width)
+            & QRect(QPoint(0, 0), d.size);
+        const std::uint16_t slot = colour_slot(ink_colour(p.colour, ink));
+        for (int y = dot.top(); y <= dot.bottom(); ++y)
+            for (int x = dot.left(); x <= dot.right(); ++x)
+                grid[std::size_t(y) * std::size_t(d.size.width()) + std::size_t(x)] = slot;
+    }
+    flush();
 }
 
 void Surface::replay_record(QPainter &painter) const

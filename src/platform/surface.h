@@ -61,6 +61,18 @@ struct PointRun
     std::size_t drawn = 0; // points drawn into the run, over any pixel, for the drawing's count
 };
 
+// What a stretch of the history made of points leaves on the pixels: for each colour, the pieces
+// of rows its points cover (each one pixel high), row by row. Where points of different colours
+// fall on one pixel, only the last one drawn shows, as on the screen.
+struct PointCover
+{
+    QRgb colour = 0;
+    std::vector<QRect> stretches;
+};
+
+// Draws the covers of a stretch of points, in the painter's logical pixels.
+using PointsPainter = std::function<void(QPainter &, const std::vector<PointCover> &)>;
+
 // How replay() gives the drawing's colours: as drawn, or for a printer without colour (lines,
 // points and texts black, fills light, the background white).
 enum class Ink { Colour, BlackAndWhite };
@@ -174,6 +186,10 @@ public:
     // Draws what the surface shows, background first, with any painter: into an SVG, a PDF or
     // an image of another resolution. Works with recording off.
     void replay(QPainter &painter, Ink ink = Ink::Colour) const;
+    // The same, with the points (runs of points and the single points drawn one after another)
+    // given to a function as what they leave on the pixels: a vector format writes them as few
+    // shapes instead of a square each.
+    void replay(QPainter &painter, Ink ink, const PointsPainter &points) const;
     // Draws the recorded primitives one by one, reprints too, background first (needs
     // recording): the plain painter's cost of a drawing, for the benchmarks.
     void replay_record(QPainter &painter) const;
@@ -198,6 +214,7 @@ private:
         Ink ink = Ink::Colour) const;
     void draw_run(QPainter &painter, const PointRun &run, Ink ink) const;
     void draw_history(QPainter &painter, Ink ink) const;
+    void draw_history_covered(QPainter &painter, Ink ink, const PointsPainter &points) const;
     void add(Primitive &&primitive);
     void keep_in_record(const Primitive &primitive);
     void show(Primitive &&primitive);

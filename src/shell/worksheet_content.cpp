@@ -155,14 +155,16 @@ QString number_slug(const QString &caption)
     return text.isEmpty() ? QStringLiteral("0") : text;
 }
 
-QString state_slug(MainWindow &window, int topic)
+// The state the topic's picture depends on, as parts of a file name, each a name and its value
+// ("month-6", "f0-1"); the file name joins them with hyphens, the picture's title with commas.
+QStringList state_parts(MainWindow &window, int topic)
 {
     Form1 &f = window.form();
     const auto named = [](std::initializer_list<std::pair<const char *, QString>> values) {
         QStringList parts;
         for (const auto &[name, caption] : values)
-            parts << QString::fromLatin1(name) << number_slug(caption);
-        return parts.join(QLatin1Char('-'));
+            parts << QString::fromLatin1(name) + QLatin1Char('-') + number_slug(caption);
+        return parts;
     };
     switch (topic) {
     case 1:
@@ -179,20 +181,20 @@ QString state_slug(MainWindow &window, int topic)
     case 13: {
         const auto *model = topic_as<DynamicModelTopic>(window, 13);
         const QStringList year = drawn_value(f.Picture1->surface(), QStringLiteral("YEAR"));
-        QString slug = model
-            ? QString::fromLatin1(population_slugs[std::clamp(model->chosen_model(), 0, 5)])
-            : QString();
+        QStringList parts;
+        if (model)
+            parts << QString::fromLatin1(population_slugs[std::clamp(model->chosen_model(), 0, 5)]);
         if (!year.isEmpty())
-            slug += (slug.isEmpty() ? QString() : QStringLiteral("-")) + QStringLiteral("year-")
-                + number_slug(year[1]);
-        return slug;
+            parts << QStringLiteral("year-") + number_slug(year[1]);
+        return parts;
     }
     case 14:
-        return QStringLiteral("month-") + number_slug(f.Label10->caption().mid(5));
+        return { QStringLiteral("month-") + number_slug(f.Label10->caption().mid(5)) };
     case 15: {
         const auto *chaos = topic_as<ChaosTopic>(window, 15);
-        return chaos ? QLatin1String(chaos_slugs[std::clamp(chaos->chosen_model(), 0, 8)])
-                     : QString();
+        if (!chaos)
+            return {};
+        return { QString::fromLatin1(chaos_slugs[std::clamp(chaos->chosen_model(), 0, 8)]) };
     }
     case 16:
         return named({ { "a", f.L_pyt[0].caption() }, { "b", f.L_pyt[1].caption() } });
@@ -249,9 +251,21 @@ QString picture_file_stem(MainWindow &window)
     const int topic = window.form().topic;
     if (topic < 1 || topic > 16)
         return QStringLiteral("aurelion");
-    const QString state = state_slug(window, topic);
-    const QString slug = QLatin1String(topic_names[topic].slug);
-    return state.isEmpty() ? slug : slug + QLatin1Char('-') + state;
+    QStringList parts = state_parts(window, topic);
+    parts.prepend(QLatin1String(topic_names[topic].slug));
+    return parts.join(QLatin1Char('-'));
+}
+
+QString picture_title(MainWindow &window)
+{
+    const int topic = window.form().topic;
+    if (topic < 1 || topic > 16)
+        return QStringLiteral("Aurelion drawing");
+    QStringList parts = state_parts(window, topic);
+    for (QString &part : parts)
+        part.replace(QLatin1Char('-'), QLatin1Char(' '));
+    parts.prepend(topic_caption(window, topic));
+    return parts.join(QStringLiteral(", "));
 }
 
 QString picture_state_words(MainWindow &window)
@@ -259,5 +273,7 @@ QString picture_state_words(MainWindow &window)
     const int topic = window.form().topic;
     if (topic < 1 || topic > 16)
         return {};
-    return state_slug(window, topic).replace(QLatin1Char('-'), QLatin1Char(' '));
+    return state_parts(window, topic)
+        .join(QLatin1Char(' '))
+        .replace(QLatin1Char('-'), QLatin1Char(' '));
 }

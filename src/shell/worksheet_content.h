@@ -21,3 +21,7 @@ QString picture_file_stem(MainWindow &window);
 // The state the picture depends on, in words ("month 6", "a 40 b 30"); empty for a topic
 // without one and for the title screen.
 QString picture_state_words(MainWindow &window);
+
+// The picture's title, as its file name names it: the topic's name as its menu shows it and the
+// same state ("Golden rectangle", "Fibonacci's rabblis, month 6").
+QString picture_title(MainWindow &window);

@@ -341,8 +341,9 @@ int run_render(const RenderRequest &request)
     if (error.isEmpty() && !request.picture.isEmpty()) {
         const PictureBox &picture = *window.form().Picture1;
         const PictureFormat format = *picture_format_of(request.picture);
-        error = save(request.picture,
-            [&](QIODevice &d) { return write_picture(picture, format, request.scale, ink, d); });
+        error = save(request.picture, [&](QIODevice &d) {
+            return write_picture(picture, format, request.scale, ink, d, picture_title(window));
+        });
     }
     if (error.isEmpty() && !request.page.isEmpty()) {
         const Worksheet sheet = worksheet_of(window);
