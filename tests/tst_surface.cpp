@@ -39,6 +39,8 @@ private slots:
     void drawn_again_at_another_resolution();
     void points_keep_their_last_colour_in_bounded_memory();
     void replay_in_black_and_white();
+    void points_given_as_covers_data();
+    void points_given_as_covers();
     void texts_shown();
     void clipped_drawing_data();
     void clipped_drawing();
@@ -570,6 +572,58 @@ void TestSurface::replay_in_black_and_white()
     const QRgb fill = grey.pixel(25, 25);
     QVERIFY(qGray(fill) > 200 && qGray(fill) < 255);
     QCOMPARE(qRed(fill), qBlue(fill));
+}
+
+void TestSurface::points_given_as_covers_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("line_between");
+    QTest::newRow("a few points") << 40 << 1 << false;
+    QTest::newRow("a run turned grid") << 5000 << 1 << false;
+    QTest::newRow("wide points") << 60 << 3 << false;
+    QTest::newRow("runs on both sides of a line") << 400 << 1 << true;
+}
+
+void TestSurface::points_given_as_covers()
+{
+    // Points given as covers and drawn as their stretches make the same pixels as the points
+    // drawn one by one: the last colour on a pixel shows, the order with other shapes stays.
+    QFETCH(int, points);
+    QFETCH(int, width);
+    QFETCH(bool, line_between);
+    Surface s(QSize(60, 50), RGB(0, 0, 0));
+    s.Scale(0, 0, 60, 50);
+    s.DrawWidth = width;
+    const QRgb colours[] = { QBColor(12), QBColor(14), QBColor(13), QBColor(10) };
+    for (int i = 0; i < points; ++i) {
+        if (line_between && i == points / 2) {
+            s.DrawWidth = 3;
+            s.Line(0, 25, 60, 25, QBColor(9));
+            s.DrawWidth = width;
+        }
+        // The same few pixels again and again in changing colours.
+        s.PSet((i * 7) % 60 + 0.5, (i * 11) % 50 + 0.5, colours[(i / 3) % 4]);
+    }
+    QImage plain(60, 50, QImage::Format_RGB32), covered(60, 50, QImage::Format_RGB32);
+    {
+        QPainter painter(&plain);
+        s.replay(painter);
+    }
+    int covers = 0;
+    {
+        QPainter painter(&covered);
+        s.replay(painter, Ink::Colour, [&covers](QPainter &p, const std::vector<PointCover> &all) {
+            ++covers;
+            for (const PointCover &cover : all)
+                for (const QRect &stretch : cover.stretches) {
+                    QCOMPARE(stretch.height(), 1);
+                    p.fillRect(stretch, QColor::fromRgb(cover.colour));
+                }
+        });
+    }
+    QCOMPARE(covers, line_between ? 2 : 1);
+    QCOMPARE(covered, plain);
 }
 
 void TestSurface::texts_shown()
