@@ -134,3 +134,10 @@ QString single_text(float value)
     std::snprintf(buffer, sizeof buffer, "%.7G", double(value));
     return QString::fromLatin1(buffer);
 }
+
+QString with_decimal_separator(QString text, QChar separator)
+{
+    if (separator != u'.')
+        text.replace(u'.', separator);
+    return text;
+}

@@ -28,3 +28,6 @@ QString print_form(float value);
 
 // The plain text of a single: up to seven significant digits ("220", "-5", "3.09017").
 QString single_text(float value);
+
+// A number text as a language writes it: the decimal point replaced by its separator ("1,618").
+QString with_decimal_separator(QString text, QChar separator);

@@ -58,14 +58,14 @@ void Plotter::graph_frame(double x_min, double x_max, double y_min, double y_max
     const auto x_label = [&](float x) {
         s.CurrentX = x - 1.65 * dx;
         s.CurrentY = -1.1 * dy;
-        s.Print(plain_form(single_text(x).toDouble()));
+        s.Print(with_decimal_separator(plain_form(single_text(x).toDouble()), decimal_separator));
     };
     for_single(0, right, float(x_spacing), x_label);
     for_single(0, left, float(-x_spacing), x_label);
     for_single(bottom, top, float(y_spacing), [&](float y) {
         s.CurrentX = -4 * dx;
         s.CurrentY = y - h;
-        s.Print(print_form(y));
+        s.Print(with_decimal_separator(print_form(y), decimal_separator));
     });
 
     for_single(left, float(right + 0.01), small_x, [&](float x) {
@@ -163,9 +163,11 @@ void Plotter::draw_rabbit(double x, double y, double size)
     f.Circle(x + 1400 * s, y + 3800 * s, 1000 * s, outline, {}, {}, 0.3);
 }
 
-QString readout_caption(int topic, float x, float y)
+QString readout_caption(int topic, float x, float y, QChar separator)
 {
     if (topic == 11)
         return QStringLiteral("3D");
-    return format_number(x, u"###0.000") + QStringLiteral("    ") + format_number(y, u"###0.000");
+    return with_decimal_separator(
+        format_number(x, u"###0.000") + QStringLiteral("    ") + format_number(y, u"###0.000"),
+        separator);
 }

@@ -42,10 +42,13 @@ public:
     Surface &Picture1;
     Surface &Picture2;
     Surface &Form1;
+    // How the window's language writes the axes' numbers.
+    QChar decimal_separator = u'.';
 
 private:
     float pi_;
 };
 
-// The coordinate read-out under the drawing surface for a pointer at user point (x, y).
-QString readout_caption(int topic, float x, float y);
+// The coordinate read-out under the drawing surface for a pointer at user point (x, y), its
+// numbers written with the language's decimal separator.
+QString readout_caption(int topic, float x, float y, QChar separator = u'.');

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QProxyStyle>
 
@@ -139,12 +140,14 @@ void MainWindow::describe_controls()
         if (dynamic_cast<Frame *>(control))
             control->widget().setAccessibleName(control->caption().simplified());
     }
-    form_.Frame6->setAccessibleName(QStringLiteral("Exponential function"));
-    form_.Picture1->setAccessibleName(QStringLiteral("drawing"));
-    form_.Picture1->setAccessibleDescription(
-        QStringLiteral("the construction, graph or table of the topic"));
-    form_.Picture2->setAccessibleName(QStringLiteral("explanation"));
-    form_.Label2->setAccessibleName(QStringLiteral("coordinates under the pointer"));
+    form_.Frame6->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Exponential function"));
+    form_.Picture1->setAccessibleName(QCoreApplication::translate("Accessibility", "drawing"));
+    form_.Picture1->setAccessibleDescription(QCoreApplication::translate(
+        "Accessibility", "the construction, graph or table of the topic"));
+    form_.Picture2->setAccessibleName(QCoreApplication::translate("Accessibility", "explanation"));
+    form_.Label2->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "coordinates under the pointer"));
 
     // Within each container, Tab goes row by row from the top, left to right in a row.
     std::map<QWidget *, std::vector<QWidget *>> focusable;

@@ -4,6 +4,8 @@
 #include "palette.h"
 #include "twips.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const FontSpec sans { FontFamily::MsSansSerif, 7.8, false };
@@ -86,7 +88,7 @@ void MainWindow::build_design(qreal ratio)
         FontSpec { FontFamily::MsSansSerif, 7.8, false, 94 }, RGB(255, 255, 192));
 
     f.Frame3 = make<Frame>(form, "Frame3", { 7900, 1500, 3132, 5500 }, sans, RGB(255, 224, 192),
-        QStringLiteral(" Sequence   F(i+2) = F(i+1) + F(i)  "));
+        QCoreApplication::translate("Design", " Sequence   F(i+2) = F(i+1) + F(i)  "));
     f.Label4 =
         make<Label>(f.Frame3, "Label4", { 240, 360, 372, 204 }, sans, white, QStringLiteral("i"));
     f.Label3 = make<Label>(
@@ -97,7 +99,7 @@ void MainWindow::build_design(qreal ratio)
     make_first(f.ComP, f.Frame3, "ComP", { 2520, 2920, 372, 180 }, small, {}, QStringLiteral(">"));
 
     f.Frame4 = make<Frame>(form, "Frame4", { 7900, 4600, 2415, 2535 }, sans, RGB(224, 224, 224),
-        QStringLiteral(" Life Generator Data "));
+        QCoreApplication::translate("Design", " Life Generator Data "));
     make_first(f.LabP, f.Frame4, "LabP", { 120, 360, 495, 200 }, small, RGB(255, 255, 192));
     make_first(f.Ckm, f.Frame4, "Ckm", { 720, 360, 375, 255 }, sans, {}, QStringLiteral("<"));
     make_first(f.Label9, f.Frame4, "Label9", { 1080, 360, 855, 255 }, sans, RGB(255, 224, 192));
@@ -107,7 +109,7 @@ void MainWindow::build_design(qreal ratio)
     make_first(f.CEx, f.Frame4, "CEx", { 240, 2080, 480, 255 }, sans, {}, QStringLiteral("Ex1"));
 
     f.Frame5 = make<Frame>(form, "Frame5", { 7900, 4000, 2200, 2632 }, sans, RGB(255, 128, 128),
-        QStringLiteral("Rotate"));
+        QCoreApplication::translate("Design", "Rotate"));
     make_first(f.Crot1, f.Frame5, "Crot1", { 240, 360, 360, 230 }, sans);
     f.Lh1 = make<Label>(f.Frame5, "Lh1", { 720, 360, 492, 240 }, sans, RGB(192, 255, 192));
     make_first(f.Crot2, f.Frame5, "Crot2", { 240, 720, 360, 230 }, sans);
@@ -124,9 +126,9 @@ void MainWindow::build_design(qreal ratio)
         QStringLiteral(">"));
 
     f.Frame1 = make<Frame>(form, "Frame1", { 7900, 3120, 2500, 3100 }, sans, RGB(192, 255, 255),
-        QStringLiteral(" Dynamic Model "));
-    f.Command3 = make<Button>(
-        f.Frame1, "Command3", { 480, 300, 1284, 300 }, sans, {}, QStringLiteral("Next Year"));
+        QCoreApplication::translate("Design", " Dynamic Model "));
+    f.Command3 = make<Button>(f.Frame1, "Command3", { 480, 300, 1284, 300 }, sans, {},
+        QCoreApplication::translate("Design", "Next Year"));
     make_first(f.LJ, f.Frame1, "LJ", { 100, 800, 360, 200 }, sans, RGB(255, 255, 192));
     make_first(f.CM, f.Frame1, "CM", { 480, 800, 372, 200 }, sans, {}, QStringLiteral("<"));
     make_first(f.LG, f.Frame1, "LG", { 840, 800, 612, 200 }, sans, RGB(255, 224, 192));
@@ -135,7 +137,7 @@ void MainWindow::build_design(qreal ratio)
     make_first(f.Optie, f.Frame1, "Optie", { 480, 1180, 1332, 252 }, sans, white);
 
     f.Frame7 = make<Frame>(form, "Frame7", { 7900, 5800, 1692, 732 }, sans, RGB(192, 255, 192),
-        QStringLiteral("  T I M E "));
+        QCoreApplication::translate("Design", "  T I M E "));
     f.Command4 =
         make<Button>(f.Frame7, "Command4", { 120, 280, 252, 300 }, sans, {}, QStringLiteral("<"));
     f.Label10 = make<Label>(f.Frame7, "Label10", { 480, 300, 732, 252 }, sans, white);
@@ -143,12 +145,12 @@ void MainWindow::build_design(qreal ratio)
         make<Button>(f.Frame7, "Command5", { 1320, 280, 252, 300 }, sans, {}, QStringLiteral(">"));
 
     f.Frame8 = make<Frame>(form, "Frame8", { 7900, 3600, 1452, 3700 }, sans, RGB(224, 224, 224),
-        QStringLiteral(" CHAOS "));
+        QCoreApplication::translate("Design", " CHAOS "));
     make_first(f.Cchaos, f.Frame8, "Cchaos", { 120, 280, 420, 240 }, small, RGB(224, 224, 224));
     make_first(f.Label11, f.Frame8, "Label11", { 120, 640, 1212, 252 }, sans, RGB(255, 255, 192));
 
     f.Frame9 = make<Frame>(form, "Frame9", { 7900, 4600, 1812, 2400 }, small, RGB(192, 255, 255),
-        QStringLiteral("Pythagoras"));
+        QCoreApplication::translate("Design", "Pythagoras"));
     make_first(f.Lab_pyt, f.Frame9, "Lab_pyt", { 108, 360, 252, 252 }, small, white);
     make_first(f.Com_p1, f.Frame9, "Com_p1", { 390, 360, 252, 240 }, small);
     make_first(f.L_pyt, f.Frame9, "L_pyt", { 720, 360, 492, 252 }, small, white);

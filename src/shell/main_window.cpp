@@ -10,6 +10,7 @@
 #include "golden/spiral_topic.h"
 #include "lesson_commands.h"
 #include "lesson_session.h"
+#include "languages.h"
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
@@ -30,7 +31,11 @@
 #include <cmath>
 
 MainWindow::MainWindow(const WindowOptions &options)
+    : languages_(std::make_unique<Languages>())
 {
+    languages_->set_language(
+        options.language.isEmpty() ? Languages::from_environment() : options.language);
+    form_.decimal_separator = languages_->decimal_separator();
     if (!options.messages)
         own_messages_ = std::make_unique<DialogMessageBox>(this, [this] { return dialog_font(); });
     if (!options.random)
@@ -49,6 +54,7 @@ MainWindow::MainWindow(const WindowOptions &options)
     tool_tip_font_ = QToolTip::font();
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
+    plotter_->decimal_separator = form_.decimal_separator;
     form_.plot = plotter_.get();
     for (Surface *s :
         { &form_.Picture1->surface(), &form_.Picture2->surface(), &Form1_surface() }) {
@@ -319,10 +325,10 @@ void MainWindow::Form_Load()
     // 17. The start-value labels of the sequence.
     const double phi = f.phi;
     f.Label7->set_caption(
-        QStringLiteral("phi = ") + format_number(phi, u"###0.0000000") + QStringLiteral("..."));
+        QStringLiteral("phi = ") + f.format_number(phi, u"###0.0000000") + QStringLiteral("..."));
     f.Label7->setToolTip(
         QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
-    f.Label8->set_caption(QStringLiteral("-1/phi = ") + format_number(-1 / phi, u"###0.0000000")
+    f.Label8->set_caption(QStringLiteral("-1/phi = ") + f.format_number(-1 / phi, u"###0.0000000")
         + QStringLiteral("..."));
     f.Label8->setToolTip(QStringLiteral(" Click for sequence  F(0) = 1 ,  F(1) = -1/phi "));
 
@@ -421,7 +427,7 @@ void MainWindow::Picture1_MouseMove(float x, float y)
 {
     form_.mouse_x = x;
     form_.mouse_y = y;
-    form_.Label2->set_caption(readout_caption(form_.topic, x, y));
+    form_.Label2->set_caption(readout_caption(form_.topic, x, y, form_.decimal_separator));
 }
 
 void MainWindow::Picture1_Click()

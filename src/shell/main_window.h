@@ -16,6 +16,7 @@ class QSettings;
 class DynamicModelTopic;
 class LessonCommands;
 class LessonSession;
+class Languages;
 class PictureCommands;
 class PlatonicTopic;
 class SequencePanels;
@@ -35,6 +36,8 @@ struct WindowOptions
     // The lesson the window belongs to: the window has the Lesson menu and keeps what the user
     // does; none: no lessons.
     LessonSession *lesson = nullptr;
+    // The language by its code ("de"); empty: the one the environment asks for.
+    QString language;
 };
 
 // The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state.
@@ -56,6 +59,8 @@ public:
     PictureCommands &picture_commands() { return *picture_commands_; }
     // The Lesson menu's commands, where the window belongs to a lesson.
     LessonCommands *lesson_commands() { return lesson_commands_; }
+    // The language the window speaks.
+    Languages &languages() { return *languages_; }
 
     // Menu handlers.
     void M_Gr_Click(int index);
@@ -137,6 +142,7 @@ private:
     void follow_drawing_for_assistive_technology();
     void describe_drawing();
 
+    std::unique_ptr<Languages> languages_; // first, so that every text is built in the language
     Stage *stage_ = nullptr; // holds the window background, centred, with scroll bars if needed
     bool fit_ = true;
     qreal screen_ratio_ = 1;

@@ -6,6 +6,7 @@
 #include "population/dynamic_model_topic.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -50,9 +51,9 @@ constexpr const char *population_slugs[] = { "1a", "1b", "2", "3", "4a", "4b" };
 QString name_of_value(const QString &control)
 {
     if (control == QLatin1String("Lh1"))
-        return QStringLiteral("turn angle");
+        return QCoreApplication::translate("Worksheet", "turn angle");
     if (control == QLatin1String("Lh2"))
-        return QStringLiteral("tilt angle");
+        return QCoreApplication::translate("Worksheet", "tilt angle");
     return {};
 }
 
@@ -103,7 +104,8 @@ std::vector<QStringList> rows_of(MainWindow &window, const Frame &frame, const Q
         for (const Control *c : row) {
             cells << c->caption().trimmed();
             if (const auto *box = dynamic_cast<const CheckBox *>(c))
-                cells << (box->value() ? QStringLiteral("shown") : QStringLiteral("not shown"));
+                cells << (box->value() ? QCoreApplication::translate("Worksheet", "shown")
+                                       : QCoreApplication::translate("Worksheet", "not shown"));
         }
         if (std::any_of(cells.begin(), cells.end(), [](const QString &s) { return !s.isEmpty(); }))
             rows.push_back(cells);
@@ -121,18 +123,21 @@ WorksheetPanel panel_of(MainWindow &window, Frame &frame)
         // The six start models are buttons; the one chosen, the year and the total are values.
         panel.rows = rows_of(window, frame, QStringLiteral("Optie"));
         if (const auto *model = topic_as<DynamicModelTopic>(window, 13))
-            panel.rows.push_back(
-                { QStringLiteral("Model"), f.Optie[model->chosen_model()].caption().trimmed() });
-        for (const QString &word : { QStringLiteral("YEAR"), QStringLiteral("Total") })
+            panel.rows.push_back({ QCoreApplication::translate("Worksheet", "Model"),
+                f.Optie[model->chosen_model()].caption().trimmed() });
+        // The words as the drawing shows them, in the window's language.
+        for (const QString &word :
+            { QCoreApplication::translate("DynamicModelTopic", "YEAR ").trimmed(),
+                QCoreApplication::translate("DynamicModelTopic", "Total ").trimmed() })
             if (QStringList value = drawn_value(f.Picture1->surface(), word); !value.isEmpty())
                 panel.rows.push_back(value);
     } else if (&frame == f.Frame8) {
         panel.rows = rows_of(window, frame, QStringLiteral("Label11"));
         if (const auto *chaos = topic_as<ChaosTopic>(window, 15)) {
-            panel.rows.push_back(
-                { QStringLiteral("Model"), f.Label11[chaos->chosen_model()].caption().trimmed() });
-            panel.rows.push_back(
-                { QStringLiteral("Points"), QString::number(chaos->point_count()) });
+            panel.rows.push_back({ QCoreApplication::translate("Worksheet", "Model"),
+                f.Label11[chaos->chosen_model()].caption().trimmed() });
+            panel.rows.push_back({ QCoreApplication::translate("Worksheet", "Points"),
+                QString::number(chaos->point_count()) });
         }
     } else {
         panel.rows = rows_of(window, frame, QString());
@@ -140,10 +145,12 @@ WorksheetPanel panel_of(MainWindow &window, Frame &frame)
     return panel;
 }
 
-// A number as a caption shows it, for a file name: no trailing zeros, "minus-" for the sign.
+// A number as a caption shows it, for a file name: a decimal point whatever the language, no
+// trailing zeros, "minus-" for the sign.
 QString number_slug(const QString &caption)
 {
     QString text = caption.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);
@@ -180,7 +187,8 @@ QStringList state_parts(MainWindow &window, int topic)
         return named({ { "x", f.LabQ[0].caption() }, { "y0", f.LabQ[1].caption() } });
     case 13: {
         const auto *model = topic_as<DynamicModelTopic>(window, 13);
-        const QStringList year = drawn_value(f.Picture1->surface(), QStringLiteral("YEAR"));
+        const QStringList year = drawn_value(f.Picture1->surface(),
+            QCoreApplication::translate("DynamicModelTopic", "YEAR ").trimmed());
         QStringList parts;
         if (model)
             parts << QString::fromLatin1(population_slugs[std::clamp(model->chosen_model(), 0, 5)]);
@@ -189,7 +197,9 @@ QStringList state_parts(MainWindow &window, int topic)
         return parts;
     }
     case 14:
-        return { QStringLiteral("month-") + number_slug(f.Label10->caption().mid(5)) };
+        return { QStringLiteral("month-")
+            + number_slug(f.Label10->caption().mid(
+                QCoreApplication::translate("RabbitTopic", "month").size())) };
     case 15: {
         const auto *chaos = topic_as<ChaosTopic>(window, 15);
         if (!chaos)

@@ -2,10 +2,12 @@
 
 #include "controls.h"
 #include "message_box.h"
+#include "numtext.h"
 #include "picture_box.h"
 #include "plotter.h"
 #include "random_source.h"
 #include "timer.h"
+#include "topic.h"
 
 #include <functional>
 
@@ -20,6 +22,30 @@ struct Form1
 
     // Redraws the current topic from scratch, as a menu command does.
     std::function<void()> show_topic;
+
+    // The number forms as the window's language writes them: its decimal separator in place of
+    // the point ("1,618" in German).
+    QChar decimal_separator = u'.';
+    template <typename T> QString format_number(T value, QStringView pattern) const
+    {
+        return with_decimal_separator(::format_number(value, pattern), decimal_separator);
+    }
+    template <typename T> QString str_form(T value) const
+    {
+        return with_decimal_separator(::str_form(value), decimal_separator);
+    }
+    template <typename T> QString plain_form(T value) const
+    {
+        return with_decimal_separator(::plain_form(value), decimal_separator);
+    }
+    QString single_text(float value) const
+    {
+        return with_decimal_separator(::single_text(value), decimal_separator);
+    }
+    QString spoken(double value, int decimals = 3) const
+    {
+        return with_decimal_separator(::spoken(value, decimals), decimal_separator);
+    }
 
     FormSurface *background = nullptr; // the window background, drawn on in twips
     PictureBox *Picture1 = nullptr; // the drawing surface

@@ -40,16 +40,16 @@ void ChaosTopic::draw_chaos()
 
     plot.print_on_side_panel(1,
         {
-            { 5, QStringLiteral("Given is a point F1") },
-            { 10, QStringLiteral("Take a random corner point C1") },
-            { 15, QStringLiteral("Draw a line F1C1 between these points") },
-            { 20, QStringLiteral("A new point F2 on this line is found at a distance") },
+            { 5, tr("Given is a point F1") },
+            { 10, tr("Take a random corner point C1") },
+            { 15, tr("Draw a line F1C1 between these points") },
+            { 20, tr("A new point F2 on this line is found at a distance") },
             { 25, QStringLiteral("F2C1 = k . F1C1") },
-            { 35, QStringLiteral("Take again random corner point C2") },
-            { 40, QStringLiteral("Draw a line between the points F2 en C2") },
-            { 45, QStringLiteral("A second new point F3 on this line is found at a distance") },
+            { 35, tr("Take again random corner point C2") },
+            { 40, tr("Draw a line between the points F2 en C2") },
+            { 45, tr("A second new point F3 on this line is found at a distance") },
             { 50, QStringLiteral("F3C2 = k . F2C2") },
-            { 60, QStringLiteral("Repeat this and there will emerge a pattern. ") },
+            { 60, tr("Repeat this and there will emerge a pattern. ") },
         });
 
     set_chaos_speed();
@@ -133,12 +133,12 @@ QString ChaosTopic::description() const
 {
     const std::size_t drawn = form.Picture1->surface().drawn_count();
     const std::size_t points = drawn > drawn_before_points ? drawn - drawn_before_points : 0;
-    return QStringLiteral("Chaos game \u201c%1\u201d on %2 corners with k = %3, %4: %5 %6 drawn "
-                          "so far, each in the colour of the corner it jumped towards")
+    return tr("Chaos game \u201c%1\u201d on %2 corners with k = %3, %4: %5 %6 drawn "
+              "so far, each in the colour of the corner it jumped towards")
         .arg(form.Label11[chaos_model].caption().simplified())
         .arg(corner_count)
-        .arg(spoken(chaos_k, 4))
-        .arg(chaos_speed == 1 ? QStringLiteral("slow, one point a second") : QStringLiteral("fast"))
+        .arg(form.spoken(chaos_k, 4))
+        .arg(chaos_speed == 1 ? tr("slow, one point a second") : tr("fast"))
         .arg(points)
-        .arg(points == 1 ? QStringLiteral("point") : QStringLiteral("points"));
+        .arg(points == 1 ? tr("point") : tr("points"));
 }

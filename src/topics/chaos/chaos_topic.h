@@ -4,10 +4,14 @@
 #include "form1.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The chaos game: a regular polygon on a black surface and a point that jumps, tick after tick,
 // towards randomly chosen corners, leaving a dot in the corner's colour each time.
 class ChaosTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(ChaosTopic)
+
 public:
     explicit ChaosTopic(Form1 &form);
     void draw() override; // a fresh game with the chosen model and speed

@@ -20,11 +20,11 @@ void AnalyticTopic::draw()
 
     plot.print_on_side_panel(5,
         {
-            { 5, QStringLiteral("GIVEN  y0") },
-            { 15, QStringLiteral("Find k so that :") },
+            { 5, tr("GIVEN  y0") },
+            { 15, tr("Find k so that :") },
             { 25, QStringLiteral("y1 = k . y0") },
-            { 35, QStringLiteral("y2 = k . y1   and   y2 = y1 + y0") },
-            { 50, QStringLiteral("SOLUTION    k² - k - 1 = 0") },
+            { 35, tr("y2 = k . y1   and   y2 = y1 + y0") },
+            { 50, tr("SOLUTION    k² - k - 1 = 0") },
             { 60, QStringLiteral("k1 = ( 1 + sqrt(5) ) / 2  = phi") },
             { 70, QStringLiteral("k2 = ( 1 - sqrt(5) ) / 2  = -1 / phi") },
         });
@@ -46,7 +46,7 @@ void AnalyticTopic::draw()
 QString AnalyticTopic::description() const
 {
     const double phi = form.phi;
-    return QStringLiteral("The parabola y = k\u00b2 - k - 1 for k from -0.8 to 2, crossing zero at "
-                          "k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5")
-        .arg(spoken(phi), spoken(-1 / phi));
+    return tr("The parabola y = k\u00b2 - k - 1 for k from -0.8 to 2, crossing zero at "
+              "k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5")
+        .arg(form.spoken(phi), form.spoken(-1 / phi));
 }

@@ -50,25 +50,25 @@ void ConicTopic::draw()
     plot.print_at(0.85, 0.6, QStringLiteral("p=1"));
     plot.print_at(1.3, 0.1, QStringLiteral("ro"));
 
-    plot.print_on_side_panel(2, 5, QStringLiteral("The polar equation of a conic section is :"));
+    plot.print_on_side_panel(2, 5, tr("The polar equation of a conic section is :"));
     plot.print_on_side_panel(5,
         {
-            { 15, QStringLiteral("r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )") },
-            { 25, QStringLiteral("If the eccentricity  e < 1 you get an ellipse.") },
-            { 35, QStringLiteral("If e = 1/phi and the radius ro = 1/phi you get a") },
-            { 40, QStringLiteral("GOLDEN ELLIPSE with a semi major axis phi") },
-            { 45, QStringLiteral("and a semi minor axis H = sqrt(phi)") },
-            { 55, QStringLiteral("Note :") },
-            { 60, QStringLiteral("The Great Piramid of Gizeh = Green ") },
-            { 65, QStringLiteral("Width = 440 el    Height = 280 el     1 el = 0.5237 m") },
-            { 70, QStringLiteral("The error in Height only 8 cm") },
-            { 80, QStringLiteral("If e = phi you get a GOLDEN HYPERBOLA. If the") },
-            { 85, QStringLiteral("radius ro = 1/phi then p = phi") },
+            { 15, tr("r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )") },
+            { 25, tr("If the eccentricity  e < 1 you get an ellipse.") },
+            { 35, tr("If e = 1/phi and the radius ro = 1/phi you get a") },
+            { 40, tr("GOLDEN ELLIPSE with a semi major axis phi") },
+            { 45, tr("and a semi minor axis H = sqrt(phi)") },
+            { 55, tr("Note :") },
+            { 60, tr("The Great Piramid of Gizeh = Green ") },
+            { 65, tr("Width = 440 el    Height = 280 el     1 el = 0.5237 m") },
+            { 70, tr("The error in Height only 8 cm") },
+            { 80, tr("If e = phi you get a GOLDEN HYPERBOLA. If the") },
+            { 85, tr("radius ro = 1/phi then p = phi") },
         });
 
-    plot.print_at(-0.4, -1.3, QStringLiteral("GOLDEN  ELLIPSE"));
+    plot.print_at(-0.4, -1.3, tr("GOLDEN  ELLIPSE"));
     const float base_angle = golden::pyramid_angle(phi, pi);
-    plot.print_at(-0.86, 0.12, format_number(base_angle, u"#00.000") + QStringLiteral("°"));
+    plot.print_at(-0.86, 0.12, form.format_number(base_angle, u"#00.000") + QStringLiteral("°"));
 
     // With e = phi and ro = 1/phi the semi-latus rectum p = ro (1 + e) is phi again.
     const float p = float((phi + 1) * ro);
@@ -81,7 +81,7 @@ void ConicTopic::draw()
     plot.point_marker(-top.x, top.y, QStringLiteral("P"), 0);
     plot.styled_line(1, 1, 1, H, 0, 2);
     plot.print_at(-0.15, top.y + 0.1, QStringLiteral("phi"));
-    plot.print_at(1.1, -1.8, QStringLiteral("GOLDEN  HYPERBOLA"));
+    plot.print_at(1.1, -1.8, tr("GOLDEN  HYPERBOLA"));
     plot.point_marker(1, H, QStringLiteral("N"), 0);
 
     // The asymptotes y = +-sqrt(phi) x.
@@ -90,15 +90,15 @@ void ConicTopic::draw()
     plot.point_marker(phi, 0, QString(), 0);
     plot.point_marker(-phi, 0, QStringLiteral("F4"), 0);
     plot.print_at(phi + 0.05, 0.8, QStringLiteral("p=phi"));
-    plot.print_at(1.2, 2.1, QStringLiteral("asymptot hyperbola"));
+    plot.print_at(1.2, 2.1, tr("asymptot hyperbola"));
 }
 
 QString ConicTopic::description() const
 {
     const double phi = form.phi, H = std::sqrt(phi);
-    return QStringLiteral("Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the "
-                          "foci F1 and F2 at 1 and -1; the green pyramid triangle with a base "
-                          "angle of %3\u00b0; the golden hyperbola with the vertices -1 and 1, "
-                          "the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x")
-        .arg(spoken(phi), spoken(H), spoken(std::atan(H) * 180 / std::numbers::pi));
+    return tr("Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the "
+              "foci F1 and F2 at 1 and -1; the green pyramid triangle with a base "
+              "angle of %3\u00b0; the golden hyperbola with the vertices -1 and 1, "
+              "the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x")
+        .arg(form.spoken(phi), form.spoken(H), form.spoken(std::atan(H) * 180 / std::numbers::pi));
 }

@@ -54,10 +54,10 @@ void ConstructionTopic::draw()
 
     plot.print_on_side_panel(3,
         {
-            { 5, QStringLiteral("Euclid Book 6 : Divide a line in mean and extreme ratio") },
+            { 5, tr("Euclid Book 6 : Divide a line in mean and extreme ratio") },
             { 15, QStringLiteral("       a / b  =  b / ( a + b )") },
             { 25, QStringLiteral("       b² = a² + a b ") },
-            { 35, QStringLiteral("Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 ") },
+            { 35, tr("Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 ") },
             { 45, QStringLiteral("OE  = sqrt( 2² + 1² )        OC = OE / 2         CA = 1 / 2") },
             { 55, QStringLiteral("OA  =  OC + CA  =  phi") },
         });
@@ -77,9 +77,9 @@ void ConstructionTopic::draw()
 QString ConstructionTopic::description() const
 {
     const double phi = form.phi;
-    return QStringLiteral("Ruler-and-compass construction of phi: two unit squares side by side, "
-                          "their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its "
-                          "middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; "
-                          "below the axis the segments b = 1, a = %3 and c = a + b = %2")
-        .arg(spoken(std::sqrt(5.0)), spoken(phi), spoken(1 / phi));
+    return tr("Ruler-and-compass construction of phi: two unit squares side by side, "
+              "their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its "
+              "middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; "
+              "below the axis the segments b = 1, a = %3 and c = a + b = %2")
+        .arg(form.spoken(std::sqrt(5.0)), form.spoken(phi), form.spoken(1 / phi));
 }

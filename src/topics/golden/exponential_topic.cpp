@@ -41,17 +41,17 @@ void ExponentialTopic::draw()
     const double phi = form.phi;
     const auto y = [this, phi](double t) { return phi_power(exp_y0, t, phi); };
 
-    form.LabQ[0].set_caption(format_number(exp_x, u"0.0"));
-    form.LabQ[1].set_caption(format_number(exp_y0, u"0.0"));
+    form.LabQ[0].set_caption(form.format_number(exp_x, u"0.0"));
+    form.LabQ[1].set_caption(form.format_number(exp_y0, u"0.0"));
     plot.set_bounds(-2, 8, -1, 9);
     plot.graph_frame(QStringLiteral("x"), 1, 1);
     for_double(-3, 6, 0.01, [&](double t) { s.PSet(t, y(t), QBColor(1)); });
 
     plot.print_on_side_panel(5,
         {
-            { 5, QStringLiteral("Exponential function ") },
+            { 5, tr("Exponential function ") },
             { 15, QStringLiteral("y = yo . phi ^ x ") },
-            { 25, QStringLiteral("y = yo . e ^ k.x    with  k = ln(phi)") },
+            { 25, tr("y = yo . e ^ k.x    with  k = ln(phi)") },
             { 40, QStringLiteral("a / b = b / ( a + b ) = 1 / phi") },
             { 50, QStringLiteral("c = a + b") },
             { 60, QStringLiteral("b = phi . a") },
@@ -64,7 +64,7 @@ void ExponentialTopic::draw()
     const float x = exp_x;
     const double ym = y(float(x - 1));
     const double yP = y(x);
-    form.LabQ[2].set_caption(format_number(yP, u"#0.00000"));
+    form.LabQ[2].set_caption(form.format_number(yP, u"#0.00000"));
     const double y1 = y(float(x + 1));
     const double y2 = y(float(x + 2));
 
@@ -96,9 +96,10 @@ QString ExponentialTopic::description() const
     const auto y = [this, phi](double t) { return phi_power(exp_y0, t, phi); };
     const float x = exp_x;
     const double yP = y(x), y1 = y(float(x + 1)), y2 = y(float(x + 2));
-    return QStringLiteral("Exponential function y = %1 phi^x with the point P at x = %2, y = %3; "
-                          "above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a "
-                          "and c = phi b")
-        .arg(format_number(exp_y0, u"0.0"), format_number(exp_x, u"0.0"),
-            format_number(yP, u"#0.00000"), spoken(y1 - yP), spoken(y2 - y1), spoken(y1));
+    return tr("Exponential function y = %1 phi^x with the point P at x = %2, y = %3; "
+              "above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a "
+              "and c = phi b")
+        .arg(form.format_number(exp_y0, u"0.0"), form.format_number(exp_x, u"0.0"),
+            form.format_number(yP, u"#0.00000"), form.spoken(y1 - yP), form.spoken(y2 - y1),
+            form.spoken(y1));
 }

@@ -3,10 +3,14 @@
 #include "form1.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The exponential curve y = y0 * phi^x with a point P that the user moves along it; the values
 // one and two units further on show a + b = c, b = phi a and c = phi b.
 class ExponentialTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(ExponentialTopic)
+
 public:
     explicit ExponentialTopic(Form1 &form);
     void draw() override;

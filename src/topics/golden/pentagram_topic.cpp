@@ -13,7 +13,7 @@ void PentagramTopic::draw()
 
     plot.set_bounds(-1, 2, -1, 2);
     plot.graph_frame(QStringLiteral("x"), 1, 1);
-    plot.print_at(plot.x_min, plot.y_max, QStringLiteral("PENTAGRAM"));
+    plot.print_at(plot.x_min, plot.y_max, tr("PENTAGRAM"));
 
     // A lies on the diagonal p1p3, 36 degrees above p1p2, at distance 1 from p1, where p2p4
     // crosses it: the triangles A p2 p1 and p1 p2 p4 are similar, so A cuts p2p4 into 1/phi and 1.
@@ -23,7 +23,7 @@ void PentagramTopic::draw()
 
     const golden::PentagonCorners p = golden::pentagon_corners(form.pi);
     for (int i = 1; i <= 5; ++i) {
-        plot.point_marker(p[i].x, p[i].y, QStringLiteral("p") + plain_form(i), 0);
+        plot.point_marker(p[i].x, p[i].y, QStringLiteral("p") + form.plain_form(i), 0);
         plot.styled_line(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y, 12, 0);
     }
     static constexpr int diagonals[5][2] = { { 2, 4 }, { 1, 4 }, { 3, 5 }, { 1, 3 }, { 2, 5 } };
@@ -40,21 +40,21 @@ void PentagramTopic::draw()
 
     plot.print_on_side_panel(1,
         {
-            { 5, QStringLiteral("The line p2p4 has a lenght c") },
+            { 5, tr("The line p2p4 has a lenght c") },
             { 15, QStringLiteral("       c = a + b") },
-            { 25, QStringLiteral("Triangle A,p2,p1  and  p1,p2,p4 :") },
+            { 25, tr("Triangle A,p2,p1  and  p1,p2,p4 :") },
             { 35, QStringLiteral("       a / b = b / c") },
-            { 45, QStringLiteral("Point A : Divide line p2,p4 in mean and extreme ratio") },
+            { 45, tr("Point A : Divide line p2,p4 in mean and extreme ratio") },
             { 55, QStringLiteral("       a / b = b / ( a + b )") },
-            { 65, QStringLiteral("If  b = 1  then  c = phi  and   a = 1/phi") },
+            { 65, tr("If  b = 1  then  c = phi  and   a = 1/phi") },
         });
 }
 
 QString PentagramTopic::description() const
 {
     const double phi = form.phi;
-    return QStringLiteral("Pentagram: a regular pentagon p1 to p5 of side 1 with its five "
-                          "diagonals of length phi = %1; their crossing point A divides the "
-                          "diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)")
-        .arg(spoken(phi), spoken(1 / phi));
+    return tr("Pentagram: a regular pentagon p1 to p5 of side 1 with its five "
+              "diagonals of length phi = %1; their crossing point A divides the "
+              "diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)")
+        .arg(form.spoken(phi), form.spoken(1 / phi));
 }

@@ -34,7 +34,7 @@ void RectangleTopic::draw()
     for (int i = 1; i <= 6; ++i)
         plot.styled_line(p[i - 1].x, p[i - 1].y, p[i].x, p[i].y, 0, 8);
 
-    plot.print_at(1, 9, QStringLiteral("GOLDEN  RECTANGLE"));
+    plot.print_at(1, 9, tr("GOLDEN  RECTANGLE"));
     plot.print_on_side_panel(10,
         {
             { 5, QStringLiteral("AB = 1") },
@@ -46,8 +46,8 @@ void RectangleTopic::draw()
             { 40, QStringLiteral("ED = DC + CB") },
             { 45, QStringLiteral("FE = ......") },
         });
-    plot.print_at(6, 4.2, QStringLiteral("Golden sprial"));
-    plot.print_at(3, 7, QStringLiteral("Circle"));
+    plot.print_at(6, 4.2, tr("Golden sprial"));
+    plot.print_at(3, 7, tr("Circle"));
 
     const golden::Point pole = golden::rectangle_pole;
     plot.point_marker(pole.x, pole.y, QStringLiteral("S"), 0);
@@ -68,11 +68,10 @@ void RectangleTopic::draw()
 QString RectangleTopic::description() const
 {
     const double phi = form.phi;
-    return QStringLiteral(
-        "Golden rectangle: squares of side 1, phi = %1, phi\u00b2 = %2, phi\u00b3 = %3 "
-        "and phi\u2074 = %4 around the corner points A to G, the diagonals EG "
-        "and DF crossing in the pole S = (0.276, 0.447), the golden spiral "
-        "about S and its approximation by quarter circles")
-        .arg(
-            spoken(phi), spoken(phi * phi), spoken(phi * phi * phi), spoken(phi * phi * phi * phi));
+    return tr("Golden rectangle: squares of side 1, phi = %1, phi\u00b2 = %2, phi\u00b3 = %3 "
+              "and phi\u2074 = %4 around the corner points A to G, the diagonals EG "
+              "and DF crossing in the pole S = (0.276, 0.447), the golden spiral "
+              "about S and its approximation by quarter circles")
+        .arg(form.spoken(phi), form.spoken(phi * phi), form.spoken(phi * phi * phi),
+            form.spoken(phi * phi * phi * phi));
 }

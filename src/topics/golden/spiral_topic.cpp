@@ -41,11 +41,11 @@ void SpiralTopic::draw()
 
     plot.print_at(0.2, phi + 0.2, QStringLiteral("phi"));
     plot.print_at(0.45, 0.25, QStringLiteral("ro"));
-    plot.print_at(2, 3, QStringLiteral("GOLDEN  SPIRAL"));
+    plot.print_at(2, 3, tr("GOLDEN  SPIRAL"));
 
     plot.print_on_side_panel(5,
         {
-            { 5, QStringLiteral("The polar equation of a golden spiral is :") },
+            { 5, tr("The polar equation of a golden spiral is :") },
             { 15, QStringLiteral("       r = ro . phi ^(h° /90°)") },
             { 35, QStringLiteral("       phi² = phi + 1") },
             { 45, QStringLiteral("       1 /phi = phi - 1") },
@@ -55,9 +55,8 @@ void SpiralTopic::draw()
 QString SpiralTopic::description() const
 {
     const double phi = form.phi;
-    return QStringLiteral(
-        "Golden spiral r = phi^(h / 90\u00b0) about the origin: the radius grows by "
-        "phi = %1 every quarter turn; the points at whole quarter turns, from "
-        "r = %2 to r = %3, are joined by chords")
-        .arg(spoken(phi), spoken(std::pow(phi, -3)), spoken(std::pow(phi, 4)));
+    return tr("Golden spiral r = phi^(h / 90\u00b0) about the origin: the radius grows by "
+              "phi = %1 every quarter turn; the points at whole quarter turns, from "
+              "r = %2 to r = %3, are joined by chords")
+        .arg(form.spoken(phi), form.spoken(std::pow(phi, -3)), form.spoken(std::pow(phi, 4)));
 }

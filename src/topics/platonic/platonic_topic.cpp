@@ -40,22 +40,22 @@ void PlatonicTopic::draw_platonic()
     // 1. The side panel.
     plot.print_on_side_panel(3,
         {
-            { 5, QStringLiteral("Plato (about 427 - 347 BC), Greek philosopher,") },
-            { 10, QStringLiteral("gave the figures his name; his pupil was Aristotle") },
-            { 20, QStringLiteral("There are only five platonic figures") },
-            { 25, QStringLiteral("Given is a cube with lenght L = 10") },
-            { 35, QStringLiteral("The dodecaëder constructed outside the cube has") },
-            { 40, QStringLiteral("a lenght  Ld = L / phi") },
-            { 50, QStringLiteral("The icosaëder constructed inside the cube has") },
-            { 55, QStringLiteral("a lenght  Li = L / phi") },
-            { 65, QStringLiteral("The tetraëder constructed inside de cube has a") },
-            { 70, QStringLiteral("length Lt = sqrt(2). L") },
-            { 80, QStringLiteral("The octaëder is constructed inside de tetraëder") },
+            { 5, tr("Plato (about 427 - 347 BC), Greek philosopher,") },
+            { 10, tr("gave the figures his name; his pupil was Aristotle") },
+            { 20, tr("There are only five platonic figures") },
+            { 25, tr("Given is a cube with lenght L = 10") },
+            { 35, tr("The dodecaëder constructed outside the cube has") },
+            { 40, tr("a lenght  Ld = L / phi") },
+            { 50, tr("The icosaëder constructed inside the cube has") },
+            { 55, tr("a lenght  Li = L / phi") },
+            { 65, tr("The tetraëder constructed inside de cube has a") },
+            { 70, tr("length Lt = sqrt(2). L") },
+            { 80, tr("The octaëder is constructed inside de tetraëder") },
         });
 
     // 2. The angles.
-    form.Lh1->set_caption(single_text(turn_angle));
-    form.Lh2->set_caption(single_text(tilt_angle));
+    form.Lh1->set_caption(form.single_text(turn_angle));
+    form.Lh2->set_caption(form.single_text(tilt_angle));
 
     // 3. A square view of -10 .. 10 both ways, y upwards.
     plot.set_bounds(-10, 10, -10, 10);
@@ -66,9 +66,9 @@ void PlatonicTopic::draw_platonic()
     draw_solid_axes();
 
     // 5.
-    plot.print_at(3, 9.5, QStringLiteral("THE PLATONIC FIGURES"));
-    plot.print_at(-9, -9, QStringLiteral("More figures in another program by the same maker"));
-    plot.print_at(6, -9, QStringLiteral("click for coördinates"));
+    plot.print_at(3, 9.5, tr("THE PLATONIC FIGURES"));
+    plot.print_at(-9, -9, tr("More figures in another program by the same maker"));
+    plot.print_at(6, -9, tr("click for coördinates"));
 
     // 6.
     for (int n = 1; n <= 38; ++n)
@@ -183,7 +183,7 @@ void PlatonicTopic::dodeca(int kleur)
     draw_chains(platonic::dodecahedron_chains(), kleur);
     // In cyan whatever the solid's colour: p27 lies half an edge Ld below p9.
     draw_chains(platonic::dodecahedron_distance_chains(), 3);
-    form.plot->print_at(-9, 7, QStringLiteral("Distance p27,p9 = Ld / 2"));
+    form.plot->print_at(-9, 7, tr("Distance p27,p9 = Ld / 2"));
 }
 
 void PlatonicTopic::tetraeder(int kleur) { draw_chains(platonic::tetrahedron_chains(), kleur); }
@@ -241,25 +241,27 @@ void PlatonicTopic::Picture1_Click()
     const platonic::Point &screen = view_vertices[nearest.index];
     form.Picture1->surface().Circle(screen.x, screen.y, 0.3, QBColor(12));
     const platonic::Point &model = solid_vertices[nearest.index];
-    form.messages->MsgBox(QStringLiteral("x= ") + single_text(model.x) + QStringLiteral("  y= ")
-            + single_text(model.y) + QStringLiteral("  z=") + single_text(model.z),
-        QStringLiteral("Coördinates p") + QString::number(nearest.index));
+    form.messages->MsgBox(QStringLiteral("x= ") + form.single_text(model.x)
+            + QStringLiteral("  y= ") + form.single_text(model.y) + QStringLiteral("  z=")
+            + form.single_text(model.z),
+        tr("Coördinates p") + QString::number(nearest.index));
 }
 
 QString PlatonicTopic::description() const
 {
-    static const char *const solids[] = { "the dodecahedron outside the cube",
-        "the tetrahedron inside it", "the octahedron inside the tetrahedron",
-        "the icosahedron inside the cube" };
-    QStringList shown { QStringLiteral("the dotted cube of side 10") };
+    static const char *const solids[] = { QT_TR_NOOP("the dodecahedron outside the cube"),
+        QT_TR_NOOP("the tetrahedron inside it"),
+        QT_TR_NOOP("the octahedron inside the tetrahedron"),
+        QT_TR_NOOP("the icosahedron inside the cube") };
+    QStringList shown { tr("the dotted cube of side 10") };
     for (int i = 0; i < 4; ++i)
         if (form.ChP[i].value() == 1)
-            shown << QLatin1String(solids[i]);
+            shown << tr(solids[i]);
     const QString last = shown.takeLast();
     const QString listed =
-        shown.isEmpty() ? last : shown.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("Platonic figures turned %1\u00b0 and tilted %2\u00b0, with the x, y and "
-                          "z axes: %3%4")
-        .arg(single_text(turn_angle), single_text(tilt_angle), listed,
-            shown.isEmpty() ? QStringLiteral(", no other solid") : QString());
+        shown.isEmpty() ? last : shown.join(QStringLiteral(", ")) + tr(" and ") + last;
+    return tr("Platonic figures turned %1\u00b0 and tilted %2\u00b0, with the x, y and "
+              "z axes: %3%4")
+        .arg(form.single_text(turn_angle), form.single_text(tilt_angle), listed,
+            shown.isEmpty() ? tr(", no other solid") : QString());
 }

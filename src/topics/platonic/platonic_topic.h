@@ -4,10 +4,14 @@
 #include "platonic/platonic_model.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The five Platonic figures as wire frames around one cube, seen after a turn and a tilt that the
 // user changes; a click on the drawing reports the model coordinates of the nearest point.
 class PlatonicTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(PlatonicTopic)
+
 public:
     explicit PlatonicTopic(Form1 &form);
     void draw() override { draw_platonic(); }

@@ -67,7 +67,7 @@ void DynamicModelTopic::init_population_model() { population::init_population_mo
 void DynamicModelTopic::Command3_Click()
 {
     if (!population::next_year(model)) {
-        form.messages->MsgBox(QStringLiteral("End Simul"));
+        form.messages->MsgBox(tr("End Simul"));
         init_population_model();
     }
     draw_population_model();
@@ -121,14 +121,14 @@ void DynamicModelTopic::draw_population_model()
 
     // 2..5. The year's births, total and shares; a changed birth rate acts on this year at once.
     const float total = population::take_census(model);
-    form.LG[0].set_caption(format_number(m.birth_rate, u"#0.000"));
+    form.LG[0].set_caption(form.format_number(m.birth_rate, u"#0.000"));
 
     // 6. The names.
-    plot.print_at(40, 98, QStringLiteral("Female      Age        Male"));
-    plot.print_at(86, 98, QStringLiteral("Distribution"));
-    plot.print_at(1, age_line(m.repro_age) + 1, QStringLiteral("Female reproduct. age"));
-    plot.print_at(8, 51, QStringLiteral("Born"));
-    plot.print_at(8, age_line(m.max_age) + 1, QStringLiteral("Deaht"));
+    plot.print_at(40, 98, tr("Female      Age        Male"));
+    plot.print_at(86, 98, tr("Distribution"));
+    plot.print_at(1, age_line(m.repro_age) + 1, tr("Female reproduct. age"));
+    plot.print_at(8, 51, tr("Born"));
+    plot.print_at(8, age_line(m.max_age) + 1, tr("Deaht"));
 
     // 7. Coloured bars: the mothers, and the newborns on both sides.
     const auto bar_end = [&m](double edge, double side, int age) {
@@ -146,7 +146,7 @@ void DynamicModelTopic::draw_population_model()
 
     // 8. Every fifth age is named in the middle.
     for (int n = 0; n <= m.max_age; n += 5)
-        plot.print_at(pyramid_x - 1, age_line(n) + 1, format_number(double(n), u"##0"));
+        plot.print_at(pyramid_x - 1, age_line(n) + 1, form.format_number(double(n), u"##0"));
 
     // 9. The outline of every class on both sides, and its size.
     for (int n = 0; n <= m.max_age; ++n) {
@@ -155,12 +155,13 @@ void DynamicModelTopic::draw_population_model()
         picture.Line(male_edge, male.y - 0.7, male.x, male.y + 0.7, {}, Surface::Box::Outline);
         picture.Line(
             female_edge, female.y - 0.7, female.x, female.y + 0.7, {}, Surface::Box::Outline);
-        plot.print_at(88.5, male.y + 1, format_number(m.age_count[std::size_t(n)], u"#####0.0"));
+        plot.print_at(
+            88.5, male.y + 1, form.format_number(m.age_count[std::size_t(n)], u"#####0.0"));
     }
 
     // 10, 11. The year's total and the year.
-    plot.print_at(88, 48, QStringLiteral("Total ") + format_number(total, u"#####0.0"));
-    plot.print_at(47, 48, QStringLiteral("YEAR ") + str_form(m.sim_year));
+    plot.print_at(88, 48, tr("Total ") + form.format_number(total, u"#####0.0"));
+    plot.print_at(47, 48, tr("YEAR ") + form.str_form(m.sim_year));
 
     // 12, 13. The history: black treads at each year's total, cyan risers from the axis. A
     // population above 800 would run up over the pyramid; only the part inside the graph shows.
@@ -191,12 +192,12 @@ void DynamicModelTopic::draw_history_frame()
     for (int t = 0; t <= 100; t += 5)
         plot.styled_line(8 + 0.8 * t, 5, 8 + 0.8 * t, 4, light_red, solid);
     for (int t = 0; t <= 100; t += 10)
-        plot.print_at(7 + 0.8 * t, 3.5, str_form(t));
+        plot.print_at(7 + 0.8 * t, 3.5, form.str_form(t));
 
     // 4. A tick and a number every 100 members.
     for (int p = 0; p <= 800; p += 100) {
         plot.styled_line(8, 5 + 0.05 * p, 7, 5 + 0.05 * p, light_red, solid);
-        plot.print_at(3, 5.5 + 0.05 * p, str_form(p));
+        plot.print_at(3, 5.5 + 0.05 * p, form.str_form(p));
     }
 
     // 5. A dot every 5 years and 50 members.
@@ -207,8 +208,8 @@ void DynamicModelTopic::draw_history_frame()
         }
 
     // 6.
-    plot.print_at(91, 6, QStringLiteral("Year"));
-    plot.print_at(2, 48, QStringLiteral("Polulation"));
+    plot.print_at(91, 6, tr("Year"));
+    plot.print_at(2, 48, tr("Polulation"));
 }
 
 QString DynamicModelTopic::description() const
@@ -216,12 +217,12 @@ QString DynamicModelTopic::description() const
     static const char *const names[] = { "1A", "1B", "2", "3", "4A", "4B" };
     const population::AgeClasses &m = model;
     const float total = m.total_history[std::size_t(m.sim_year)];
-    return QStringLiteral("Dynamic population model %1, ages 0 to %2, year %3: a total of %4, "
-                          "birth rate %5 (%6 keeps the population constant); the age pyramid of "
-                          "the year above the totals of years 0 to %3")
+    return tr("Dynamic population model %1, ages 0 to %2, year %3: a total of %4, "
+              "birth rate %5 (%6 keeps the population constant); the age pyramid of "
+              "the year above the totals of years 0 to %3")
         .arg(QLatin1String(names[std::clamp(m.model_index, 0, 5)]))
         .arg(m.max_age)
         .arg(m.sim_year)
-        .arg(format_number(total, u"#####0.0"), format_number(m.birth_rate, u"#0.000"),
-            format_number(m.balance_birth_rate, u"#0.000"));
+        .arg(form.format_number(total, u"#####0.0"), form.format_number(m.birth_rate, u"#0.000"),
+            form.format_number(m.balance_birth_rate, u"#0.000"));
 }

@@ -4,10 +4,14 @@
 #include "population/population_model.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The age-class population model year by year: the age pyramid of the current year with its
 // class sizes, and below it the staircase of the yearly totals.
 class DynamicModelTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(DynamicModelTopic)
+
 public:
     explicit DynamicModelTopic(Form1 &form);
     void draw() override { draw_population_model(); }

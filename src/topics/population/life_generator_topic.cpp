@@ -143,10 +143,9 @@ void LifeGeneratorTopic::draw_life_diagram()
     Surface &panel = plot.Picture2;
     panel.ForeColor = QBColor(0);
 
-    plot.print_on_side_panel(10, 5, QStringLiteral("LIFE GENERATOR         LINEAR MODEL"));
-    plot.print_on_side_panel(
-        4, 90, QStringLiteral("See also: Population - Dynamic Population Model"));
-    plot.print_on_side_panel(43, 16, QStringLiteral("integration"));
+    plot.print_on_side_panel(10, 5, tr("LIFE GENERATOR         LINEAR MODEL"));
+    plot.print_on_side_panel(4, 90, tr("See also: Population - Dynamic Population Model"));
+    plot.print_on_side_panel(43, 16, tr("integration"));
     plot.print_on_side_panel(8, 29, QStringLiteral("w     +"));
     plot.print_on_side_panel(32, 29, QStringLiteral("e"));
     plot.print_on_side_panel(20, 40, QStringLiteral("+"));
@@ -188,10 +187,10 @@ void LifeGeneratorTopic::draw_life_generator()
 
     // 1, 2. The diagram and the parameter read-outs.
     draw_life_diagram();
-    form.Label9[0].set_caption(format_number(p.birth_factor, u"0.000"));
-    form.Label9[1].set_caption(format_number(p.immigration_rate, u"0.0"));
-    form.Label9[2].set_caption(format_number(p.start_population, u"0.0"));
-    form.Label9[3].set_caption(format_number(p.death_factor, u"0.000"));
+    form.Label9[0].set_caption(form.format_number(p.birth_factor, u"0.000"));
+    form.Label9[1].set_caption(form.format_number(p.immigration_rate, u"0.0"));
+    form.Label9[2].set_caption(form.format_number(p.start_population, u"0.0"));
+    form.Label9[3].set_caption(form.format_number(p.death_factor, u"0.000"));
 
     // 3. A fresh graph: t from -1 to 10, y from -10 to 100.
     plot.set_bounds(-1, 10, -10, 100);
@@ -201,8 +200,8 @@ void LifeGeneratorTopic::draw_life_generator()
     const float yo = p.start_population;
     picture.Circle(0, yo, 0.08);
     plot.print_at(-0.9, yo + 1, QStringLiteral("yo"));
-    plot.print_at(0.1, plot.y_max, QStringLiteral("y        POPULATION NUMBER"));
-    plot.print_at(plot.x_max - 1.5, 3, QStringLiteral("TIME SCALE  t"));
+    plot.print_at(0.1, plot.y_max, tr("y        POPULATION NUMBER"));
+    plot.print_at(plot.x_max - 1.5, 3, tr("TIME SCALE  t"));
 
     // 6. The limit and the distance from the linear case.
     const float yL = population::limit_population(p);
@@ -216,7 +215,7 @@ void LifeGeneratorTopic::draw_life_generator()
         plot.styled_line(-0.5, yL, 10, yL, light_blue, dotted);
         plot.print_at(-0.9, yL + 1, QStringLiteral("yL"));
         const float T1 = population::time_constant(p);
-        plot.print_at(7, 80, QStringLiteral("Time constant T1 = ") + format_number(T1, u"##0.00"));
+        plot.print_at(7, 80, tr("Time constant T1 = ") + form.format_number(T1, u"##0.00"));
         // A time constant within the graph: after T1 the gap to yL has shrunk by the factor e.
         if (T1 > 0 && T1 < 10) {
             picture.Circle(T1, 0, 0.06);
@@ -242,13 +241,13 @@ void LifeGeneratorTopic::draw_life_generator()
     QString verdict;
     switch (population::trend_at_start(s)) {
     case population::Trend::Down:
-        verdict = QStringLiteral("The population goes down at t=0");
+        verdict = tr("The population goes down at t=0");
         break;
     case population::Trend::Up:
-        verdict = QStringLiteral("The population goes up at t=0");
+        verdict = tr("The population goes up at t=0");
         break;
     case population::Trend::Constant:
-        verdict = QStringLiteral("The population is constant");
+        verdict = tr("The population is constant");
         break;
     }
     plot.print_at(6, 90, verdict);
@@ -270,33 +269,34 @@ void LifeGeneratorTopic::draw_life_generator()
     }
 
     // 13.
-    plot.print_at(0.5, 80, QStringLiteral(" y = y0 . phi ^ t   (red curve)"));
+    plot.print_at(0.5, 80, tr(" y = y0 . phi ^ t   (red curve)"));
 }
 
 QString LifeGeneratorTopic::description() const
 {
     const population::LifeParameters &p = life;
-    QString text =
-        QStringLiteral("Life generator with k = %1, w = %2, yo = %3 and d = %4: ")
-            .arg(format_number(p.birth_factor, u"0.000"), format_number(p.immigration_rate, u"0.0"),
-                format_number(p.start_population, u"0.0"), format_number(p.death_factor, u"0.000"));
+    QString text = tr("Life generator with k = %1, w = %2, yo = %3 and d = %4: ")
+                       .arg(form.format_number(p.birth_factor, u"0.000"),
+                           form.format_number(p.immigration_rate, u"0.0"),
+                           form.format_number(p.start_population, u"0.0"),
+                           form.format_number(p.death_factor, u"0.000"));
     if (population::is_exponential(population::rate_distance(p)))
-        text += QStringLiteral("y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the "
-                               "time constant T1 = %2")
-                    .arg(spoken(population::limit_population(p)),
-                        format_number(population::time_constant(p), u"##0.00"));
+        text += tr("y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the "
+                   "time constant T1 = %2")
+                    .arg(form.spoken(population::limit_population(p)),
+                        form.format_number(population::time_constant(p), u"##0.00"));
     else
-        text += QStringLiteral("the straight line y = w t + yo");
+        text += tr("the straight line y = w t + yo");
     switch (population::trend_at_start(population::tangent_slope(p))) {
     case population::Trend::Down:
-        text += QStringLiteral("; the population goes down at t=0");
+        text += tr("; the population goes down at t=0");
         break;
     case population::Trend::Up:
-        text += QStringLiteral("; the population goes up at t=0");
+        text += tr("; the population goes up at t=0");
         break;
     case population::Trend::Constant:
-        text += QStringLiteral("; the population is constant");
+        text += tr("; the population is constant");
         break;
     }
-    return text + QStringLiteral(". In red for comparison y = yo phi^t");
+    return text + tr(". In red for comparison y = yo phi^t");
 }

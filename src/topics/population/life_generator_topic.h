@@ -4,10 +4,14 @@
 #include "population/population_model.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The linear life generator: its block diagram on the side panel and the population y(t) with
 // the limit yL, the time constant T1, the tangent at t = 0 and the red curve yo * phi^t.
 class LifeGeneratorTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(LifeGeneratorTopic)
+
 public:
     explicit LifeGeneratorTopic(Form1 &form);
     void draw() override { draw_life_generator(); }

@@ -64,9 +64,9 @@ void PythagorasTopic::draw_pythagoras()
     const pythagoras::Figure fig = pythagoras::figure(a, b);
     side_L = fig.L;
     const float L = side_L, c = fig.c;
-    form.L_pyt[0].set_caption(format_number(a, u"#0"));
-    form.L_pyt[1].set_caption(format_number(b, u"#0.00"));
-    form.L_pyt[2].set_caption(format_number(c, u"#0.00"));
+    form.L_pyt[0].set_caption(form.format_number(a, u"#0"));
+    form.L_pyt[1].set_caption(form.format_number(b, u"#0.00"));
+    form.L_pyt[2].set_caption(form.format_number(c, u"#0.00"));
 
     // 3. A square scale that holds the outer square and the squares on the legs.
     plot.set_bounds(-52, 102, -52, 102);
@@ -141,7 +141,7 @@ void PythagorasTopic::draw_pythagoras()
     plot.print_at(K.x / 2, (K.y + b) / 2 + 1, QStringLiteral("b²"));
     plot.print_at((J.x + L) / 2, (J.y + a) / 2 + 1, QStringLiteral("a²"));
     plot.print_at(L / 2 - 6, (a + b) / 2 + 1,
-        QStringLiteral("c² = a² + b² = ") + format_number(fig.s, u"#0.0"));
+        QStringLiteral("c² = a² + b² = ") + form.format_number(fig.s, u"#0.0"));
 
     // 19 to 21. The sides and the area of a corner triangle.
     plot.print_at(a + b / 2, a / 2, QStringLiteral("c"));
@@ -150,8 +150,8 @@ void PythagorasTopic::draw_pythagoras()
     plot.print_at(a / 2 - 2, b / 2, QStringLiteral("c"));
     plot.print_at(a + b / 2, 4, QStringLiteral("b"));
     plot.print_at(1, b + a / 2, QStringLiteral("a"));
-    plot.print_at(
-        b + a / 2 - 4, L - 4, QStringLiteral("a b / 2 = ") + format_number(a * b / 2, u"#0.0"));
+    plot.print_at(b + a / 2 - 4, L - 4,
+        QStringLiteral("a b / 2 = ") + form.format_number(a * b / 2, u"#0.0"));
     plot.print_at(L + 2, a / 2, QStringLiteral("a"));
     plot.print_at(b + a / 2, L + 4, QStringLiteral("a"));
     plot.print_at(b / 2, L + 4, QStringLiteral("b"));
@@ -160,50 +160,49 @@ void PythagorasTopic::draw_pythagoras()
     // 22. The explanation.
     plot.print_on_side_panel(1,
         {
-            { 1, QStringLiteral("Pythagoras of Samos lived from 575 to 500 BC.") },
-            { 6, QStringLiteral("He spent 22 years in Egypt and 12 years in Babylon.") },
-            { 16, QStringLiteral("Given is a rectangular TRIANGLE ABC with a area  a.b / 2") },
-            { 21, QStringLiteral("Make a square AFGH with lenght  L = a + b") },
-            { 26, QStringLiteral("Make a square CBDE with lenght  c") },
-            { 36, QStringLiteral("The area of AFGH is :") },
+            { 1, tr("Pythagoras of Samos lived from 575 to 500 BC.") },
+            { 6, tr("He spent 22 years in Egypt and 12 years in Babylon.") },
+            { 16, tr("Given is a rectangular TRIANGLE ABC with a area  a.b / 2") },
+            { 21, tr("Make a square AFGH with lenght  L = a + b") },
+            { 26, tr("Make a square CBDE with lenght  c") },
+            { 36, tr("The area of AFGH is :") },
             { 41, QStringLiteral("L² = ( a + b )² = a² + 2 a b + b² ") },
             { 46, QStringLiteral("a² + b² = ( a + b )² - 4 ( a b / 2 ) ") },
-            { 56, QStringLiteral("The area of CBDE is equal to :  a² + b² = c²") },
+            { 56, tr("The area of CBDE is equal to :  a² + b² = c²") },
         });
 
     // 23. The areas of the squares on the legs.
-    plot.print_at(a / 2 - 5, -a / 2, QStringLiteral("a² = ") + format_number(a * a, u"#0"));
-    plot.print_at(-b / 2 - 5, b / 2, QStringLiteral("b² = ") + format_number(b * b, u"#0.0"));
+    plot.print_at(a / 2 - 5, -a / 2, QStringLiteral("a² = ") + form.format_number(a * a, u"#0"));
+    plot.print_at(-b / 2 - 5, b / 2, QStringLiteral("b² = ") + form.format_number(b * b, u"#0.0"));
 
     // 24. The golden rectangle, and the pyramid of Cheops: half its base 220 and its height 280
     // royal cubits make the legs 22 and 28.
     plot.print_on_side_panel(1,
         {
-            { 65, QStringLiteral("Note :") },
-            { 70, QStringLiteral("Area  BDKJ = d . c = a²") },
-            { 75, QStringLiteral("Area  JKEC = e . c = b²") },
-            { 85, QStringLiteral("If e = a then c = phi * a and the rectange JKEC is a") },
-            { 90, QStringLiteral("golden rectangle.") },
-            { 95, QStringLiteral("Great pyramid of Cheops: try a = 22 and b = 28") },
+            { 65, tr("Note :") },
+            { 70, tr("Area  BDKJ = d . c = a²") },
+            { 75, tr("Area  JKEC = e . c = b²") },
+            { 85, tr("If e = a then c = phi * a and the rectange JKEC is a") },
+            { 90, tr("golden rectangle.") },
+            { 95, tr("Great pyramid of Cheops: try a = 22 and b = 28") },
         });
 
     // 25. e = b² / c.
-    form.L_pyt[3].set_caption(format_number(fig.e, u"#0.00"));
+    form.L_pyt[3].set_caption(form.format_number(fig.e, u"#0.00"));
 }
 
 QString PythagorasTopic::description() const
 {
     const pythagoras::Figure fig = pythagoras::figure(side_a, side_b);
-    QString text =
-        QStringLiteral("Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 "
-                       "and e = %4: the square on c inside the square of side a + b = "
-                       "%5 has the area a\u00b2 + b\u00b2 = %6, the squares on a and b "
-                       "beside it")
-            .arg(format_number(side_a, u"#0"), format_number(side_b, u"#0.00"),
-                format_number(fig.c, u"#0.00"), format_number(fig.e, u"#0.00"), spoken(fig.L, 2),
-                format_number(fig.s, u"#0.0"));
+    QString text = tr("Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 "
+                      "and e = %4: the square on c inside the square of side a + b = "
+                      "%5 has the area a\u00b2 + b\u00b2 = %6, the squares on a and b "
+                      "beside it")
+                       .arg(form.format_number(side_a, u"#0"), form.format_number(side_b, u"#0.00"),
+                           form.format_number(fig.c, u"#0.00"), form.format_number(fig.e, u"#0.00"),
+                           form.spoken(fig.L, 2), form.format_number(fig.s, u"#0.0"));
     if (golden_shown)
-        text += QStringLiteral("; with the golden construction: e = a, c = phi a, and JKEC is a "
-                               "golden rectangle");
+        text += tr("; with the golden construction: e = a, c = phi a, and JKEC is a "
+                   "golden rectangle");
     return text;
 }

@@ -3,10 +3,14 @@
 #include "form1.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 // The theorem of Pythagoras proved with a square on the hypotenuse inside a square of side a + b,
 // with the legs a and b to choose and a golden variant ("e = a").
 class PythagorasTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(PythagorasTopic)
+
 public:
     explicit PythagorasTopic(Form1 &form);
     void draw() override; // the figure, its labels and the explanation for a and b

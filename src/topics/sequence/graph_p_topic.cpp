@@ -21,7 +21,7 @@ void GraphPTopic::draw_graph_p()
 
     // Each point with a dotted drop line to the x axis and a small circle marking F(i) there.
     for (int i = -10; i <= 10; ++i) {
-        plot.point_marker(F(i), F(i + 1), str_form(i), 9);
+        plot.point_marker(F(i), F(i + 1), form.str_form(i), 9);
         plot.styled_line(F(i), 0, F(i), F(i + 1), 8, 2);
         plot.Picture1.Circle(F(i), 0, 0.2);
     }
@@ -35,17 +35,18 @@ void GraphPTopic::draw_graph_p()
 QString GraphPTopic::description() const
 {
     const sequence::RatioLimits limits = sequence::ratio_limits(sequence.F0, sequence.F1, form.phi);
-    QString text = QStringLiteral("Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, ")
-        + spoken_start_values(sequence.F0, sequence.F1) + QStringLiteral("; ");
+    QString text = tr("Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, ")
+        + spoken_start_values(sequence.F0, sequence.F1, form.decimal_separator)
+        + QStringLiteral("; ");
     const auto line = [](double limit) {
         return limit > 0 ? QStringLiteral("y = phi x") : QStringLiteral("y = -x/phi");
     };
     if (!limits.exists)
-        return text + QStringLiteral("every point is the origin");
+        return text + tr("every point is the origin");
     if (limits.growing == limits.falling)
-        return text + QStringLiteral("every point lies on the line ") + line(limits.growing);
+        return text + tr("every point lies on the line ") + line(limits.growing);
     return text
-        + QStringLiteral("the points approach the line %1 for growing i and the line %2 for "
-                         "falling i")
+        + tr("the points approach the line %1 for growing i and the line %2 for "
+             "falling i")
               .arg(line(limits.growing), line(limits.falling));
 }

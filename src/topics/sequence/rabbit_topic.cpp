@@ -40,12 +40,12 @@ void RabbitTopic::draw_rabbit_diagram()
     plot.Form1.Cls();
     plot.draw_rabbit(9600, 4300, 0.3);
     plot.draw_rabbit(10600, 4300, 0.3);
-    form.Label10->set_caption(QStringLiteral("month") + str_form(rabbit_month));
+    form.Label10->set_caption(tr("month") + form.str_form(rabbit_month));
     const sequence::Breeding breeding = sequence::breed(N);
 
     plot.Picture1.Cls();
     plot.Picture1.Scale(0, 100, 100, 0);
-    plot.print_at(xpos(-3), ypos(N + 2) + 2, QStringLiteral("FIBONACCI'S RABBITS"));
+    plot.print_at(xpos(-3), ypos(N + 2) + 2, tr("FIBONACCI'S RABBITS"));
     print_side_panel();
     print_labels();
     draw_grid();
@@ -57,17 +57,17 @@ void RabbitTopic::print_side_panel()
     Plotter &plot = *form.plot;
     plot.print_on_side_panel(2,
         {
-            { 5, QStringLiteral("The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...") },
-            { 10, QStringLiteral("was found by Leonardo of Pisa, called Fibonacci,") },
-            { 15, QStringLiteral("an Italian mathematician born around 1175.") },
-            { 20, QStringLiteral("The sequence of the numbers are following the") },
-            { 25, QStringLiteral("relationchip") },
+            { 5, tr("The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...") },
+            { 10, tr("was found by Leonardo of Pisa, called Fibonacci,") },
+            { 15, tr("an Italian mathematician born around 1175.") },
+            { 20, tr("The sequence of the numbers are following the") },
+            { 25, tr("relationchip") },
             { 35, QStringLiteral("                F(i+2) = F(i+1) + F(i)") },
-            { 50, QStringLiteral("Every female rabbit always produces one pair newly") },
-            { 55, QStringLiteral("born rabbis every month from the second month on.") },
-            { 60, QStringLiteral("At month 0 there is one newly born pair of rabbits") },
-            { 65, QStringLiteral("The rabbits never DIE") },
-            { 70, QStringLiteral("Who created the first pair ???") },
+            { 50, tr("Every female rabbit always produces one pair newly") },
+            { 55, tr("born rabbis every month from the second month on.") },
+            { 60, tr("At month 0 there is one newly born pair of rabbits") },
+            { 65, tr("The rabbits never DIE") },
+            { 70, tr("Who created the first pair ???") },
         });
 }
 
@@ -75,19 +75,19 @@ void RabbitTopic::print_labels()
 {
     Plotter &plot = *form.plot;
     const int N = rabbit_last_month;
-    plot.print_at(xpos(-3.3), ypos(N + 0.5), QStringLiteral("Rabbits Age"));
-    plot.print_at(xpos(-3.3), ypos(N), QStringLiteral("(Month's)"));
-    plot.print_at(xpos(N + 1), ypos(N + 1), QStringLiteral("Month"));
-    plot.print_at(xpos(5), ypos(N + 2), QStringLiteral("----- Time --->"));
-    plot.print_at(xpos(-3.3) - 3, ypos(1), QStringLiteral("Age one month"));
-    plot.print_at(xpos(-3.3) - 3, ypos(0), QStringLiteral("Newly - BORN"));
-    plot.print_at(xpos(-2), ypos(-2), QStringLiteral("TOTAL"));
-    plot.print_at(xpos(4), ypos(-3), QStringLiteral("Fibonacci Numbers  F(i)"));
+    plot.print_at(xpos(-3.3), ypos(N + 0.5), tr("Rabbits Age"));
+    plot.print_at(xpos(-3.3), ypos(N), tr("(Month's)"));
+    plot.print_at(xpos(N + 1), ypos(N + 1), tr("Month"));
+    plot.print_at(xpos(5), ypos(N + 2), tr("----- Time --->"));
+    plot.print_at(xpos(-3.3) - 3, ypos(1), tr("Age one month"));
+    plot.print_at(xpos(-3.3) - 3, ypos(0), tr("Newly - BORN"));
+    plot.print_at(xpos(-2), ypos(-2), tr("TOTAL"));
+    plot.print_at(xpos(4), ypos(-3), tr("Fibonacci Numbers  F(i)"));
     plot.print_at(xpos(4), ypos(-3.8), QStringLiteral("    F(i+2) = F(i+1) + F(i)"));
-    plot.print_at(xpos(-0.2), ypos(-0.8), QStringLiteral("Start"));
-    plot.print_at(xpos(4) + 2, ypos(-1), QStringLiteral("PAIRS of RABBITS"));
-    plot.print_at(xpos(N + 2) + 1, ypos(3), QStringLiteral("Sum"));
-    plot.print_at(xpos(-3.3) - 3, ypos(2), QStringLiteral("Start Reprod."));
+    plot.print_at(xpos(-0.2), ypos(-0.8), tr("Start"));
+    plot.print_at(xpos(4) + 2, ypos(-1), tr("PAIRS of RABBITS"));
+    plot.print_at(xpos(N + 2) + 1, ypos(3), tr("Sum"));
+    plot.print_at(xpos(-3.3) - 3, ypos(2), tr("Start Reprod."));
 }
 
 void RabbitTopic::draw_grid()
@@ -121,15 +121,15 @@ void RabbitTopic::print_numbers(const sequence::Breeding &breeding)
     const int N = rabbit_last_month;
 
     for (int n = 0; n <= N; ++n)
-        plot.print_at(xpos(-1), ypos(n), str_form(n));
+        plot.print_at(xpos(-1), ypos(n), form.str_form(n));
     for (int t = 0; t <= N; ++t)
-        plot.print_at(xpos(t), ypos(N + 1), str_form(t));
+        plot.print_at(xpos(t), ypos(N + 1), form.str_form(t));
     // Only the months up to the current one are filled in.
     for (int t = 0; t <= rabbit_month; ++t) {
         for (int n = 0; n <= t; ++n)
             plot.print_at(
-                xpos(t), ypos(n), str_form(breeding.pairs[std::size_t(t)][std::size_t(n)]));
-        plot.print_at(xpos(t), ypos(-2), str_form(breeding.total[std::size_t(t)]));
+                xpos(t), ypos(n), form.str_form(breeding.pairs[std::size_t(t)][std::size_t(n)]));
+        plot.print_at(xpos(t), ypos(-2), form.str_form(breeding.total[std::size_t(t)]));
     }
 }
 
@@ -138,13 +138,13 @@ QString RabbitTopic::description() const
     const sequence::Breeding breeding = sequence::breed(rabbit_last_month);
     QStringList totals;
     for (int t = 0; t <= rabbit_month; ++t)
-        totals << spoken(breeding.total[std::size_t(t)]);
+        totals << form.spoken(breeding.total[std::size_t(t)]);
     const float pairs = breeding.total[std::size_t(rabbit_month)];
-    return QStringLiteral("Fibonacci's rabbits, month %1 of %2: %3 %4 of rabbits; the totals month "
-                          "by month, the Fibonacci numbers: %5")
+    return tr("Fibonacci's rabbits, month %1 of %2: %3 %4 of rabbits; the totals month "
+              "by month, the Fibonacci numbers: %5")
         .arg(rabbit_month)
         .arg(rabbit_last_month)
-        .arg(spoken(pairs))
-        .arg(pairs == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"))
+        .arg(form.spoken(pairs))
+        .arg(pairs == 1 ? tr("pair") : tr("pairs"))
         .arg(totals.join(QStringLiteral(", ")));
 }

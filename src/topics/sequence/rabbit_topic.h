@@ -3,12 +3,16 @@
 #include "sequence/sequence_model.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+
 struct Form1;
 
 // Topic 14: the rabbit problem as a table of pairs by age (upwards) and month (to the right),
 // filled up to the month chosen with "<" and ">"; the monthly totals are the Fibonacci numbers.
 class RabbitTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(RabbitTopic)
+
 public:
     explicit RabbitTopic(Form1 &form);
     void draw() override { draw_rabbit_diagram(); }

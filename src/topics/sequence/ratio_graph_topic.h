@@ -2,6 +2,8 @@
 
 #include "topic.h"
 
+#include <QCoreApplication>
+
 struct Form1;
 class SequencePanels;
 
@@ -9,6 +11,8 @@ class SequencePanels;
 // approaches for growing and for falling i.
 class RatioGraphTopic final : public Topic
 {
+    Q_DECLARE_TR_FUNCTIONS(RatioGraphTopic)
+
 public:
     RatioGraphTopic(Form1 &form, const SequencePanels &sequence);
     void draw() override { draw_ratio_graph(); }

@@ -31,7 +31,7 @@ void SequenceGraphTopic::draw_sequence_graph()
     for (int i = -10; i <= 10; ++i) {
         const float value = float(F(i));
         if (value < plot.y_max) {
-            plot.point_marker(i, value, str_form(i), 9);
+            plot.point_marker(i, value, form.str_form(i), 9);
             plot.styled_line(i, 0, i, value, 8, 2);
         }
     }
@@ -45,18 +45,18 @@ QString SequenceGraphTopic::description() const
 {
     const double phi = form.phi;
     const sequence::RatioLimits limits = sequence::ratio_limits(sequence.F0, sequence.F1, phi);
-    QString text = QStringLiteral("Graph y = F(i) for i = -10 to 10, ")
-        + spoken_start_values(sequence.F0, sequence.F1)
-        + QStringLiteral(", with the curve y = %1 phi^x; ").arg(spoken(sequence.F0, 5));
+    QString text = tr("Graph y = F(i) for i = -10 to 10, ")
+        + spoken_start_values(sequence.F0, sequence.F1, form.decimal_separator)
+        + tr(", with the curve y = %1 phi^x; ").arg(form.spoken(sequence.F0, 5));
     if (!limits.exists)
-        return text + QStringLiteral("every F(i) is 0");
+        return text + tr("every F(i) is 0");
     if (limits.growing > 0)
         return text
-            + QStringLiteral("for growing i the points grow like the curve, F(i+1)/F(i) "
-                             "approaching ")
-            + spoken_limit(limits.growing, phi);
+            + tr("for growing i the points grow like the curve, F(i+1)/F(i) "
+                 "approaching ")
+            + spoken_limit(limits.growing, phi, form.decimal_separator);
     return text
-        + QStringLiteral("for growing i the points shrink towards 0 with alternating signs, "
-                         "F(i+1)/F(i) being ")
-        + spoken_limit(limits.growing, phi);
+        + tr("for growing i the points shrink towards 0 with alternating signs, "
+             "F(i+1)/F(i) being ")
+        + spoken_limit(limits.growing, phi, form.decimal_separator);
 }

@@ -20,16 +20,20 @@ constexpr int first_table_index = -10;
 
 } // namespace
 
-QString table_value(double value) { return format_number(value, value_format); }
-
-QString ratio_caption(const sequence::Terms &F, int i)
+QString table_value(double value, QChar separator)
 {
-    QString caption =
-        table_value(F(i + 1)) + QStringLiteral(" / ") + format_number(F(i), u"#0.0000");
+    return with_decimal_separator(format_number(value, value_format), separator);
+}
+
+QString ratio_caption(const sequence::Terms &F, int i, QChar separator)
+{
+    QString caption = table_value(F(i + 1), separator) + QStringLiteral(" / ")
+        + with_decimal_separator(format_number(F(i), u"#0.0000"), separator);
     // A divisor this small would give a meaningless quotient, an exact zero none at all.
     if (std::abs(F(i)) < 0.0001)
-        return caption + QStringLiteral(" = infinite ");
-    return caption + QStringLiteral(" = ") + format_number(F(i + 1) / F(i), ratio_format);
+        return caption + QCoreApplication::translate("SequencePanels", " = infinite ");
+    return caption + QStringLiteral(" = ")
+        + with_decimal_separator(format_number(F(i + 1) / F(i), ratio_format), separator);
 }
 
 SequencePanels::SequencePanels(Form1 &form)
@@ -66,16 +70,16 @@ void SequencePanels::fill_table()
 {
     for (int k = 0; k < table_rows; ++k) {
         const int i = k + first_table_index;
-        form.Labi[k].set_caption(plain_form(i));
-        form.Label1[k].set_caption(table_value(F(i)));
+        form.Labi[k].set_caption(form.plain_form(i));
+        form.Label1[k].set_caption(table_value(F(i), form.decimal_separator));
     }
 }
 
 void SequencePanels::show_ratio()
 {
     const int i = ratio_index;
-    form.Label5->set_caption(QStringLiteral("i =") + plain_form(i));
-    form.Label6->set_caption(ratio_caption(F, i));
+    form.Label5->set_caption(QStringLiteral("i =") + form.plain_form(i));
+    form.Label6->set_caption(ratio_caption(F, i, form.decimal_separator));
 }
 
 void SequencePanels::start_values_changed()
@@ -135,13 +139,16 @@ void SequencePanels::Label8_Click()
     start_values_changed();
 }
 
-QString spoken_start_values(double F0, double F1)
+QString spoken_start_values(double F0, double F1, QChar separator)
 {
-    return QStringLiteral("start values F(0) = %1 and F(1) = %2").arg(spoken(F0, 5), spoken(F1, 5));
+    return QCoreApplication::translate("SequencePanels", "start values F(0) = %1 and F(1) = %2")
+        .arg(with_decimal_separator(spoken(F0, 5), separator),
+            with_decimal_separator(spoken(F1, 5), separator));
 }
 
-QString spoken_limit(double limit, double phi)
+QString spoken_limit(double limit, double phi, QChar separator)
 {
-    return limit > 0 ? QStringLiteral("phi = ") + spoken(phi)
-                     : QStringLiteral("-1/phi = ") + spoken(-1 / phi);
+    return limit > 0
+        ? QStringLiteral("phi = ") + with_decimal_separator(spoken(phi), separator)
+        : QStringLiteral("-1/phi = ") + with_decimal_separator(spoken(-1 / phi), separator);
 }

@@ -2,6 +2,7 @@
 
 #include "sequence/sequence_model.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 struct Form1;
@@ -11,6 +12,8 @@ struct Form1;
 // start values 1, phi and 1, -1/phi. Holds the start values and the terms the graphs draw.
 class SequencePanels
 {
+    Q_DECLARE_TR_FUNCTIONS(SequencePanels)
+
 public:
     explicit SequencePanels(Form1 &form);
 
@@ -45,11 +48,12 @@ private:
 
 // How the sequence graphs' descriptions say the start values and the ratio's limits:
 // "start values F(0) = 1 and F(1) = 1.61803", "phi = 1.618" or "-1/phi = -0.618".
-QString spoken_start_values(double F0, double F1);
-QString spoken_limit(double limit, double phi);
+// Numbers are written with the language's decimal separator.
+QString spoken_start_values(double F0, double F1, QChar separator = u'.');
+QString spoken_limit(double limit, double phi, QChar separator = u'.');
 
 // The table's text for a term: at least one integer digit and five decimals ("-21.00000").
-QString table_value(double value);
+QString table_value(double value, QChar separator = u'.');
 // The ratio read-out for index i: F(i+1) / F(i) with the quotient, or " = infinite " when
 // F(i) is below 0.0001 in size.
-QString ratio_caption(const sequence::Terms &F, int i);
+QString ratio_caption(const sequence::Terms &F, int i, QChar separator = u'.');

@@ -1,0 +1,469 @@
+#include "languages.h"
+#include "main_window.h"
+#include "plotter.h"
+#include "sequence/sequence_panels.h"
+
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// The program in the pupils' languages: which language the environment chooses, the numbers as
+// each language writes them, and the catalogues.
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void language_from_environment_data();
+    void language_from_environment();
+    void unknown_code_changes_nothing();
+    void decimal_separator_data();
+    void decimal_separator();
+    void window_writes_numbers_in_its_language_data();
+    void window_writes_numbers_in_its_language();
+    void catalogue_complete_data();
+    void catalogue_complete();
+    void shown_texts_come_from_catalogue_data();
+    void shown_texts_come_from_catalogue();
+    void everything_fits_data();
+    void everything_fits();
+};
+
+// A window as the tests drive it, in the given language.
+struct LanguageWindow
+{
+    explicit LanguageWindow(const QString &language)
+        : random(1)
+        , window([this, &language] {
+            WindowOptions options;
+            options.manual_timer = true;
+            options.record_drawing = true;
+            options.messages = &messages;
+            options.random = &random;
+            options.zoom = 1;
+            options.language = language;
+            return options;
+        }())
+    { }
+    RecordedMessageBox messages;
+    SeededRandom random;
+    MainWindow window;
+};
+
+namespace {
+
+// The languages whose catalogues are finished.
+QStringList finished_catalogues() { return Languages::codes().mid(1); }
+
+// The menu commands of the sixteen topics.
+const char *const topic_menus[] = { "M_gr:0", "M_gr:1", "M_gr:2", "M_gr:3", "M_R:0", "M_R:1",
+    "M_R:2", "M_R:3", "M_R:4", "M_R:5", "M_R:6", "M_bevolk:0", "M_bevolk:1", "M_chaos", "M_Pyt",
+    "M_plato" };
+
+// A catalogue's messages, and what is wrong with it: messages not finished, obsolete or empty.
+struct Catalogue
+{
+    std::vector<std::pair<QString, QString>> messages; // source and translation
+    QStringList faults;
+};
+
+Catalogue read_catalogue(const QString &path)
+{
+    Catalogue catalogue;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        catalogue.faults << path + QStringLiteral(": cannot be read");
+        return catalogue;
+    }
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString translation = xml.readElementText();
+            if (!type.isEmpty() || translation.isEmpty())
+                catalogue.faults << QStringLiteral("%1 \"%2\": %3")
+                                        .arg(context, source,
+                                            type.isEmpty() ? QStringLiteral("empty") : type);
+            catalogue.messages.emplace_back(source, translation);
+        }
+    }
+    if (xml.hasError())
+        catalogue.faults << path + QStringLiteral(": ") + xml.errorString();
+    return catalogue;
+}
+
+QString catalogue_path(const QString &code)
+{
+    return QString::fromUtf8(AURELION_SOURCE_DIR "/translations/aurelion_%1.ts").arg(code);
+}
+
+// A text as a surface shows it: where it ends on the surface, in pixels at zoom 1.
+struct ShownText
+{
+    QString text;
+    double right = 0;
+    double surface_width = 0;
+};
+
+// A caption as a control shows it, with the room it has, in pixels at zoom 1.
+struct ShownCaption
+{
+    QString key;
+    QString caption;
+    double width = 0;
+    double room = 0;
+};
+
+struct ShownTopic
+{
+    std::vector<ShownText> texts; // the drawing, then the side panel
+    std::vector<ShownCaption> captions;
+    QString description;
+};
+
+std::vector<ShownText> texts_of(const Surface &surface)
+{
+    std::vector<ShownText> texts;
+    const double width = surface.inner_size().width();
+    for (const Primitive &p : surface.record()) {
+        if (p.op != Primitive::Op::Text)
+            continue;
+        const double left = (p.x1 - p.scale.left) * width / p.scale.width;
+        texts.push_back({ p.text, left + QFontMetricsF(p.font).horizontalAdvance(p.text), width });
+    }
+    return texts;
+}
+
+// Every topic as the window shows it in a language: what its surfaces and controls show.
+std::vector<ShownTopic> shown_topics(const QString &language)
+{
+    LanguageWindow w(language);
+    std::vector<ShownTopic> shown;
+    for (const char *menu : topic_menus) {
+        w.window.menus().at(QLatin1String(menu))->trigger();
+        Form1 &f = w.window.form();
+        ShownTopic topic;
+        topic.texts = texts_of(f.Picture1->surface());
+        for (const ShownText &t : texts_of(f.Picture2->surface()))
+            topic.texts.push_back(t);
+        for (const auto &[key, control] : w.window.controls()) {
+            const QWidget &widget = control->widget();
+            const QString caption = control->caption().trimmed();
+            if (caption.isEmpty() || !widget.isVisibleTo(f.background))
+                continue;
+            // A check box's box takes its share of the width.
+            const double box = dynamic_cast<CheckBox *>(control) ? 16 : 0;
+            topic.captions.push_back({ key, caption,
+                QFontMetricsF(make_font(control->font_spec())).horizontalAdvance(caption),
+                control->Width() / 15.0 - box });
+        }
+        topic.description = w.window.topic(f.topic)->description();
+        shown.push_back(topic);
+    }
+    return shown;
+}
+
+} // namespace
+
+void TestLanguages::language_from_environment_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lc_all");
+    QTest::addColumn<QString>("lc_messages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nothing set is English") << ""
+                                            << ""
+                                            << ""
+                                            << ""
+                                            << "en";
+    QTest::newRow("C locale") << ""
+                              << ""
+                              << ""
+                              << "C.UTF-8"
+                              << "en";
+    QTest::newRow("C locale ignores LANGUAGE") << "de"
+                                               << ""
+                                               << ""
+                                               << "C"
+                                               << "en";
+    QTest::newRow("POSIX") << ""
+                           << "POSIX"
+                           << ""
+                           << "de_DE.UTF-8"
+                           << "en";
+    QTest::newRow("LANG German") << ""
+                                 << ""
+                                 << ""
+                                 << "de_DE.UTF-8"
+                                 << "de";
+    QTest::newRow("Austrian German") << ""
+                                     << ""
+                                     << ""
+                                     << "de_AT.UTF-8@euro"
+                                     << "de";
+    QTest::newRow("LC_MESSAGES before LANG") << ""
+                                             << ""
+                                             << "fr_FR.UTF-8"
+                                             << "de_DE.UTF-8"
+                                             << "fr";
+    QTest::newRow("LC_ALL before LC_MESSAGES") << ""
+                                               << "es_ES.UTF-8"
+                                               << "fr_FR.UTF-8"
+                                               << ""
+                                               << "es";
+    QTest::newRow("LANGUAGE list first") << "it:de"
+                                         << ""
+                                         << ""
+                                         << "de_DE.UTF-8"
+                                         << "it";
+    QTest::newRow("LANGUAGE skips unknown") << "nl:sv:fr"
+                                            << ""
+                                            << ""
+                                            << "nl_NL.UTF-8"
+                                            << "fr";
+    QTest::newRow("English in LANGUAGE wins") << "en_GB:de"
+                                              << ""
+                                              << ""
+                                              << "de_DE.UTF-8"
+                                              << "en";
+    QTest::newRow("Brazil") << ""
+                            << ""
+                            << ""
+                            << "pt_BR.UTF-8"
+                            << "pt_BR";
+    QTest::newRow("Portugal reads Brazilian") << ""
+                                              << ""
+                                              << ""
+                                              << "pt_PT.UTF-8"
+                                              << "pt_BR";
+    QTest::newRow("no catalogue is English") << ""
+                                             << ""
+                                             << ""
+                                             << "nl_NL.UTF-8"
+                                             << "en";
+    QTest::newRow("English locale") << ""
+                                    << ""
+                                    << ""
+                                    << "en_US.UTF-8"
+                                    << "en";
+}
+
+void TestLanguages::language_from_environment()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lc_all);
+    QFETCH(QString, lc_messages);
+    QFETCH(QString, lang);
+    QFETCH(QString, expected);
+    const QByteArray names[] = { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" };
+    const QString values[] = { language, lc_all, lc_messages, lang };
+    QByteArray saved[4];
+    for (int i = 0; i < 4; ++i) {
+        saved[i] = qgetenv(names[i]);
+        qputenv(names[i], values[i].toUtf8());
+    }
+    const QString chosen = Languages::from_environment();
+    for (int i = 0; i < 4; ++i)
+        qputenv(names[i], saved[i]);
+    QCOMPARE(chosen, expected);
+}
+
+void TestLanguages::unknown_code_changes_nothing()
+{
+    Languages languages;
+    QVERIFY(languages.set_language(QStringLiteral("de")));
+    QVERIFY(!languages.set_language(QStringLiteral("nl")));
+    QCOMPARE(languages.language(), QStringLiteral("de"));
+    QCOMPARE(languages.decimal_separator(), QChar(u','));
+}
+
+void TestLanguages::decimal_separator_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("ratio");
+    QTest::addColumn<QString>("readout");
+    QTest::newRow("en") << "en"
+                        << "144.00000 / 89.0000 = 1.6179775"
+                        << "1.500    -0.250";
+    for (const char *code : { "de", "fr", "es", "it", "pt_BR" })
+        QTest::newRow(code) << code << "144,00000 / 89,0000 = 1,6179775"
+                            << "1,500    -0,250";
+}
+
+void TestLanguages::decimal_separator()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, ratio);
+    QFETCH(QString, readout);
+    Languages languages;
+    QVERIFY(languages.set_language(code));
+    const QChar separator = languages.decimal_separator();
+    QCOMPARE(ratio_caption(sequence::compute(1, 1), 10, separator), ratio);
+    QCOMPARE(readout_caption(1, 1.5f, -0.25f, separator), readout);
+}
+
+void TestLanguages::window_writes_numbers_in_its_language_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("en") << "en"
+                        << ".";
+    QTest::newRow("de") << "de"
+                        << ",";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << ",";
+}
+
+void TestLanguages::window_writes_numbers_in_its_language()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, point);
+    const auto in_language = [](const char *english, const QString &point) {
+        return QString::fromUtf8(english).replace(u'.', point);
+    };
+    LanguageWindow w(code);
+    Form1 &f = w.window.form();
+    QCOMPARE(f.Label1[10].caption(), in_language("1.00000", point));
+    QVERIFY(f.Label7->caption().contains(in_language("1.6180340", point)));
+    // The exponential function: its frame's values and its description.
+    w.window.menus().at(QStringLiteral("M_R:6"))->trigger();
+    QCOMPARE(f.LabQ[1].caption(), in_language("1.0", point));
+    QVERIFY(f.LabQ[2].caption().contains(point));
+    QVERIFY(w.window.topic(f.topic)->description().contains(in_language("y = 1.0", point)));
+    // The ellipse and hyperbola: the angle drawn on the picture.
+    w.window.menus().at(QStringLiteral("M_R:3"))->trigger();
+    QStringList angles;
+    for (const Primitive &p : f.Picture1->surface().record())
+        if (p.op == Primitive::Op::Text && p.text.endsWith(u'°'))
+            angles << p.text;
+    QCOMPARE(angles.size(), 1);
+    QVERIFY2(angles[0].contains(point) && angles[0].count(u'.') + angles[0].count(u',') == 1,
+        qPrintable(angles[0]));
+    // The coordinate read-out under the pointer.
+    f.Picture1->mouse_moved(0.5f, 0.25f);
+    QCOMPARE(f.Label2->caption(), in_language("0.500    0.250", point));
+}
+
+void TestLanguages::catalogue_complete_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : finished_catalogues())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestLanguages::catalogue_complete()
+{
+    QFETCH(QString, code);
+    // lupdate gathers the texts of today's sources into a copy: a text the catalogue lacks comes
+    // in unfinished, one the sources no longer have is marked obsolete.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString copy = dir.filePath(QStringLiteral("aurelion_%1.ts").arg(code));
+    QVERIFY(QFile::copy(catalogue_path(code), copy));
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QString::fromUtf8(AURELION_SOURCE_DIR));
+    lupdate.start(QString::fromUtf8(AURELION_LUPDATE),
+        { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+            QStringLiteral("src"), QStringLiteral("tools"), QStringLiteral("-ts"), copy });
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const Catalogue catalogue = read_catalogue(copy);
+    QVERIFY2(catalogue.faults.isEmpty(), qPrintable(catalogue.faults.join(u'\n')));
+    QVERIFY(catalogue.messages.size() > 150);
+}
+
+void TestLanguages::shown_texts_come_from_catalogue_data() { catalogue_complete_data(); }
+
+// Every word a topic shows in a language comes from its catalogue: once each translation is
+// taken out of the texts shown, no word of three letters or more is left but the formulas' own.
+void TestLanguages::shown_texts_come_from_catalogue()
+{
+    QFETCH(QString, code);
+    const Catalogue catalogue = read_catalogue(catalogue_path(code));
+    QStringList pieces;
+    for (const auto &[source, translation] : catalogue.messages)
+        for (const QString &piece :
+            translation.split(QRegularExpression(QStringLiteral("%\\d")), Qt::SkipEmptyParts))
+            if (piece.trimmed().size() >= 2)
+                pieces << piece;
+    std::sort(pieces.begin(), pieces.end(),
+        [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    const QRegularExpression word(QStringLiteral("\\p{L}{3,}"));
+    const QStringList formula_words = { QStringLiteral("phi"), QStringLiteral("sqrt"),
+        QStringLiteral("cos") };
+    const auto leftover = [&](QString text) {
+        for (const QString &piece : pieces)
+            text.replace(piece, QStringLiteral(" "));
+        QStringList words;
+        for (const auto &m : word.globalMatch(text))
+            if (!formula_words.contains(m.captured()))
+                words << m.captured();
+        return words;
+    };
+    const std::vector<ShownTopic> shown = shown_topics(code);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        QStringList texts = { shown[i].description };
+        for (const ShownText &t : shown[i].texts)
+            texts << t.text;
+        for (const QString &text : texts) {
+            const QStringList words = leftover(text);
+            QVERIFY2(words.isEmpty(),
+                qPrintable(QStringLiteral("%1: \"%2\" shows %3")
+                               .arg(QLatin1String(topic_menus[i]), text, words.join(u' '))));
+        }
+    }
+}
+
+void TestLanguages::everything_fits_data() { catalogue_complete_data(); }
+
+// With the design's fonts at zoom 1, in every topic: each text drawn on a surface ends inside
+// it, and each caption fits its control, unless the English text already reaches as far.
+void TestLanguages::everything_fits()
+{
+    QFETCH(QString, code);
+    const std::vector<ShownTopic> english = shown_topics(QStringLiteral("en"));
+    const std::vector<ShownTopic> shown = shown_topics(code);
+    QCOMPARE(shown.size(), english.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QString topic = QLatin1String(topic_menus[i]);
+        QCOMPARE(shown[i].texts.size(), english[i].texts.size());
+        for (std::size_t t = 0; t < shown[i].texts.size(); ++t) {
+            const ShownText &s = shown[i].texts[t];
+            const double limit = std::max(s.surface_width, english[i].texts[t].right);
+            QVERIFY2(s.right <= limit + 0.5,
+                qPrintable(QStringLiteral("%1: \"%2\" ends at %3, the surface at %4")
+                               .arg(topic, s.text)
+                               .arg(s.right)
+                               .arg(s.surface_width)));
+        }
+        std::map<QString, double> english_widths;
+        for (const ShownCaption &c : english[i].captions)
+            english_widths[c.key] = c.width;
+        for (const ShownCaption &c : shown[i].captions) {
+            const double limit = std::max(c.room, english_widths[c.key]);
+            QVERIFY2(c.width <= limit + 0.5,
+                qPrintable(QStringLiteral("%1: %2 \"%3\" is %4 wide, its room %5")
+                               .arg(topic, c.key, c.caption)
+                               .arg(c.width)
+                               .arg(c.room)));
+        }
+    }
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

@@ -1,0 +1,796 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Exponential function</source>
+        <translation>Exponentialfunktion</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>the construction, graph or table of the topic</source>
+        <translation>die Konstruktion, der Graph oder die Tabelle des Themas</translation>
+    </message>
+    <message>
+        <source>explanation</source>
+        <translation>Erklärung</translation>
+    </message>
+    <message>
+        <source>coordinates under the pointer</source>
+        <translation>Koordinaten unter dem Mauszeiger</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyticTopic</name>
+    <message>
+        <source>GIVEN  y0</source>
+        <translation>GEGEBEN  y0</translation>
+    </message>
+    <message>
+        <source>Find k so that :</source>
+        <translation>Bestimme k so, dass:</translation>
+    </message>
+    <message>
+        <source>y2 = k . y1   and   y2 = y1 + y0</source>
+        <translation>y2 = k . y1   und   y2 = y1 + y0</translation>
+    </message>
+    <message>
+        <source>SOLUTION    k² - k - 1 = 0</source>
+        <translation>LÖSUNG    k² - k - 1 = 0</translation>
+    </message>
+    <message>
+        <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
+        <translation>Die Parabel y = k² - k - 1 für k von -0,8 bis 2 mit den Nullstellen k1 = phi = %1 und k2 = -1/phi = %2, ihre Symmetrieachse bei k = 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>ChaosTopic</name>
+    <message>
+        <source>Given is a point F1</source>
+        <translation>Gegeben ist ein Punkt F1</translation>
+    </message>
+    <message>
+        <source>Take a random corner point C1</source>
+        <translation>Wähle zufällig einen Eckpunkt C1</translation>
+    </message>
+    <message>
+        <source>Draw a line F1C1 between these points</source>
+        <translation>Zeichne die Strecke F1C1 zwischen ihnen</translation>
+    </message>
+    <message>
+        <source>A new point F2 on this line is found at a distance</source>
+        <translation>Der neue Punkt F2 auf der Strecke liegt im Abstand</translation>
+    </message>
+    <message>
+        <source>Take again random corner point C2</source>
+        <translation>Wähle wieder zufällig einen Eckpunkt C2</translation>
+    </message>
+    <message>
+        <source>Draw a line between the points F2 en C2</source>
+        <translation>Zeichne die Strecke zwischen F2 und C2</translation>
+    </message>
+    <message>
+        <source>A second new point F3 on this line is found at a distance</source>
+        <translation>Ein weiterer Punkt F3 darauf liegt im Abstand</translation>
+    </message>
+    <message>
+        <source>Repeat this and there will emerge a pattern. </source>
+        <translation>Wiederhole das, und es entsteht ein Muster. </translation>
+    </message>
+    <message>
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>Chaosspiel „%1“ mit %2 Ecken und k = %3, %4: bisher %5 %6 gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</translation>
+    </message>
+    <message>
+        <source>slow, one point a second</source>
+        <translation>langsam, ein Punkt pro Sekunde</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>ConicTopic</name>
+    <message>
+        <source>The polar equation of a conic section is :</source>
+        <translation>Die Polargleichung eines Kegelschnitts:</translation>
+    </message>
+    <message>
+        <source>r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )</source>
+        <translation>r = p /( 1 + e cos(h) )   mit     p = ro( 1 + e )</translation>
+    </message>
+    <message>
+        <source>If the eccentricity  e &lt; 1 you get an ellipse.</source>
+        <translation>Ist die Exzentrizität  e &lt; 1, so entsteht eine Ellipse.</translation>
+    </message>
+    <message>
+        <source>If e = 1/phi and the radius ro = 1/phi you get a</source>
+        <translation>Mit e = 1/phi und dem Radius ro = 1/phi entsteht eine</translation>
+    </message>
+    <message>
+        <source>GOLDEN ELLIPSE with a semi major axis phi</source>
+        <translation>GOLDENE ELLIPSE mit der großen Halbachse phi</translation>
+    </message>
+    <message>
+        <source>and a semi minor axis H = sqrt(phi)</source>
+        <translation>und der kleinen Halbachse H = sqrt(phi)</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>The Great Piramid of Gizeh = Green </source>
+        <translation>Die Cheops-Pyramide von Gizeh = grün </translation>
+    </message>
+    <message>
+        <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
+        <translation>Breite = 440 E.    Höhe = 280 E.     1 Elle = 0,5237 m</translation>
+    </message>
+    <message>
+        <source>The error in Height only 8 cm</source>
+        <translation>Der Fehler in der Höhe: nur 8 cm</translation>
+    </message>
+    <message>
+        <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
+        <translation>Mit e = phi entsteht eine GOLDENE HYPERBEL. Ist der</translation>
+    </message>
+    <message>
+        <source>radius ro = 1/phi then p = phi</source>
+        <translation>Radius ro = 1/phi, dann ist p = phi</translation>
+    </message>
+    <message>
+        <source>GOLDEN  ELLIPSE</source>
+        <translation>GOLDENE  ELLIPSE</translation>
+    </message>
+    <message>
+        <source>GOLDEN  HYPERBOLA</source>
+        <translation>GOLDENE  HYPERBEL</translation>
+    </message>
+    <message>
+        <source>asymptot hyperbola</source>
+        <translation>Asymptote der Hyperbel</translation>
+    </message>
+    <message>
+        <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
+        <translation>Goldene Ellipse mit den Halbachsen phi = %1 und sqrt(phi) = %2 und den Brennpunkten F1 und F2 bei 1 und -1; das grüne Pyramidendreieck mit dem Basiswinkel %3°; die goldene Hyperbel mit den Scheiteln -1 und 1, den Brennpunkten bei -%1 und %1 und den Asymptoten y = %2 x und y = -%2 x</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTopic</name>
+    <message>
+        <source>Euclid Book 6 : Divide a line in mean and extreme ratio</source>
+        <translation>Euklid, Buch 6: Teile eine Strecke stetig (Goldener Schnitt)</translation>
+    </message>
+    <message>
+        <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
+        <translation>Konstruktion   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+    </message>
+    <message>
+        <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
+        <translation>Konstruktion von phi mit Zirkel und Lineal: zwei Einheitsquadrate nebeneinander, ihre Diagonale OE = sqrt(5) = %1, der Kreis mit dem Radius 0,5 um ihren Mittelpunkt C schneidet OE in A, OA = phi = %2, und in B, OB = 1/phi = %3; unter der Achse die Strecken b = 1, a = %3 und c = a + b = %2</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source> Sequence   F(i+2) = F(i+1) + F(i)  </source>
+        <translation> Folge   F(i+2) = F(i+1) + F(i)  </translation>
+    </message>
+    <message>
+        <source> Life Generator Data </source>
+        <translation> Daten des Modells </translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source> Dynamic Model </source>
+        <translation> Dynamisches Modell </translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>  T I M E </source>
+        <translation>  Z E I T </translation>
+    </message>
+    <message>
+        <source> CHAOS </source>
+        <translation> CHAOS </translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pythagoras</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicModelTopic</name>
+    <message>
+        <source>End Simul</source>
+        <translation>Ende der Simulation</translation>
+    </message>
+    <message>
+        <source>Female      Age        Male</source>
+        <translation>Frauen      Alter      Männer</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <source>Female reproduct. age</source>
+        <translation>Frauen im gebärf. Alter</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Geburten</translation>
+    </message>
+    <message>
+        <source>Deaht</source>
+        <translation>Sterbefälle</translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation>Gesamt </translation>
+    </message>
+    <message>
+        <source>YEAR </source>
+        <translation>JAHR </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Polulation</source>
+        <translation>Bevölkerung</translation>
+    </message>
+    <message>
+        <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
+        <translation>Dynamisches Bevölkerungsmodell %1, Alter 0 bis %2, Jahr %3: insgesamt %4, Geburtenrate %5 (%6 hält die Bevölkerung konstant); die Alterspyramide des Jahres über den Gesamtzahlen der Jahre 0 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExponentialTopic</name>
+    <message>
+        <source>Exponential function </source>
+        <translation>Exponentialfunktion </translation>
+    </message>
+    <message>
+        <source>y = yo . e ^ k.x    with  k = ln(phi)</source>
+        <translation>y = yo . e ^ k.x    mit  k = ln(phi)</translation>
+    </message>
+    <message>
+        <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
+        <translation>Exponentialfunktion y = %1 phi^x mit dem Punkt P bei x = %2, y = %3; darüber a = %4 und b = %5, daneben c = a + b = %6, mit b = phi a und c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPTopic</name>
+    <message>
+        <source>Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, </source>
+        <translation>Graph P: die Punkte P(i) = (F(i), F(i+1)) für i = -10 bis 10, </translation>
+    </message>
+    <message>
+        <source>every point is the origin</source>
+        <translation>jeder Punkt ist der Ursprung</translation>
+    </message>
+    <message>
+        <source>every point lies on the line </source>
+        <translation>jeder Punkt liegt auf der Geraden </translation>
+    </message>
+    <message>
+        <source>the points approach the line %1 for growing i and the line %2 for falling i</source>
+        <translation>die Punkte nähern sich für wachsendes i der Geraden %1 und für fallendes i der Geraden %2</translation>
+    </message>
+</context>
+<context>
+    <name>LifeGeneratorTopic</name>
+    <message>
+        <source>LIFE GENERATOR         LINEAR MODEL</source>
+        <translation>LEBENSGENERATOR        LINEARES MODELL</translation>
+    </message>
+    <message>
+        <source>See also: Population - Dynamic Population Model</source>
+        <translation>Siehe auch: Bevölkerung - Dynamisches Modell</translation>
+    </message>
+    <message>
+        <source>integration</source>
+        <translation>Integration</translation>
+    </message>
+    <message>
+        <source>y        POPULATION NUMBER</source>
+        <translation>y        BEVÖLKERUNGSZAHL</translation>
+    </message>
+    <message>
+        <source>TIME SCALE  t</source>
+        <translation>ZEITACHSE  t</translation>
+    </message>
+    <message>
+        <source>Time constant T1 = </source>
+        <translation>Zeitkonstante T1 = </translation>
+    </message>
+    <message>
+        <source>The population goes down at t=0</source>
+        <translation>Die Bevölkerung nimmt bei t=0 ab</translation>
+    </message>
+    <message>
+        <source>The population goes up at t=0</source>
+        <translation>Die Bevölkerung nimmt bei t=0 zu</translation>
+    </message>
+    <message>
+        <source>The population is constant</source>
+        <translation>Die Bevölkerung ist konstant</translation>
+    </message>
+    <message>
+        <source> y = y0 . phi ^ t   (red curve)</source>
+        <translation> y = y0 . phi ^ t   (rote Kurve)</translation>
+    </message>
+    <message>
+        <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
+        <translation>Lebensgenerator mit k = %1, w = %2, yo = %3 und d = %4: </translation>
+    </message>
+    <message>
+        <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
+        <translation>y = yL + (yo - yL) e^((k - d) t) mit dem Grenzwert yL = %1 und der Zeitkonstanten T1 = %2</translation>
+    </message>
+    <message>
+        <source>the straight line y = w t + yo</source>
+        <translation>die Gerade y = w t + yo</translation>
+    </message>
+    <message>
+        <source>; the population goes down at t=0</source>
+        <translation>; die Bevölkerung nimmt bei t=0 ab</translation>
+    </message>
+    <message>
+        <source>; the population goes up at t=0</source>
+        <translation>; die Bevölkerung nimmt bei t=0 zu</translation>
+    </message>
+    <message>
+        <source>; the population is constant</source>
+        <translation>; die Bevölkerung ist konstant</translation>
+    </message>
+    <message>
+        <source>. In red for comparison y = yo phi^t</source>
+        <translation>. In Rot zum Vergleich y = yo phi^t</translation>
+    </message>
+</context>
+<context>
+    <name>PentagramTopic</name>
+    <message>
+        <source>PENTAGRAM</source>
+        <translation>PENTAGRAMM</translation>
+    </message>
+    <message>
+        <source>The line p2p4 has a lenght c</source>
+        <translation>Die Strecke p2p4 hat die Länge c</translation>
+    </message>
+    <message>
+        <source>Triangle A,p2,p1  and  p1,p2,p4 :</source>
+        <translation>Dreiecke A,p2,p1  und  p1,p2,p4:</translation>
+    </message>
+    <message>
+        <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
+        <translation>Punkt A teilt p2,p4 im Goldenen Schnitt</translation>
+    </message>
+    <message>
+        <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
+        <translation>Ist  b = 1, so ist  c = phi  und   a = 1/phi</translation>
+    </message>
+    <message>
+        <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
+        <translation>Pentagramm: ein regelmäßiges Fünfeck p1 bis p5 mit der Seitenlänge 1 und seinen fünf Diagonalen der Länge phi = %1; ihr Schnittpunkt A teilt die Diagonale p2p4 in a = %2 und b = 1, sodass a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>PlatonicTopic</name>
+    <message>
+        <source>Plato (about 427 - 347 BC), Greek philosopher,</source>
+        <translation>Platon (etwa 427 - 347 v. Chr.), griech. Philosoph,</translation>
+    </message>
+    <message>
+        <source>gave the figures his name; his pupil was Aristotle</source>
+        <translation>gab den Körpern den Namen; sein Schüler: Aristoteles</translation>
+    </message>
+    <message>
+        <source>There are only five platonic figures</source>
+        <translation>Es gibt nur fünf platonische Körper</translation>
+    </message>
+    <message>
+        <source>Given is a cube with lenght L = 10</source>
+        <translation>Gegeben ist ein Würfel mit der Kante L = 10</translation>
+    </message>
+    <message>
+        <source>The dodecaëder constructed outside the cube has</source>
+        <translation>Das Dodekaeder außen um den Würfel hat</translation>
+    </message>
+    <message>
+        <source>a lenght  Ld = L / phi</source>
+        <translation>die Kante  Ld = L / phi</translation>
+    </message>
+    <message>
+        <source>The icosaëder constructed inside the cube has</source>
+        <translation>Das Ikosaeder im Würfel hat</translation>
+    </message>
+    <message>
+        <source>a lenght  Li = L / phi</source>
+        <translation>die Kante  Li = L / phi</translation>
+    </message>
+    <message>
+        <source>The tetraëder constructed inside de cube has a</source>
+        <translation>Das Tetraeder im Würfel hat die</translation>
+    </message>
+    <message>
+        <source>length Lt = sqrt(2). L</source>
+        <translation>Kante Lt = sqrt(2). L</translation>
+    </message>
+    <message>
+        <source>The octaëder is constructed inside de tetraëder</source>
+        <translation>Das Oktaeder liegt im Tetraeder</translation>
+    </message>
+    <message>
+        <source>THE PLATONIC FIGURES</source>
+        <translation>DIE PLATONISCHEN KÖRPER</translation>
+    </message>
+    <message>
+        <source>More figures in another program by the same maker</source>
+        <translation>Mehr Körper in einem anderen Programm der Autoren</translation>
+    </message>
+    <message>
+        <source>click for coördinates</source>
+        <translation>Klick zeigt Koordinaten</translation>
+    </message>
+    <message>
+        <source>Distance p27,p9 = Ld / 2</source>
+        <translation>Abstand p27,p9 = Ld / 2</translation>
+    </message>
+    <message>
+        <source>Coördinates p</source>
+        <translation>Koordinaten p</translation>
+    </message>
+    <message>
+        <source>the dotted cube of side 10</source>
+        <translation>der gepunktete Würfel mit der Kante 10</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Platonic figures turned %1° and tilted %2°, with the x, y and z axes: %3%4</source>
+        <translation>Platonische Körper, um %1° gedreht und um %2° gekippt, mit der x-, y- und z-Achse: %3%4</translation>
+    </message>
+    <message>
+        <source>, no other solid</source>
+        <translation>, kein weiterer Körper</translation>
+    </message>
+    <message>
+        <source>the dodecahedron outside the cube</source>
+        <translation>das Dodekaeder außen um den Würfel</translation>
+    </message>
+    <message>
+        <source>the tetrahedron inside it</source>
+        <translation>das Tetraeder darin</translation>
+    </message>
+    <message>
+        <source>the octahedron inside the tetrahedron</source>
+        <translation>das Oktaeder im Tetraeder</translation>
+    </message>
+    <message>
+        <source>the icosahedron inside the cube</source>
+        <translation>das Ikosaeder im Würfel</translation>
+    </message>
+</context>
+<context>
+    <name>PythagorasTopic</name>
+    <message>
+        <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
+        <translation>Pythagoras von Samos lebte 575 bis 500 v. Chr.</translation>
+    </message>
+    <message>
+        <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
+        <translation>Er war 22 Jahre in Ägypten und 12 Jahre in Babylon.</translation>
+    </message>
+    <message>
+        <source>Given is a rectangular TRIANGLE ABC with a area  a.b / 2</source>
+        <translation>Gegeben: ein rechtwinkliges DREIECK ABC, Fläche  a.b / 2</translation>
+    </message>
+    <message>
+        <source>Make a square AFGH with lenght  L = a + b</source>
+        <translation>Zeichne ein Quadrat AFGH mit der Seite  L = a + b</translation>
+    </message>
+    <message>
+        <source>Make a square CBDE with lenght  c</source>
+        <translation>Zeichne ein Quadrat CBDE mit der Seite  c</translation>
+    </message>
+    <message>
+        <source>The area of AFGH is :</source>
+        <translation>Die Fläche von AFGH ist:</translation>
+    </message>
+    <message>
+        <source>The area of CBDE is equal to :  a² + b² = c²</source>
+        <translation>Die Fläche von CBDE ist also:  a² + b² = c²</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Area  BDKJ = d . c = a²</source>
+        <translation>Fläche  BDKJ = d . c = a²</translation>
+    </message>
+    <message>
+        <source>Area  JKEC = e . c = b²</source>
+        <translation>Fläche  JKEC = e . c = b²</translation>
+    </message>
+    <message>
+        <source>If e = a then c = phi * a and the rectange JKEC is a</source>
+        <translation>Ist e = a, so ist c = phi * a und das Rechteck JKEC ein</translation>
+    </message>
+    <message>
+        <source>golden rectangle.</source>
+        <translation>goldenes Rechteck.</translation>
+    </message>
+    <message>
+        <source>Great pyramid of Cheops: try a = 22 and b = 28</source>
+        <translation>Cheops-Pyramide: probiere a = 22 und b = 28</translation>
+    </message>
+    <message>
+        <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
+        <translation>Pythagoras mit den Katheten a = %1 und b = %2, der Hypotenuse c = %3 und e = %4: das Quadrat über c im Quadrat mit der Seite a + b = %5 hat den Flächeninhalt a² + b² = %6, die Quadrate über a und b daneben</translation>
+    </message>
+    <message>
+        <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
+        <translation>; mit der goldenen Konstruktion: e = a, c = phi a, und JKEC ist ein goldenes Rechteck</translation>
+    </message>
+</context>
+<context>
+    <name>RabbitTopic</name>
+    <message>
+        <source>month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>FIBONACCI&apos;S RABBITS</source>
+        <translation>FIBONACCIS KANINCHEN</translation>
+    </message>
+    <message>
+        <source>The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...</source>
+        <translation>Die Fibonacci-Folge der Zahlen 1, 1, 2, 3, 5, 8,...</translation>
+    </message>
+    <message>
+        <source>was found by Leonardo of Pisa, called Fibonacci,</source>
+        <translation>fand Leonardo von Pisa, genannt Fibonacci,</translation>
+    </message>
+    <message>
+        <source>an Italian mathematician born around 1175.</source>
+        <translation>ein italienischer Mathematiker, geboren um 1175.</translation>
+    </message>
+    <message>
+        <source>The sequence of the numbers are following the</source>
+        <translation>Die Zahlen der Folge gehorchen der</translation>
+    </message>
+    <message>
+        <source>relationchip</source>
+        <translation>Rekursion</translation>
+    </message>
+    <message>
+        <source>Every female rabbit always produces one pair newly</source>
+        <translation>Jedes Weibchen bringt jeden Monat ein Paar</translation>
+    </message>
+    <message>
+        <source>born rabbis every month from the second month on.</source>
+        <translation>Junge zur Welt, vom zweiten Monat an.</translation>
+    </message>
+    <message>
+        <source>At month 0 there is one newly born pair of rabbits</source>
+        <translation>Im Monat 0 gibt es ein neugeborenes Paar</translation>
+    </message>
+    <message>
+        <source>The rabbits never DIE</source>
+        <translation>Die Kaninchen STERBEN nie</translation>
+    </message>
+    <message>
+        <source>Who created the first pair ???</source>
+        <translation>Wer schuf das erste Paar ???</translation>
+    </message>
+    <message>
+        <source>Rabbits Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <source>(Month&apos;s)</source>
+        <translation>(Monate)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>----- Time ---&gt;</source>
+        <translation>----- Zeit ---&gt;</translation>
+    </message>
+    <message>
+        <source>Age one month</source>
+        <translation>Alter 1 Monat</translation>
+    </message>
+    <message>
+        <source>Newly - BORN</source>
+        <translation>NEU - geboren</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>SUMME</translation>
+    </message>
+    <message>
+        <source>Fibonacci Numbers  F(i)</source>
+        <translation>Fibonacci-Zahlen  F(i)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>PAIRS of RABBITS</source>
+        <translation>KANINCHENPAARE</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Start Reprod.</source>
+        <translation>Beginn Fortpfl.</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
+        <translation>Fibonaccis Kaninchen, Monat %1 von %2: %3 %4 Kaninchen; die Summen Monat für Monat, die Fibonacci-Zahlen: %5</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>Paare</translation>
+    </message>
+</context>
+<context>
+    <name>RatioGraphTopic</name>
+    <message>
+        <source>If  i = + infinite  Then F(i+1) / F(i) =  phi</source>
+        <translation>Für  i → +∞  gilt  F(i+1) / F(i) → phi</translation>
+    </message>
+    <message>
+        <source>Ratio graph F(i+1)/F(i) for i = -10 to 10, </source>
+        <translation>Graph des Quotienten F(i+1)/F(i) für i = -10 bis 10, </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0, so there is no ratio to draw</source>
+        <translation>jedes F(i) ist 0, es gibt also keinen Quotienten</translation>
+    </message>
+    <message>
+        <source>every point lies on </source>
+        <translation>jeder Punkt liegt auf </translation>
+    </message>
+    <message>
+        <source>the points approach %1 for growing i and %2 for falling i</source>
+        <translation>die Punkte nähern sich für wachsendes i %1 und für fallendes i %2</translation>
+    </message>
+    <message>
+        <source>; no point for i = %1, where F(i) is 0</source>
+        <translation>; kein Punkt für i = %1, wo F(i) gleich 0 ist</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleTopic</name>
+    <message>
+        <source>GOLDEN  RECTANGLE</source>
+        <translation>GOLDENES  RECHTECK</translation>
+    </message>
+    <message>
+        <source>Golden sprial</source>
+        <translation>Goldene Spirale</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
+        <translation>Goldenes Rechteck: Quadrate mit den Seiten 1, phi = %1, phi² = %2, phi³ = %3 und phi⁴ = %4 um die Eckpunkte A bis G, die Diagonalen EG und DF schneiden sich im Pol S = (0,276 | 0,447), die goldene Spirale um S und ihre Näherung durch Viertelkreise</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGraphTopic</name>
+    <message>
+        <source>Graph y = F(i) for i = -10 to 10, </source>
+        <translation>Graph y = F(i) für i = -10 bis 10, </translation>
+    </message>
+    <message>
+        <source>, with the curve y = %1 phi^x; </source>
+        <translation>, mit der Kurve y = %1 phi^x; </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0</source>
+        <translation>jedes F(i) ist 0</translation>
+    </message>
+    <message>
+        <source>for growing i the points grow like the curve, F(i+1)/F(i) approaching </source>
+        <translation>für wachsendes i wachsen die Punkte wie die Kurve, F(i+1)/F(i) nähert sich </translation>
+    </message>
+    <message>
+        <source>for growing i the points shrink towards 0 with alternating signs, F(i+1)/F(i) being </source>
+        <translation>für wachsendes i gehen die Punkte mit wechselndem Vorzeichen gegen 0, F(i+1)/F(i) ist </translation>
+    </message>
+</context>
+<context>
+    <name>SequencePanels</name>
+    <message>
+        <source> = infinite </source>
+        <translation> = unendl. </translation>
+    </message>
+    <message>
+        <source>start values F(0) = %1 and F(1) = %2</source>
+        <translation>Startwerte F(0) = %1 und F(1) = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpiralTopic</name>
+    <message>
+        <source>GOLDEN  SPIRAL</source>
+        <translation>GOLDENE  SPIRALE</translation>
+    </message>
+    <message>
+        <source>The polar equation of a golden spiral is :</source>
+        <translation>Die Polargleichung einer goldenen Spirale:</translation>
+    </message>
+    <message>
+        <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
+        <translation>Goldene Spirale r = phi^(h / 90°) um den Ursprung: der Radius wächst mit jeder Vierteldrehung um den Faktor phi = %1; die Punkte nach ganzen Vierteldrehungen, von r = %2 bis r = %3, sind durch Sehnen verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>turn angle</source>
+        <translation>Drehwinkel</translation>
+    </message>
+    <message>
+        <source>tilt angle</source>
+        <translation>Kippwinkel</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>gezeigt</translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation>nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,796 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Exponential function</source>
+        <translation>Función exponencial</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dibujo</translation>
+    </message>
+    <message>
+        <source>the construction, graph or table of the topic</source>
+        <translation>la construcción, la gráfica o la tabla del tema</translation>
+    </message>
+    <message>
+        <source>explanation</source>
+        <translation>explicación</translation>
+    </message>
+    <message>
+        <source>coordinates under the pointer</source>
+        <translation>coordenadas bajo el puntero</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyticTopic</name>
+    <message>
+        <source>GIVEN  y0</source>
+        <translation>DADO  y0</translation>
+    </message>
+    <message>
+        <source>Find k so that :</source>
+        <translation>Halla k de modo que:</translation>
+    </message>
+    <message>
+        <source>y2 = k . y1   and   y2 = y1 + y0</source>
+        <translation>y2 = k . y1   y   y2 = y1 + y0</translation>
+    </message>
+    <message>
+        <source>SOLUTION    k² - k - 1 = 0</source>
+        <translation>SOLUCIÓN    k² - k - 1 = 0</translation>
+    </message>
+    <message>
+        <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
+        <translation>La parábola y = k² - k - 1 para k de -0,8 a 2, con ceros en k1 = phi = %1 y k2 = -1/phi = %2 y su eje en k = 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>ChaosTopic</name>
+    <message>
+        <source>Given is a point F1</source>
+        <translation>Dado un punto F1</translation>
+    </message>
+    <message>
+        <source>Take a random corner point C1</source>
+        <translation>Elige al azar un vértice C1</translation>
+    </message>
+    <message>
+        <source>Draw a line F1C1 between these points</source>
+        <translation>Traza el segmento F1C1 entre ambos puntos</translation>
+    </message>
+    <message>
+        <source>A new point F2 on this line is found at a distance</source>
+        <translation>El nuevo punto F2 del segmento está a la distancia</translation>
+    </message>
+    <message>
+        <source>Take again random corner point C2</source>
+        <translation>Elige otra vez al azar un vértice C2</translation>
+    </message>
+    <message>
+        <source>Draw a line between the points F2 en C2</source>
+        <translation>Traza el segmento entre los puntos F2 y C2</translation>
+    </message>
+    <message>
+        <source>A second new point F3 on this line is found at a distance</source>
+        <translation>Otro punto nuevo F3 del segmento está a la distancia</translation>
+    </message>
+    <message>
+        <source>Repeat this and there will emerge a pattern. </source>
+        <translation>Repite esto y aparecerá una figura. </translation>
+    </message>
+    <message>
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>Juego del caos «%1» con %2 vértices y k = %3, %4: %5 %6 dibujados hasta ahora, cada uno del color del vértice hacia el que saltó</translation>
+    </message>
+    <message>
+        <source>slow, one point a second</source>
+        <translation>lento, un punto por segundo</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>puntos</translation>
+    </message>
+</context>
+<context>
+    <name>ConicTopic</name>
+    <message>
+        <source>The polar equation of a conic section is :</source>
+        <translation>La ecuación polar de una cónica es:</translation>
+    </message>
+    <message>
+        <source>r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )</source>
+        <translation>r = p /( 1 + e cos(h) )   con     p = ro( 1 + e )</translation>
+    </message>
+    <message>
+        <source>If the eccentricity  e &lt; 1 you get an ellipse.</source>
+        <translation>Si la excentricidad  e &lt; 1, se obtiene una elipse.</translation>
+    </message>
+    <message>
+        <source>If e = 1/phi and the radius ro = 1/phi you get a</source>
+        <translation>Con e = 1/phi y el radio ro = 1/phi se obtiene una</translation>
+    </message>
+    <message>
+        <source>GOLDEN ELLIPSE with a semi major axis phi</source>
+        <translation>ELIPSE ÁUREA de semieje mayor phi</translation>
+    </message>
+    <message>
+        <source>and a semi minor axis H = sqrt(phi)</source>
+        <translation>y semieje menor H = sqrt(phi)</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>The Great Piramid of Gizeh = Green </source>
+        <translation>La Gran Pirámide de Guiza = verde </translation>
+    </message>
+    <message>
+        <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
+        <translation>Base = 440 c.    Altura = 280 c.    1 codo = 0,5237 m</translation>
+    </message>
+    <message>
+        <source>The error in Height only 8 cm</source>
+        <translation>El error en la altura: solo 8 cm</translation>
+    </message>
+    <message>
+        <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
+        <translation>Con e = phi se obtiene una HIPÉRBOLA ÁUREA. Si el</translation>
+    </message>
+    <message>
+        <source>radius ro = 1/phi then p = phi</source>
+        <translation>radio ro = 1/phi, entonces p = phi</translation>
+    </message>
+    <message>
+        <source>GOLDEN  ELLIPSE</source>
+        <translation>ELIPSE  ÁUREA</translation>
+    </message>
+    <message>
+        <source>GOLDEN  HYPERBOLA</source>
+        <translation>HIPÉRBOLA  ÁUREA</translation>
+    </message>
+    <message>
+        <source>asymptot hyperbola</source>
+        <translation>asíntota de la hipérbola</translation>
+    </message>
+    <message>
+        <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
+        <translation>Elipse áurea de semiejes phi = %1 y sqrt(phi) = %2 y focos F1 y F2 en 1 y -1; el triángulo verde de la pirámide, con un ángulo en la base de %3°; la hipérbola áurea de vértices -1 y 1, focos en -%1 y %1 y asíntotas y = %2 x e y = -%2 x</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTopic</name>
+    <message>
+        <source>Euclid Book 6 : Divide a line in mean and extreme ratio</source>
+        <translation>Euclides, libro VI: dividir en media y extrema razón</translation>
+    </message>
+    <message>
+        <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
+        <translation>Construcción gráfica   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+    </message>
+    <message>
+        <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
+        <translation>Construcción de phi con regla y compás: dos cuadrados unidad uno junto a otro, su diagonal OE = sqrt(5) = %1, la circunferencia de radio 0,5 con centro en su punto medio C corta OE en A, OA = phi = %2, y en B, OB = 1/phi = %3; bajo el eje, los segmentos b = 1, a = %3 y c = a + b = %2</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source> Sequence   F(i+2) = F(i+1) + F(i)  </source>
+        <translation> Sucesión   F(i+2) = F(i+1) + F(i)  </translation>
+    </message>
+    <message>
+        <source> Life Generator Data </source>
+        <translation> Datos del modelo </translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source> Dynamic Model </source>
+        <translation> Modelo dinámico </translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Año siguiente</translation>
+    </message>
+    <message>
+        <source>  T I M E </source>
+        <translation>  T I E M P O </translation>
+    </message>
+    <message>
+        <source> CHAOS </source>
+        <translation> CAOS </translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitágoras</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicModelTopic</name>
+    <message>
+        <source>End Simul</source>
+        <translation>Fin de la simulación</translation>
+    </message>
+    <message>
+        <source>Female      Age        Male</source>
+        <translation>Mujeres     Edad       Hombres</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribución</translation>
+    </message>
+    <message>
+        <source>Female reproduct. age</source>
+        <translation>Mujeres en edad fértil</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nacimientos</translation>
+    </message>
+    <message>
+        <source>Deaht</source>
+        <translation>Defunciones</translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation>Total </translation>
+    </message>
+    <message>
+        <source>YEAR </source>
+        <translation>AÑO </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Polulation</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
+        <translation>Modelo dinámico de población %1, edades de 0 a %2, año %3: un total de %4, tasa de natalidad %5 (%6 mantiene constante la población); la pirámide de población del año sobre los totales de los años 0 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExponentialTopic</name>
+    <message>
+        <source>Exponential function </source>
+        <translation>Función exponencial </translation>
+    </message>
+    <message>
+        <source>y = yo . e ^ k.x    with  k = ln(phi)</source>
+        <translation>y = yo . e ^ k.x    con  k = ln(phi)</translation>
+    </message>
+    <message>
+        <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
+        <translation>Función exponencial y = %1 phi^x con el punto P en x = %2, y = %3; encima a = %4 y b = %5, al lado c = a + b = %6, con b = phi a y c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPTopic</name>
+    <message>
+        <source>Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, </source>
+        <translation>Gráfica P: los puntos P(i) = (F(i), F(i+1)) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every point is the origin</source>
+        <translation>todos los puntos están en el origen</translation>
+    </message>
+    <message>
+        <source>every point lies on the line </source>
+        <translation>todos los puntos están en la recta </translation>
+    </message>
+    <message>
+        <source>the points approach the line %1 for growing i and the line %2 for falling i</source>
+        <translation>los puntos se acercan a la recta %1 al crecer i y a la recta %2 al decrecer i</translation>
+    </message>
+</context>
+<context>
+    <name>LifeGeneratorTopic</name>
+    <message>
+        <source>LIFE GENERATOR         LINEAR MODEL</source>
+        <translation>GENERADOR DE VIDA       MODELO LINEAL</translation>
+    </message>
+    <message>
+        <source>See also: Population - Dynamic Population Model</source>
+        <translation>Véase también: Población - Modelo dinámico</translation>
+    </message>
+    <message>
+        <source>integration</source>
+        <translation>integración</translation>
+    </message>
+    <message>
+        <source>y        POPULATION NUMBER</source>
+        <translation>y        TAMAÑO DE LA POBLACIÓN</translation>
+    </message>
+    <message>
+        <source>TIME SCALE  t</source>
+        <translation>TIEMPO  t</translation>
+    </message>
+    <message>
+        <source>Time constant T1 = </source>
+        <translation>Constante de tiempo T1 = </translation>
+    </message>
+    <message>
+        <source>The population goes down at t=0</source>
+        <translation>La población decrece en t=0</translation>
+    </message>
+    <message>
+        <source>The population goes up at t=0</source>
+        <translation>La población crece en t=0</translation>
+    </message>
+    <message>
+        <source>The population is constant</source>
+        <translation>La población es constante</translation>
+    </message>
+    <message>
+        <source> y = y0 . phi ^ t   (red curve)</source>
+        <translation> y = y0 . phi ^ t   (curva roja)</translation>
+    </message>
+    <message>
+        <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
+        <translation>Generador de vida con k = %1, w = %2, yo = %3 y d = %4: </translation>
+    </message>
+    <message>
+        <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
+        <translation>y = yL + (yo - yL) e^((k - d) t) con el límite yL = %1 y la constante de tiempo T1 = %2</translation>
+    </message>
+    <message>
+        <source>the straight line y = w t + yo</source>
+        <translation>la recta y = w t + yo</translation>
+    </message>
+    <message>
+        <source>; the population goes down at t=0</source>
+        <translation>; la población decrece en t=0</translation>
+    </message>
+    <message>
+        <source>; the population goes up at t=0</source>
+        <translation>; la población crece en t=0</translation>
+    </message>
+    <message>
+        <source>; the population is constant</source>
+        <translation>; la población es constante</translation>
+    </message>
+    <message>
+        <source>. In red for comparison y = yo phi^t</source>
+        <translation>. En rojo, para comparar, y = yo phi^t</translation>
+    </message>
+</context>
+<context>
+    <name>PentagramTopic</name>
+    <message>
+        <source>PENTAGRAM</source>
+        <translation>PENTAGRAMA</translation>
+    </message>
+    <message>
+        <source>The line p2p4 has a lenght c</source>
+        <translation>El segmento p2p4 tiene longitud c</translation>
+    </message>
+    <message>
+        <source>Triangle A,p2,p1  and  p1,p2,p4 :</source>
+        <translation>Triángulos A,p2,p1  y  p1,p2,p4:</translation>
+    </message>
+    <message>
+        <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
+        <translation>El punto A divide p2,p4 en media y extrema razón</translation>
+    </message>
+    <message>
+        <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
+        <translation>Si  b = 1,  entonces  c = phi  y   a = 1/phi</translation>
+    </message>
+    <message>
+        <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
+        <translation>Pentagrama: un pentágono regular p1 a p5 de lado 1 con sus cinco diagonales de longitud phi = %1; su punto de corte A divide la diagonal p2p4 en a = %2 y b = 1, de modo que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>PlatonicTopic</name>
+    <message>
+        <source>Plato (about 427 - 347 BC), Greek philosopher,</source>
+        <translation>Platón (hacia 427 - 347 a. C.), filósofo griego,</translation>
+    </message>
+    <message>
+        <source>gave the figures his name; his pupil was Aristotle</source>
+        <translation>dio nombre a los sólidos; su alumno fue Aristóteles</translation>
+    </message>
+    <message>
+        <source>There are only five platonic figures</source>
+        <translation>Solo hay cinco sólidos platónicos</translation>
+    </message>
+    <message>
+        <source>Given is a cube with lenght L = 10</source>
+        <translation>Dado un cubo de arista L = 10</translation>
+    </message>
+    <message>
+        <source>The dodecaëder constructed outside the cube has</source>
+        <translation>El dodecaedro construido sobre el cubo tiene</translation>
+    </message>
+    <message>
+        <source>a lenght  Ld = L / phi</source>
+        <translation>una arista  Ld = L / phi</translation>
+    </message>
+    <message>
+        <source>The icosaëder constructed inside the cube has</source>
+        <translation>El icosaedro construido dentro del cubo tiene</translation>
+    </message>
+    <message>
+        <source>a lenght  Li = L / phi</source>
+        <translation>una arista  Li = L / phi</translation>
+    </message>
+    <message>
+        <source>The tetraëder constructed inside de cube has a</source>
+        <translation>El tetraedro construido dentro del cubo tiene</translation>
+    </message>
+    <message>
+        <source>length Lt = sqrt(2). L</source>
+        <translation>una arista Lt = sqrt(2). L</translation>
+    </message>
+    <message>
+        <source>The octaëder is constructed inside de tetraëder</source>
+        <translation>El octaedro se construye dentro del tetraedro</translation>
+    </message>
+    <message>
+        <source>THE PLATONIC FIGURES</source>
+        <translation>LOS SÓLIDOS PLATÓNICOS</translation>
+    </message>
+    <message>
+        <source>More figures in another program by the same maker</source>
+        <translation>Más sólidos en otro programa de los autores</translation>
+    </message>
+    <message>
+        <source>click for coördinates</source>
+        <translation>clic: coordenadas</translation>
+    </message>
+    <message>
+        <source>Distance p27,p9 = Ld / 2</source>
+        <translation>Distancia p27,p9 = Ld / 2</translation>
+    </message>
+    <message>
+        <source>Coördinates p</source>
+        <translation>Coordenadas p</translation>
+    </message>
+    <message>
+        <source>the dotted cube of side 10</source>
+        <translation>el cubo punteado de arista 10</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Platonic figures turned %1° and tilted %2°, with the x, y and z axes: %3%4</source>
+        <translation>Sólidos platónicos girados %1° e inclinados %2°, con los ejes x, y y z: %3%4</translation>
+    </message>
+    <message>
+        <source>, no other solid</source>
+        <translation>, ningún otro sólido</translation>
+    </message>
+    <message>
+        <source>the dodecahedron outside the cube</source>
+        <translation>el dodecaedro alrededor del cubo</translation>
+    </message>
+    <message>
+        <source>the tetrahedron inside it</source>
+        <translation>el tetraedro dentro de él</translation>
+    </message>
+    <message>
+        <source>the octahedron inside the tetrahedron</source>
+        <translation>el octaedro dentro del tetraedro</translation>
+    </message>
+    <message>
+        <source>the icosahedron inside the cube</source>
+        <translation>el icosaedro dentro del cubo</translation>
+    </message>
+</context>
+<context>
+    <name>PythagorasTopic</name>
+    <message>
+        <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
+        <translation>Pitágoras de Samos vivió de 575 a 500 a. C.</translation>
+    </message>
+    <message>
+        <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
+        <translation>Pasó 22 años en Egipto y 12 años en Babilonia.</translation>
+    </message>
+    <message>
+        <source>Given is a rectangular TRIANGLE ABC with a area  a.b / 2</source>
+        <translation>Dado un TRIÁNGULO rectángulo ABC de área  a.b / 2</translation>
+    </message>
+    <message>
+        <source>Make a square AFGH with lenght  L = a + b</source>
+        <translation>Construye un cuadrado AFGH de lado  L = a + b</translation>
+    </message>
+    <message>
+        <source>Make a square CBDE with lenght  c</source>
+        <translation>Construye un cuadrado CBDE de lado  c</translation>
+    </message>
+    <message>
+        <source>The area of AFGH is :</source>
+        <translation>El área de AFGH es:</translation>
+    </message>
+    <message>
+        <source>The area of CBDE is equal to :  a² + b² = c²</source>
+        <translation>El área de CBDE es igual a:  a² + b² = c²</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Area  BDKJ = d . c = a²</source>
+        <translation>Área  BDKJ = d . c = a²</translation>
+    </message>
+    <message>
+        <source>Area  JKEC = e . c = b²</source>
+        <translation>Área  JKEC = e . c = b²</translation>
+    </message>
+    <message>
+        <source>If e = a then c = phi * a and the rectange JKEC is a</source>
+        <translation>Si e = a, entonces c = phi * a y el rectángulo JKEC es un</translation>
+    </message>
+    <message>
+        <source>golden rectangle.</source>
+        <translation>rectángulo áureo.</translation>
+    </message>
+    <message>
+        <source>Great pyramid of Cheops: try a = 22 and b = 28</source>
+        <translation>Gran pirámide de Keops: prueba a = 22 y b = 28</translation>
+    </message>
+    <message>
+        <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
+        <translation>Pitágoras con los catetos a = %1 y b = %2, la hipotenusa c = %3 y e = %4: el cuadrado sobre c dentro del cuadrado de lado a + b = %5 tiene el área a² + b² = %6, los cuadrados sobre a y b al lado</translation>
+    </message>
+    <message>
+        <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
+        <translation>; con la construcción áurea: e = a, c = phi a, y JKEC es un rectángulo áureo</translation>
+    </message>
+</context>
+<context>
+    <name>RabbitTopic</name>
+    <message>
+        <source>month</source>
+        <translation>mes</translation>
+    </message>
+    <message>
+        <source>FIBONACCI&apos;S RABBITS</source>
+        <translation>LOS CONEJOS DE FIBONACCI</translation>
+    </message>
+    <message>
+        <source>The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...</source>
+        <translation>La sucesión de Fibonacci 1, 1, 2, 3, 5, 8,...</translation>
+    </message>
+    <message>
+        <source>was found by Leonardo of Pisa, called Fibonacci,</source>
+        <translation>la halló Leonardo de Pisa, llamado Fibonacci,</translation>
+    </message>
+    <message>
+        <source>an Italian mathematician born around 1175.</source>
+        <translation>matemático italiano nacido hacia 1175.</translation>
+    </message>
+    <message>
+        <source>The sequence of the numbers are following the</source>
+        <translation>Los términos de la sucesión siguen la</translation>
+    </message>
+    <message>
+        <source>relationchip</source>
+        <translation>recurrencia</translation>
+    </message>
+    <message>
+        <source>Every female rabbit always produces one pair newly</source>
+        <translation>Cada coneja tiene cada mes una pareja de</translation>
+    </message>
+    <message>
+        <source>born rabbis every month from the second month on.</source>
+        <translation>crías, a partir del segundo mes.</translation>
+    </message>
+    <message>
+        <source>At month 0 there is one newly born pair of rabbits</source>
+        <translation>En el mes 0 hay una pareja de conejos recién nacidos</translation>
+    </message>
+    <message>
+        <source>The rabbits never DIE</source>
+        <translation>Los conejos nunca MUEREN</translation>
+    </message>
+    <message>
+        <source>Who created the first pair ???</source>
+        <translation>¿¿¿Quién creó la primera pareja???</translation>
+    </message>
+    <message>
+        <source>Rabbits Age</source>
+        <translation>Edad</translation>
+    </message>
+    <message>
+        <source>(Month&apos;s)</source>
+        <translation>(meses)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>----- Time ---&gt;</source>
+        <translation>----- Tiempo ---&gt;</translation>
+    </message>
+    <message>
+        <source>Age one month</source>
+        <translation>Edad un mes</translation>
+    </message>
+    <message>
+        <source>Newly - BORN</source>
+        <translation>RECIÉN - NACIDOS</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Fibonacci Numbers  F(i)</source>
+        <translation>Números de Fibonacci  F(i)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>PAIRS of RABBITS</source>
+        <translation>PAREJAS de CONEJOS</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Start Reprod.</source>
+        <translation>Inicio reprod.</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
+        <translation>Los conejos de Fibonacci, mes %1 de %2: %3 %4 de conejos; los totales mes a mes, los números de Fibonacci: %5</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>pareja</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>parejas</translation>
+    </message>
+</context>
+<context>
+    <name>RatioGraphTopic</name>
+    <message>
+        <source>If  i = + infinite  Then F(i+1) / F(i) =  phi</source>
+        <translation>Si  i → +∞,  entonces  F(i+1) / F(i) → phi</translation>
+    </message>
+    <message>
+        <source>Ratio graph F(i+1)/F(i) for i = -10 to 10, </source>
+        <translation>Gráfica de la razón F(i+1)/F(i) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0, so there is no ratio to draw</source>
+        <translation>todos los F(i) son 0, así que no hay razón que dibujar</translation>
+    </message>
+    <message>
+        <source>every point lies on </source>
+        <translation>todos los puntos están en </translation>
+    </message>
+    <message>
+        <source>the points approach %1 for growing i and %2 for falling i</source>
+        <translation>los puntos se acercan a %1 al crecer i y a %2 al decrecer i</translation>
+    </message>
+    <message>
+        <source>; no point for i = %1, where F(i) is 0</source>
+        <translation>; ningún punto para i = %1, donde F(i) es 0</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleTopic</name>
+    <message>
+        <source>GOLDEN  RECTANGLE</source>
+        <translation>RECTÁNGULO  ÁUREO</translation>
+    </message>
+    <message>
+        <source>Golden sprial</source>
+        <translation>Espiral áurea</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
+        <translation>Rectángulo áureo: cuadrados de lado 1, phi = %1, phi² = %2, phi³ = %3 y phi⁴ = %4 alrededor de los vértices A a G, las diagonales EG y DF que se cortan en el polo S = (0,276; 0,447), la espiral áurea alrededor de S y su aproximación por cuartos de circunferencia</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGraphTopic</name>
+    <message>
+        <source>Graph y = F(i) for i = -10 to 10, </source>
+        <translation>Gráfica y = F(i) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>, with the curve y = %1 phi^x; </source>
+        <translation>, con la curva y = %1 phi^x; </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0</source>
+        <translation>todos los F(i) son 0</translation>
+    </message>
+    <message>
+        <source>for growing i the points grow like the curve, F(i+1)/F(i) approaching </source>
+        <translation>al crecer i los puntos crecen como la curva y F(i+1)/F(i) se acerca a </translation>
+    </message>
+    <message>
+        <source>for growing i the points shrink towards 0 with alternating signs, F(i+1)/F(i) being </source>
+        <translation>al crecer i los puntos tienden a 0 con signos alternos, siendo F(i+1)/F(i) </translation>
+    </message>
+</context>
+<context>
+    <name>SequencePanels</name>
+    <message>
+        <source> = infinite </source>
+        <translation> = infinito </translation>
+    </message>
+    <message>
+        <source>start values F(0) = %1 and F(1) = %2</source>
+        <translation>valores iniciales F(0) = %1 y F(1) = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpiralTopic</name>
+    <message>
+        <source>GOLDEN  SPIRAL</source>
+        <translation>ESPIRAL  ÁUREA</translation>
+    </message>
+    <message>
+        <source>The polar equation of a golden spiral is :</source>
+        <translation>La ecuación polar de una espiral áurea es:</translation>
+    </message>
+    <message>
+        <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
+        <translation>Espiral áurea r = phi^(h / 90°) alrededor del origen: el radio se multiplica por phi = %1 en cada cuarto de vuelta; los puntos de cada cuarto de vuelta completo, de r = %2 a r = %3, están unidos por cuerdas</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>turn angle</source>
+        <translation>ángulo de giro</translation>
+    </message>
+    <message>
+        <source>tilt angle</source>
+        <translation>ángulo de inclinación</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,796 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Exponential function</source>
+        <translation>Fonction exponentielle</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dessin</translation>
+    </message>
+    <message>
+        <source>the construction, graph or table of the topic</source>
+        <translation>la construction, le graphique ou le tableau du sujet</translation>
+    </message>
+    <message>
+        <source>explanation</source>
+        <translation>explication</translation>
+    </message>
+    <message>
+        <source>coordinates under the pointer</source>
+        <translation>coordonnées sous le pointeur</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyticTopic</name>
+    <message>
+        <source>GIVEN  y0</source>
+        <translation>DONNÉ  y0</translation>
+    </message>
+    <message>
+        <source>Find k so that :</source>
+        <translation>Trouver k tel que :</translation>
+    </message>
+    <message>
+        <source>y2 = k . y1   and   y2 = y1 + y0</source>
+        <translation>y2 = k . y1   et   y2 = y1 + y0</translation>
+    </message>
+    <message>
+        <source>SOLUTION    k² - k - 1 = 0</source>
+        <translation>SOLUTION    k² - k - 1 = 0</translation>
+    </message>
+    <message>
+        <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
+        <translation>La parabole y = k² - k - 1 pour k de -0,8 à 2, qui s’annule en k1 = phi = %1 et en k2 = -1/phi = %2, d’axe k = 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>ChaosTopic</name>
+    <message>
+        <source>Given is a point F1</source>
+        <translation>Soit un point F1</translation>
+    </message>
+    <message>
+        <source>Take a random corner point C1</source>
+        <translation>Choisir au hasard un sommet C1</translation>
+    </message>
+    <message>
+        <source>Draw a line F1C1 between these points</source>
+        <translation>Tracer le segment F1C1 entre ces points</translation>
+    </message>
+    <message>
+        <source>A new point F2 on this line is found at a distance</source>
+        <translation>Le nouveau point F2 du segment est à la distance</translation>
+    </message>
+    <message>
+        <source>Take again random corner point C2</source>
+        <translation>Choisir de nouveau au hasard un sommet C2</translation>
+    </message>
+    <message>
+        <source>Draw a line between the points F2 en C2</source>
+        <translation>Tracer le segment entre les points F2 et C2</translation>
+    </message>
+    <message>
+        <source>A second new point F3 on this line is found at a distance</source>
+        <translation>Un deuxième point F3 du segment est à la distance</translation>
+    </message>
+    <message>
+        <source>Repeat this and there will emerge a pattern. </source>
+        <translation>Recommencer : une figure apparaît. </translation>
+    </message>
+    <message>
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>Jeu du chaos « %1 » à %2 sommets avec k = %3, %4 : %5 %6 tracés jusqu’ici, chacun de la couleur du sommet vers lequel il a sauté</translation>
+    </message>
+    <message>
+        <source>slow, one point a second</source>
+        <translation>lent, un point par seconde</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rapide</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+</context>
+<context>
+    <name>ConicTopic</name>
+    <message>
+        <source>The polar equation of a conic section is :</source>
+        <translation>L’équation polaire d’une conique est :</translation>
+    </message>
+    <message>
+        <source>r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )</source>
+        <translation>r = p /( 1 + e cos(h) )   avec     p = ro( 1 + e )</translation>
+    </message>
+    <message>
+        <source>If the eccentricity  e &lt; 1 you get an ellipse.</source>
+        <translation>Si l’excentricité  e &lt; 1, on obtient une ellipse.</translation>
+    </message>
+    <message>
+        <source>If e = 1/phi and the radius ro = 1/phi you get a</source>
+        <translation>Avec e = 1/phi et le rayon ro = 1/phi, on obtient une</translation>
+    </message>
+    <message>
+        <source>GOLDEN ELLIPSE with a semi major axis phi</source>
+        <translation>ELLIPSE D’OR de demi-grand axe phi</translation>
+    </message>
+    <message>
+        <source>and a semi minor axis H = sqrt(phi)</source>
+        <translation>et de demi-petit axe H = sqrt(phi)</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <source>The Great Piramid of Gizeh = Green </source>
+        <translation>La grande pyramide de Gizeh = vert </translation>
+    </message>
+    <message>
+        <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
+        <translation>Base = 440 c.    Hauteur = 280 c.    1 coudée = 0,5237 m</translation>
+    </message>
+    <message>
+        <source>The error in Height only 8 cm</source>
+        <translation>L’erreur sur la hauteur : 8 cm</translation>
+    </message>
+    <message>
+        <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
+        <translation>Avec e = phi, on obtient une HYPERBOLE D’OR. Si le</translation>
+    </message>
+    <message>
+        <source>radius ro = 1/phi then p = phi</source>
+        <translation>rayon ro = 1/phi, alors p = phi</translation>
+    </message>
+    <message>
+        <source>GOLDEN  ELLIPSE</source>
+        <translation>ELLIPSE  D’OR</translation>
+    </message>
+    <message>
+        <source>GOLDEN  HYPERBOLA</source>
+        <translation>HYPERBOLE  D’OR</translation>
+    </message>
+    <message>
+        <source>asymptot hyperbola</source>
+        <translation>asymptote de l’hyperbole</translation>
+    </message>
+    <message>
+        <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
+        <translation>Ellipse d’or de demi-axes phi = %1 et sqrt(phi) = %2, de foyers F1 et F2 en 1 et -1 ; le triangle vert de la pyramide, d’angle à la base %3° ; l’hyperbole d’or de sommets -1 et 1, de foyers en -%1 et %1 et d’asymptotes y = %2 x et y = -%2 x</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTopic</name>
+    <message>
+        <source>Euclid Book 6 : Divide a line in mean and extreme ratio</source>
+        <translation>Euclide, livre VI : partager en extrême et moyenne raison</translation>
+    </message>
+    <message>
+        <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
+        <translation>Construction   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+    </message>
+    <message>
+        <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
+        <translation>Construction de phi à la règle et au compas : deux carrés unités côte à côte, leur diagonale OE = sqrt(5) = %1, le cercle de rayon 0,5 de centre C, son milieu, coupe OE en A, OA = phi = %2, et en B, OB = 1/phi = %3 ; sous l’axe, les segments b = 1, a = %3 et c = a + b = %2</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source> Sequence   F(i+2) = F(i+1) + F(i)  </source>
+        <translation> Suite   F(i+2) = F(i+1) + F(i)  </translation>
+    </message>
+    <message>
+        <source> Life Generator Data </source>
+        <translation> Données du modèle </translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source> Dynamic Model </source>
+        <translation> Modèle dynamique </translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>  T I M E </source>
+        <translation>  T E M P S </translation>
+    </message>
+    <message>
+        <source> CHAOS </source>
+        <translation> CHAOS </translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pythagore</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicModelTopic</name>
+    <message>
+        <source>End Simul</source>
+        <translation>Fin de la simulation</translation>
+    </message>
+    <message>
+        <source>Female      Age        Male</source>
+        <translation>Femmes      Âge        Hommes</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Répartition</translation>
+    </message>
+    <message>
+        <source>Female reproduct. age</source>
+        <translation>Femmes en âge de procréer</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Naissances</translation>
+    </message>
+    <message>
+        <source>Deaht</source>
+        <translation>Décès</translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation>Total </translation>
+    </message>
+    <message>
+        <source>YEAR </source>
+        <translation>ANNÉE </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Polulation</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
+        <translation>Modèle dynamique de population %1, âges de 0 à %2, année %3 : au total %4, taux de natalité %5 (%6 maintient la population constante) ; la pyramide des âges de l’année au-dessus des totaux des années 0 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExponentialTopic</name>
+    <message>
+        <source>Exponential function </source>
+        <translation>Fonction exponentielle </translation>
+    </message>
+    <message>
+        <source>y = yo . e ^ k.x    with  k = ln(phi)</source>
+        <translation>y = yo . e ^ k.x    avec  k = ln(phi)</translation>
+    </message>
+    <message>
+        <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
+        <translation>Fonction exponentielle y = %1 phi^x avec le point P en x = %2, y = %3 ; au-dessus a = %4 et b = %5, à côté c = a + b = %6, avec b = phi a et c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPTopic</name>
+    <message>
+        <source>Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, </source>
+        <translation>Graphique P : les points P(i) = (F(i), F(i+1)) pour i de -10 à 10, </translation>
+    </message>
+    <message>
+        <source>every point is the origin</source>
+        <translation>tous les points sont à l’origine</translation>
+    </message>
+    <message>
+        <source>every point lies on the line </source>
+        <translation>tous les points sont sur la droite </translation>
+    </message>
+    <message>
+        <source>the points approach the line %1 for growing i and the line %2 for falling i</source>
+        <translation>les points s’approchent de la droite %1 quand i croît et de la droite %2 quand i décroît</translation>
+    </message>
+</context>
+<context>
+    <name>LifeGeneratorTopic</name>
+    <message>
+        <source>LIFE GENERATOR         LINEAR MODEL</source>
+        <translation>CROISSANCE         MODÈLE LINÉAIRE</translation>
+    </message>
+    <message>
+        <source>See also: Population - Dynamic Population Model</source>
+        <translation>Voir aussi : Population - Modèle dynamique</translation>
+    </message>
+    <message>
+        <source>integration</source>
+        <translation>intégration</translation>
+    </message>
+    <message>
+        <source>y        POPULATION NUMBER</source>
+        <translation>y        EFFECTIF</translation>
+    </message>
+    <message>
+        <source>TIME SCALE  t</source>
+        <translation>TEMPS  t</translation>
+    </message>
+    <message>
+        <source>Time constant T1 = </source>
+        <translation>Constante de temps T1 = </translation>
+    </message>
+    <message>
+        <source>The population goes down at t=0</source>
+        <translation>La population diminue en t=0</translation>
+    </message>
+    <message>
+        <source>The population goes up at t=0</source>
+        <translation>La population augmente en t=0</translation>
+    </message>
+    <message>
+        <source>The population is constant</source>
+        <translation>La population est constante</translation>
+    </message>
+    <message>
+        <source> y = y0 . phi ^ t   (red curve)</source>
+        <translation> y = y0 . phi ^ t   (courbe rouge)</translation>
+    </message>
+    <message>
+        <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
+        <translation>Modèle de croissance avec k = %1, w = %2, yo = %3 et d = %4 : </translation>
+    </message>
+    <message>
+        <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
+        <translation>y = yL + (yo - yL) e^((k - d) t) avec la limite yL = %1 et la constante de temps T1 = %2</translation>
+    </message>
+    <message>
+        <source>the straight line y = w t + yo</source>
+        <translation>la droite y = w t + yo</translation>
+    </message>
+    <message>
+        <source>; the population goes down at t=0</source>
+        <translation> ; la population diminue en t=0</translation>
+    </message>
+    <message>
+        <source>; the population goes up at t=0</source>
+        <translation> ; la population augmente en t=0</translation>
+    </message>
+    <message>
+        <source>; the population is constant</source>
+        <translation> ; la population est constante</translation>
+    </message>
+    <message>
+        <source>. In red for comparison y = yo phi^t</source>
+        <translation>. En rouge, pour comparer, y = yo phi^t</translation>
+    </message>
+</context>
+<context>
+    <name>PentagramTopic</name>
+    <message>
+        <source>PENTAGRAM</source>
+        <translation>PENTAGRAMME</translation>
+    </message>
+    <message>
+        <source>The line p2p4 has a lenght c</source>
+        <translation>Le segment p2p4 a pour longueur c</translation>
+    </message>
+    <message>
+        <source>Triangle A,p2,p1  and  p1,p2,p4 :</source>
+        <translation>Triangles A,p2,p1  et  p1,p2,p4 :</translation>
+    </message>
+    <message>
+        <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
+        <translation>Le point A partage p2,p4 selon le nombre d’or</translation>
+    </message>
+    <message>
+        <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
+        <translation>Si  b = 1  alors  c = phi  et   a = 1/phi</translation>
+    </message>
+    <message>
+        <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
+        <translation>Pentagramme : un pentagone régulier p1 à p5 de côté 1 et ses cinq diagonales de longueur phi = %1 ; leur point d’intersection A partage la diagonale p2p4 en a = %2 et b = 1, de sorte que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>PlatonicTopic</name>
+    <message>
+        <source>Plato (about 427 - 347 BC), Greek philosopher,</source>
+        <translation>Platon (vers 427 - 347 av. J.-C.), philosophe grec,</translation>
+    </message>
+    <message>
+        <source>gave the figures his name; his pupil was Aristotle</source>
+        <translation>a donné son nom aux solides ; son élève : Aristote</translation>
+    </message>
+    <message>
+        <source>There are only five platonic figures</source>
+        <translation>Il n’y a que cinq solides de Platon</translation>
+    </message>
+    <message>
+        <source>Given is a cube with lenght L = 10</source>
+        <translation>Soit un cube d’arête L = 10</translation>
+    </message>
+    <message>
+        <source>The dodecaëder constructed outside the cube has</source>
+        <translation>Le dodécaèdre construit autour du cube a</translation>
+    </message>
+    <message>
+        <source>a lenght  Ld = L / phi</source>
+        <translation>une arête  Ld = L / phi</translation>
+    </message>
+    <message>
+        <source>The icosaëder constructed inside the cube has</source>
+        <translation>L’icosaèdre construit dans le cube a</translation>
+    </message>
+    <message>
+        <source>a lenght  Li = L / phi</source>
+        <translation>une arête  Li = L / phi</translation>
+    </message>
+    <message>
+        <source>The tetraëder constructed inside de cube has a</source>
+        <translation>Le tétraèdre construit dans le cube a</translation>
+    </message>
+    <message>
+        <source>length Lt = sqrt(2). L</source>
+        <translation>une arête Lt = sqrt(2). L</translation>
+    </message>
+    <message>
+        <source>The octaëder is constructed inside de tetraëder</source>
+        <translation>L’octaèdre est construit dans le tétraèdre</translation>
+    </message>
+    <message>
+        <source>THE PLATONIC FIGURES</source>
+        <translation>LES SOLIDES DE PLATON</translation>
+    </message>
+    <message>
+        <source>More figures in another program by the same maker</source>
+        <translation>D’autres solides dans un autre programme</translation>
+    </message>
+    <message>
+        <source>click for coördinates</source>
+        <translation>clic : coordonnées</translation>
+    </message>
+    <message>
+        <source>Distance p27,p9 = Ld / 2</source>
+        <translation>Distance p27,p9 = Ld / 2</translation>
+    </message>
+    <message>
+        <source>Coördinates p</source>
+        <translation>Coordonnées p</translation>
+    </message>
+    <message>
+        <source>the dotted cube of side 10</source>
+        <translation>le cube en pointillé d’arête 10</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>Platonic figures turned %1° and tilted %2°, with the x, y and z axes: %3%4</source>
+        <translation>Solides de Platon tournés de %1° et inclinés de %2°, avec les axes x, y et z : %3%4</translation>
+    </message>
+    <message>
+        <source>, no other solid</source>
+        <translation>, aucun autre solide</translation>
+    </message>
+    <message>
+        <source>the dodecahedron outside the cube</source>
+        <translation>le dodécaèdre autour du cube</translation>
+    </message>
+    <message>
+        <source>the tetrahedron inside it</source>
+        <translation>le tétraèdre à l’intérieur</translation>
+    </message>
+    <message>
+        <source>the octahedron inside the tetrahedron</source>
+        <translation>l’octaèdre dans le tétraèdre</translation>
+    </message>
+    <message>
+        <source>the icosahedron inside the cube</source>
+        <translation>l’icosaèdre dans le cube</translation>
+    </message>
+</context>
+<context>
+    <name>PythagorasTopic</name>
+    <message>
+        <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
+        <translation>Pythagore de Samos a vécu de 575 à 500 av. J.-C.</translation>
+    </message>
+    <message>
+        <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
+        <translation>Il passa 22 ans en Égypte et 12 ans à Babylone.</translation>
+    </message>
+    <message>
+        <source>Given is a rectangular TRIANGLE ABC with a area  a.b / 2</source>
+        <translation>Soit un TRIANGLE rectangle ABC d’aire  a.b / 2</translation>
+    </message>
+    <message>
+        <source>Make a square AFGH with lenght  L = a + b</source>
+        <translation>Construire un carré AFGH de côté  L = a + b</translation>
+    </message>
+    <message>
+        <source>Make a square CBDE with lenght  c</source>
+        <translation>Construire un carré CBDE de côté  c</translation>
+    </message>
+    <message>
+        <source>The area of AFGH is :</source>
+        <translation>L’aire de AFGH est :</translation>
+    </message>
+    <message>
+        <source>The area of CBDE is equal to :  a² + b² = c²</source>
+        <translation>L’aire de CBDE est donc :  a² + b² = c²</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <source>Area  BDKJ = d . c = a²</source>
+        <translation>Aire  BDKJ = d . c = a²</translation>
+    </message>
+    <message>
+        <source>Area  JKEC = e . c = b²</source>
+        <translation>Aire  JKEC = e . c = b²</translation>
+    </message>
+    <message>
+        <source>If e = a then c = phi * a and the rectange JKEC is a</source>
+        <translation>Si e = a, alors c = phi * a et le rectangle JKEC est un</translation>
+    </message>
+    <message>
+        <source>golden rectangle.</source>
+        <translation>rectangle d’or.</translation>
+    </message>
+    <message>
+        <source>Great pyramid of Cheops: try a = 22 and b = 28</source>
+        <translation>Pyramide de Khéops : essayer a = 22 et b = 28</translation>
+    </message>
+    <message>
+        <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
+        <translation>Pythagore avec les côtés de l’angle droit a = %1 et b = %2, l’hypoténuse c = %3 et e = %4 : le carré sur c dans le carré de côté a + b = %5 a pour aire a² + b² = %6, les carrés sur a et b à côté</translation>
+    </message>
+    <message>
+        <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
+        <translation> ; avec la construction d’or : e = a, c = phi a, et JKEC est un rectangle d’or</translation>
+    </message>
+</context>
+<context>
+    <name>RabbitTopic</name>
+    <message>
+        <source>month</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>FIBONACCI&apos;S RABBITS</source>
+        <translation>LES LAPINS DE FIBONACCI</translation>
+    </message>
+    <message>
+        <source>The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...</source>
+        <translation>La suite de Fibonacci 1, 1, 2, 3, 5, 8,...</translation>
+    </message>
+    <message>
+        <source>was found by Leonardo of Pisa, called Fibonacci,</source>
+        <translation>fut trouvée par Léonard de Pise, dit Fibonacci,</translation>
+    </message>
+    <message>
+        <source>an Italian mathematician born around 1175.</source>
+        <translation>mathématicien italien né vers 1175.</translation>
+    </message>
+    <message>
+        <source>The sequence of the numbers are following the</source>
+        <translation>Les termes de la suite suivent la</translation>
+    </message>
+    <message>
+        <source>relationchip</source>
+        <translation>relation de récurrence</translation>
+    </message>
+    <message>
+        <source>Every female rabbit always produces one pair newly</source>
+        <translation>Chaque lapine donne chaque mois un couple</translation>
+    </message>
+    <message>
+        <source>born rabbis every month from the second month on.</source>
+        <translation>de lapereaux, à partir du deuxième mois.</translation>
+    </message>
+    <message>
+        <source>At month 0 there is one newly born pair of rabbits</source>
+        <translation>Au mois 0, il y a un couple de lapereaux</translation>
+    </message>
+    <message>
+        <source>The rabbits never DIE</source>
+        <translation>Les lapins ne MEURENT jamais</translation>
+    </message>
+    <message>
+        <source>Who created the first pair ???</source>
+        <translation>Qui a créé le premier couple ???</translation>
+    </message>
+    <message>
+        <source>Rabbits Age</source>
+        <translation>Âge</translation>
+    </message>
+    <message>
+        <source>(Month&apos;s)</source>
+        <translation>(mois)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>----- Time ---&gt;</source>
+        <translation>----- Temps ---&gt;</translation>
+    </message>
+    <message>
+        <source>Age one month</source>
+        <translation>Âge un mois</translation>
+    </message>
+    <message>
+        <source>Newly - BORN</source>
+        <translation>NOUVEAU-NÉS</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Fibonacci Numbers  F(i)</source>
+        <translation>Nombres de Fibonacci  F(i)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>PAIRS of RABBITS</source>
+        <translation>COUPLES de LAPINS</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Somme</translation>
+    </message>
+    <message>
+        <source>Start Reprod.</source>
+        <translation>Début reprod.</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
+        <translation>Les lapins de Fibonacci, mois %1 sur %2 : %3 %4 de lapins ; les totaux mois par mois, les nombres de Fibonacci : %5</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>couple</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>couples</translation>
+    </message>
+</context>
+<context>
+    <name>RatioGraphTopic</name>
+    <message>
+        <source>If  i = + infinite  Then F(i+1) / F(i) =  phi</source>
+        <translation>Quand  i → +∞,  F(i+1) / F(i) → phi</translation>
+    </message>
+    <message>
+        <source>Ratio graph F(i+1)/F(i) for i = -10 to 10, </source>
+        <translation>Graphique du rapport F(i+1)/F(i) pour i de -10 à 10, </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0, so there is no ratio to draw</source>
+        <translation>tous les F(i) sont nuls, il n’y a aucun rapport à tracer</translation>
+    </message>
+    <message>
+        <source>every point lies on </source>
+        <translation>tous les points sont sur </translation>
+    </message>
+    <message>
+        <source>the points approach %1 for growing i and %2 for falling i</source>
+        <translation>les points s’approchent de %1 quand i croît et de %2 quand i décroît</translation>
+    </message>
+    <message>
+        <source>; no point for i = %1, where F(i) is 0</source>
+        <translation> ; aucun point pour i = %1, où F(i) est nul</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleTopic</name>
+    <message>
+        <source>GOLDEN  RECTANGLE</source>
+        <translation>RECTANGLE  D’OR</translation>
+    </message>
+    <message>
+        <source>Golden sprial</source>
+        <translation>Spirale d’or</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
+        <translation>Rectangle d’or : carrés de côtés 1, phi = %1, phi² = %2, phi³ = %3 et phi⁴ = %4 autour des sommets A à G, les diagonales EG et DF se coupant au pôle S = (0,276 ; 0,447), la spirale d’or autour de S et son approximation par des quarts de cercle</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGraphTopic</name>
+    <message>
+        <source>Graph y = F(i) for i = -10 to 10, </source>
+        <translation>Graphique y = F(i) pour i de -10 à 10, </translation>
+    </message>
+    <message>
+        <source>, with the curve y = %1 phi^x; </source>
+        <translation>, avec la courbe y = %1 phi^x ; </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0</source>
+        <translation>tous les F(i) sont nuls</translation>
+    </message>
+    <message>
+        <source>for growing i the points grow like the curve, F(i+1)/F(i) approaching </source>
+        <translation>quand i croît, les points croissent comme la courbe, F(i+1)/F(i) tendant vers </translation>
+    </message>
+    <message>
+        <source>for growing i the points shrink towards 0 with alternating signs, F(i+1)/F(i) being </source>
+        <translation>quand i croît, les points tendent vers 0 en changeant de signe, F(i+1)/F(i) valant </translation>
+    </message>
+</context>
+<context>
+    <name>SequencePanels</name>
+    <message>
+        <source> = infinite </source>
+        <translation> = infini </translation>
+    </message>
+    <message>
+        <source>start values F(0) = %1 and F(1) = %2</source>
+        <translation>valeurs initiales F(0) = %1 et F(1) = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpiralTopic</name>
+    <message>
+        <source>GOLDEN  SPIRAL</source>
+        <translation>SPIRALE  D’OR</translation>
+    </message>
+    <message>
+        <source>The polar equation of a golden spiral is :</source>
+        <translation>L’équation polaire d’une spirale d’or est :</translation>
+    </message>
+    <message>
+        <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
+        <translation>Spirale d’or r = phi^(h / 90°) autour de l’origine : le rayon est multiplié par phi = %1 à chaque quart de tour ; les points à chaque quart de tour entier, de r = %2 à r = %3, sont reliés par des cordes</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>turn angle</source>
+        <translation>angle de rotation</translation>
+    </message>
+    <message>
+        <source>tilt angle</source>
+        <translation>angle d’inclinaison</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affiché</translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation>masqué</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,796 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Exponential function</source>
+        <translation>Funzione esponenziale</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>disegno</translation>
+    </message>
+    <message>
+        <source>the construction, graph or table of the topic</source>
+        <translation>la costruzione, il grafico o la tabella dell’argomento</translation>
+    </message>
+    <message>
+        <source>explanation</source>
+        <translation>spiegazione</translation>
+    </message>
+    <message>
+        <source>coordinates under the pointer</source>
+        <translation>coordinate sotto il puntatore</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyticTopic</name>
+    <message>
+        <source>GIVEN  y0</source>
+        <translation>DATO  y0</translation>
+    </message>
+    <message>
+        <source>Find k so that :</source>
+        <translation>Trova k in modo che:</translation>
+    </message>
+    <message>
+        <source>y2 = k . y1   and   y2 = y1 + y0</source>
+        <translation>y2 = k . y1   e   y2 = y1 + y0</translation>
+    </message>
+    <message>
+        <source>SOLUTION    k² - k - 1 = 0</source>
+        <translation>SOLUZIONE    k² - k - 1 = 0</translation>
+    </message>
+    <message>
+        <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
+        <translation>La parabola y = k² - k - 1 per k da -0,8 a 2, con gli zeri k1 = phi = %1 e k2 = -1/phi = %2 e l’asse in k = 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>ChaosTopic</name>
+    <message>
+        <source>Given is a point F1</source>
+        <translation>È dato un punto F1</translation>
+    </message>
+    <message>
+        <source>Take a random corner point C1</source>
+        <translation>Scegli a caso un vertice C1</translation>
+    </message>
+    <message>
+        <source>Draw a line F1C1 between these points</source>
+        <translation>Traccia il segmento F1C1 tra i due punti</translation>
+    </message>
+    <message>
+        <source>A new point F2 on this line is found at a distance</source>
+        <translation>Il nuovo punto F2 sul segmento si trova a distanza</translation>
+    </message>
+    <message>
+        <source>Take again random corner point C2</source>
+        <translation>Scegli di nuovo a caso un vertice C2</translation>
+    </message>
+    <message>
+        <source>Draw a line between the points F2 en C2</source>
+        <translation>Traccia il segmento tra i punti F2 e C2</translation>
+    </message>
+    <message>
+        <source>A second new point F3 on this line is found at a distance</source>
+        <translation>Un altro nuovo punto F3 sul segmento è a distanza</translation>
+    </message>
+    <message>
+        <source>Repeat this and there will emerge a pattern. </source>
+        <translation>Ripeti e comparirà una figura. </translation>
+    </message>
+    <message>
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>Gioco del caos «%1» con %2 vertici e k = %3, %4: finora %5 %6 disegnati, ciascuno del colore del vertice verso cui è saltato</translation>
+    </message>
+    <message>
+        <source>slow, one point a second</source>
+        <translation>lento, un punto al secondo</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>veloce</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>punti</translation>
+    </message>
+</context>
+<context>
+    <name>ConicTopic</name>
+    <message>
+        <source>The polar equation of a conic section is :</source>
+        <translation>L’equazione polare di una conica è:</translation>
+    </message>
+    <message>
+        <source>r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )</source>
+        <translation>r = p /( 1 + e cos(h) )   con     p = ro( 1 + e )</translation>
+    </message>
+    <message>
+        <source>If the eccentricity  e &lt; 1 you get an ellipse.</source>
+        <translation>Se l’eccentricità  e &lt; 1 si ottiene un’ellisse.</translation>
+    </message>
+    <message>
+        <source>If e = 1/phi and the radius ro = 1/phi you get a</source>
+        <translation>Con e = 1/phi e il raggio ro = 1/phi si ottiene una</translation>
+    </message>
+    <message>
+        <source>GOLDEN ELLIPSE with a semi major axis phi</source>
+        <translation>ELLISSE AUREA con semiasse maggiore phi</translation>
+    </message>
+    <message>
+        <source>and a semi minor axis H = sqrt(phi)</source>
+        <translation>e semiasse minore H = sqrt(phi)</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>The Great Piramid of Gizeh = Green </source>
+        <translation>La Grande Piramide di Giza = verde </translation>
+    </message>
+    <message>
+        <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
+        <translation>Base = 440 c.    Altezza = 280 c.    1 cubito = 0,5237 m</translation>
+    </message>
+    <message>
+        <source>The error in Height only 8 cm</source>
+        <translation>L’errore sull’altezza: solo 8 cm</translation>
+    </message>
+    <message>
+        <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
+        <translation>Con e = phi si ottiene un’IPERBOLE AUREA. Se il</translation>
+    </message>
+    <message>
+        <source>radius ro = 1/phi then p = phi</source>
+        <translation>raggio ro = 1/phi, allora p = phi</translation>
+    </message>
+    <message>
+        <source>GOLDEN  ELLIPSE</source>
+        <translation>ELLISSE  AUREA</translation>
+    </message>
+    <message>
+        <source>GOLDEN  HYPERBOLA</source>
+        <translation>IPERBOLE  AUREA</translation>
+    </message>
+    <message>
+        <source>asymptot hyperbola</source>
+        <translation>asintoto dell’iperbole</translation>
+    </message>
+    <message>
+        <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
+        <translation>Ellisse aurea con i semiassi phi = %1 e sqrt(phi) = %2 e i fuochi F1 e F2 in 1 e -1; il triangolo verde della piramide con l’angolo alla base di %3°; l’iperbole aurea con i vertici -1 e 1, i fuochi in -%1 e %1 e gli asintoti y = %2 x e y = -%2 x</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTopic</name>
+    <message>
+        <source>Euclid Book 6 : Divide a line in mean and extreme ratio</source>
+        <translation>Euclide, libro VI: dividere in media ed estrema ragione</translation>
+    </message>
+    <message>
+        <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
+        <translation>Costruzione grafica   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+    </message>
+    <message>
+        <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
+        <translation>Costruzione di phi con riga e compasso: due quadrati unitari affiancati, la loro diagonale OE = sqrt(5) = %1, la circonferenza di raggio 0,5 con centro nel punto medio C che taglia OE in A, OA = phi = %2, e in B, OB = 1/phi = %3; sotto l’asse i segmenti b = 1, a = %3 e c = a + b = %2</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source> Sequence   F(i+2) = F(i+1) + F(i)  </source>
+        <translation> Successione   F(i+2) = F(i+1) + F(i)  </translation>
+    </message>
+    <message>
+        <source> Life Generator Data </source>
+        <translation> Dati del modello </translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source> Dynamic Model </source>
+        <translation> Modello dinamico </translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Anno dopo</translation>
+    </message>
+    <message>
+        <source>  T I M E </source>
+        <translation>  T E M P O </translation>
+    </message>
+    <message>
+        <source> CHAOS </source>
+        <translation> CAOS </translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitagora</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicModelTopic</name>
+    <message>
+        <source>End Simul</source>
+        <translation>Fine della simulazione</translation>
+    </message>
+    <message>
+        <source>Female      Age        Male</source>
+        <translation>Femmine     Età        Maschi</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribuzione</translation>
+    </message>
+    <message>
+        <source>Female reproduct. age</source>
+        <translation>Femmine in età fertile</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nati</translation>
+    </message>
+    <message>
+        <source>Deaht</source>
+        <translation>Morti</translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation>Totale </translation>
+    </message>
+    <message>
+        <source>YEAR </source>
+        <translation>ANNO </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Polulation</source>
+        <translation>Popolazione</translation>
+    </message>
+    <message>
+        <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
+        <translation>Modello dinamico della popolazione %1, età da 0 a %2, anno %3: in totale %4, tasso di natalità %5 (%6 mantiene costante la popolazione); la piramide delle età dell’anno sopra i totali degli anni da 0 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExponentialTopic</name>
+    <message>
+        <source>Exponential function </source>
+        <translation>Funzione esponenziale </translation>
+    </message>
+    <message>
+        <source>y = yo . e ^ k.x    with  k = ln(phi)</source>
+        <translation>y = yo . e ^ k.x    con  k = ln(phi)</translation>
+    </message>
+    <message>
+        <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
+        <translation>Funzione esponenziale y = %1 phi^x con il punto P in x = %2, y = %3; sopra a = %4 e b = %5, accanto c = a + b = %6, con b = phi a e c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPTopic</name>
+    <message>
+        <source>Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, </source>
+        <translation>Grafico P: i punti P(i) = (F(i), F(i+1)) per i da -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every point is the origin</source>
+        <translation>ogni punto è l’origine</translation>
+    </message>
+    <message>
+        <source>every point lies on the line </source>
+        <translation>ogni punto sta sulla retta </translation>
+    </message>
+    <message>
+        <source>the points approach the line %1 for growing i and the line %2 for falling i</source>
+        <translation>i punti si avvicinano alla retta %1 per i crescente e alla retta %2 per i decrescente</translation>
+    </message>
+</context>
+<context>
+    <name>LifeGeneratorTopic</name>
+    <message>
+        <source>LIFE GENERATOR         LINEAR MODEL</source>
+        <translation>GENERATORE DI VITA       MODELLO LINEARE</translation>
+    </message>
+    <message>
+        <source>See also: Population - Dynamic Population Model</source>
+        <translation>Vedi anche: Popolazione - Modello dinamico</translation>
+    </message>
+    <message>
+        <source>integration</source>
+        <translation>integrazione</translation>
+    </message>
+    <message>
+        <source>y        POPULATION NUMBER</source>
+        <translation>y        NUMERO DI INDIVIDUI</translation>
+    </message>
+    <message>
+        <source>TIME SCALE  t</source>
+        <translation>TEMPO  t</translation>
+    </message>
+    <message>
+        <source>Time constant T1 = </source>
+        <translation>Costante di tempo T1 = </translation>
+    </message>
+    <message>
+        <source>The population goes down at t=0</source>
+        <translation>La popolazione cala in t=0</translation>
+    </message>
+    <message>
+        <source>The population goes up at t=0</source>
+        <translation>La popolazione cresce in t=0</translation>
+    </message>
+    <message>
+        <source>The population is constant</source>
+        <translation>La popolazione è costante</translation>
+    </message>
+    <message>
+        <source> y = y0 . phi ^ t   (red curve)</source>
+        <translation> y = y0 . phi ^ t   (curva rossa)</translation>
+    </message>
+    <message>
+        <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
+        <translation>Generatore di vita con k = %1, w = %2, yo = %3 e d = %4: </translation>
+    </message>
+    <message>
+        <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
+        <translation>y = yL + (yo - yL) e^((k - d) t) con il limite yL = %1 e la costante di tempo T1 = %2</translation>
+    </message>
+    <message>
+        <source>the straight line y = w t + yo</source>
+        <translation>la retta y = w t + yo</translation>
+    </message>
+    <message>
+        <source>; the population goes down at t=0</source>
+        <translation>; la popolazione cala in t=0</translation>
+    </message>
+    <message>
+        <source>; the population goes up at t=0</source>
+        <translation>; la popolazione cresce in t=0</translation>
+    </message>
+    <message>
+        <source>; the population is constant</source>
+        <translation>; la popolazione è costante</translation>
+    </message>
+    <message>
+        <source>. In red for comparison y = yo phi^t</source>
+        <translation>. In rosso per confronto y = yo phi^t</translation>
+    </message>
+</context>
+<context>
+    <name>PentagramTopic</name>
+    <message>
+        <source>PENTAGRAM</source>
+        <translation>PENTAGRAMMA</translation>
+    </message>
+    <message>
+        <source>The line p2p4 has a lenght c</source>
+        <translation>Il segmento p2p4 ha lunghezza c</translation>
+    </message>
+    <message>
+        <source>Triangle A,p2,p1  and  p1,p2,p4 :</source>
+        <translation>Triangoli A,p2,p1  e  p1,p2,p4:</translation>
+    </message>
+    <message>
+        <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
+        <translation>Il punto A divide p2,p4 in media ed estrema ragione</translation>
+    </message>
+    <message>
+        <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
+        <translation>Se  b = 1  allora  c = phi  e   a = 1/phi</translation>
+    </message>
+    <message>
+        <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
+        <translation>Pentagramma: un pentagono regolare da p1 a p5 di lato 1 con le sue cinque diagonali di lunghezza phi = %1; il loro punto d’incontro A divide la diagonale p2p4 in a = %2 e b = 1, così che a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>PlatonicTopic</name>
+    <message>
+        <source>Plato (about 427 - 347 BC), Greek philosopher,</source>
+        <translation>Platone (circa 427 - 347 a.C.), filosofo greco,</translation>
+    </message>
+    <message>
+        <source>gave the figures his name; his pupil was Aristotle</source>
+        <translation>diede il nome ai solidi; suo allievo fu Aristotele</translation>
+    </message>
+    <message>
+        <source>There are only five platonic figures</source>
+        <translation>Esistono solo cinque solidi platonici</translation>
+    </message>
+    <message>
+        <source>Given is a cube with lenght L = 10</source>
+        <translation>È dato un cubo di spigolo L = 10</translation>
+    </message>
+    <message>
+        <source>The dodecaëder constructed outside the cube has</source>
+        <translation>Il dodecaedro costruito attorno al cubo ha</translation>
+    </message>
+    <message>
+        <source>a lenght  Ld = L / phi</source>
+        <translation>lo spigolo  Ld = L / phi</translation>
+    </message>
+    <message>
+        <source>The icosaëder constructed inside the cube has</source>
+        <translation>L’icosaedro costruito dentro il cubo ha</translation>
+    </message>
+    <message>
+        <source>a lenght  Li = L / phi</source>
+        <translation>lo spigolo  Li = L / phi</translation>
+    </message>
+    <message>
+        <source>The tetraëder constructed inside de cube has a</source>
+        <translation>Il tetraedro costruito dentro il cubo ha lo</translation>
+    </message>
+    <message>
+        <source>length Lt = sqrt(2). L</source>
+        <translation>spigolo Lt = sqrt(2). L</translation>
+    </message>
+    <message>
+        <source>The octaëder is constructed inside de tetraëder</source>
+        <translation>L’ottaedro è costruito dentro il tetraedro</translation>
+    </message>
+    <message>
+        <source>THE PLATONIC FIGURES</source>
+        <translation>I SOLIDI PLATONICI</translation>
+    </message>
+    <message>
+        <source>More figures in another program by the same maker</source>
+        <translation>Altri solidi in un altro programma degli autori</translation>
+    </message>
+    <message>
+        <source>click for coördinates</source>
+        <translation>clic: coordinate</translation>
+    </message>
+    <message>
+        <source>Distance p27,p9 = Ld / 2</source>
+        <translation>Distanza p27,p9 = Ld / 2</translation>
+    </message>
+    <message>
+        <source>Coördinates p</source>
+        <translation>Coordinate p</translation>
+    </message>
+    <message>
+        <source>the dotted cube of side 10</source>
+        <translation>il cubo tratteggiato di spigolo 10</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Platonic figures turned %1° and tilted %2°, with the x, y and z axes: %3%4</source>
+        <translation>Solidi platonici ruotati di %1° e inclinati di %2°, con gli assi x, y e z: %3%4</translation>
+    </message>
+    <message>
+        <source>, no other solid</source>
+        <translation>, nessun altro solido</translation>
+    </message>
+    <message>
+        <source>the dodecahedron outside the cube</source>
+        <translation>il dodecaedro attorno al cubo</translation>
+    </message>
+    <message>
+        <source>the tetrahedron inside it</source>
+        <translation>il tetraedro al suo interno</translation>
+    </message>
+    <message>
+        <source>the octahedron inside the tetrahedron</source>
+        <translation>l’ottaedro dentro il tetraedro</translation>
+    </message>
+    <message>
+        <source>the icosahedron inside the cube</source>
+        <translation>l’icosaedro dentro il cubo</translation>
+    </message>
+</context>
+<context>
+    <name>PythagorasTopic</name>
+    <message>
+        <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
+        <translation>Pitagora di Samo visse dal 575 al 500 a.C.</translation>
+    </message>
+    <message>
+        <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
+        <translation>Passò 22 anni in Egitto e 12 anni a Babilonia.</translation>
+    </message>
+    <message>
+        <source>Given is a rectangular TRIANGLE ABC with a area  a.b / 2</source>
+        <translation>È dato un TRIANGOLO rettangolo ABC di area  a.b / 2</translation>
+    </message>
+    <message>
+        <source>Make a square AFGH with lenght  L = a + b</source>
+        <translation>Costruisci un quadrato AFGH di lato  L = a + b</translation>
+    </message>
+    <message>
+        <source>Make a square CBDE with lenght  c</source>
+        <translation>Costruisci un quadrato CBDE di lato  c</translation>
+    </message>
+    <message>
+        <source>The area of AFGH is :</source>
+        <translation>L’area di AFGH è:</translation>
+    </message>
+    <message>
+        <source>The area of CBDE is equal to :  a² + b² = c²</source>
+        <translation>L’area di CBDE è uguale a:  a² + b² = c²</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Area  BDKJ = d . c = a²</source>
+        <translation>Area  BDKJ = d . c = a²</translation>
+    </message>
+    <message>
+        <source>Area  JKEC = e . c = b²</source>
+        <translation>Area  JKEC = e . c = b²</translation>
+    </message>
+    <message>
+        <source>If e = a then c = phi * a and the rectange JKEC is a</source>
+        <translation>Se e = a, allora c = phi * a e il rettangolo JKEC è un</translation>
+    </message>
+    <message>
+        <source>golden rectangle.</source>
+        <translation>rettangolo aureo.</translation>
+    </message>
+    <message>
+        <source>Great pyramid of Cheops: try a = 22 and b = 28</source>
+        <translation>Piramide di Cheope: prova a = 22 e b = 28</translation>
+    </message>
+    <message>
+        <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
+        <translation>Pitagora con i cateti a = %1 e b = %2, l’ipotenusa c = %3 ed e = %4: il quadrato su c dentro il quadrato di lato a + b = %5 ha l’area a² + b² = %6, i quadrati su a e b accanto</translation>
+    </message>
+    <message>
+        <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
+        <translation>; con la costruzione aurea: e = a, c = phi a, e JKEC è un rettangolo aureo</translation>
+    </message>
+</context>
+<context>
+    <name>RabbitTopic</name>
+    <message>
+        <source>month</source>
+        <translation>mese</translation>
+    </message>
+    <message>
+        <source>FIBONACCI&apos;S RABBITS</source>
+        <translation>I CONIGLI DI FIBONACCI</translation>
+    </message>
+    <message>
+        <source>The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...</source>
+        <translation>La successione di Fibonacci 1, 1, 2, 3, 5, 8,...</translation>
+    </message>
+    <message>
+        <source>was found by Leonardo of Pisa, called Fibonacci,</source>
+        <translation>fu trovata da Leonardo Pisano, detto Fibonacci,</translation>
+    </message>
+    <message>
+        <source>an Italian mathematician born around 1175.</source>
+        <translation>matematico italiano nato verso il 1175.</translation>
+    </message>
+    <message>
+        <source>The sequence of the numbers are following the</source>
+        <translation>I termini della successione seguono la</translation>
+    </message>
+    <message>
+        <source>relationchip</source>
+        <translation>ricorrenza</translation>
+    </message>
+    <message>
+        <source>Every female rabbit always produces one pair newly</source>
+        <translation>Ogni coniglia genera ogni mese una coppia di</translation>
+    </message>
+    <message>
+        <source>born rabbis every month from the second month on.</source>
+        <translation>coniglietti, a partire dal secondo mese.</translation>
+    </message>
+    <message>
+        <source>At month 0 there is one newly born pair of rabbits</source>
+        <translation>Al mese 0 c’è una coppia di conigli appena nati</translation>
+    </message>
+    <message>
+        <source>The rabbits never DIE</source>
+        <translation>I conigli non MUOIONO mai</translation>
+    </message>
+    <message>
+        <source>Who created the first pair ???</source>
+        <translation>Chi ha creato la prima coppia ???</translation>
+    </message>
+    <message>
+        <source>Rabbits Age</source>
+        <translation>Età</translation>
+    </message>
+    <message>
+        <source>(Month&apos;s)</source>
+        <translation>(mesi)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mese</translation>
+    </message>
+    <message>
+        <source>----- Time ---&gt;</source>
+        <translation>----- Tempo ---&gt;</translation>
+    </message>
+    <message>
+        <source>Age one month</source>
+        <translation>Età un mese</translation>
+    </message>
+    <message>
+        <source>Newly - BORN</source>
+        <translation>NUOVI - NATI</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTALE</translation>
+    </message>
+    <message>
+        <source>Fibonacci Numbers  F(i)</source>
+        <translation>Numeri di Fibonacci  F(i)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>PAIRS of RABBITS</source>
+        <translation>COPPIE di CONIGLI</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Somma</translation>
+    </message>
+    <message>
+        <source>Start Reprod.</source>
+        <translation>Inizio riprod.</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
+        <translation>I conigli di Fibonacci, mese %1 di %2: %3 %4 di conigli; i totali mese per mese, i numeri di Fibonacci: %5</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>coppia</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>coppie</translation>
+    </message>
+</context>
+<context>
+    <name>RatioGraphTopic</name>
+    <message>
+        <source>If  i = + infinite  Then F(i+1) / F(i) =  phi</source>
+        <translation>Per  i → +∞  si ha  F(i+1) / F(i) → phi</translation>
+    </message>
+    <message>
+        <source>Ratio graph F(i+1)/F(i) for i = -10 to 10, </source>
+        <translation>Grafico del rapporto F(i+1)/F(i) per i da -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0, so there is no ratio to draw</source>
+        <translation>ogni F(i) è 0, quindi non c’è alcun rapporto da disegnare</translation>
+    </message>
+    <message>
+        <source>every point lies on </source>
+        <translation>ogni punto sta su </translation>
+    </message>
+    <message>
+        <source>the points approach %1 for growing i and %2 for falling i</source>
+        <translation>i punti si avvicinano a %1 per i crescente e a %2 per i decrescente</translation>
+    </message>
+    <message>
+        <source>; no point for i = %1, where F(i) is 0</source>
+        <translation>; nessun punto per i = %1, dove F(i) è 0</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleTopic</name>
+    <message>
+        <source>GOLDEN  RECTANGLE</source>
+        <translation>RETTANGOLO  AUREO</translation>
+    </message>
+    <message>
+        <source>Golden sprial</source>
+        <translation>Spirale aurea</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
+        <translation>Rettangolo aureo: quadrati di lato 1, phi = %1, phi² = %2, phi³ = %3 e phi⁴ = %4 attorno ai vertici da A a G, le diagonali EG e DF che si incontrano nel polo S = (0,276; 0,447), la spirale aurea attorno a S e la sua approssimazione con quarti di circonferenza</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGraphTopic</name>
+    <message>
+        <source>Graph y = F(i) for i = -10 to 10, </source>
+        <translation>Grafico y = F(i) per i da -10 a 10, </translation>
+    </message>
+    <message>
+        <source>, with the curve y = %1 phi^x; </source>
+        <translation>, con la curva y = %1 phi^x; </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0</source>
+        <translation>ogni F(i) è 0</translation>
+    </message>
+    <message>
+        <source>for growing i the points grow like the curve, F(i+1)/F(i) approaching </source>
+        <translation>per i crescente i punti crescono come la curva, F(i+1)/F(i) tende a </translation>
+    </message>
+    <message>
+        <source>for growing i the points shrink towards 0 with alternating signs, F(i+1)/F(i) being </source>
+        <translation>per i crescente i punti tendono a 0 a segni alterni, F(i+1)/F(i) vale </translation>
+    </message>
+</context>
+<context>
+    <name>SequencePanels</name>
+    <message>
+        <source> = infinite </source>
+        <translation> = infinito </translation>
+    </message>
+    <message>
+        <source>start values F(0) = %1 and F(1) = %2</source>
+        <translation>valori iniziali F(0) = %1 e F(1) = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpiralTopic</name>
+    <message>
+        <source>GOLDEN  SPIRAL</source>
+        <translation>SPIRALE  AUREA</translation>
+    </message>
+    <message>
+        <source>The polar equation of a golden spiral is :</source>
+        <translation>L’equazione polare di una spirale aurea è:</translation>
+    </message>
+    <message>
+        <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
+        <translation>Spirale aurea r = phi^(h / 90°) attorno all’origine: il raggio cresce di un fattore phi = %1 a ogni quarto di giro; i punti a ogni quarto di giro intero, da r = %2 a r = %3, sono uniti da corde</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>turn angle</source>
+        <translation>angolo di rotazione</translation>
+    </message>
+    <message>
+        <source>tilt angle</source>
+        <translation>angolo di inclinazione</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visibile</translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation>nascosto</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+</context>
+</TS>

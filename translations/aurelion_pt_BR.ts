@@ -1,0 +1,796 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Exponential function</source>
+        <translation>Função exponencial</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>desenho</translation>
+    </message>
+    <message>
+        <source>the construction, graph or table of the topic</source>
+        <translation>a construção, o gráfico ou a tabela do tema</translation>
+    </message>
+    <message>
+        <source>explanation</source>
+        <translation>explicação</translation>
+    </message>
+    <message>
+        <source>coordinates under the pointer</source>
+        <translation>coordenadas sob o ponteiro</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyticTopic</name>
+    <message>
+        <source>GIVEN  y0</source>
+        <translation>DADO  y0</translation>
+    </message>
+    <message>
+        <source>Find k so that :</source>
+        <translation>Encontre k tal que:</translation>
+    </message>
+    <message>
+        <source>y2 = k . y1   and   y2 = y1 + y0</source>
+        <translation>y2 = k . y1   e   y2 = y1 + y0</translation>
+    </message>
+    <message>
+        <source>SOLUTION    k² - k - 1 = 0</source>
+        <translation>SOLUÇÃO    k² - k - 1 = 0</translation>
+    </message>
+    <message>
+        <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
+        <translation>A parábola y = k² - k - 1 para k de -0,8 a 2, com as raízes k1 = phi = %1 e k2 = -1/phi = %2 e o eixo em k = 0,5</translation>
+    </message>
+</context>
+<context>
+    <name>ChaosTopic</name>
+    <message>
+        <source>Given is a point F1</source>
+        <translation>Dado um ponto F1</translation>
+    </message>
+    <message>
+        <source>Take a random corner point C1</source>
+        <translation>Escolha ao acaso um vértice C1</translation>
+    </message>
+    <message>
+        <source>Draw a line F1C1 between these points</source>
+        <translation>Trace o segmento F1C1 entre esses pontos</translation>
+    </message>
+    <message>
+        <source>A new point F2 on this line is found at a distance</source>
+        <translation>O novo ponto F2 do segmento fica à distância</translation>
+    </message>
+    <message>
+        <source>Take again random corner point C2</source>
+        <translation>Escolha de novo ao acaso um vértice C2</translation>
+    </message>
+    <message>
+        <source>Draw a line between the points F2 en C2</source>
+        <translation>Trace o segmento entre os pontos F2 e C2</translation>
+    </message>
+    <message>
+        <source>A second new point F3 on this line is found at a distance</source>
+        <translation>Um segundo ponto novo F3 do segmento fica à distância</translation>
+    </message>
+    <message>
+        <source>Repeat this and there will emerge a pattern. </source>
+        <translation>Repita e surgirá uma figura. </translation>
+    </message>
+    <message>
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>Jogo do caos “%1” com %2 vértices e k = %3, %4: %5 %6 desenhados até agora, cada um na cor do vértice para o qual saltou</translation>
+    </message>
+    <message>
+        <source>slow, one point a second</source>
+        <translation>lento, um ponto por segundo</translation>
+    </message>
+    <message>
+        <source>fast</source>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>ponto</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>pontos</translation>
+    </message>
+</context>
+<context>
+    <name>ConicTopic</name>
+    <message>
+        <source>The polar equation of a conic section is :</source>
+        <translation>A equação polar de uma cônica é:</translation>
+    </message>
+    <message>
+        <source>r = p /( 1 + e cos(h) )   with     p = ro( 1 + e )</source>
+        <translation>r = p /( 1 + e cos(h) )   com     p = ro( 1 + e )</translation>
+    </message>
+    <message>
+        <source>If the eccentricity  e &lt; 1 you get an ellipse.</source>
+        <translation>Se a excentricidade  e &lt; 1, obtém-se uma elipse.</translation>
+    </message>
+    <message>
+        <source>If e = 1/phi and the radius ro = 1/phi you get a</source>
+        <translation>Com e = 1/phi e o raio ro = 1/phi obtém-se uma</translation>
+    </message>
+    <message>
+        <source>GOLDEN ELLIPSE with a semi major axis phi</source>
+        <translation>ELIPSE ÁUREA de semieixo maior phi</translation>
+    </message>
+    <message>
+        <source>and a semi minor axis H = sqrt(phi)</source>
+        <translation>e semieixo menor H = sqrt(phi)</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Observação:</translation>
+    </message>
+    <message>
+        <source>The Great Piramid of Gizeh = Green </source>
+        <translation>A Grande Pirâmide de Gizé = verde </translation>
+    </message>
+    <message>
+        <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
+        <translation>Base = 440 c.    Altura = 280 c.    1 côvado = 0,5237 m</translation>
+    </message>
+    <message>
+        <source>The error in Height only 8 cm</source>
+        <translation>O erro na altura: só 8 cm</translation>
+    </message>
+    <message>
+        <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
+        <translation>Com e = phi obtém-se uma HIPÉRBOLE ÁUREA. Se o</translation>
+    </message>
+    <message>
+        <source>radius ro = 1/phi then p = phi</source>
+        <translation>raio ro = 1/phi, então p = phi</translation>
+    </message>
+    <message>
+        <source>GOLDEN  ELLIPSE</source>
+        <translation>ELIPSE  ÁUREA</translation>
+    </message>
+    <message>
+        <source>GOLDEN  HYPERBOLA</source>
+        <translation>HIPÉRBOLE  ÁUREA</translation>
+    </message>
+    <message>
+        <source>asymptot hyperbola</source>
+        <translation>assíntota da hipérbole</translation>
+    </message>
+    <message>
+        <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
+        <translation>Elipse áurea com os semieixos phi = %1 e sqrt(phi) = %2 e os focos F1 e F2 em 1 e -1; o triângulo verde da pirâmide com ângulo da base de %3°; a hipérbole áurea com os vértices -1 e 1, os focos em -%1 e %1 e as assíntotas y = %2 x e y = -%2 x</translation>
+    </message>
+</context>
+<context>
+    <name>ConstructionTopic</name>
+    <message>
+        <source>Euclid Book 6 : Divide a line in mean and extreme ratio</source>
+        <translation>Euclides, livro VI: dividir em média e extrema razão</translation>
+    </message>
+    <message>
+        <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
+        <translation>Construção gráfica   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+    </message>
+    <message>
+        <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
+        <translation>Construção de phi com régua e compasso: dois quadrados unitários lado a lado, a diagonal OE = sqrt(5) = %1, a circunferência de raio 0,5 com centro no ponto médio C corta OE em A, OA = phi = %2, e em B, OB = 1/phi = %3; abaixo do eixo os segmentos b = 1, a = %3 e c = a + b = %2</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source> Sequence   F(i+2) = F(i+1) + F(i)  </source>
+        <translation> Sequência   F(i+2) = F(i+1) + F(i)  </translation>
+    </message>
+    <message>
+        <source> Life Generator Data </source>
+        <translation> Dados do modelo </translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source> Dynamic Model </source>
+        <translation> Modelo dinâmico </translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Próximo ano</translation>
+    </message>
+    <message>
+        <source>  T I M E </source>
+        <translation>  T E M P O </translation>
+    </message>
+    <message>
+        <source> CHAOS </source>
+        <translation> CAOS </translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitágoras</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicModelTopic</name>
+    <message>
+        <source>End Simul</source>
+        <translation>Fim da simulação</translation>
+    </message>
+    <message>
+        <source>Female      Age        Male</source>
+        <translation>Mulheres    Idade      Homens</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribuição</translation>
+    </message>
+    <message>
+        <source>Female reproduct. age</source>
+        <translation>Mulheres em idade fértil</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>Nascimentos</translation>
+    </message>
+    <message>
+        <source>Deaht</source>
+        <translation>Óbitos</translation>
+    </message>
+    <message>
+        <source>Total </source>
+        <translation>Total </translation>
+    </message>
+    <message>
+        <source>YEAR </source>
+        <translation>ANO </translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Polulation</source>
+        <translation>População</translation>
+    </message>
+    <message>
+        <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
+        <translation>Modelo dinâmico de população %1, idades de 0 a %2, ano %3: um total de %4, taxa de natalidade %5 (%6 mantém a população constante); a pirâmide etária do ano acima dos totais dos anos 0 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>ExponentialTopic</name>
+    <message>
+        <source>Exponential function </source>
+        <translation>Função exponencial </translation>
+    </message>
+    <message>
+        <source>y = yo . e ^ k.x    with  k = ln(phi)</source>
+        <translation>y = yo . e ^ k.x    com  k = ln(phi)</translation>
+    </message>
+    <message>
+        <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
+        <translation>Função exponencial y = %1 phi^x com o ponto P em x = %2, y = %3; acima a = %4 e b = %5, ao lado c = a + b = %6, com b = phi a e c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPTopic</name>
+    <message>
+        <source>Graph P: the points P(i) = (F(i), F(i+1)) for i = -10 to 10, </source>
+        <translation>Gráfico P: os pontos P(i) = (F(i), F(i+1)) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every point is the origin</source>
+        <translation>todos os pontos estão na origem</translation>
+    </message>
+    <message>
+        <source>every point lies on the line </source>
+        <translation>todos os pontos estão na reta </translation>
+    </message>
+    <message>
+        <source>the points approach the line %1 for growing i and the line %2 for falling i</source>
+        <translation>os pontos se aproximam da reta %1 quando i cresce e da reta %2 quando i decresce</translation>
+    </message>
+</context>
+<context>
+    <name>LifeGeneratorTopic</name>
+    <message>
+        <source>LIFE GENERATOR         LINEAR MODEL</source>
+        <translation>GERADOR DE VIDA       MODELO LINEAR</translation>
+    </message>
+    <message>
+        <source>See also: Population - Dynamic Population Model</source>
+        <translation>Veja também: População - Modelo dinâmico</translation>
+    </message>
+    <message>
+        <source>integration</source>
+        <translation>integração</translation>
+    </message>
+    <message>
+        <source>y        POPULATION NUMBER</source>
+        <translation>y        TAMANHO DA POPULAÇÃO</translation>
+    </message>
+    <message>
+        <source>TIME SCALE  t</source>
+        <translation>TEMPO  t</translation>
+    </message>
+    <message>
+        <source>Time constant T1 = </source>
+        <translation>Constante de tempo T1 = </translation>
+    </message>
+    <message>
+        <source>The population goes down at t=0</source>
+        <translation>A população diminui em t=0</translation>
+    </message>
+    <message>
+        <source>The population goes up at t=0</source>
+        <translation>A população aumenta em t=0</translation>
+    </message>
+    <message>
+        <source>The population is constant</source>
+        <translation>A população é constante</translation>
+    </message>
+    <message>
+        <source> y = y0 . phi ^ t   (red curve)</source>
+        <translation> y = y0 . phi ^ t   (curva vermelha)</translation>
+    </message>
+    <message>
+        <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
+        <translation>Gerador de vida com k = %1, w = %2, yo = %3 e d = %4: </translation>
+    </message>
+    <message>
+        <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
+        <translation>y = yL + (yo - yL) e^((k - d) t) com o limite yL = %1 e a constante de tempo T1 = %2</translation>
+    </message>
+    <message>
+        <source>the straight line y = w t + yo</source>
+        <translation>a reta y = w t + yo</translation>
+    </message>
+    <message>
+        <source>; the population goes down at t=0</source>
+        <translation>; a população diminui em t=0</translation>
+    </message>
+    <message>
+        <source>; the population goes up at t=0</source>
+        <translation>; a população aumenta em t=0</translation>
+    </message>
+    <message>
+        <source>; the population is constant</source>
+        <translation>; a população é constante</translation>
+    </message>
+    <message>
+        <source>. In red for comparison y = yo phi^t</source>
+        <translation>. Em vermelho, para comparar, y = yo phi^t</translation>
+    </message>
+</context>
+<context>
+    <name>PentagramTopic</name>
+    <message>
+        <source>PENTAGRAM</source>
+        <translation>PENTAGRAMA</translation>
+    </message>
+    <message>
+        <source>The line p2p4 has a lenght c</source>
+        <translation>O segmento p2p4 tem comprimento c</translation>
+    </message>
+    <message>
+        <source>Triangle A,p2,p1  and  p1,p2,p4 :</source>
+        <translation>Triângulos A,p2,p1  e  p1,p2,p4:</translation>
+    </message>
+    <message>
+        <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
+        <translation>O ponto A divide p2,p4 na razão áurea</translation>
+    </message>
+    <message>
+        <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
+        <translation>Se  b = 1,  então  c = phi  e   a = 1/phi</translation>
+    </message>
+    <message>
+        <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
+        <translation>Pentagrama: um pentágono regular de p1 a p5 de lado 1 com suas cinco diagonais de comprimento phi = %1; o ponto de cruzamento A divide a diagonal p2p4 em a = %2 e b = 1, de modo que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>PlatonicTopic</name>
+    <message>
+        <source>Plato (about 427 - 347 BC), Greek philosopher,</source>
+        <translation>Platão (c. 427 - 347 a.C.), filósofo grego,</translation>
+    </message>
+    <message>
+        <source>gave the figures his name; his pupil was Aristotle</source>
+        <translation>deu nome aos sólidos; seu aluno foi Aristóteles</translation>
+    </message>
+    <message>
+        <source>There are only five platonic figures</source>
+        <translation>Só existem cinco sólidos de Platão</translation>
+    </message>
+    <message>
+        <source>Given is a cube with lenght L = 10</source>
+        <translation>Dado um cubo de aresta L = 10</translation>
+    </message>
+    <message>
+        <source>The dodecaëder constructed outside the cube has</source>
+        <translation>O dodecaedro construído em volta do cubo tem</translation>
+    </message>
+    <message>
+        <source>a lenght  Ld = L / phi</source>
+        <translation>aresta  Ld = L / phi</translation>
+    </message>
+    <message>
+        <source>The icosaëder constructed inside the cube has</source>
+        <translation>O icosaedro construído dentro do cubo tem</translation>
+    </message>
+    <message>
+        <source>a lenght  Li = L / phi</source>
+        <translation>aresta  Li = L / phi</translation>
+    </message>
+    <message>
+        <source>The tetraëder constructed inside de cube has a</source>
+        <translation>O tetraedro construído dentro do cubo tem</translation>
+    </message>
+    <message>
+        <source>length Lt = sqrt(2). L</source>
+        <translation>aresta Lt = sqrt(2). L</translation>
+    </message>
+    <message>
+        <source>The octaëder is constructed inside de tetraëder</source>
+        <translation>O octaedro é construído dentro do tetraedro</translation>
+    </message>
+    <message>
+        <source>THE PLATONIC FIGURES</source>
+        <translation>OS SÓLIDOS DE PLATÃO</translation>
+    </message>
+    <message>
+        <source>More figures in another program by the same maker</source>
+        <translation>Mais sólidos em outro programa dos autores</translation>
+    </message>
+    <message>
+        <source>click for coördinates</source>
+        <translation>clique: coordenadas</translation>
+    </message>
+    <message>
+        <source>Distance p27,p9 = Ld / 2</source>
+        <translation>Distância p27,p9 = Ld / 2</translation>
+    </message>
+    <message>
+        <source>Coördinates p</source>
+        <translation>Coordenadas p</translation>
+    </message>
+    <message>
+        <source>the dotted cube of side 10</source>
+        <translation>o cubo pontilhado de aresta 10</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Platonic figures turned %1° and tilted %2°, with the x, y and z axes: %3%4</source>
+        <translation>Sólidos de Platão girados %1° e inclinados %2°, com os eixos x, y e z: %3%4</translation>
+    </message>
+    <message>
+        <source>, no other solid</source>
+        <translation>, nenhum outro sólido</translation>
+    </message>
+    <message>
+        <source>the dodecahedron outside the cube</source>
+        <translation>o dodecaedro em volta do cubo</translation>
+    </message>
+    <message>
+        <source>the tetrahedron inside it</source>
+        <translation>o tetraedro dentro dele</translation>
+    </message>
+    <message>
+        <source>the octahedron inside the tetrahedron</source>
+        <translation>o octaedro dentro do tetraedro</translation>
+    </message>
+    <message>
+        <source>the icosahedron inside the cube</source>
+        <translation>o icosaedro dentro do cubo</translation>
+    </message>
+</context>
+<context>
+    <name>PythagorasTopic</name>
+    <message>
+        <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
+        <translation>Pitágoras de Samos viveu de 575 a 500 a.C.</translation>
+    </message>
+    <message>
+        <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
+        <translation>Passou 22 anos no Egito e 12 anos na Babilônia.</translation>
+    </message>
+    <message>
+        <source>Given is a rectangular TRIANGLE ABC with a area  a.b / 2</source>
+        <translation>Dado um TRIÂNGULO retângulo ABC de área  a.b / 2</translation>
+    </message>
+    <message>
+        <source>Make a square AFGH with lenght  L = a + b</source>
+        <translation>Construa um quadrado AFGH de lado  L = a + b</translation>
+    </message>
+    <message>
+        <source>Make a square CBDE with lenght  c</source>
+        <translation>Construa um quadrado CBDE de lado  c</translation>
+    </message>
+    <message>
+        <source>The area of AFGH is :</source>
+        <translation>A área de AFGH é:</translation>
+    </message>
+    <message>
+        <source>The area of CBDE is equal to :  a² + b² = c²</source>
+        <translation>A área de CBDE é igual a:  a² + b² = c²</translation>
+    </message>
+    <message>
+        <source>Note :</source>
+        <translation>Observação:</translation>
+    </message>
+    <message>
+        <source>Area  BDKJ = d . c = a²</source>
+        <translation>Área  BDKJ = d . c = a²</translation>
+    </message>
+    <message>
+        <source>Area  JKEC = e . c = b²</source>
+        <translation>Área  JKEC = e . c = b²</translation>
+    </message>
+    <message>
+        <source>If e = a then c = phi * a and the rectange JKEC is a</source>
+        <translation>Se e = a, então c = phi * a e o retângulo JKEC é um</translation>
+    </message>
+    <message>
+        <source>golden rectangle.</source>
+        <translation>retângulo áureo.</translation>
+    </message>
+    <message>
+        <source>Great pyramid of Cheops: try a = 22 and b = 28</source>
+        <translation>Grande Pirâmide de Quéops: tente a = 22 e b = 28</translation>
+    </message>
+    <message>
+        <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
+        <translation>Pitágoras com os catetos a = %1 e b = %2, a hipotenusa c = %3 e e = %4: o quadrado sobre c dentro do quadrado de lado a + b = %5 tem a área a² + b² = %6, os quadrados sobre a e b ao lado</translation>
+    </message>
+    <message>
+        <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
+        <translation>; com a construção áurea: e = a, c = phi a, e JKEC é um retângulo áureo</translation>
+    </message>
+</context>
+<context>
+    <name>RabbitTopic</name>
+    <message>
+        <source>month</source>
+        <translation>mês</translation>
+    </message>
+    <message>
+        <source>FIBONACCI&apos;S RABBITS</source>
+        <translation>OS COELHOS DE FIBONACCI</translation>
+    </message>
+    <message>
+        <source>The Fibonacci sequence of numbers 1, 1, 2, 3, 5, 8,...</source>
+        <translation>A sequência de Fibonacci 1, 1, 2, 3, 5, 8,...</translation>
+    </message>
+    <message>
+        <source>was found by Leonardo of Pisa, called Fibonacci,</source>
+        <translation>foi descoberta por Leonardo de Pisa, o Fibonacci,</translation>
+    </message>
+    <message>
+        <source>an Italian mathematician born around 1175.</source>
+        <translation>matemático italiano nascido por volta de 1175.</translation>
+    </message>
+    <message>
+        <source>The sequence of the numbers are following the</source>
+        <translation>Os termos da sequência seguem a</translation>
+    </message>
+    <message>
+        <source>relationchip</source>
+        <translation>recorrência</translation>
+    </message>
+    <message>
+        <source>Every female rabbit always produces one pair newly</source>
+        <translation>Cada coelha gera todo mês um casal de</translation>
+    </message>
+    <message>
+        <source>born rabbis every month from the second month on.</source>
+        <translation>filhotes, a partir do segundo mês.</translation>
+    </message>
+    <message>
+        <source>At month 0 there is one newly born pair of rabbits</source>
+        <translation>No mês 0 há um casal de coelhos recém-nascidos</translation>
+    </message>
+    <message>
+        <source>The rabbits never DIE</source>
+        <translation>Os coelhos nunca MORREM</translation>
+    </message>
+    <message>
+        <source>Who created the first pair ???</source>
+        <translation>Quem criou o primeiro casal ???</translation>
+    </message>
+    <message>
+        <source>Rabbits Age</source>
+        <translation>Idade</translation>
+    </message>
+    <message>
+        <source>(Month&apos;s)</source>
+        <translation>(meses)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>----- Time ---&gt;</source>
+        <translation>----- Tempo ---&gt;</translation>
+    </message>
+    <message>
+        <source>Age one month</source>
+        <translation>Idade um mês</translation>
+    </message>
+    <message>
+        <source>Newly - BORN</source>
+        <translation>RECÉM - NASCIDOS</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation>TOTAL</translation>
+    </message>
+    <message>
+        <source>Fibonacci Numbers  F(i)</source>
+        <translation>Números de Fibonacci  F(i)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>PAIRS of RABBITS</source>
+        <translation>CASAIS de COELHOS</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Soma</translation>
+    </message>
+    <message>
+        <source>Start Reprod.</source>
+        <translation>Início reprod.</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
+        <translation>Os coelhos de Fibonacci, mês %1 de %2: %3 %4 de coelhos; os totais mês a mês, os números de Fibonacci: %5</translation>
+    </message>
+    <message>
+        <source>pair</source>
+        <translation>casal</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>casais</translation>
+    </message>
+</context>
+<context>
+    <name>RatioGraphTopic</name>
+    <message>
+        <source>If  i = + infinite  Then F(i+1) / F(i) =  phi</source>
+        <translation>Quando  i → +∞,  F(i+1) / F(i) → phi</translation>
+    </message>
+    <message>
+        <source>Ratio graph F(i+1)/F(i) for i = -10 to 10, </source>
+        <translation>Gráfico da razão F(i+1)/F(i) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0, so there is no ratio to draw</source>
+        <translation>todo F(i) é 0, então não há razão a desenhar</translation>
+    </message>
+    <message>
+        <source>every point lies on </source>
+        <translation>todos os pontos estão em </translation>
+    </message>
+    <message>
+        <source>the points approach %1 for growing i and %2 for falling i</source>
+        <translation>os pontos se aproximam de %1 quando i cresce e de %2 quando i decresce</translation>
+    </message>
+    <message>
+        <source>; no point for i = %1, where F(i) is 0</source>
+        <translation>; nenhum ponto para i = %1, onde F(i) é 0</translation>
+    </message>
+</context>
+<context>
+    <name>RectangleTopic</name>
+    <message>
+        <source>GOLDEN  RECTANGLE</source>
+        <translation>RETÂNGULO  ÁUREO</translation>
+    </message>
+    <message>
+        <source>Golden sprial</source>
+        <translation>Espiral áurea</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
+        <translation>Retângulo áureo: quadrados de lado 1, phi = %1, phi² = %2, phi³ = %3 e phi⁴ = %4 em torno dos vértices A a G, as diagonais EG e DF que se cruzam no polo S = (0,276; 0,447), a espiral áurea em torno de S e sua aproximação por quartos de circunferência</translation>
+    </message>
+</context>
+<context>
+    <name>SequenceGraphTopic</name>
+    <message>
+        <source>Graph y = F(i) for i = -10 to 10, </source>
+        <translation>Gráfico y = F(i) para i de -10 a 10, </translation>
+    </message>
+    <message>
+        <source>, with the curve y = %1 phi^x; </source>
+        <translation>, com a curva y = %1 phi^x; </translation>
+    </message>
+    <message>
+        <source>every F(i) is 0</source>
+        <translation>todo F(i) é 0</translation>
+    </message>
+    <message>
+        <source>for growing i the points grow like the curve, F(i+1)/F(i) approaching </source>
+        <translation>quando i cresce, os pontos crescem como a curva e F(i+1)/F(i) se aproxima de </translation>
+    </message>
+    <message>
+        <source>for growing i the points shrink towards 0 with alternating signs, F(i+1)/F(i) being </source>
+        <translation>quando i cresce, os pontos tendem a 0 com sinais alternados, sendo F(i+1)/F(i) </translation>
+    </message>
+</context>
+<context>
+    <name>SequencePanels</name>
+    <message>
+        <source> = infinite </source>
+        <translation> = infinito </translation>
+    </message>
+    <message>
+        <source>start values F(0) = %1 and F(1) = %2</source>
+        <translation>valores iniciais F(0) = %1 e F(1) = %2</translation>
+    </message>
+</context>
+<context>
+    <name>SpiralTopic</name>
+    <message>
+        <source>GOLDEN  SPIRAL</source>
+        <translation>ESPIRAL  ÁUREA</translation>
+    </message>
+    <message>
+        <source>The polar equation of a golden spiral is :</source>
+        <translation>A equação polar de uma espiral áurea é:</translation>
+    </message>
+    <message>
+        <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
+        <translation>Espiral áurea r = phi^(h / 90°) em torno da origem: o raio é multiplicado por phi = %1 a cada quarto de volta; os pontos a cada quarto de volta completo, de r = %2 a r = %3, são ligados por cordas</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>turn angle</source>
+        <translation>ângulo de giro</translation>
+    </message>
+    <message>
+        <source>tilt angle</source>
+        <translation>ângulo de inclinação</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visível</translation>
+    </message>
+    <message>
+        <source>not shown</source>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+</context>
+</TS>
