@@ -132,6 +132,7 @@ struct ShownTopic
     std::vector<ShownText> texts; // the drawing, then the side panel
     std::vector<ShownCaption> captions;
     QString description;
+    QStringList spoken; // the controls' names and descriptions for assistive technology
 };
 
 std::vector<ShownText> texts_of(const Surface &surface)
@@ -161,6 +162,7 @@ std::vector<ShownTopic> shown_topics(const QString &language)
             topic.texts.push_back(t);
         for (const auto &[key, control] : w.window.controls()) {
             const QWidget &widget = control->widget();
+            topic.spoken << widget.accessibleName() << widget.accessibleDescription();
             const QString caption = control->caption().trimmed();
             if (caption.isEmpty() || !widget.isVisibleTo(f.background))
                 continue;
@@ -400,7 +402,8 @@ void TestLanguages::shown_texts_come_from_catalogue()
         for (const QString &piece :
             translation.split(QRegularExpression(QStringLiteral("%\\d")), Qt::SkipEmptyParts))
             if (piece.trimmed().size() >= 2)
-                pieces << piece;
+                // Frames are named after their captions with the blanks simplified.
+                pieces << piece.trimmed() << piece.simplified();
     std::sort(pieces.begin(), pieces.end(),
         [](const QString &a, const QString &b) { return a.size() > b.size(); });
     const QRegularExpression word(QStringLiteral("\\p{L}{3,}"));
@@ -417,7 +420,8 @@ void TestLanguages::shown_texts_come_from_catalogue()
     };
     const std::vector<ShownTopic> shown = shown_topics(code);
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        QStringList texts = { shown[i].description };
+        QStringList texts = shown[i].spoken;
+        texts << shown[i].description;
         for (const ShownText &t : shown[i].texts)
             texts << t.text;
         for (const QString &text : texts) {

@@ -23,6 +23,578 @@
         <source>coordinates under the pointer</source>
         <translation>Koordinaten unter dem Mauszeiger</translation>
     </message>
+    <message>
+        <source>start values 1 and phi</source>
+        <translation>Startwerte 1 und phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
+        <translation>F(0) = 1, F(1) = phi: jeder Quotient ist phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and -1/phi</source>
+        <translation>Startwerte 1 und -1/phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
+        <translation>F(0) = 1, F(1) = -1/phi: jeder Quotient ist -1/phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and 1</source>
+        <translation>Startwerte 1 und 1</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
+        <translation>F(0) = 1, F(1) = 1: die Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>F(0) down</source>
+        <translation>F(0) kleiner</translation>
+    </message>
+    <message>
+        <source>lower the start value F(0) by 0.2, down to -2</source>
+        <translation>den Startwert F(0) um 0,2 verkleinern, bis -2</translation>
+    </message>
+    <message>
+        <source>F(1) down</source>
+        <translation>F(1) kleiner</translation>
+    </message>
+    <message>
+        <source>lower the start value F(1) by 0.2, down to -2</source>
+        <translation>den Startwert F(1) um 0,2 verkleinern, bis -2</translation>
+    </message>
+    <message>
+        <source>F(0) up</source>
+        <translation>F(0) größer</translation>
+    </message>
+    <message>
+        <source>raise the start value F(0) by 0.2, up to 2</source>
+        <translation>den Startwert F(0) um 0,2 vergrößern, bis 2</translation>
+    </message>
+    <message>
+        <source>F(1) up</source>
+        <translation>F(1) größer</translation>
+    </message>
+    <message>
+        <source>raise the start value F(1) by 0.2, up to 2</source>
+        <translation>den Startwert F(1) um 0,2 vergrößern, bis 2</translation>
+    </message>
+    <message>
+        <source>ratio index down</source>
+        <translation>Index des Quotienten kleiner</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one lower</source>
+        <translation>den Quotienten F(i+1) / F(i) für den um eins kleineren Index i zeigen</translation>
+    </message>
+    <message>
+        <source>ratio index up</source>
+        <translation>Index des Quotienten größer</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one higher</source>
+        <translation>den Quotienten F(i+1) / F(i) für den um eins größeren Index i zeigen</translation>
+    </message>
+    <message>
+        <source>birth factor k down</source>
+        <translation>Geburtenfaktor k kleiner</translation>
+    </message>
+    <message>
+        <source>lower the birth factor k by 0.05, down to 0</source>
+        <translation>den Geburtenfaktor k um 0,05 verkleinern, bis 0</translation>
+    </message>
+    <message>
+        <source>immigration rate w down</source>
+        <translation>Zuwanderungsrate w kleiner</translation>
+    </message>
+    <message>
+        <source>lower the immigration rate w by 1</source>
+        <translation>die Zuwanderungsrate w um 1 verkleinern</translation>
+    </message>
+    <message>
+        <source>start population yo down</source>
+        <translation>Anfangsbestand yo kleiner</translation>
+    </message>
+    <message>
+        <source>lower the population at t = 0 by 1, down to 0</source>
+        <translation>den Bestand bei t = 0 um 1 verkleinern, bis 0</translation>
+    </message>
+    <message>
+        <source>death factor d down</source>
+        <translation>Sterbefaktor d kleiner</translation>
+    </message>
+    <message>
+        <source>lower the death factor d by 0.1, down to 0</source>
+        <translation>den Sterbefaktor d um 0,1 verkleinern, bis 0</translation>
+    </message>
+    <message>
+        <source>birth factor k up</source>
+        <translation>Geburtenfaktor k größer</translation>
+    </message>
+    <message>
+        <source>raise the birth factor k by 0.05, up to 1</source>
+        <translation>den Geburtenfaktor k um 0,05 vergrößern, bis 1</translation>
+    </message>
+    <message>
+        <source>immigration rate w up</source>
+        <translation>Zuwanderungsrate w größer</translation>
+    </message>
+    <message>
+        <source>raise the immigration rate w by 1</source>
+        <translation>die Zuwanderungsrate w um 1 vergrößern</translation>
+    </message>
+    <message>
+        <source>start population yo up</source>
+        <translation>Anfangsbestand yo größer</translation>
+    </message>
+    <message>
+        <source>raise the population at t = 0 by 1</source>
+        <translation>den Bestand bei t = 0 um 1 vergrößern</translation>
+    </message>
+    <message>
+        <source>death factor d up</source>
+        <translation>Sterbefaktor d größer</translation>
+    </message>
+    <message>
+        <source>raise the death factor d by 0.1, up to 1</source>
+        <translation>den Sterbefaktor d um 0,1 vergrößern, bis 1</translation>
+    </message>
+    <message>
+        <source>reset birth factor k</source>
+        <translation>Geburtenfaktor k zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to 0</source>
+        <translation>den Geburtenfaktor k auf 0 setzen</translation>
+    </message>
+    <message>
+        <source>reset immigration rate w</source>
+        <translation>Zuwanderungsrate w zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the immigration rate w to 0</source>
+        <translation>die Zuwanderungsrate w auf 0 setzen</translation>
+    </message>
+    <message>
+        <source>reset start population yo</source>
+        <translation>Anfangsbestand yo zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the population at t = 0 to 10</source>
+        <translation>den Bestand bei t = 0 auf 10 setzen</translation>
+    </message>
+    <message>
+        <source>reset death factor d</source>
+        <translation>Sterbefaktor d zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the death factor d to 0</source>
+        <translation>den Sterbefaktor d auf 0 setzen</translation>
+    </message>
+    <message>
+        <source>birth factor ln(phi)</source>
+        <translation>Geburtenfaktor ln(phi)</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to ln(phi) and the immigration rate to 0</source>
+        <translation>den Geburtenfaktor k auf ln(phi) und die Zuwanderungsrate auf 0 setzen</translation>
+    </message>
+    <message>
+        <source>example 1</source>
+        <translation>Beispiel 1</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
+        <translation>k = 0, w = 0, yo = 20, d = 0,5: die Bevölkerung stirbt aus</translation>
+    </message>
+    <message>
+        <source>example 2</source>
+        <translation>Beispiel 2</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
+        <translation>k = 0, w = 30, yo = 0, d = 0,5: die Bevölkerung wächst gegen 15</translation>
+    </message>
+    <message>
+        <source>example 3</source>
+        <translation>Beispiel 3</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
+        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: lineares Wachstum</translation>
+    </message>
+    <message>
+        <source>example 4</source>
+        <translation>Beispiel 4</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
+        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: exponentielles Wachstum</translation>
+    </message>
+    <message>
+        <source>turn angle down</source>
+        <translation>Drehwinkel kleiner</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees about the vertical axis</source>
+        <translation>die Körper um 5 Grad um die senkrechte Achse drehen</translation>
+    </message>
+    <message>
+        <source>turn angle up</source>
+        <translation>Drehwinkel größer</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees the other way</source>
+        <translation>die Körper um 5 Grad in die andere Richtung drehen</translation>
+    </message>
+    <message>
+        <source>tilt angle down</source>
+        <translation>Kippwinkel kleiner</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees about the horizontal axis</source>
+        <translation>die Körper um 5 Grad um die waagerechte Achse kippen</translation>
+    </message>
+    <message>
+        <source>tilt angle up</source>
+        <translation>Kippwinkel größer</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees the other way</source>
+        <translation>die Körper um 5 Grad in die andere Richtung kippen</translation>
+    </message>
+    <message>
+        <source>reset turn angle</source>
+        <translation>Drehwinkel zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the turn angle to 0</source>
+        <translation>den Drehwinkel auf 0 setzen</translation>
+    </message>
+    <message>
+        <source>reset tilt angle</source>
+        <translation>Kippwinkel zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the tilt angle to 0: look straight down the z axis</source>
+        <translation>den Kippwinkel auf 0 setzen: Blick genau entlang der z-Achse</translation>
+    </message>
+    <message>
+        <source>show dodecahedron</source>
+        <translation>Dodekaeder zeigen</translation>
+    </message>
+    <message>
+        <source>draw the dodecahedron outside the cube</source>
+        <translation>das Dodekaeder außen um den Würfel zeichnen</translation>
+    </message>
+    <message>
+        <source>show tetrahedron</source>
+        <translation>Tetraeder zeigen</translation>
+    </message>
+    <message>
+        <source>draw the tetrahedron inside the cube</source>
+        <translation>das Tetraeder im Würfel zeichnen</translation>
+    </message>
+    <message>
+        <source>show octahedron</source>
+        <translation>Oktaeder zeigen</translation>
+    </message>
+    <message>
+        <source>draw the octahedron inside the tetrahedron</source>
+        <translation>das Oktaeder im Tetraeder zeichnen</translation>
+    </message>
+    <message>
+        <source>show icosahedron</source>
+        <translation>Ikosaeder zeigen</translation>
+    </message>
+    <message>
+        <source>draw the icosahedron inside the cube</source>
+        <translation>das Ikosaeder im Würfel zeichnen</translation>
+    </message>
+    <message>
+        <source>x of P down</source>
+        <translation>x von P kleiner</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the left, down to -2</source>
+        <translation>den Punkt P um 0,1 nach links verschieben, bis -2</translation>
+    </message>
+    <message>
+        <source>y0 down</source>
+        <translation>y0 kleiner</translation>
+    </message>
+    <message>
+        <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
+        <translation>den Wert der Kurve bei x = 0 um 0,1 verkleinern, bis 0,2</translation>
+    </message>
+    <message>
+        <source>x of P up</source>
+        <translation>x von P größer</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the right, up to 4</source>
+        <translation>den Punkt P um 0,1 nach rechts verschieben, bis 4</translation>
+    </message>
+    <message>
+        <source>y0 up</source>
+        <translation>y0 größer</translation>
+    </message>
+    <message>
+        <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
+        <translation>den Wert der Kurve bei x = 0 um 0,1 vergrößern, bis 2</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>advance the population model by one year</source>
+        <translation>das Bevölkerungsmodell um ein Jahr weiterrechnen</translation>
+    </message>
+    <message>
+        <source>birth rate down</source>
+        <translation>Geburtenrate kleiner</translation>
+    </message>
+    <message>
+        <source>lower the birth rate</source>
+        <translation>die Geburtenrate senken</translation>
+    </message>
+    <message>
+        <source>birth rate up</source>
+        <translation>Geburtenrate größer</translation>
+    </message>
+    <message>
+        <source>raise the birth rate</source>
+        <translation>die Geburtenrate erhöhen</translation>
+    </message>
+    <message>
+        <source>balance birth rate</source>
+        <translation>Geburtenrate ausgleichen</translation>
+    </message>
+    <message>
+        <source>restore the birth rate that keeps the population constant</source>
+        <translation>die Geburtenrate wiederherstellen, bei der die Bevölkerung konstant bleibt</translation>
+    </message>
+    <message>
+        <source>start model 1A</source>
+        <translation>Modell 1A starten</translation>
+    </message>
+    <message>
+        <source>start again with model 1A, ages up to 20</source>
+        <translation>mit Modell 1A neu beginnen, Alter bis 20</translation>
+    </message>
+    <message>
+        <source>start model 1B</source>
+        <translation>Modell 1B starten</translation>
+    </message>
+    <message>
+        <source>start again with model 1B, ages up to 15</source>
+        <translation>mit Modell 1B neu beginnen, Alter bis 15</translation>
+    </message>
+    <message>
+        <source>start model 2</source>
+        <translation>Modell 2 starten</translation>
+    </message>
+    <message>
+        <source>start again with model 2, ages up to 20</source>
+        <translation>mit Modell 2 neu beginnen, Alter bis 20</translation>
+    </message>
+    <message>
+        <source>start model 3</source>
+        <translation>Modell 3 starten</translation>
+    </message>
+    <message>
+        <source>start again with model 3, ages up to 20</source>
+        <translation>mit Modell 3 neu beginnen, Alter bis 20</translation>
+    </message>
+    <message>
+        <source>start model 4A</source>
+        <translation>Modell 4A starten</translation>
+    </message>
+    <message>
+        <source>start again with model 4A, ages up to 20</source>
+        <translation>mit Modell 4A neu beginnen, Alter bis 20</translation>
+    </message>
+    <message>
+        <source>start model 4B</source>
+        <translation>Modell 4B starten</translation>
+    </message>
+    <message>
+        <source>start again with model 4B, ages up to 15</source>
+        <translation>mit Modell 4B neu beginnen, Alter bis 15</translation>
+    </message>
+    <message>
+        <source>month back</source>
+        <translation>Monat zurück</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month earlier</source>
+        <translation>die Kaninchenpaare einen Monat früher zeigen</translation>
+    </message>
+    <message>
+        <source>month forward</source>
+        <translation>Monat vor</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month later</source>
+        <translation>die Kaninchenpaare einen Monat später zeigen</translation>
+    </message>
+    <message>
+        <source>fast play</source>
+        <translation>schnell spielen</translation>
+    </message>
+    <message>
+        <source>50 points every 20 milliseconds</source>
+        <translation>50 Punkte alle 20 Millisekunden</translation>
+    </message>
+    <message>
+        <source>slow play</source>
+        <translation>langsam spielen</translation>
+    </message>
+    <message>
+        <source>one point a second, with the chosen corner marked</source>
+        <translation>ein Punkt pro Sekunde, die gewählte Ecke markiert</translation>
+    </message>
+    <message>
+        <source>triangle, k = 1/2</source>
+        <translation>Dreieck, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, halfway to the corner</source>
+        <translation>Chaosspiel mit 3 Ecken, auf halbem Weg zur Ecke</translation>
+    </message>
+    <message>
+        <source>triangle, k = -1/2</source>
+        <translation>Dreieck, k = -1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, half the distance past the corner</source>
+        <translation>Chaosspiel mit 3 Ecken, um den halben Abstand über die Ecke hinaus</translation>
+    </message>
+    <message>
+        <source>hexagon, k = 1/2</source>
+        <translation>Sechseck, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, halfway to the corner</source>
+        <translation>Chaosspiel mit 6 Ecken, auf halbem Weg zur Ecke</translation>
+    </message>
+    <message>
+        <source>hexagon, k = -1/3</source>
+        <translation>Sechseck, k = -1/3</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, a third of the distance past the corner</source>
+        <translation>Chaosspiel mit 6 Ecken, um ein Drittel des Abstands über die Ecke hinaus</translation>
+    </message>
+    <message>
+        <source>triangle, k = 0.9</source>
+        <translation>Dreieck, k = 0,9</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, nine tenths of the distance kept</source>
+        <translation>Chaosspiel mit 3 Ecken, neun Zehntel des Abstands bleiben</translation>
+    </message>
+    <message>
+        <source>pentagon, k = 1 - 1/phi</source>
+        <translation>Fünfeck, k = 1 - 1/phi</translation>
+    </message>
+    <message>
+        <source>chaos game on 5 corners with the golden factor</source>
+        <translation>Chaosspiel mit 5 Ecken und dem goldenen Faktor</translation>
+    </message>
+    <message>
+        <source>square, k = -0.46</source>
+        <translation>Quadrat, k = -0,46</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, past the corner</source>
+        <translation>Chaosspiel mit 4 Ecken, über die Ecke hinaus</translation>
+    </message>
+    <message>
+        <source>square, k = 1/2</source>
+        <translation>Quadrat, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, halfway to the corner</source>
+        <translation>Chaosspiel mit 4 Ecken, auf halbem Weg zur Ecke</translation>
+    </message>
+    <message>
+        <source>12 corners, k = 1/5</source>
+        <translation>12 Ecken, k = 1/5</translation>
+    </message>
+    <message>
+        <source>chaos game on 12 corners, a fifth of the distance kept</source>
+        <translation>Chaosspiel mit 12 Ecken, ein Fünftel des Abstands bleibt</translation>
+    </message>
+    <message>
+        <source>leg a down</source>
+        <translation>Kathete a kürzer</translation>
+    </message>
+    <message>
+        <source>shorten the leg a by 1, down to 10</source>
+        <translation>die Kathete a um 1 verkürzen, bis 10</translation>
+    </message>
+    <message>
+        <source>leg b down</source>
+        <translation>Kathete b kürzer</translation>
+    </message>
+    <message>
+        <source>shorten the leg b by 1, down to 10</source>
+        <translation>die Kathete b um 1 verkürzen, bis 10</translation>
+    </message>
+    <message>
+        <source>leg a up</source>
+        <translation>Kathete a länger</translation>
+    </message>
+    <message>
+        <source>lengthen the leg a by 1, up to 50</source>
+        <translation>die Kathete a um 1 verlängern, bis 50</translation>
+    </message>
+    <message>
+        <source>leg b up</source>
+        <translation>Kathete b länger</translation>
+    </message>
+    <message>
+        <source>lengthen the leg b by 1, up to 50</source>
+        <translation>die Kathete b um 1 verlängern, bis 50</translation>
+    </message>
+    <message>
+        <source>reset leg a</source>
+        <translation>Kathete a zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the leg a to 40</source>
+        <translation>die Kathete a auf 40 setzen</translation>
+    </message>
+    <message>
+        <source>reset leg b</source>
+        <translation>Kathete b zurücksetzen</translation>
+    </message>
+    <message>
+        <source>set the leg b to 30</source>
+        <translation>die Kathete b auf 30 setzen</translation>
+    </message>
+    <message>
+        <source>hypotenuse c</source>
+        <translation>Hypotenuse c</translation>
+    </message>
+    <message>
+        <source>redraw the figure</source>
+        <translation>die Figur neu zeichnen</translation>
+    </message>
+    <message>
+        <source>segment e</source>
+        <translation>Strecke e</translation>
+    </message>
+    <message>
+        <source>e = a</source>
+        <translation>e = a</translation>
+    </message>
+    <message>
+        <source>choose b so that e = a and show the golden construction</source>
+        <translation>b so wählen, dass e = a, und die goldene Konstruktion zeigen</translation>
+    </message>
 </context>
 <context>
     <name>AnalyticTopic</name>

@@ -23,6 +23,578 @@
         <source>coordinates under the pointer</source>
         <translation>coordenadas bajo el puntero</translation>
     </message>
+    <message>
+        <source>start values 1 and phi</source>
+        <translation>valores iniciales 1 y phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
+        <translation>F(0) = 1, F(1) = phi: cada razón vale phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and -1/phi</source>
+        <translation>valores iniciales 1 y -1/phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
+        <translation>F(0) = 1, F(1) = -1/phi: cada razón vale -1/phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and 1</source>
+        <translation>valores iniciales 1 y 1</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
+        <translation>F(0) = 1, F(1) = 1: la sucesión de Fibonacci</translation>
+    </message>
+    <message>
+        <source>F(0) down</source>
+        <translation>F(0) menos</translation>
+    </message>
+    <message>
+        <source>lower the start value F(0) by 0.2, down to -2</source>
+        <translation>bajar el valor inicial F(0) en 0,2, hasta -2</translation>
+    </message>
+    <message>
+        <source>F(1) down</source>
+        <translation>F(1) menos</translation>
+    </message>
+    <message>
+        <source>lower the start value F(1) by 0.2, down to -2</source>
+        <translation>bajar el valor inicial F(1) en 0,2, hasta -2</translation>
+    </message>
+    <message>
+        <source>F(0) up</source>
+        <translation>F(0) más</translation>
+    </message>
+    <message>
+        <source>raise the start value F(0) by 0.2, up to 2</source>
+        <translation>subir el valor inicial F(0) en 0,2, hasta 2</translation>
+    </message>
+    <message>
+        <source>F(1) up</source>
+        <translation>F(1) más</translation>
+    </message>
+    <message>
+        <source>raise the start value F(1) by 0.2, up to 2</source>
+        <translation>subir el valor inicial F(1) en 0,2, hasta 2</translation>
+    </message>
+    <message>
+        <source>ratio index down</source>
+        <translation>índice de la razón menos</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one lower</source>
+        <translation>mostrar la razón F(i+1) / F(i) para el índice i anterior</translation>
+    </message>
+    <message>
+        <source>ratio index up</source>
+        <translation>índice de la razón más</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one higher</source>
+        <translation>mostrar la razón F(i+1) / F(i) para el índice i siguiente</translation>
+    </message>
+    <message>
+        <source>birth factor k down</source>
+        <translation>factor de natalidad k menos</translation>
+    </message>
+    <message>
+        <source>lower the birth factor k by 0.05, down to 0</source>
+        <translation>bajar el factor de natalidad k en 0,05, hasta 0</translation>
+    </message>
+    <message>
+        <source>immigration rate w down</source>
+        <translation>tasa de inmigración w menos</translation>
+    </message>
+    <message>
+        <source>lower the immigration rate w by 1</source>
+        <translation>bajar la tasa de inmigración w en 1</translation>
+    </message>
+    <message>
+        <source>start population yo down</source>
+        <translation>población inicial yo menos</translation>
+    </message>
+    <message>
+        <source>lower the population at t = 0 by 1, down to 0</source>
+        <translation>bajar la población en t = 0 en 1, hasta 0</translation>
+    </message>
+    <message>
+        <source>death factor d down</source>
+        <translation>factor de mortalidad d menos</translation>
+    </message>
+    <message>
+        <source>lower the death factor d by 0.1, down to 0</source>
+        <translation>bajar el factor de mortalidad d en 0,1, hasta 0</translation>
+    </message>
+    <message>
+        <source>birth factor k up</source>
+        <translation>factor de natalidad k más</translation>
+    </message>
+    <message>
+        <source>raise the birth factor k by 0.05, up to 1</source>
+        <translation>subir el factor de natalidad k en 0,05, hasta 1</translation>
+    </message>
+    <message>
+        <source>immigration rate w up</source>
+        <translation>tasa de inmigración w más</translation>
+    </message>
+    <message>
+        <source>raise the immigration rate w by 1</source>
+        <translation>subir la tasa de inmigración w en 1</translation>
+    </message>
+    <message>
+        <source>start population yo up</source>
+        <translation>población inicial yo más</translation>
+    </message>
+    <message>
+        <source>raise the population at t = 0 by 1</source>
+        <translation>subir la población en t = 0 en 1</translation>
+    </message>
+    <message>
+        <source>death factor d up</source>
+        <translation>factor de mortalidad d más</translation>
+    </message>
+    <message>
+        <source>raise the death factor d by 0.1, up to 1</source>
+        <translation>subir el factor de mortalidad d en 0,1, hasta 1</translation>
+    </message>
+    <message>
+        <source>reset birth factor k</source>
+        <translation>restablecer el factor de natalidad k</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to 0</source>
+        <translation>poner el factor de natalidad k a 0</translation>
+    </message>
+    <message>
+        <source>reset immigration rate w</source>
+        <translation>restablecer la tasa de inmigración w</translation>
+    </message>
+    <message>
+        <source>set the immigration rate w to 0</source>
+        <translation>poner la tasa de inmigración w a 0</translation>
+    </message>
+    <message>
+        <source>reset start population yo</source>
+        <translation>restablecer la población inicial yo</translation>
+    </message>
+    <message>
+        <source>set the population at t = 0 to 10</source>
+        <translation>poner la población en t = 0 a 10</translation>
+    </message>
+    <message>
+        <source>reset death factor d</source>
+        <translation>restablecer el factor de mortalidad d</translation>
+    </message>
+    <message>
+        <source>set the death factor d to 0</source>
+        <translation>poner el factor de mortalidad d a 0</translation>
+    </message>
+    <message>
+        <source>birth factor ln(phi)</source>
+        <translation>factor de natalidad ln(phi)</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to ln(phi) and the immigration rate to 0</source>
+        <translation>poner el factor de natalidad k a ln(phi) y la tasa de inmigración a 0</translation>
+    </message>
+    <message>
+        <source>example 1</source>
+        <translation>ejemplo 1</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
+        <translation>k = 0, w = 0, yo = 20, d = 0,5: la población se extingue</translation>
+    </message>
+    <message>
+        <source>example 2</source>
+        <translation>ejemplo 2</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
+        <translation>k = 0, w = 30, yo = 0, d = 0,5: la población tiende a 15</translation>
+    </message>
+    <message>
+        <source>example 3</source>
+        <translation>ejemplo 3</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
+        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crecimiento lineal</translation>
+    </message>
+    <message>
+        <source>example 4</source>
+        <translation>ejemplo 4</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
+        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crecimiento exponencial</translation>
+    </message>
+    <message>
+        <source>turn angle down</source>
+        <translation>ángulo de giro menos</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees about the vertical axis</source>
+        <translation>girar los sólidos 5 grados alrededor del eje vertical</translation>
+    </message>
+    <message>
+        <source>turn angle up</source>
+        <translation>ángulo de giro más</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees the other way</source>
+        <translation>girar los sólidos 5 grados en el otro sentido</translation>
+    </message>
+    <message>
+        <source>tilt angle down</source>
+        <translation>ángulo de inclinación menos</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees about the horizontal axis</source>
+        <translation>inclinar los sólidos 5 grados alrededor del eje horizontal</translation>
+    </message>
+    <message>
+        <source>tilt angle up</source>
+        <translation>ángulo de inclinación más</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees the other way</source>
+        <translation>inclinar los sólidos 5 grados en el otro sentido</translation>
+    </message>
+    <message>
+        <source>reset turn angle</source>
+        <translation>restablecer el ángulo de giro</translation>
+    </message>
+    <message>
+        <source>set the turn angle to 0</source>
+        <translation>poner el ángulo de giro a 0</translation>
+    </message>
+    <message>
+        <source>reset tilt angle</source>
+        <translation>restablecer el ángulo de inclinación</translation>
+    </message>
+    <message>
+        <source>set the tilt angle to 0: look straight down the z axis</source>
+        <translation>poner el ángulo de inclinación a 0: mirar a lo largo del eje z</translation>
+    </message>
+    <message>
+        <source>show dodecahedron</source>
+        <translation>mostrar el dodecaedro</translation>
+    </message>
+    <message>
+        <source>draw the dodecahedron outside the cube</source>
+        <translation>dibujar el dodecaedro alrededor del cubo</translation>
+    </message>
+    <message>
+        <source>show tetrahedron</source>
+        <translation>mostrar el tetraedro</translation>
+    </message>
+    <message>
+        <source>draw the tetrahedron inside the cube</source>
+        <translation>dibujar el tetraedro dentro del cubo</translation>
+    </message>
+    <message>
+        <source>show octahedron</source>
+        <translation>mostrar el octaedro</translation>
+    </message>
+    <message>
+        <source>draw the octahedron inside the tetrahedron</source>
+        <translation>dibujar el octaedro dentro del tetraedro</translation>
+    </message>
+    <message>
+        <source>show icosahedron</source>
+        <translation>mostrar el icosaedro</translation>
+    </message>
+    <message>
+        <source>draw the icosahedron inside the cube</source>
+        <translation>dibujar el icosaedro dentro del cubo</translation>
+    </message>
+    <message>
+        <source>x of P down</source>
+        <translation>x de P menos</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the left, down to -2</source>
+        <translation>mover el punto P 0,1 a la izquierda, hasta -2</translation>
+    </message>
+    <message>
+        <source>y0 down</source>
+        <translation>y0 menos</translation>
+    </message>
+    <message>
+        <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
+        <translation>bajar el valor de la curva en x = 0 en 0,1, hasta 0,2</translation>
+    </message>
+    <message>
+        <source>x of P up</source>
+        <translation>x de P más</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the right, up to 4</source>
+        <translation>mover el punto P 0,1 a la derecha, hasta 4</translation>
+    </message>
+    <message>
+        <source>y0 up</source>
+        <translation>y0 más</translation>
+    </message>
+    <message>
+        <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
+        <translation>subir el valor de la curva en x = 0 en 0,1, hasta 2</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>año siguiente</translation>
+    </message>
+    <message>
+        <source>advance the population model by one year</source>
+        <translation>avanzar el modelo de población un año</translation>
+    </message>
+    <message>
+        <source>birth rate down</source>
+        <translation>tasa de natalidad menos</translation>
+    </message>
+    <message>
+        <source>lower the birth rate</source>
+        <translation>bajar la tasa de natalidad</translation>
+    </message>
+    <message>
+        <source>birth rate up</source>
+        <translation>tasa de natalidad más</translation>
+    </message>
+    <message>
+        <source>raise the birth rate</source>
+        <translation>subir la tasa de natalidad</translation>
+    </message>
+    <message>
+        <source>balance birth rate</source>
+        <translation>equilibrar la tasa de natalidad</translation>
+    </message>
+    <message>
+        <source>restore the birth rate that keeps the population constant</source>
+        <translation>restablecer la tasa de natalidad que mantiene constante la población</translation>
+    </message>
+    <message>
+        <source>start model 1A</source>
+        <translation>iniciar el modelo 1A</translation>
+    </message>
+    <message>
+        <source>start again with model 1A, ages up to 20</source>
+        <translation>empezar de nuevo con el modelo 1A, edades hasta 20</translation>
+    </message>
+    <message>
+        <source>start model 1B</source>
+        <translation>iniciar el modelo 1B</translation>
+    </message>
+    <message>
+        <source>start again with model 1B, ages up to 15</source>
+        <translation>empezar de nuevo con el modelo 1B, edades hasta 15</translation>
+    </message>
+    <message>
+        <source>start model 2</source>
+        <translation>iniciar el modelo 2</translation>
+    </message>
+    <message>
+        <source>start again with model 2, ages up to 20</source>
+        <translation>empezar de nuevo con el modelo 2, edades hasta 20</translation>
+    </message>
+    <message>
+        <source>start model 3</source>
+        <translation>iniciar el modelo 3</translation>
+    </message>
+    <message>
+        <source>start again with model 3, ages up to 20</source>
+        <translation>empezar de nuevo con el modelo 3, edades hasta 20</translation>
+    </message>
+    <message>
+        <source>start model 4A</source>
+        <translation>iniciar el modelo 4A</translation>
+    </message>
+    <message>
+        <source>start again with model 4A, ages up to 20</source>
+        <translation>empezar de nuevo con el modelo 4A, edades hasta 20</translation>
+    </message>
+    <message>
+        <source>start model 4B</source>
+        <translation>iniciar el modelo 4B</translation>
+    </message>
+    <message>
+        <source>start again with model 4B, ages up to 15</source>
+        <translation>empezar de nuevo con el modelo 4B, edades hasta 15</translation>
+    </message>
+    <message>
+        <source>month back</source>
+        <translation>mes anterior</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month earlier</source>
+        <translation>mostrar las parejas de conejos un mes antes</translation>
+    </message>
+    <message>
+        <source>month forward</source>
+        <translation>mes siguiente</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month later</source>
+        <translation>mostrar las parejas de conejos un mes después</translation>
+    </message>
+    <message>
+        <source>fast play</source>
+        <translation>juego rápido</translation>
+    </message>
+    <message>
+        <source>50 points every 20 milliseconds</source>
+        <translation>50 puntos cada 20 milisegundos</translation>
+    </message>
+    <message>
+        <source>slow play</source>
+        <translation>juego lento</translation>
+    </message>
+    <message>
+        <source>one point a second, with the chosen corner marked</source>
+        <translation>un punto por segundo, con el vértice elegido marcado</translation>
+    </message>
+    <message>
+        <source>triangle, k = 1/2</source>
+        <translation>triángulo, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, halfway to the corner</source>
+        <translation>juego del caos con 3 vértices, a medio camino del vértice</translation>
+    </message>
+    <message>
+        <source>triangle, k = -1/2</source>
+        <translation>triángulo, k = -1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, half the distance past the corner</source>
+        <translation>juego del caos con 3 vértices, a media distancia más allá del vértice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = 1/2</source>
+        <translation>hexágono, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, halfway to the corner</source>
+        <translation>juego del caos con 6 vértices, a medio camino del vértice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = -1/3</source>
+        <translation>hexágono, k = -1/3</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, a third of the distance past the corner</source>
+        <translation>juego del caos con 6 vértices, a un tercio de la distancia más allá del vértice</translation>
+    </message>
+    <message>
+        <source>triangle, k = 0.9</source>
+        <translation>triángulo, k = 0,9</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, nine tenths of the distance kept</source>
+        <translation>juego del caos con 3 vértices, se conservan nueve décimos de la distancia</translation>
+    </message>
+    <message>
+        <source>pentagon, k = 1 - 1/phi</source>
+        <translation>pentágono, k = 1 - 1/phi</translation>
+    </message>
+    <message>
+        <source>chaos game on 5 corners with the golden factor</source>
+        <translation>juego del caos con 5 vértices y el factor áureo</translation>
+    </message>
+    <message>
+        <source>square, k = -0.46</source>
+        <translation>cuadrado, k = -0,46</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, past the corner</source>
+        <translation>juego del caos con 4 vértices, más allá del vértice</translation>
+    </message>
+    <message>
+        <source>square, k = 1/2</source>
+        <translation>cuadrado, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, halfway to the corner</source>
+        <translation>juego del caos con 4 vértices, a medio camino del vértice</translation>
+    </message>
+    <message>
+        <source>12 corners, k = 1/5</source>
+        <translation>12 vértices, k = 1/5</translation>
+    </message>
+    <message>
+        <source>chaos game on 12 corners, a fifth of the distance kept</source>
+        <translation>juego del caos con 12 vértices, se conserva un quinto de la distancia</translation>
+    </message>
+    <message>
+        <source>leg a down</source>
+        <translation>cateto a menos</translation>
+    </message>
+    <message>
+        <source>shorten the leg a by 1, down to 10</source>
+        <translation>acortar el cateto a en 1, hasta 10</translation>
+    </message>
+    <message>
+        <source>leg b down</source>
+        <translation>cateto b menos</translation>
+    </message>
+    <message>
+        <source>shorten the leg b by 1, down to 10</source>
+        <translation>acortar el cateto b en 1, hasta 10</translation>
+    </message>
+    <message>
+        <source>leg a up</source>
+        <translation>cateto a más</translation>
+    </message>
+    <message>
+        <source>lengthen the leg a by 1, up to 50</source>
+        <translation>alargar el cateto a en 1, hasta 50</translation>
+    </message>
+    <message>
+        <source>leg b up</source>
+        <translation>cateto b más</translation>
+    </message>
+    <message>
+        <source>lengthen the leg b by 1, up to 50</source>
+        <translation>alargar el cateto b en 1, hasta 50</translation>
+    </message>
+    <message>
+        <source>reset leg a</source>
+        <translation>restablecer el cateto a</translation>
+    </message>
+    <message>
+        <source>set the leg a to 40</source>
+        <translation>poner el cateto a a 40</translation>
+    </message>
+    <message>
+        <source>reset leg b</source>
+        <translation>restablecer el cateto b</translation>
+    </message>
+    <message>
+        <source>set the leg b to 30</source>
+        <translation>poner el cateto b a 30</translation>
+    </message>
+    <message>
+        <source>hypotenuse c</source>
+        <translation>hipotenusa c</translation>
+    </message>
+    <message>
+        <source>redraw the figure</source>
+        <translation>volver a dibujar la figura</translation>
+    </message>
+    <message>
+        <source>segment e</source>
+        <translation>segmento e</translation>
+    </message>
+    <message>
+        <source>e = a</source>
+        <translation>e = a</translation>
+    </message>
+    <message>
+        <source>choose b so that e = a and show the golden construction</source>
+        <translation>elegir b de modo que e = a y mostrar la construcción áurea</translation>
+    </message>
 </context>
 <context>
     <name>AnalyticTopic</name>

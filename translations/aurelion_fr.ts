@@ -23,6 +23,578 @@
         <source>coordinates under the pointer</source>
         <translation>coordonnées sous le pointeur</translation>
     </message>
+    <message>
+        <source>start values 1 and phi</source>
+        <translation>valeurs initiales 1 et phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
+        <translation>F(0) = 1, F(1) = phi : chaque rapport vaut phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and -1/phi</source>
+        <translation>valeurs initiales 1 et -1/phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
+        <translation>F(0) = 1, F(1) = -1/phi : chaque rapport vaut -1/phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and 1</source>
+        <translation>valeurs initiales 1 et 1</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
+        <translation>F(0) = 1, F(1) = 1 : la suite de Fibonacci</translation>
+    </message>
+    <message>
+        <source>F(0) down</source>
+        <translation>F(0) moins</translation>
+    </message>
+    <message>
+        <source>lower the start value F(0) by 0.2, down to -2</source>
+        <translation>diminuer la valeur initiale F(0) de 0,2, jusqu’à -2</translation>
+    </message>
+    <message>
+        <source>F(1) down</source>
+        <translation>F(1) moins</translation>
+    </message>
+    <message>
+        <source>lower the start value F(1) by 0.2, down to -2</source>
+        <translation>diminuer la valeur initiale F(1) de 0,2, jusqu’à -2</translation>
+    </message>
+    <message>
+        <source>F(0) up</source>
+        <translation>F(0) plus</translation>
+    </message>
+    <message>
+        <source>raise the start value F(0) by 0.2, up to 2</source>
+        <translation>augmenter la valeur initiale F(0) de 0,2, jusqu’à 2</translation>
+    </message>
+    <message>
+        <source>F(1) up</source>
+        <translation>F(1) plus</translation>
+    </message>
+    <message>
+        <source>raise the start value F(1) by 0.2, up to 2</source>
+        <translation>augmenter la valeur initiale F(1) de 0,2, jusqu’à 2</translation>
+    </message>
+    <message>
+        <source>ratio index down</source>
+        <translation>indice du rapport moins</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one lower</source>
+        <translation>afficher le rapport F(i+1) / F(i) pour l’indice i précédent</translation>
+    </message>
+    <message>
+        <source>ratio index up</source>
+        <translation>indice du rapport plus</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one higher</source>
+        <translation>afficher le rapport F(i+1) / F(i) pour l’indice i suivant</translation>
+    </message>
+    <message>
+        <source>birth factor k down</source>
+        <translation>facteur de natalité k moins</translation>
+    </message>
+    <message>
+        <source>lower the birth factor k by 0.05, down to 0</source>
+        <translation>diminuer le facteur de natalité k de 0,05, jusqu’à 0</translation>
+    </message>
+    <message>
+        <source>immigration rate w down</source>
+        <translation>taux d’immigration w moins</translation>
+    </message>
+    <message>
+        <source>lower the immigration rate w by 1</source>
+        <translation>diminuer le taux d’immigration w de 1</translation>
+    </message>
+    <message>
+        <source>start population yo down</source>
+        <translation>population initiale yo moins</translation>
+    </message>
+    <message>
+        <source>lower the population at t = 0 by 1, down to 0</source>
+        <translation>diminuer la population en t = 0 de 1, jusqu’à 0</translation>
+    </message>
+    <message>
+        <source>death factor d down</source>
+        <translation>facteur de mortalité d moins</translation>
+    </message>
+    <message>
+        <source>lower the death factor d by 0.1, down to 0</source>
+        <translation>diminuer le facteur de mortalité d de 0,1, jusqu’à 0</translation>
+    </message>
+    <message>
+        <source>birth factor k up</source>
+        <translation>facteur de natalité k plus</translation>
+    </message>
+    <message>
+        <source>raise the birth factor k by 0.05, up to 1</source>
+        <translation>augmenter le facteur de natalité k de 0,05, jusqu’à 1</translation>
+    </message>
+    <message>
+        <source>immigration rate w up</source>
+        <translation>taux d’immigration w plus</translation>
+    </message>
+    <message>
+        <source>raise the immigration rate w by 1</source>
+        <translation>augmenter le taux d’immigration w de 1</translation>
+    </message>
+    <message>
+        <source>start population yo up</source>
+        <translation>population initiale yo plus</translation>
+    </message>
+    <message>
+        <source>raise the population at t = 0 by 1</source>
+        <translation>augmenter la population en t = 0 de 1</translation>
+    </message>
+    <message>
+        <source>death factor d up</source>
+        <translation>facteur de mortalité d plus</translation>
+    </message>
+    <message>
+        <source>raise the death factor d by 0.1, up to 1</source>
+        <translation>augmenter le facteur de mortalité d de 0,1, jusqu’à 1</translation>
+    </message>
+    <message>
+        <source>reset birth factor k</source>
+        <translation>remettre le facteur de natalité k</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to 0</source>
+        <translation>mettre le facteur de natalité k à 0</translation>
+    </message>
+    <message>
+        <source>reset immigration rate w</source>
+        <translation>remettre le taux d’immigration w</translation>
+    </message>
+    <message>
+        <source>set the immigration rate w to 0</source>
+        <translation>mettre le taux d’immigration w à 0</translation>
+    </message>
+    <message>
+        <source>reset start population yo</source>
+        <translation>remettre la population initiale yo</translation>
+    </message>
+    <message>
+        <source>set the population at t = 0 to 10</source>
+        <translation>mettre la population en t = 0 à 10</translation>
+    </message>
+    <message>
+        <source>reset death factor d</source>
+        <translation>remettre le facteur de mortalité d</translation>
+    </message>
+    <message>
+        <source>set the death factor d to 0</source>
+        <translation>mettre le facteur de mortalité d à 0</translation>
+    </message>
+    <message>
+        <source>birth factor ln(phi)</source>
+        <translation>facteur de natalité ln(phi)</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to ln(phi) and the immigration rate to 0</source>
+        <translation>mettre le facteur de natalité k à ln(phi) et le taux d’immigration à 0</translation>
+    </message>
+    <message>
+        <source>example 1</source>
+        <translation>exemple 1</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
+        <translation>k = 0, w = 0, yo = 20, d = 0,5 : la population s’éteint</translation>
+    </message>
+    <message>
+        <source>example 2</source>
+        <translation>exemple 2</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
+        <translation>k = 0, w = 30, yo = 0, d = 0,5 : la population tend vers 15</translation>
+    </message>
+    <message>
+        <source>example 3</source>
+        <translation>exemple 3</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
+        <translation>k = 0,4, w = 5, yo = 10, d = 0,4 : croissance linéaire</translation>
+    </message>
+    <message>
+        <source>example 4</source>
+        <translation>exemple 4</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
+        <translation>k = 0,4, w = 0, yo = 10, d = 0,1 : croissance exponentielle</translation>
+    </message>
+    <message>
+        <source>turn angle down</source>
+        <translation>angle de rotation moins</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees about the vertical axis</source>
+        <translation>tourner les solides de 5 degrés autour de l’axe vertical</translation>
+    </message>
+    <message>
+        <source>turn angle up</source>
+        <translation>angle de rotation plus</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees the other way</source>
+        <translation>tourner les solides de 5 degrés dans l’autre sens</translation>
+    </message>
+    <message>
+        <source>tilt angle down</source>
+        <translation>angle d’inclinaison moins</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees about the horizontal axis</source>
+        <translation>incliner les solides de 5 degrés autour de l’axe horizontal</translation>
+    </message>
+    <message>
+        <source>tilt angle up</source>
+        <translation>angle d’inclinaison plus</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees the other way</source>
+        <translation>incliner les solides de 5 degrés dans l’autre sens</translation>
+    </message>
+    <message>
+        <source>reset turn angle</source>
+        <translation>remettre l’angle de rotation</translation>
+    </message>
+    <message>
+        <source>set the turn angle to 0</source>
+        <translation>mettre l’angle de rotation à 0</translation>
+    </message>
+    <message>
+        <source>reset tilt angle</source>
+        <translation>remettre l’angle d’inclinaison</translation>
+    </message>
+    <message>
+        <source>set the tilt angle to 0: look straight down the z axis</source>
+        <translation>mettre l’angle d’inclinaison à 0 : vue dans l’axe z</translation>
+    </message>
+    <message>
+        <source>show dodecahedron</source>
+        <translation>afficher le dodécaèdre</translation>
+    </message>
+    <message>
+        <source>draw the dodecahedron outside the cube</source>
+        <translation>tracer le dodécaèdre autour du cube</translation>
+    </message>
+    <message>
+        <source>show tetrahedron</source>
+        <translation>afficher le tétraèdre</translation>
+    </message>
+    <message>
+        <source>draw the tetrahedron inside the cube</source>
+        <translation>tracer le tétraèdre dans le cube</translation>
+    </message>
+    <message>
+        <source>show octahedron</source>
+        <translation>afficher l’octaèdre</translation>
+    </message>
+    <message>
+        <source>draw the octahedron inside the tetrahedron</source>
+        <translation>tracer l’octaèdre dans le tétraèdre</translation>
+    </message>
+    <message>
+        <source>show icosahedron</source>
+        <translation>afficher l’icosaèdre</translation>
+    </message>
+    <message>
+        <source>draw the icosahedron inside the cube</source>
+        <translation>tracer l’icosaèdre dans le cube</translation>
+    </message>
+    <message>
+        <source>x of P down</source>
+        <translation>x de P moins</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the left, down to -2</source>
+        <translation>déplacer le point P de 0,1 vers la gauche, jusqu’à -2</translation>
+    </message>
+    <message>
+        <source>y0 down</source>
+        <translation>y0 moins</translation>
+    </message>
+    <message>
+        <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
+        <translation>diminuer la valeur de la courbe en x = 0 de 0,1, jusqu’à 0,2</translation>
+    </message>
+    <message>
+        <source>x of P up</source>
+        <translation>x de P plus</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the right, up to 4</source>
+        <translation>déplacer le point P de 0,1 vers la droite, jusqu’à 4</translation>
+    </message>
+    <message>
+        <source>y0 up</source>
+        <translation>y0 plus</translation>
+    </message>
+    <message>
+        <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
+        <translation>augmenter la valeur de la courbe en x = 0 de 0,1, jusqu’à 2</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>année suivante</translation>
+    </message>
+    <message>
+        <source>advance the population model by one year</source>
+        <translation>avancer le modèle de population d’une année</translation>
+    </message>
+    <message>
+        <source>birth rate down</source>
+        <translation>taux de natalité moins</translation>
+    </message>
+    <message>
+        <source>lower the birth rate</source>
+        <translation>baisser le taux de natalité</translation>
+    </message>
+    <message>
+        <source>birth rate up</source>
+        <translation>taux de natalité plus</translation>
+    </message>
+    <message>
+        <source>raise the birth rate</source>
+        <translation>augmenter le taux de natalité</translation>
+    </message>
+    <message>
+        <source>balance birth rate</source>
+        <translation>équilibrer le taux de natalité</translation>
+    </message>
+    <message>
+        <source>restore the birth rate that keeps the population constant</source>
+        <translation>rétablir le taux de natalité qui maintient la population constante</translation>
+    </message>
+    <message>
+        <source>start model 1A</source>
+        <translation>lancer le modèle 1A</translation>
+    </message>
+    <message>
+        <source>start again with model 1A, ages up to 20</source>
+        <translation>recommencer avec le modèle 1A, âges jusqu’à 20</translation>
+    </message>
+    <message>
+        <source>start model 1B</source>
+        <translation>lancer le modèle 1B</translation>
+    </message>
+    <message>
+        <source>start again with model 1B, ages up to 15</source>
+        <translation>recommencer avec le modèle 1B, âges jusqu’à 15</translation>
+    </message>
+    <message>
+        <source>start model 2</source>
+        <translation>lancer le modèle 2</translation>
+    </message>
+    <message>
+        <source>start again with model 2, ages up to 20</source>
+        <translation>recommencer avec le modèle 2, âges jusqu’à 20</translation>
+    </message>
+    <message>
+        <source>start model 3</source>
+        <translation>lancer le modèle 3</translation>
+    </message>
+    <message>
+        <source>start again with model 3, ages up to 20</source>
+        <translation>recommencer avec le modèle 3, âges jusqu’à 20</translation>
+    </message>
+    <message>
+        <source>start model 4A</source>
+        <translation>lancer le modèle 4A</translation>
+    </message>
+    <message>
+        <source>start again with model 4A, ages up to 20</source>
+        <translation>recommencer avec le modèle 4A, âges jusqu’à 20</translation>
+    </message>
+    <message>
+        <source>start model 4B</source>
+        <translation>lancer le modèle 4B</translation>
+    </message>
+    <message>
+        <source>start again with model 4B, ages up to 15</source>
+        <translation>recommencer avec le modèle 4B, âges jusqu’à 15</translation>
+    </message>
+    <message>
+        <source>month back</source>
+        <translation>mois précédent</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month earlier</source>
+        <translation>afficher les couples de lapins un mois plus tôt</translation>
+    </message>
+    <message>
+        <source>month forward</source>
+        <translation>mois suivant</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month later</source>
+        <translation>afficher les couples de lapins un mois plus tard</translation>
+    </message>
+    <message>
+        <source>fast play</source>
+        <translation>jeu rapide</translation>
+    </message>
+    <message>
+        <source>50 points every 20 milliseconds</source>
+        <translation>50 points toutes les 20 millisecondes</translation>
+    </message>
+    <message>
+        <source>slow play</source>
+        <translation>jeu lent</translation>
+    </message>
+    <message>
+        <source>one point a second, with the chosen corner marked</source>
+        <translation>un point par seconde, le sommet choisi marqué</translation>
+    </message>
+    <message>
+        <source>triangle, k = 1/2</source>
+        <translation>triangle, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, halfway to the corner</source>
+        <translation>jeu du chaos à 3 sommets, à mi-chemin du sommet</translation>
+    </message>
+    <message>
+        <source>triangle, k = -1/2</source>
+        <translation>triangle, k = -1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, half the distance past the corner</source>
+        <translation>jeu du chaos à 3 sommets, à la moitié de la distance au-delà du sommet</translation>
+    </message>
+    <message>
+        <source>hexagon, k = 1/2</source>
+        <translation>hexagone, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, halfway to the corner</source>
+        <translation>jeu du chaos à 6 sommets, à mi-chemin du sommet</translation>
+    </message>
+    <message>
+        <source>hexagon, k = -1/3</source>
+        <translation>hexagone, k = -1/3</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, a third of the distance past the corner</source>
+        <translation>jeu du chaos à 6 sommets, au tiers de la distance au-delà du sommet</translation>
+    </message>
+    <message>
+        <source>triangle, k = 0.9</source>
+        <translation>triangle, k = 0,9</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, nine tenths of the distance kept</source>
+        <translation>jeu du chaos à 3 sommets, neuf dixièmes de la distance conservés</translation>
+    </message>
+    <message>
+        <source>pentagon, k = 1 - 1/phi</source>
+        <translation>pentagone, k = 1 - 1/phi</translation>
+    </message>
+    <message>
+        <source>chaos game on 5 corners with the golden factor</source>
+        <translation>jeu du chaos à 5 sommets avec le facteur d’or</translation>
+    </message>
+    <message>
+        <source>square, k = -0.46</source>
+        <translation>carré, k = -0,46</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, past the corner</source>
+        <translation>jeu du chaos à 4 sommets, au-delà du sommet</translation>
+    </message>
+    <message>
+        <source>square, k = 1/2</source>
+        <translation>carré, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, halfway to the corner</source>
+        <translation>jeu du chaos à 4 sommets, à mi-chemin du sommet</translation>
+    </message>
+    <message>
+        <source>12 corners, k = 1/5</source>
+        <translation>12 sommets, k = 1/5</translation>
+    </message>
+    <message>
+        <source>chaos game on 12 corners, a fifth of the distance kept</source>
+        <translation>jeu du chaos à 12 sommets, un cinquième de la distance conservé</translation>
+    </message>
+    <message>
+        <source>leg a down</source>
+        <translation>côté a moins</translation>
+    </message>
+    <message>
+        <source>shorten the leg a by 1, down to 10</source>
+        <translation>raccourcir le côté a de 1, jusqu’à 10</translation>
+    </message>
+    <message>
+        <source>leg b down</source>
+        <translation>côté b moins</translation>
+    </message>
+    <message>
+        <source>shorten the leg b by 1, down to 10</source>
+        <translation>raccourcir le côté b de 1, jusqu’à 10</translation>
+    </message>
+    <message>
+        <source>leg a up</source>
+        <translation>côté a plus</translation>
+    </message>
+    <message>
+        <source>lengthen the leg a by 1, up to 50</source>
+        <translation>allonger le côté a de 1, jusqu’à 50</translation>
+    </message>
+    <message>
+        <source>leg b up</source>
+        <translation>côté b plus</translation>
+    </message>
+    <message>
+        <source>lengthen the leg b by 1, up to 50</source>
+        <translation>allonger le côté b de 1, jusqu’à 50</translation>
+    </message>
+    <message>
+        <source>reset leg a</source>
+        <translation>remettre le côté a</translation>
+    </message>
+    <message>
+        <source>set the leg a to 40</source>
+        <translation>mettre le côté a à 40</translation>
+    </message>
+    <message>
+        <source>reset leg b</source>
+        <translation>remettre le côté b</translation>
+    </message>
+    <message>
+        <source>set the leg b to 30</source>
+        <translation>mettre le côté b à 30</translation>
+    </message>
+    <message>
+        <source>hypotenuse c</source>
+        <translation>hypoténuse c</translation>
+    </message>
+    <message>
+        <source>redraw the figure</source>
+        <translation>redessiner la figure</translation>
+    </message>
+    <message>
+        <source>segment e</source>
+        <translation>segment e</translation>
+    </message>
+    <message>
+        <source>e = a</source>
+        <translation>e = a</translation>
+    </message>
+    <message>
+        <source>choose b so that e = a and show the golden construction</source>
+        <translation>choisir b tel que e = a et montrer la construction d’or</translation>
+    </message>
 </context>
 <context>
     <name>AnalyticTopic</name>

@@ -23,6 +23,578 @@
         <source>coordinates under the pointer</source>
         <translation>coordinate sotto il puntatore</translation>
     </message>
+    <message>
+        <source>start values 1 and phi</source>
+        <translation>valori iniziali 1 e phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
+        <translation>F(0) = 1, F(1) = phi: ogni rapporto vale phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and -1/phi</source>
+        <translation>valori iniziali 1 e -1/phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
+        <translation>F(0) = 1, F(1) = -1/phi: ogni rapporto vale -1/phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and 1</source>
+        <translation>valori iniziali 1 e 1</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
+        <translation>F(0) = 1, F(1) = 1: la successione di Fibonacci</translation>
+    </message>
+    <message>
+        <source>F(0) down</source>
+        <translation>F(0) meno</translation>
+    </message>
+    <message>
+        <source>lower the start value F(0) by 0.2, down to -2</source>
+        <translation>diminuire il valore iniziale F(0) di 0,2, fino a -2</translation>
+    </message>
+    <message>
+        <source>F(1) down</source>
+        <translation>F(1) meno</translation>
+    </message>
+    <message>
+        <source>lower the start value F(1) by 0.2, down to -2</source>
+        <translation>diminuire il valore iniziale F(1) di 0,2, fino a -2</translation>
+    </message>
+    <message>
+        <source>F(0) up</source>
+        <translation>F(0) più</translation>
+    </message>
+    <message>
+        <source>raise the start value F(0) by 0.2, up to 2</source>
+        <translation>aumentare il valore iniziale F(0) di 0,2, fino a 2</translation>
+    </message>
+    <message>
+        <source>F(1) up</source>
+        <translation>F(1) più</translation>
+    </message>
+    <message>
+        <source>raise the start value F(1) by 0.2, up to 2</source>
+        <translation>aumentare il valore iniziale F(1) di 0,2, fino a 2</translation>
+    </message>
+    <message>
+        <source>ratio index down</source>
+        <translation>indice del rapporto meno</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one lower</source>
+        <translation>mostrare il rapporto F(i+1) / F(i) per l’indice i precedente</translation>
+    </message>
+    <message>
+        <source>ratio index up</source>
+        <translation>indice del rapporto più</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one higher</source>
+        <translation>mostrare il rapporto F(i+1) / F(i) per l’indice i successivo</translation>
+    </message>
+    <message>
+        <source>birth factor k down</source>
+        <translation>fattore di natalità k meno</translation>
+    </message>
+    <message>
+        <source>lower the birth factor k by 0.05, down to 0</source>
+        <translation>diminuire il fattore di natalità k di 0,05, fino a 0</translation>
+    </message>
+    <message>
+        <source>immigration rate w down</source>
+        <translation>tasso di immigrazione w meno</translation>
+    </message>
+    <message>
+        <source>lower the immigration rate w by 1</source>
+        <translation>diminuire il tasso di immigrazione w di 1</translation>
+    </message>
+    <message>
+        <source>start population yo down</source>
+        <translation>popolazione iniziale yo meno</translation>
+    </message>
+    <message>
+        <source>lower the population at t = 0 by 1, down to 0</source>
+        <translation>diminuire la popolazione in t = 0 di 1, fino a 0</translation>
+    </message>
+    <message>
+        <source>death factor d down</source>
+        <translation>fattore di mortalità d meno</translation>
+    </message>
+    <message>
+        <source>lower the death factor d by 0.1, down to 0</source>
+        <translation>diminuire il fattore di mortalità d di 0,1, fino a 0</translation>
+    </message>
+    <message>
+        <source>birth factor k up</source>
+        <translation>fattore di natalità k più</translation>
+    </message>
+    <message>
+        <source>raise the birth factor k by 0.05, up to 1</source>
+        <translation>aumentare il fattore di natalità k di 0,05, fino a 1</translation>
+    </message>
+    <message>
+        <source>immigration rate w up</source>
+        <translation>tasso di immigrazione w più</translation>
+    </message>
+    <message>
+        <source>raise the immigration rate w by 1</source>
+        <translation>aumentare il tasso di immigrazione w di 1</translation>
+    </message>
+    <message>
+        <source>start population yo up</source>
+        <translation>popolazione iniziale yo più</translation>
+    </message>
+    <message>
+        <source>raise the population at t = 0 by 1</source>
+        <translation>aumentare la popolazione in t = 0 di 1</translation>
+    </message>
+    <message>
+        <source>death factor d up</source>
+        <translation>fattore di mortalità d più</translation>
+    </message>
+    <message>
+        <source>raise the death factor d by 0.1, up to 1</source>
+        <translation>aumentare il fattore di mortalità d di 0,1, fino a 1</translation>
+    </message>
+    <message>
+        <source>reset birth factor k</source>
+        <translation>azzerare il fattore di natalità k</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to 0</source>
+        <translation>porre il fattore di natalità k a 0</translation>
+    </message>
+    <message>
+        <source>reset immigration rate w</source>
+        <translation>azzerare il tasso di immigrazione w</translation>
+    </message>
+    <message>
+        <source>set the immigration rate w to 0</source>
+        <translation>porre il tasso di immigrazione w a 0</translation>
+    </message>
+    <message>
+        <source>reset start population yo</source>
+        <translation>ripristinare la popolazione iniziale yo</translation>
+    </message>
+    <message>
+        <source>set the population at t = 0 to 10</source>
+        <translation>porre la popolazione in t = 0 a 10</translation>
+    </message>
+    <message>
+        <source>reset death factor d</source>
+        <translation>azzerare il fattore di mortalità d</translation>
+    </message>
+    <message>
+        <source>set the death factor d to 0</source>
+        <translation>porre il fattore di mortalità d a 0</translation>
+    </message>
+    <message>
+        <source>birth factor ln(phi)</source>
+        <translation>fattore di natalità ln(phi)</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to ln(phi) and the immigration rate to 0</source>
+        <translation>porre il fattore di natalità k a ln(phi) e il tasso di immigrazione a 0</translation>
+    </message>
+    <message>
+        <source>example 1</source>
+        <translation>esempio 1</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
+        <translation>k = 0, w = 0, yo = 20, d = 0,5: la popolazione si estingue</translation>
+    </message>
+    <message>
+        <source>example 2</source>
+        <translation>esempio 2</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
+        <translation>k = 0, w = 30, yo = 0, d = 0,5: la popolazione tende a 15</translation>
+    </message>
+    <message>
+        <source>example 3</source>
+        <translation>esempio 3</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
+        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crescita lineare</translation>
+    </message>
+    <message>
+        <source>example 4</source>
+        <translation>esempio 4</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
+        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crescita esponenziale</translation>
+    </message>
+    <message>
+        <source>turn angle down</source>
+        <translation>angolo di rotazione meno</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees about the vertical axis</source>
+        <translation>ruotare i solidi di 5 gradi attorno all’asse verticale</translation>
+    </message>
+    <message>
+        <source>turn angle up</source>
+        <translation>angolo di rotazione più</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees the other way</source>
+        <translation>ruotare i solidi di 5 gradi nell’altro verso</translation>
+    </message>
+    <message>
+        <source>tilt angle down</source>
+        <translation>angolo di inclinazione meno</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees about the horizontal axis</source>
+        <translation>inclinare i solidi di 5 gradi attorno all’asse orizzontale</translation>
+    </message>
+    <message>
+        <source>tilt angle up</source>
+        <translation>angolo di inclinazione più</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees the other way</source>
+        <translation>inclinare i solidi di 5 gradi nell’altro verso</translation>
+    </message>
+    <message>
+        <source>reset turn angle</source>
+        <translation>azzerare l’angolo di rotazione</translation>
+    </message>
+    <message>
+        <source>set the turn angle to 0</source>
+        <translation>porre l’angolo di rotazione a 0</translation>
+    </message>
+    <message>
+        <source>reset tilt angle</source>
+        <translation>azzerare l’angolo di inclinazione</translation>
+    </message>
+    <message>
+        <source>set the tilt angle to 0: look straight down the z axis</source>
+        <translation>porre l’angolo di inclinazione a 0: guardare lungo l’asse z</translation>
+    </message>
+    <message>
+        <source>show dodecahedron</source>
+        <translation>mostrare il dodecaedro</translation>
+    </message>
+    <message>
+        <source>draw the dodecahedron outside the cube</source>
+        <translation>disegnare il dodecaedro attorno al cubo</translation>
+    </message>
+    <message>
+        <source>show tetrahedron</source>
+        <translation>mostrare il tetraedro</translation>
+    </message>
+    <message>
+        <source>draw the tetrahedron inside the cube</source>
+        <translation>disegnare il tetraedro dentro il cubo</translation>
+    </message>
+    <message>
+        <source>show octahedron</source>
+        <translation>mostrare l’ottaedro</translation>
+    </message>
+    <message>
+        <source>draw the octahedron inside the tetrahedron</source>
+        <translation>disegnare l’ottaedro dentro il tetraedro</translation>
+    </message>
+    <message>
+        <source>show icosahedron</source>
+        <translation>mostrare l’icosaedro</translation>
+    </message>
+    <message>
+        <source>draw the icosahedron inside the cube</source>
+        <translation>disegnare l’icosaedro dentro il cubo</translation>
+    </message>
+    <message>
+        <source>x of P down</source>
+        <translation>x di P meno</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the left, down to -2</source>
+        <translation>spostare il punto P di 0,1 a sinistra, fino a -2</translation>
+    </message>
+    <message>
+        <source>y0 down</source>
+        <translation>y0 meno</translation>
+    </message>
+    <message>
+        <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
+        <translation>diminuire il valore della curva in x = 0 di 0,1, fino a 0,2</translation>
+    </message>
+    <message>
+        <source>x of P up</source>
+        <translation>x di P più</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the right, up to 4</source>
+        <translation>spostare il punto P di 0,1 a destra, fino a 4</translation>
+    </message>
+    <message>
+        <source>y0 up</source>
+        <translation>y0 più</translation>
+    </message>
+    <message>
+        <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
+        <translation>aumentare il valore della curva in x = 0 di 0,1, fino a 2</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>anno successivo</translation>
+    </message>
+    <message>
+        <source>advance the population model by one year</source>
+        <translation>far avanzare il modello di popolazione di un anno</translation>
+    </message>
+    <message>
+        <source>birth rate down</source>
+        <translation>tasso di natalità meno</translation>
+    </message>
+    <message>
+        <source>lower the birth rate</source>
+        <translation>abbassare il tasso di natalità</translation>
+    </message>
+    <message>
+        <source>birth rate up</source>
+        <translation>tasso di natalità più</translation>
+    </message>
+    <message>
+        <source>raise the birth rate</source>
+        <translation>alzare il tasso di natalità</translation>
+    </message>
+    <message>
+        <source>balance birth rate</source>
+        <translation>bilanciare il tasso di natalità</translation>
+    </message>
+    <message>
+        <source>restore the birth rate that keeps the population constant</source>
+        <translation>ripristinare il tasso di natalità che mantiene costante la popolazione</translation>
+    </message>
+    <message>
+        <source>start model 1A</source>
+        <translation>avviare il modello 1A</translation>
+    </message>
+    <message>
+        <source>start again with model 1A, ages up to 20</source>
+        <translation>ricominciare con il modello 1A, età fino a 20</translation>
+    </message>
+    <message>
+        <source>start model 1B</source>
+        <translation>avviare il modello 1B</translation>
+    </message>
+    <message>
+        <source>start again with model 1B, ages up to 15</source>
+        <translation>ricominciare con il modello 1B, età fino a 15</translation>
+    </message>
+    <message>
+        <source>start model 2</source>
+        <translation>avviare il modello 2</translation>
+    </message>
+    <message>
+        <source>start again with model 2, ages up to 20</source>
+        <translation>ricominciare con il modello 2, età fino a 20</translation>
+    </message>
+    <message>
+        <source>start model 3</source>
+        <translation>avviare il modello 3</translation>
+    </message>
+    <message>
+        <source>start again with model 3, ages up to 20</source>
+        <translation>ricominciare con il modello 3, età fino a 20</translation>
+    </message>
+    <message>
+        <source>start model 4A</source>
+        <translation>avviare il modello 4A</translation>
+    </message>
+    <message>
+        <source>start again with model 4A, ages up to 20</source>
+        <translation>ricominciare con il modello 4A, età fino a 20</translation>
+    </message>
+    <message>
+        <source>start model 4B</source>
+        <translation>avviare il modello 4B</translation>
+    </message>
+    <message>
+        <source>start again with model 4B, ages up to 15</source>
+        <translation>ricominciare con il modello 4B, età fino a 15</translation>
+    </message>
+    <message>
+        <source>month back</source>
+        <translation>mese precedente</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month earlier</source>
+        <translation>mostrare le coppie di conigli un mese prima</translation>
+    </message>
+    <message>
+        <source>month forward</source>
+        <translation>mese successivo</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month later</source>
+        <translation>mostrare le coppie di conigli un mese dopo</translation>
+    </message>
+    <message>
+        <source>fast play</source>
+        <translation>gioco veloce</translation>
+    </message>
+    <message>
+        <source>50 points every 20 milliseconds</source>
+        <translation>50 punti ogni 20 millisecondi</translation>
+    </message>
+    <message>
+        <source>slow play</source>
+        <translation>gioco lento</translation>
+    </message>
+    <message>
+        <source>one point a second, with the chosen corner marked</source>
+        <translation>un punto al secondo, con il vertice scelto segnato</translation>
+    </message>
+    <message>
+        <source>triangle, k = 1/2</source>
+        <translation>triangolo, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, halfway to the corner</source>
+        <translation>gioco del caos con 3 vertici, a metà strada verso il vertice</translation>
+    </message>
+    <message>
+        <source>triangle, k = -1/2</source>
+        <translation>triangolo, k = -1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, half the distance past the corner</source>
+        <translation>gioco del caos con 3 vertici, a metà distanza oltre il vertice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = 1/2</source>
+        <translation>esagono, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, halfway to the corner</source>
+        <translation>gioco del caos con 6 vertici, a metà strada verso il vertice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = -1/3</source>
+        <translation>esagono, k = -1/3</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, a third of the distance past the corner</source>
+        <translation>gioco del caos con 6 vertici, a un terzo della distanza oltre il vertice</translation>
+    </message>
+    <message>
+        <source>triangle, k = 0.9</source>
+        <translation>triangolo, k = 0,9</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, nine tenths of the distance kept</source>
+        <translation>gioco del caos con 3 vertici, si conservano nove decimi della distanza</translation>
+    </message>
+    <message>
+        <source>pentagon, k = 1 - 1/phi</source>
+        <translation>pentagono, k = 1 - 1/phi</translation>
+    </message>
+    <message>
+        <source>chaos game on 5 corners with the golden factor</source>
+        <translation>gioco del caos con 5 vertici e il fattore aureo</translation>
+    </message>
+    <message>
+        <source>square, k = -0.46</source>
+        <translation>quadrato, k = -0,46</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, past the corner</source>
+        <translation>gioco del caos con 4 vertici, oltre il vertice</translation>
+    </message>
+    <message>
+        <source>square, k = 1/2</source>
+        <translation>quadrato, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, halfway to the corner</source>
+        <translation>gioco del caos con 4 vertici, a metà strada verso il vertice</translation>
+    </message>
+    <message>
+        <source>12 corners, k = 1/5</source>
+        <translation>12 vertici, k = 1/5</translation>
+    </message>
+    <message>
+        <source>chaos game on 12 corners, a fifth of the distance kept</source>
+        <translation>gioco del caos con 12 vertici, si conserva un quinto della distanza</translation>
+    </message>
+    <message>
+        <source>leg a down</source>
+        <translation>cateto a meno</translation>
+    </message>
+    <message>
+        <source>shorten the leg a by 1, down to 10</source>
+        <translation>accorciare il cateto a di 1, fino a 10</translation>
+    </message>
+    <message>
+        <source>leg b down</source>
+        <translation>cateto b meno</translation>
+    </message>
+    <message>
+        <source>shorten the leg b by 1, down to 10</source>
+        <translation>accorciare il cateto b di 1, fino a 10</translation>
+    </message>
+    <message>
+        <source>leg a up</source>
+        <translation>cateto a più</translation>
+    </message>
+    <message>
+        <source>lengthen the leg a by 1, up to 50</source>
+        <translation>allungare il cateto a di 1, fino a 50</translation>
+    </message>
+    <message>
+        <source>leg b up</source>
+        <translation>cateto b più</translation>
+    </message>
+    <message>
+        <source>lengthen the leg b by 1, up to 50</source>
+        <translation>allungare il cateto b di 1, fino a 50</translation>
+    </message>
+    <message>
+        <source>reset leg a</source>
+        <translation>ripristinare il cateto a</translation>
+    </message>
+    <message>
+        <source>set the leg a to 40</source>
+        <translation>porre il cateto a a 40</translation>
+    </message>
+    <message>
+        <source>reset leg b</source>
+        <translation>ripristinare il cateto b</translation>
+    </message>
+    <message>
+        <source>set the leg b to 30</source>
+        <translation>porre il cateto b a 30</translation>
+    </message>
+    <message>
+        <source>hypotenuse c</source>
+        <translation>ipotenusa c</translation>
+    </message>
+    <message>
+        <source>redraw the figure</source>
+        <translation>ridisegnare la figura</translation>
+    </message>
+    <message>
+        <source>segment e</source>
+        <translation>segmento e</translation>
+    </message>
+    <message>
+        <source>e = a</source>
+        <translation>e = a</translation>
+    </message>
+    <message>
+        <source>choose b so that e = a and show the golden construction</source>
+        <translation>scegliere b in modo che e = a e mostrare la costruzione aurea</translation>
+    </message>
 </context>
 <context>
     <name>AnalyticTopic</name>

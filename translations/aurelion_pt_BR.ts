@@ -23,6 +23,578 @@
         <source>coordinates under the pointer</source>
         <translation>coordenadas sob o ponteiro</translation>
     </message>
+    <message>
+        <source>start values 1 and phi</source>
+        <translation>valores iniciais 1 e phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
+        <translation>F(0) = 1, F(1) = phi: toda razão vale phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and -1/phi</source>
+        <translation>valores iniciais 1 e -1/phi</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
+        <translation>F(0) = 1, F(1) = -1/phi: toda razão vale -1/phi</translation>
+    </message>
+    <message>
+        <source>start values 1 and 1</source>
+        <translation>valores iniciais 1 e 1</translation>
+    </message>
+    <message>
+        <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
+        <translation>F(0) = 1, F(1) = 1: a sequência de Fibonacci</translation>
+    </message>
+    <message>
+        <source>F(0) down</source>
+        <translation>F(0) menos</translation>
+    </message>
+    <message>
+        <source>lower the start value F(0) by 0.2, down to -2</source>
+        <translation>diminuir o valor inicial F(0) em 0,2, até -2</translation>
+    </message>
+    <message>
+        <source>F(1) down</source>
+        <translation>F(1) menos</translation>
+    </message>
+    <message>
+        <source>lower the start value F(1) by 0.2, down to -2</source>
+        <translation>diminuir o valor inicial F(1) em 0,2, até -2</translation>
+    </message>
+    <message>
+        <source>F(0) up</source>
+        <translation>F(0) mais</translation>
+    </message>
+    <message>
+        <source>raise the start value F(0) by 0.2, up to 2</source>
+        <translation>aumentar o valor inicial F(0) em 0,2, até 2</translation>
+    </message>
+    <message>
+        <source>F(1) up</source>
+        <translation>F(1) mais</translation>
+    </message>
+    <message>
+        <source>raise the start value F(1) by 0.2, up to 2</source>
+        <translation>aumentar o valor inicial F(1) em 0,2, até 2</translation>
+    </message>
+    <message>
+        <source>ratio index down</source>
+        <translation>índice da razão menos</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one lower</source>
+        <translation>mostrar a razão F(i+1) / F(i) para o índice i anterior</translation>
+    </message>
+    <message>
+        <source>ratio index up</source>
+        <translation>índice da razão mais</translation>
+    </message>
+    <message>
+        <source>show the ratio F(i+1) / F(i) for the index i one higher</source>
+        <translation>mostrar a razão F(i+1) / F(i) para o índice i seguinte</translation>
+    </message>
+    <message>
+        <source>birth factor k down</source>
+        <translation>fator de natalidade k menos</translation>
+    </message>
+    <message>
+        <source>lower the birth factor k by 0.05, down to 0</source>
+        <translation>diminuir o fator de natalidade k em 0,05, até 0</translation>
+    </message>
+    <message>
+        <source>immigration rate w down</source>
+        <translation>taxa de imigração w menos</translation>
+    </message>
+    <message>
+        <source>lower the immigration rate w by 1</source>
+        <translation>diminuir a taxa de imigração w em 1</translation>
+    </message>
+    <message>
+        <source>start population yo down</source>
+        <translation>população inicial yo menos</translation>
+    </message>
+    <message>
+        <source>lower the population at t = 0 by 1, down to 0</source>
+        <translation>diminuir a população em t = 0 em 1, até 0</translation>
+    </message>
+    <message>
+        <source>death factor d down</source>
+        <translation>fator de mortalidade d menos</translation>
+    </message>
+    <message>
+        <source>lower the death factor d by 0.1, down to 0</source>
+        <translation>diminuir o fator de mortalidade d em 0,1, até 0</translation>
+    </message>
+    <message>
+        <source>birth factor k up</source>
+        <translation>fator de natalidade k mais</translation>
+    </message>
+    <message>
+        <source>raise the birth factor k by 0.05, up to 1</source>
+        <translation>aumentar o fator de natalidade k em 0,05, até 1</translation>
+    </message>
+    <message>
+        <source>immigration rate w up</source>
+        <translation>taxa de imigração w mais</translation>
+    </message>
+    <message>
+        <source>raise the immigration rate w by 1</source>
+        <translation>aumentar a taxa de imigração w em 1</translation>
+    </message>
+    <message>
+        <source>start population yo up</source>
+        <translation>população inicial yo mais</translation>
+    </message>
+    <message>
+        <source>raise the population at t = 0 by 1</source>
+        <translation>aumentar a população em t = 0 em 1</translation>
+    </message>
+    <message>
+        <source>death factor d up</source>
+        <translation>fator de mortalidade d mais</translation>
+    </message>
+    <message>
+        <source>raise the death factor d by 0.1, up to 1</source>
+        <translation>aumentar o fator de mortalidade d em 0,1, até 1</translation>
+    </message>
+    <message>
+        <source>reset birth factor k</source>
+        <translation>zerar o fator de natalidade k</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to 0</source>
+        <translation>pôr o fator de natalidade k em 0</translation>
+    </message>
+    <message>
+        <source>reset immigration rate w</source>
+        <translation>zerar a taxa de imigração w</translation>
+    </message>
+    <message>
+        <source>set the immigration rate w to 0</source>
+        <translation>pôr a taxa de imigração w em 0</translation>
+    </message>
+    <message>
+        <source>reset start population yo</source>
+        <translation>restaurar a população inicial yo</translation>
+    </message>
+    <message>
+        <source>set the population at t = 0 to 10</source>
+        <translation>pôr a população em t = 0 em 10</translation>
+    </message>
+    <message>
+        <source>reset death factor d</source>
+        <translation>zerar o fator de mortalidade d</translation>
+    </message>
+    <message>
+        <source>set the death factor d to 0</source>
+        <translation>pôr o fator de mortalidade d em 0</translation>
+    </message>
+    <message>
+        <source>birth factor ln(phi)</source>
+        <translation>fator de natalidade ln(phi)</translation>
+    </message>
+    <message>
+        <source>set the birth factor k to ln(phi) and the immigration rate to 0</source>
+        <translation>pôr o fator de natalidade k em ln(phi) e a taxa de imigração em 0</translation>
+    </message>
+    <message>
+        <source>example 1</source>
+        <translation>exemplo 1</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
+        <translation>k = 0, w = 0, yo = 20, d = 0,5: a população se extingue</translation>
+    </message>
+    <message>
+        <source>example 2</source>
+        <translation>exemplo 2</translation>
+    </message>
+    <message>
+        <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
+        <translation>k = 0, w = 30, yo = 0, d = 0,5: a população tende a 15</translation>
+    </message>
+    <message>
+        <source>example 3</source>
+        <translation>exemplo 3</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
+        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crescimento linear</translation>
+    </message>
+    <message>
+        <source>example 4</source>
+        <translation>exemplo 4</translation>
+    </message>
+    <message>
+        <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
+        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crescimento exponencial</translation>
+    </message>
+    <message>
+        <source>turn angle down</source>
+        <translation>ângulo de giro menos</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees about the vertical axis</source>
+        <translation>girar os sólidos 5 graus em torno do eixo vertical</translation>
+    </message>
+    <message>
+        <source>turn angle up</source>
+        <translation>ângulo de giro mais</translation>
+    </message>
+    <message>
+        <source>turn the figures 5 degrees the other way</source>
+        <translation>girar os sólidos 5 graus no outro sentido</translation>
+    </message>
+    <message>
+        <source>tilt angle down</source>
+        <translation>ângulo de inclinação menos</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees about the horizontal axis</source>
+        <translation>inclinar os sólidos 5 graus em torno do eixo horizontal</translation>
+    </message>
+    <message>
+        <source>tilt angle up</source>
+        <translation>ângulo de inclinação mais</translation>
+    </message>
+    <message>
+        <source>tilt the figures 5 degrees the other way</source>
+        <translation>inclinar os sólidos 5 graus no outro sentido</translation>
+    </message>
+    <message>
+        <source>reset turn angle</source>
+        <translation>zerar o ângulo de giro</translation>
+    </message>
+    <message>
+        <source>set the turn angle to 0</source>
+        <translation>pôr o ângulo de giro em 0</translation>
+    </message>
+    <message>
+        <source>reset tilt angle</source>
+        <translation>zerar o ângulo de inclinação</translation>
+    </message>
+    <message>
+        <source>set the tilt angle to 0: look straight down the z axis</source>
+        <translation>pôr o ângulo de inclinação em 0: olhar ao longo do eixo z</translation>
+    </message>
+    <message>
+        <source>show dodecahedron</source>
+        <translation>mostrar o dodecaedro</translation>
+    </message>
+    <message>
+        <source>draw the dodecahedron outside the cube</source>
+        <translation>desenhar o dodecaedro em volta do cubo</translation>
+    </message>
+    <message>
+        <source>show tetrahedron</source>
+        <translation>mostrar o tetraedro</translation>
+    </message>
+    <message>
+        <source>draw the tetrahedron inside the cube</source>
+        <translation>desenhar o tetraedro dentro do cubo</translation>
+    </message>
+    <message>
+        <source>show octahedron</source>
+        <translation>mostrar o octaedro</translation>
+    </message>
+    <message>
+        <source>draw the octahedron inside the tetrahedron</source>
+        <translation>desenhar o octaedro dentro do tetraedro</translation>
+    </message>
+    <message>
+        <source>show icosahedron</source>
+        <translation>mostrar o icosaedro</translation>
+    </message>
+    <message>
+        <source>draw the icosahedron inside the cube</source>
+        <translation>desenhar o icosaedro dentro do cubo</translation>
+    </message>
+    <message>
+        <source>x of P down</source>
+        <translation>x de P menos</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the left, down to -2</source>
+        <translation>mover o ponto P 0,1 para a esquerda, até -2</translation>
+    </message>
+    <message>
+        <source>y0 down</source>
+        <translation>y0 menos</translation>
+    </message>
+    <message>
+        <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
+        <translation>diminuir o valor da curva em x = 0 em 0,1, até 0,2</translation>
+    </message>
+    <message>
+        <source>x of P up</source>
+        <translation>x de P mais</translation>
+    </message>
+    <message>
+        <source>move the point P 0.1 to the right, up to 4</source>
+        <translation>mover o ponto P 0,1 para a direita, até 4</translation>
+    </message>
+    <message>
+        <source>y0 up</source>
+        <translation>y0 mais</translation>
+    </message>
+    <message>
+        <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
+        <translation>aumentar o valor da curva em x = 0 em 0,1, até 2</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>próximo ano</translation>
+    </message>
+    <message>
+        <source>advance the population model by one year</source>
+        <translation>avançar o modelo de população um ano</translation>
+    </message>
+    <message>
+        <source>birth rate down</source>
+        <translation>taxa de natalidade menos</translation>
+    </message>
+    <message>
+        <source>lower the birth rate</source>
+        <translation>baixar a taxa de natalidade</translation>
+    </message>
+    <message>
+        <source>birth rate up</source>
+        <translation>taxa de natalidade mais</translation>
+    </message>
+    <message>
+        <source>raise the birth rate</source>
+        <translation>aumentar a taxa de natalidade</translation>
+    </message>
+    <message>
+        <source>balance birth rate</source>
+        <translation>equilibrar a taxa de natalidade</translation>
+    </message>
+    <message>
+        <source>restore the birth rate that keeps the population constant</source>
+        <translation>restaurar a taxa de natalidade que mantém a população constante</translation>
+    </message>
+    <message>
+        <source>start model 1A</source>
+        <translation>iniciar o modelo 1A</translation>
+    </message>
+    <message>
+        <source>start again with model 1A, ages up to 20</source>
+        <translation>recomeçar com o modelo 1A, idades até 20</translation>
+    </message>
+    <message>
+        <source>start model 1B</source>
+        <translation>iniciar o modelo 1B</translation>
+    </message>
+    <message>
+        <source>start again with model 1B, ages up to 15</source>
+        <translation>recomeçar com o modelo 1B, idades até 15</translation>
+    </message>
+    <message>
+        <source>start model 2</source>
+        <translation>iniciar o modelo 2</translation>
+    </message>
+    <message>
+        <source>start again with model 2, ages up to 20</source>
+        <translation>recomeçar com o modelo 2, idades até 20</translation>
+    </message>
+    <message>
+        <source>start model 3</source>
+        <translation>iniciar o modelo 3</translation>
+    </message>
+    <message>
+        <source>start again with model 3, ages up to 20</source>
+        <translation>recomeçar com o modelo 3, idades até 20</translation>
+    </message>
+    <message>
+        <source>start model 4A</source>
+        <translation>iniciar o modelo 4A</translation>
+    </message>
+    <message>
+        <source>start again with model 4A, ages up to 20</source>
+        <translation>recomeçar com o modelo 4A, idades até 20</translation>
+    </message>
+    <message>
+        <source>start model 4B</source>
+        <translation>iniciar o modelo 4B</translation>
+    </message>
+    <message>
+        <source>start again with model 4B, ages up to 15</source>
+        <translation>recomeçar com o modelo 4B, idades até 15</translation>
+    </message>
+    <message>
+        <source>month back</source>
+        <translation>mês anterior</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month earlier</source>
+        <translation>mostrar os casais de coelhos um mês antes</translation>
+    </message>
+    <message>
+        <source>month forward</source>
+        <translation>mês seguinte</translation>
+    </message>
+    <message>
+        <source>show the rabbit pairs one month later</source>
+        <translation>mostrar os casais de coelhos um mês depois</translation>
+    </message>
+    <message>
+        <source>fast play</source>
+        <translation>jogo rápido</translation>
+    </message>
+    <message>
+        <source>50 points every 20 milliseconds</source>
+        <translation>50 pontos a cada 20 milissegundos</translation>
+    </message>
+    <message>
+        <source>slow play</source>
+        <translation>jogo lento</translation>
+    </message>
+    <message>
+        <source>one point a second, with the chosen corner marked</source>
+        <translation>um ponto por segundo, com o vértice escolhido marcado</translation>
+    </message>
+    <message>
+        <source>triangle, k = 1/2</source>
+        <translation>triângulo, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, halfway to the corner</source>
+        <translation>jogo do caos com 3 vértices, a meio caminho do vértice</translation>
+    </message>
+    <message>
+        <source>triangle, k = -1/2</source>
+        <translation>triângulo, k = -1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, half the distance past the corner</source>
+        <translation>jogo do caos com 3 vértices, a meia distância além do vértice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = 1/2</source>
+        <translation>hexágono, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, halfway to the corner</source>
+        <translation>jogo do caos com 6 vértices, a meio caminho do vértice</translation>
+    </message>
+    <message>
+        <source>hexagon, k = -1/3</source>
+        <translation>hexágono, k = -1/3</translation>
+    </message>
+    <message>
+        <source>chaos game on 6 corners, a third of the distance past the corner</source>
+        <translation>jogo do caos com 6 vértices, a um terço da distância além do vértice</translation>
+    </message>
+    <message>
+        <source>triangle, k = 0.9</source>
+        <translation>triângulo, k = 0,9</translation>
+    </message>
+    <message>
+        <source>chaos game on 3 corners, nine tenths of the distance kept</source>
+        <translation>jogo do caos com 3 vértices, mantendo nove décimos da distância</translation>
+    </message>
+    <message>
+        <source>pentagon, k = 1 - 1/phi</source>
+        <translation>pentágono, k = 1 - 1/phi</translation>
+    </message>
+    <message>
+        <source>chaos game on 5 corners with the golden factor</source>
+        <translation>jogo do caos com 5 vértices e o fator áureo</translation>
+    </message>
+    <message>
+        <source>square, k = -0.46</source>
+        <translation>quadrado, k = -0,46</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, past the corner</source>
+        <translation>jogo do caos com 4 vértices, além do vértice</translation>
+    </message>
+    <message>
+        <source>square, k = 1/2</source>
+        <translation>quadrado, k = 1/2</translation>
+    </message>
+    <message>
+        <source>chaos game on 4 corners, halfway to the corner</source>
+        <translation>jogo do caos com 4 vértices, a meio caminho do vértice</translation>
+    </message>
+    <message>
+        <source>12 corners, k = 1/5</source>
+        <translation>12 vértices, k = 1/5</translation>
+    </message>
+    <message>
+        <source>chaos game on 12 corners, a fifth of the distance kept</source>
+        <translation>jogo do caos com 12 vértices, mantendo um quinto da distância</translation>
+    </message>
+    <message>
+        <source>leg a down</source>
+        <translation>cateto a menos</translation>
+    </message>
+    <message>
+        <source>shorten the leg a by 1, down to 10</source>
+        <translation>encurtar o cateto a em 1, até 10</translation>
+    </message>
+    <message>
+        <source>leg b down</source>
+        <translation>cateto b menos</translation>
+    </message>
+    <message>
+        <source>shorten the leg b by 1, down to 10</source>
+        <translation>encurtar o cateto b em 1, até 10</translation>
+    </message>
+    <message>
+        <source>leg a up</source>
+        <translation>cateto a mais</translation>
+    </message>
+    <message>
+        <source>lengthen the leg a by 1, up to 50</source>
+        <translation>alongar o cateto a em 1, até 50</translation>
+    </message>
+    <message>
+        <source>leg b up</source>
+        <translation>cateto b mais</translation>
+    </message>
+    <message>
+        <source>lengthen the leg b by 1, up to 50</source>
+        <translation>alongar o cateto b em 1, até 50</translation>
+    </message>
+    <message>
+        <source>reset leg a</source>
+        <translation>restaurar o cateto a</translation>
+    </message>
+    <message>
+        <source>set the leg a to 40</source>
+        <translation>pôr o cateto a em 40</translation>
+    </message>
+    <message>
+        <source>reset leg b</source>
+        <translation>restaurar o cateto b</translation>
+    </message>
+    <message>
+        <source>set the leg b to 30</source>
+        <translation>pôr o cateto b em 30</translation>
+    </message>
+    <message>
+        <source>hypotenuse c</source>
+        <translation>hipotenusa c</translation>
+    </message>
+    <message>
+        <source>redraw the figure</source>
+        <translation>redesenhar a figura</translation>
+    </message>
+    <message>
+        <source>segment e</source>
+        <translation>segmento e</translation>
+    </message>
+    <message>
+        <source>e = a</source>
+        <translation>e = a</translation>
+    </message>
+    <message>
+        <source>choose b so that e = a and show the golden construction</source>
+        <translation>escolher b de modo que e = a e mostrar a construção áurea</translation>
+    </message>
 </context>
 <context>
     <name>AnalyticTopic</name>

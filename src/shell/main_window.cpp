@@ -212,7 +212,7 @@ void MainWindow::Form_Load()
             f.Com_p2.load(i, 0, 400);
         }
     }
-    f.Frame9->set_caption(QStringLiteral("Pythagoras"));
+    f.Frame9->set_caption(QCoreApplication::translate("Design", "Pythagoras"));
     f.Com_p1[0].set_caption(QStringLiteral("<"));
     f.Com_p1[1].set_caption(QStringLiteral("<"));
     f.Com_p2[0].set_caption(QStringLiteral(">"));
