@@ -3,7 +3,10 @@
 #include "plotter.h"
 #include "sequence/sequence_panels.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QFontMetricsF>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -33,6 +36,12 @@ private slots:
     void shown_texts_come_from_catalogue();
     void everything_fits_data();
     void everything_fits();
+    void menu_bar_fits_data();
+    void menu_bar_fits();
+    void render_tool_language_data();
+    void render_tool_language();
+    void switching_matches_a_fresh_window_data();
+    void switching_matches_a_fresh_window();
 };
 
 // A window as the tests drive it, in the given language.
@@ -62,9 +71,48 @@ namespace {
 QStringList finished_catalogues() { return Languages::codes().mid(1); }
 
 // The menu commands of the sixteen topics.
-const char *const topic_menus[] = { "M_gr:0", "M_gr:1", "M_gr:2", "M_gr:3", "M_R:0", "M_R:1",
-    "M_R:2", "M_R:3", "M_R:4", "M_R:5", "M_R:6", "M_bevolk:0", "M_bevolk:1", "M_chaos", "M_Pyt",
-    "M_plato" };
+// Every topic as it first shows, then states the tests reach with clicks: each a menu command
+// and the controls clicked after it.
+struct Scene
+{
+    const char *menu;
+    std::vector<const char *> clicks;
+};
+const Scene scenes[] = { { "M_gr:0", {} }, { "M_gr:1", {} }, { "M_gr:2", {} }, { "M_gr:3", {} },
+    { "M_R:0", {} }, { "M_R:1", {} }, { "M_R:2", {} }, { "M_R:3", {} }, { "M_R:4", {} },
+    { "M_R:5", {} }, { "M_R:6", {} }, { "M_bevolk:0", {} }, { "M_bevolk:1", {} },
+    { "M_chaos", {} }, { "M_Pyt", {} }, { "M_plato", {} },
+    { "M_gr:0", { "Command5", "Command5", "Command5", "Command5", "Command5", "Command5" } },
+    { "M_gr:2", { "Command1", "Command1", "ComM:0", "ComM:0", "ComM:0", "ComM:0", "ComM:0" } },
+    { "M_gr:1", { "Label8" } }, { "M_gr:3", { "Label7" } },
+    { "M_bevolk:0", { "CEx:0" } }, { "M_bevolk:0", { "CEx:1" } }, { "M_bevolk:0", { "CEx:2" } },
+    { "M_bevolk:0", { "CEx:3" } }, { "M_bevolk:0", { "ComF" } },
+    { "M_bevolk:1", { "Command3", "Command3", "Command3", "CP:0", "Optie:3" } },
+    { "M_bevolk:1", { "Optie:5", "CM:0", "CM:0", "Command3" } },
+    { "M_chaos", { "Label11:5", "Cchaos:0" } }, { "M_chaos", { "Label11:8", "Cchaos:1" } },
+    { "M_Pyt", { "C_pyt" } }, { "M_Pyt", { "Com_p1:0", "Com_p2:1", "Com_p2:1" } },
+    { "M_plato", { "ChP:1", "ChP:2", "ChP:3", "Crot1:0", "Crot2:0" } },
+    { "M_R:6", { "ComQ:0", "ComQ:0", "ComZ:1", "ComZ:1" } } };
+
+QString scene_name(std::size_t i)
+{
+    QStringList parts = { QLatin1String(scenes[i].menu) };
+    for (const char *click : scenes[i].clicks)
+        parts << QLatin1String(click);
+    return parts.join(u' ');
+}
+
+void click(MainWindow &window, const char *key)
+{
+    const auto controls = window.controls();
+    const auto found = controls.find(QLatin1String(key));
+    if (found == controls.end())
+        return;
+    if (auto *label = dynamic_cast<Label *>(found->second))
+        label->click();
+    else
+        dynamic_cast<QAbstractButton &>(found->second->widget()).click();
+}
 
 // A catalogue's messages, and what is wrong with it: messages not finished, obsolete or empty.
 struct Catalogue
@@ -153,8 +201,10 @@ std::vector<ShownTopic> shown_topics(const QString &language)
 {
     LanguageWindow w(language);
     std::vector<ShownTopic> shown;
-    for (const char *menu : topic_menus) {
-        w.window.menus().at(QLatin1String(menu))->trigger();
+    for (const Scene &scene : scenes) {
+        w.window.menus().at(QLatin1String(scene.menu))->trigger();
+        for (const char *key : scene.clicks)
+            click(w.window, key);
         Form1 &f = w.window.form();
         ShownTopic topic;
         topic.texts = texts_of(f.Picture1->surface());
@@ -176,6 +226,40 @@ std::vector<ShownTopic> shown_topics(const QString &language)
         shown.push_back(topic);
     }
     return shown;
+}
+
+// Everything a window shows in words, by where it shows it.
+std::map<QString, QString> snapshot(MainWindow &window)
+{
+    std::map<QString, QString> shown;
+    for (const auto &[key, control] : window.controls()) {
+        const QWidget &w = control->widget();
+        shown[key + QStringLiteral(" caption")] = control->caption();
+        shown[key + QStringLiteral(" tip")] = w.toolTip();
+        shown[key + QStringLiteral(" name")] = w.accessibleName();
+        shown[key + QStringLiteral(" description")] = w.accessibleDescription();
+    }
+    int n = 0;
+    for (const QAction *action : window.findChildren<QAction *>())
+        shown[QStringLiteral("action %1").arg(n++)] = action->text();
+    shown[QStringLiteral("title")] = window.windowTitle();
+    Form1 &f = window.form();
+    shown[QStringLiteral("drawing")] = f.Picture1->surface().texts().join(u'|');
+    shown[QStringLiteral("side panel")] = f.Picture2->surface().texts().join(u'|');
+    shown[QStringLiteral("description")] =
+        f.topic ? window.topic(f.topic)->description() : QString();
+    return shown;
+}
+
+// A topic chosen and a few of its values changed, as a pupil leaves it.
+void use(MainWindow &window, const char *menu)
+{
+    window.menus().at(QLatin1String(menu))->trigger();
+    const auto controls = window.controls();
+    for (const char *step : { "ComP:0", "ComZ:1", "Ckp:0", "Com_p2:0", "Crot1:0", "Command5" })
+        if (const auto found = controls.find(QLatin1String(step));
+            found != controls.end() && found->second->widget().isVisible())
+            dynamic_cast<QAbstractButton &>(found->second->widget()).click();
 }
 
 } // namespace
@@ -422,13 +506,17 @@ void TestLanguages::shown_texts_come_from_catalogue()
     for (std::size_t i = 0; i < shown.size(); ++i) {
         QStringList texts = shown[i].spoken;
         texts << shown[i].description;
+        // A caption that is the control's own name ("Label2") is the design's placeholder.
+        for (const ShownCaption &c : shown[i].captions)
+            if (c.caption != c.key)
+                texts << c.caption;
         for (const ShownText &t : shown[i].texts)
             texts << t.text;
         for (const QString &text : texts) {
             const QStringList words = leftover(text);
             QVERIFY2(words.isEmpty(),
                 qPrintable(QStringLiteral("%1: \"%2\" shows %3")
-                               .arg(QLatin1String(topic_menus[i]), text, words.join(u' '))));
+                               .arg(scene_name(i), text, words.join(u' '))));
         }
     }
 }
@@ -444,7 +532,7 @@ void TestLanguages::everything_fits()
     const std::vector<ShownTopic> shown = shown_topics(code);
     QCOMPARE(shown.size(), english.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const QString topic = QLatin1String(topic_menus[i]);
+        const QString topic = scene_name(i);
         QCOMPARE(shown[i].texts.size(), english[i].texts.size());
         for (std::size_t t = 0; t < shown[i].texts.size(); ++t) {
             const ShownText &s = shown[i].texts[t];
@@ -467,6 +555,127 @@ void TestLanguages::everything_fits()
                                .arg(c.room)));
         }
     }
+}
+
+void TestLanguages::menu_bar_fits_data() { catalogue_complete_data(); }
+
+// The menu bar's items fit the design's width on one line, with the menu bar's own font.
+void TestLanguages::menu_bar_fits()
+{
+    QFETCH(QString, code);
+    LanguageWindow w(code);
+    const int design_width = w.window.form().background->width();
+    const int needed = w.window.menuBar()->sizeHint().width();
+    QVERIFY2(needed <= design_width,
+        qPrintable(
+            QStringLiteral("the menu bar needs %1 pixels of %2").arg(needed).arg(design_width)));
+}
+
+void TestLanguages::render_tool_language_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("frame_caption");
+    QTest::newRow("German asked for")
+        << QStringList { "--language", "de" } << "C.UTF-8" << 0 << "Drehen";
+    QTest::newRow("Brazilian asked for")
+        << QStringList { "--language", "pt_BR" } << "C.UTF-8" << 0 << "Girar";
+    QTest::newRow("English over a German environment")
+        << QStringList { "--language", "en" } << "de_DE.UTF-8" << 0 << "Rotate";
+    QTest::newRow("the environment's") << QStringList {} << "fr_FR.UTF-8" << 0 << "Rotation";
+    QTest::newRow("no catalogue") << QStringList { "--language", "nl" } << "C.UTF-8" << 2 << "";
+    QTest::newRow("no code") << QStringList { "--language" } << "C.UTF-8" << 2 << "";
+}
+
+// The render tool speaks the language asked for, or the environment's; a bad code is refused.
+void TestLanguages::render_tool_language()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, environment);
+    QFETCH(int, status);
+    QFETCH(QString, frame_caption);
+    QTemporaryDir dir;
+    const QString state = dir.filePath(QStringLiteral("state.json"));
+    QProcess render;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LANG"), environment);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    render.setProcessEnvironment(env);
+    render.start(QString::fromUtf8(AURELION_RENDER),
+        arguments
+            + QStringList { QStringLiteral("menu:M_plato"), QStringLiteral("--state"), state });
+    QVERIFY(render.waitForFinished(60000));
+    QCOMPARE(render.exitCode(), status);
+    if (status != 0) {
+        const QStringList lines =
+            QString::fromUtf8(render.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains(QLatin1String("--language")), qPrintable(lines[0]));
+        QVERIFY(!QFile::exists(state));
+        return;
+    }
+    QFile file(state);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString json = QString::fromUtf8(file.readAll());
+    const QRegularExpression caption(
+        QStringLiteral("\"caption\": ?\"%1\"").arg(QRegularExpression::escape(frame_caption)));
+    QVERIFY2(json.contains(caption), qPrintable(frame_caption));
+}
+
+void TestLanguages::switching_matches_a_fresh_window_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("en to de, exponential") << "en"
+                                           << "de"
+                                           << "M_R:6";
+    QTest::newRow("de to en, sequence graph") << "de"
+                                              << "en"
+                                              << "M_gr:1";
+    QTest::newRow("fr to it, life generator") << "fr"
+                                              << "it"
+                                              << "M_bevolk:0";
+    QTest::newRow("en to pt_BR, rabbits") << "en"
+                                          << "pt_BR"
+                                          << "M_gr:0";
+    QTest::newRow("es to de, Pythagoras") << "es"
+                                          << "de"
+                                          << "M_Pyt";
+    QTest::newRow("de to fr, Platonic figures") << "de"
+                                                << "fr"
+                                                << "M_plato";
+}
+
+// A window switched to a language shows what a window started in it shows, and keeps its values.
+void TestLanguages::switching_matches_a_fresh_window()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, menu);
+    std::map<QString, QString> switched;
+    {
+        LanguageWindow w(from);
+        use(w.window, qPrintable(menu));
+        w.window.switch_language(to);
+        QCOMPARE(w.window.languages().language(), to);
+        switched = snapshot(w.window);
+    }
+    std::map<QString, QString> fresh;
+    {
+        LanguageWindow w(to);
+        use(w.window, qPrintable(menu));
+        fresh = snapshot(w.window);
+    }
+    QCOMPARE(switched.size(), fresh.size());
+    for (const auto &[where, text] : fresh)
+        QVERIFY2(switched[where] == text,
+            qPrintable(
+                QStringLiteral("%1: \"%2\" instead of \"%3\"").arg(where, switched[where], text)));
 }
 
 QTEST_MAIN(TestLanguages)

@@ -873,6 +873,60 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>open the menu </source>
+        <translation>Menü öffnen: </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Aurelion</source>
+        <translation>Ü&amp;ber Aurelion</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
+
+The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
+        <translation>Tab und Umschalt+Tab gehen Zeile für Zeile durch die Schaltflächen, Kontrollkästchen und anklickbaren Beschriftungen des sichtbaren Rahmens; Leertaste oder Eingabe drückt sie. Die Schaltflächen „&lt;“ und „&gt;“ und „Nächstes Jahr“ wiederholen ihren Schritt, solange sie gedrückt bleiben, mit der Maus oder der Leertaste.
+
+Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Eingabe wählt, Esc schließt sie.</translation>
+    </message>
+    <message>
+        <source>About Aurelion</source>
+        <translation>Über Aurelion</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Lernprogramm zur Goldenen Zahl phi und zur Fibonacci-Folge.&lt;/p&gt;&lt;p&gt;Aurelion ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es gibt keine Gewährleistung.&lt;/p&gt;&lt;p&gt;Die mitgelieferten Liberation-Schriften stehen unter der SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -944,6 +998,193 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Aurelion Relationship</source>
+        <translation>Aurelion-Beziehung</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabblis</source>
+        <translation>Fibonaccis Kaninchen</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i)</source>
+        <translation>Graph y = F(i)</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i+1) / F(i)</source>
+        <translation>Graph y = F(i+1) / F(i)</translation>
+    </message>
+    <message>
+        <source>Graph P</source>
+        <translation>Graph P</translation>
+    </message>
+    <message>
+        <source>Golden ratio</source>
+        <translation>Goldener Schnitt</translation>
+    </message>
+    <message>
+        <source>Golden ratio graphic</source>
+        <translation>Goldener Schnitt, konstruiert</translation>
+    </message>
+    <message>
+        <source>Golden ratio analitic</source>
+        <translation>Goldener Schnitt, berechnet</translation>
+    </message>
+    <message>
+        <source>Golden rectangle</source>
+        <translation>Goldenes Rechteck</translation>
+    </message>
+    <message>
+        <source>Golden ellips   Golden hyperbola</source>
+        <translation>Goldene Ellipse   Goldene Hyperbel</translation>
+    </message>
+    <message>
+        <source>Pentagram</source>
+        <translation>Pentagramm</translation>
+    </message>
+    <message>
+        <source>Golden spiral</source>
+        <translation>Goldene Spirale</translation>
+    </message>
+    <message>
+        <source>Exponential function</source>
+        <translation>Exponentialfunktion</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Bevölkerung</translation>
+    </message>
+    <message>
+        <source>Life Generator</source>
+        <translation>Lebensgenerator</translation>
+    </message>
+    <message>
+        <source>Dynamic Population Model</source>
+        <translation>Dynamisches Bevölkerungsmodell</translation>
+    </message>
+    <message>
+        <source>CHAOS</source>
+        <translation>CHAOS</translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pythagoras</translation>
+    </message>
+    <message>
+        <source>Platonic Figures</source>
+        <translation>Platonische Körper</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Burthfactor</source>
+        <translation>Geburtenfaktor</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rasch</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Ruhig</translation>
+    </message>
+    <message>
+        <source> Model 1A (20) </source>
+        <translation> Modell 1A (20) </translation>
+    </message>
+    <message>
+        <source> Model 1B (15) </source>
+        <translation> Modell 1B (15) </translation>
+    </message>
+    <message>
+        <source> Model 2  (20) </source>
+        <translation> Modell 2  (20) </translation>
+    </message>
+    <message>
+        <source> Model 3  (20) </source>
+        <translation> Modell 3  (20) </translation>
+    </message>
+    <message>
+        <source> Model 4A (20) </source>
+        <translation> Modell 4A (20) </translation>
+    </message>
+    <message>
+        <source> Model 4B (15) </source>
+        <translation> Modell 4B (15) </translation>
+    </message>
+    <message>
+        <source> Dodecaëder 12 </source>
+        <translation> Dodekaeder 12 </translation>
+    </message>
+    <message>
+        <source> Tetraëder 4 </source>
+        <translation> Tetraeder 4 </translation>
+    </message>
+    <message>
+        <source> Octaëder 8 </source>
+        <translation> Oktaeder 8 </translation>
+    </message>
+    <message>
+        <source> Icosaëder 20 </source>
+        <translation> Ikosaeder 20 </translation>
+    </message>
+    <message>
+        <source> Burthfactor (1 / Unit of time) </source>
+        <translation> Geburtenfaktor (1 / Zeiteinheit) </translation>
+    </message>
+    <message>
+        <source> Immigrationrate ( speaces / Unit of time ) </source>
+        <translation> Zuwanderungsrate ( Individuen / Zeiteinheit ) </translation>
+    </message>
+    <message>
+        <source> Population at t=0 </source>
+        <translation> Bestand bei t=0 </translation>
+    </message>
+    <message>
+        <source> Deathfactor (1 / Unit of time) </source>
+        <translation> Sterbefaktor (1 / Zeiteinheit) </translation>
+    </message>
+    <message>
+        <source>The Aurelion relationship 1.6        a teaching program by the Aurelion team</source>
+        <translation>Die Aurelion-Beziehung 1.6        ein Lernprogramm des Aurelion-Teams</translation>
+    </message>
+    <message>
+        <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
+        <translation> DIE GOLDENE ZAHL  : Klick für die Folge F(0) = 1; F(1) = phi </translation>
+    </message>
+    <message>
+        <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
+        <translation> Klick für die Folge  F(0) = 1;  F(1) = -1/phi </translation>
+    </message>
+    <message>
+        <source> Click for Fibonacci sequence  F(0) = 1   F(1) = 1 </source>
+        <translation> Klick für die Fibonacci-Folge  F(0) = 1   F(1) = 1 </translation>
+    </message>
+    <message>
+        <source>THE</source>
+        <translation>DIE</translation>
+    </message>
+    <message>
+        <source>AURELION</source>
+        <translation>AURELION</translation>
+    </message>
+    <message>
+        <source>RELATIONSHIP</source>
+        <translation>BEZIEHUNG</translation>
+    </message>
+    <message>
+        <source>A teaching program on phi and Fibonacci</source>
+        <translation>Ein Lernprogramm zu phi und Fibonacci</translation>
+    </message>
+    <message>
+        <source>by the Aurelion team, 2026</source>
+        <translation>vom Aurelion-Team, 2026</translation>
+    </message>
+</context>
+<context>
     <name>PentagramTopic</name>
     <message>
         <source>PENTAGRAM</source>
@@ -968,6 +1209,149 @@
     <message>
         <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
         <translation>Pentagramm: ein regelmäßiges Fünfeck p1 bis p5 mit der Seitenlänge 1 und seinen fünf Diagonalen der Länge phi = %1; ihr Schnittpunkt A teilt die Diagonale p2p4 in a = %2 und b = 1, sodass a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture As…</source>
+        <translation>Bild &amp;speichern unter…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Worksheet As…</source>
+        <translation>&amp;Arbeitsblatt speichern unter…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Druck&amp;vorschau…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Record Animation</source>
+        <translation>Animation &amp;aufnehmen</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording…</source>
+        <translation>Aufnahme &amp;beenden…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2.</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1.
+
+%2.</source>
+        <translation>Das Arbeitsblatt konnte nicht als %1 gespeichert werden.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Arbeitsblatt speichern</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed to %1.
+
+%2.</source>
+        <translation>Das Arbeitsblatt konnte nicht nach %1 gedruckt werden.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <translation>Das Arbeitsblatt konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>screen size</source>
+        <translation>Bildschirmgröße</translation>
+    </message>
+    <message>
+        <source>twice the size</source>
+        <translation>doppelte Größe</translation>
+    </message>
+    <message>
+        <source>four times the size</source>
+        <translation>vierfache Größe</translation>
+    </message>
+    <message>
+        <source>PNG image, %1, %2 × %3 pixels (*.png)</source>
+        <translation>PNG-Bild, %1, %2 × %3 Pixel (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG vector drawing (*.svg)</source>
+        <translation>SVG-Vektorzeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF vector drawing (*.pdf)</source>
+        <translation>PDF-Vektorzeichnung (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Bild speichern unter</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Arbeitsblatt speichern unter</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Worksheet Page</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Letter, 8.5 × 11 in</source>
+        <translation>Letter, 8,5 × 11 Zoll</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Black and white, for a printer without colour</source>
+        <translation>&amp;Schwarz-Weiß, für einen Drucker ohne Farbe</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Aufnahme speichern</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>Animiertes GIF (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1655,65 @@
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>%1: the recording holds %2 frames, as many as a recording may</source>
+        <translation>%1: die Aufnahme hat %2 Bilder, so viele wie möglich</translation>
+    </message>
+    <message>
+        <source>%1: no frame was recorded: the drawing was not shown</source>
+        <translation>%1: kein Bild aufgenommen: die Zeichnung war nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 frames, as many as a recording may, and has stopped.</source>
+        <translation>Die Aufnahme hat %1 Bilder, so viele wie möglich, und ist beendet.</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Animation aufnehmen</translation>
+    </message>
+    <message>
+        <source>The recording has stopped.
+
+%1.</source>
+        <translation>Die Aufnahme wurde beendet.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.
+
+%1.</source>
+        <translation>Die Aufnahme konnte nicht behalten werden.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>Die Aufnahme wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.
+
+%2.</source>
+        <translation>Die Aufnahme konnte nicht als %1 gespeichert werden.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>● REC  1 frame</source>
+        <translation>● REC  1 Bild</translation>
+    </message>
+    <message>
+        <source>● REC  %1 frames</source>
+        <translation>● REC  %1 Bilder</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>
@@ -1336,6 +1779,45 @@
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
         <translation>Goldene Spirale r = phi^(h / 90°) um den Ursprung: der Radius wächst mit jeder Vierteldrehung um den Faktor phi = %1; die Punkte nach ganzen Vierteldrehungen, von r = %2 bis r = %3, sind durch Sehnen verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Next Topic</source>
+        <translation>&amp;Nächstes Thema</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Topic</source>
+        <translation>&amp;Vorheriges Thema</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Vollbild verlassen</translation>
     </message>
 </context>
 <context>

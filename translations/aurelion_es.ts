@@ -873,6 +873,60 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>open the menu </source>
+        <translation>abrir el menú </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>&amp;About Aurelion</source>
+        <translation>Acerca &amp;de Aurelion</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
+
+The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
+        <translation>Tab y Mayús+Tab recorren, fila a fila, los botones, casillas y etiquetas pulsables del marco visible; Espacio o Intro los pulsa. Los botones «&lt;» y «&gt;» y «Año siguiente» repiten su paso mientras se mantienen pulsados, con el ratón o con Espacio.
+
+La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elige y Esc la cierra.</translation>
+    </message>
+    <message>
+        <source>About Aurelion</source>
+        <translation>Acerca de Aurelion</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un programa didáctico sobre el número áureo phi y la sucesión de Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion es software libre bajo la Licencia Pública General de GNU, versión 3 o (a su elección) cualquier versión posterior (GPL-3.0-or-later). Se ofrece sin ninguna garantía.&lt;/p&gt;&lt;p&gt;Las fuentes Liberation que incluye están bajo la SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -944,6 +998,193 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Aurelion Relationship</source>
+        <translation>Relación Aurelion</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabblis</source>
+        <translation>Los conejos de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i)</source>
+        <translation>Gráfica y = F(i)</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i+1) / F(i)</source>
+        <translation>Gráfica y = F(i+1) / F(i)</translation>
+    </message>
+    <message>
+        <source>Graph P</source>
+        <translation>Gráfica P</translation>
+    </message>
+    <message>
+        <source>Golden ratio</source>
+        <translation>Número áureo</translation>
+    </message>
+    <message>
+        <source>Golden ratio graphic</source>
+        <translation>Número áureo, construcción</translation>
+    </message>
+    <message>
+        <source>Golden ratio analitic</source>
+        <translation>Número áureo, cálculo</translation>
+    </message>
+    <message>
+        <source>Golden rectangle</source>
+        <translation>Rectángulo áureo</translation>
+    </message>
+    <message>
+        <source>Golden ellips   Golden hyperbola</source>
+        <translation>Elipse áurea   Hipérbola áurea</translation>
+    </message>
+    <message>
+        <source>Pentagram</source>
+        <translation>Pentagrama</translation>
+    </message>
+    <message>
+        <source>Golden spiral</source>
+        <translation>Espiral áurea</translation>
+    </message>
+    <message>
+        <source>Exponential function</source>
+        <translation>Función exponencial</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>Life Generator</source>
+        <translation>Generador de vida</translation>
+    </message>
+    <message>
+        <source>Dynamic Population Model</source>
+        <translation>Modelo dinámico de población</translation>
+    </message>
+    <message>
+        <source>CHAOS</source>
+        <translation>CAOS</translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitágoras</translation>
+    </message>
+    <message>
+        <source>Platonic Figures</source>
+        <translation>Sólidos platónicos</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Burthfactor</source>
+        <translation>Factor de natalidad</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source> Model 1A (20) </source>
+        <translation> Modelo 1A (20) </translation>
+    </message>
+    <message>
+        <source> Model 1B (15) </source>
+        <translation> Modelo 1B (15) </translation>
+    </message>
+    <message>
+        <source> Model 2  (20) </source>
+        <translation> Modelo 2  (20) </translation>
+    </message>
+    <message>
+        <source> Model 3  (20) </source>
+        <translation> Modelo 3  (20) </translation>
+    </message>
+    <message>
+        <source> Model 4A (20) </source>
+        <translation> Modelo 4A (20) </translation>
+    </message>
+    <message>
+        <source> Model 4B (15) </source>
+        <translation> Modelo 4B (15) </translation>
+    </message>
+    <message>
+        <source> Dodecaëder 12 </source>
+        <translation> Dodecaedro 12 </translation>
+    </message>
+    <message>
+        <source> Tetraëder 4 </source>
+        <translation> Tetraedro 4 </translation>
+    </message>
+    <message>
+        <source> Octaëder 8 </source>
+        <translation> Octaedro 8 </translation>
+    </message>
+    <message>
+        <source> Icosaëder 20 </source>
+        <translation> Icosaedro 20 </translation>
+    </message>
+    <message>
+        <source> Burthfactor (1 / Unit of time) </source>
+        <translation> Factor de natalidad (1 / unidad de tiempo) </translation>
+    </message>
+    <message>
+        <source> Immigrationrate ( speaces / Unit of time ) </source>
+        <translation> Tasa de inmigración ( individuos / unidad de tiempo ) </translation>
+    </message>
+    <message>
+        <source> Population at t=0 </source>
+        <translation> Población en t=0 </translation>
+    </message>
+    <message>
+        <source> Deathfactor (1 / Unit of time) </source>
+        <translation> Factor de mortalidad (1 / unidad de tiempo) </translation>
+    </message>
+    <message>
+        <source>The Aurelion relationship 1.6        a teaching program by the Aurelion team</source>
+        <translation>La relación Aurelion 1.6        un programa didáctico del equipo Aurelion</translation>
+    </message>
+    <message>
+        <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
+        <translation> EL NÚMERO ÁUREO  : clic para la sucesión F(0) = 1; F(1) = phi </translation>
+    </message>
+    <message>
+        <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
+        <translation> Clic para la sucesión  F(0) = 1;  F(1) = -1/phi </translation>
+    </message>
+    <message>
+        <source> Click for Fibonacci sequence  F(0) = 1   F(1) = 1 </source>
+        <translation> Clic para la sucesión de Fibonacci  F(0) = 1   F(1) = 1 </translation>
+    </message>
+    <message>
+        <source>THE</source>
+        <translation>LA</translation>
+    </message>
+    <message>
+        <source>AURELION</source>
+        <translation>RELACIÓN</translation>
+    </message>
+    <message>
+        <source>RELATIONSHIP</source>
+        <translation>AURELION</translation>
+    </message>
+    <message>
+        <source>A teaching program on phi and Fibonacci</source>
+        <translation>Un programa didáctico sobre phi y Fibonacci</translation>
+    </message>
+    <message>
+        <source>by the Aurelion team, 2026</source>
+        <translation>del equipo Aurelion, 2026</translation>
+    </message>
+</context>
+<context>
     <name>PentagramTopic</name>
     <message>
         <source>PENTAGRAM</source>
@@ -968,6 +1209,149 @@
     <message>
         <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
         <translation>Pentagrama: un pentágono regular p1 a p5 de lado 1 con sus cinco diagonales de longitud phi = %1; su punto de corte A divide la diagonal p2p4 en a = %2 y b = 1, de modo que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture As…</source>
+        <translation>&amp;Guardar imagen como…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Worksheet As…</source>
+        <translation>Guardar &amp;ficha como…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Vista previa de impresión…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>&amp;Record Animation</source>
+        <translation>G&amp;rabar animación</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording…</source>
+        <translation>&amp;Detener grabación…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2.</source>
+        <translation>No se pudo guardar la imagen como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1.
+
+%2.</source>
+        <translation>No se pudo guardar la ficha como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Guardar ficha</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed to %1.
+
+%2.</source>
+        <translation>No se pudo imprimir la ficha en %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <translation>No se pudo enviar la ficha a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>screen size</source>
+        <translation>tamaño de pantalla</translation>
+    </message>
+    <message>
+        <source>twice the size</source>
+        <translation>tamaño doble</translation>
+    </message>
+    <message>
+        <source>four times the size</source>
+        <translation>tamaño cuádruple</translation>
+    </message>
+    <message>
+        <source>PNG image, %1, %2 × %3 pixels (*.png)</source>
+        <translation>Imagen PNG, %1, %2 × %3 píxeles (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG vector drawing (*.svg)</source>
+        <translation>Dibujo vectorial SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF vector drawing (*.pdf)</source>
+        <translation>Dibujo vectorial PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Guardar imagen como</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Guardar ficha como</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Worksheet Page</source>
+        <translation>Página de la ficha</translation>
+    </message>
+    <message>
+        <source>Letter, 8.5 × 11 in</source>
+        <translation>Carta, 8,5 × 11 pulg.</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>&amp;Black and white, for a printer without colour</source>
+        <translation>&amp;Blanco y negro, para una impresora sin color</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Guardar grabación</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animado (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1655,65 @@
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>%1: the recording holds %2 frames, as many as a recording may</source>
+        <translation>%1: la grabación tiene %2 fotogramas, el máximo posible</translation>
+    </message>
+    <message>
+        <source>%1: no frame was recorded: the drawing was not shown</source>
+        <translation>%1: no se grabó ningún fotograma: el dibujo no se mostraba</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 frames, as many as a recording may, and has stopped.</source>
+        <translation>La grabación tiene %1 fotogramas, el máximo posible, y se ha detenido.</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Grabar animación</translation>
+    </message>
+    <message>
+        <source>The recording has stopped.
+
+%1.</source>
+        <translation>La grabación se ha detenido.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.
+
+%1.</source>
+        <translation>No se pudo conservar la grabación.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>La grabación no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.
+
+%2.</source>
+        <translation>No se pudo guardar la grabación como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>● REC  1 frame</source>
+        <translation>● REC  1 fotograma</translation>
+    </message>
+    <message>
+        <source>● REC  %1 frames</source>
+        <translation>● REC  %1 fotogramas</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>
@@ -1336,6 +1779,45 @@
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
         <translation>Espiral áurea r = phi^(h / 90°) alrededor del origen: el radio se multiplica por phi = %1 en cada cuarto de vuelta; los puntos de cada cuarto de vuelta completo, de r = %2 a r = %3, están unidos por cuerdas</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Tamaño &amp;real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar a la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Next Topic</source>
+        <translation>Tema &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Topic</source>
+        <translation>Tema &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Salir de pantalla completa</translation>
     </message>
 </context>
 <context>

@@ -873,6 +873,60 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>open the menu </source>
+        <translation>ouvrir le menu </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>&amp;About Aurelion</source>
+        <translation>À &amp;propos d’Aurelion</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
+
+The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
+        <translation>Tab et Maj+Tab parcourent, ligne par ligne, les boutons, cases à cocher et étiquettes cliquables du cadre affiché ; Espace ou Entrée les actionne. Les boutons « &lt; » et « &gt; » et « Année suivante » répètent leur pas tant qu’on les maintient enfoncés, à la souris ou avec Espace.
+
+La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée choisit et Échap la ferme.</translation>
+    </message>
+    <message>
+        <source>About Aurelion</source>
+        <translation>À propos d’Aurelion</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un logiciel pédagogique sur le nombre d’or phi et la suite de Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion est un logiciel libre sous la licence publique générale GNU, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later). Il est fourni sans aucune garantie.&lt;/p&gt;&lt;p&gt;Les polices Liberation qu’il contient sont sous la licence SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -944,6 +998,193 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Aurelion Relationship</source>
+        <translation>Relation Aurelion</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabblis</source>
+        <translation>Les lapins de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i)</source>
+        <translation>Graphique y = F(i)</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i+1) / F(i)</source>
+        <translation>Graphique y = F(i+1) / F(i)</translation>
+    </message>
+    <message>
+        <source>Graph P</source>
+        <translation>Graphique P</translation>
+    </message>
+    <message>
+        <source>Golden ratio</source>
+        <translation>Nombre d’or</translation>
+    </message>
+    <message>
+        <source>Golden ratio graphic</source>
+        <translation>Nombre d’or, construction</translation>
+    </message>
+    <message>
+        <source>Golden ratio analitic</source>
+        <translation>Nombre d’or, calcul</translation>
+    </message>
+    <message>
+        <source>Golden rectangle</source>
+        <translation>Rectangle d’or</translation>
+    </message>
+    <message>
+        <source>Golden ellips   Golden hyperbola</source>
+        <translation>Ellipse d’or   Hyperbole d’or</translation>
+    </message>
+    <message>
+        <source>Pentagram</source>
+        <translation>Pentagramme</translation>
+    </message>
+    <message>
+        <source>Golden spiral</source>
+        <translation>Spirale d’or</translation>
+    </message>
+    <message>
+        <source>Exponential function</source>
+        <translation>Fonction exponentielle</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Life Generator</source>
+        <translation>Modèle de croissance</translation>
+    </message>
+    <message>
+        <source>Dynamic Population Model</source>
+        <translation>Modèle dynamique de population</translation>
+    </message>
+    <message>
+        <source>CHAOS</source>
+        <translation>CHAOS</translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pythagore</translation>
+    </message>
+    <message>
+        <source>Platonic Figures</source>
+        <translation>Solides de Platon</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Burthfactor</source>
+        <translation>Facteur de natalité</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lent</translation>
+    </message>
+    <message>
+        <source> Model 1A (20) </source>
+        <translation> Modèle 1A (20) </translation>
+    </message>
+    <message>
+        <source> Model 1B (15) </source>
+        <translation> Modèle 1B (15) </translation>
+    </message>
+    <message>
+        <source> Model 2  (20) </source>
+        <translation> Modèle 2  (20) </translation>
+    </message>
+    <message>
+        <source> Model 3  (20) </source>
+        <translation> Modèle 3  (20) </translation>
+    </message>
+    <message>
+        <source> Model 4A (20) </source>
+        <translation> Modèle 4A (20) </translation>
+    </message>
+    <message>
+        <source> Model 4B (15) </source>
+        <translation> Modèle 4B (15) </translation>
+    </message>
+    <message>
+        <source> Dodecaëder 12 </source>
+        <translation> Dodécaèdre 12 </translation>
+    </message>
+    <message>
+        <source> Tetraëder 4 </source>
+        <translation> Tétraèdre 4 </translation>
+    </message>
+    <message>
+        <source> Octaëder 8 </source>
+        <translation> Octaèdre 8 </translation>
+    </message>
+    <message>
+        <source> Icosaëder 20 </source>
+        <translation> Icosaèdre 20 </translation>
+    </message>
+    <message>
+        <source> Burthfactor (1 / Unit of time) </source>
+        <translation> Facteur de natalité (1 / unité de temps) </translation>
+    </message>
+    <message>
+        <source> Immigrationrate ( speaces / Unit of time ) </source>
+        <translation> Taux d’immigration ( individus / unité de temps ) </translation>
+    </message>
+    <message>
+        <source> Population at t=0 </source>
+        <translation> Population en t=0 </translation>
+    </message>
+    <message>
+        <source> Deathfactor (1 / Unit of time) </source>
+        <translation> Facteur de mortalité (1 / unité de temps) </translation>
+    </message>
+    <message>
+        <source>The Aurelion relationship 1.6        a teaching program by the Aurelion team</source>
+        <translation>La relation Aurelion 1.6        un logiciel pédagogique de l’équipe Aurelion</translation>
+    </message>
+    <message>
+        <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
+        <translation> LE NOMBRE D’OR  : cliquer pour la suite F(0) = 1 ; F(1) = phi </translation>
+    </message>
+    <message>
+        <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
+        <translation> Cliquer pour la suite  F(0) = 1 ;  F(1) = -1/phi </translation>
+    </message>
+    <message>
+        <source> Click for Fibonacci sequence  F(0) = 1   F(1) = 1 </source>
+        <translation> Cliquer pour la suite de Fibonacci  F(0) = 1   F(1) = 1 </translation>
+    </message>
+    <message>
+        <source>THE</source>
+        <translation>LA</translation>
+    </message>
+    <message>
+        <source>AURELION</source>
+        <translation>RELATION</translation>
+    </message>
+    <message>
+        <source>RELATIONSHIP</source>
+        <translation>AURELION</translation>
+    </message>
+    <message>
+        <source>A teaching program on phi and Fibonacci</source>
+        <translation>Un logiciel pédagogique sur phi et Fibonacci</translation>
+    </message>
+    <message>
+        <source>by the Aurelion team, 2026</source>
+        <translation>par l’équipe Aurelion, 2026</translation>
+    </message>
+</context>
+<context>
     <name>PentagramTopic</name>
     <message>
         <source>PENTAGRAM</source>
@@ -968,6 +1209,149 @@
     <message>
         <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
         <translation>Pentagramme : un pentagone régulier p1 à p5 de côté 1 et ses cinq diagonales de longueur phi = %1 ; leur point d’intersection A partage la diagonale p2p4 en a = %2 et b = 1, de sorte que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture As…</source>
+        <translation>&amp;Enregistrer l’image sous…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Worksheet As…</source>
+        <translation>Enregistrer la &amp;fiche sous…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Aperçu avant impression…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>&amp;Record Animation</source>
+        <translation>En&amp;registrer une animation</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording…</source>
+        <translation>Arrê&amp;ter l’enregistrement…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2.</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1.
+
+%2.</source>
+        <translation>La fiche n’a pas pu être enregistrée sous %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Enregistrer la fiche</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed to %1.
+
+%2.</source>
+        <translation>La fiche n’a pas pu être imprimée dans %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <translation>La fiche n’a pas pu être envoyée à l’imprimante %1.</translation>
+    </message>
+    <message>
+        <source>screen size</source>
+        <translation>taille de l’écran</translation>
+    </message>
+    <message>
+        <source>twice the size</source>
+        <translation>taille double</translation>
+    </message>
+    <message>
+        <source>four times the size</source>
+        <translation>taille quadruple</translation>
+    </message>
+    <message>
+        <source>PNG image, %1, %2 × %3 pixels (*.png)</source>
+        <translation>Image PNG, %1, %2 × %3 pixels (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG vector drawing (*.svg)</source>
+        <translation>Dessin vectoriel SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF vector drawing (*.pdf)</source>
+        <translation>Dessin vectoriel PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Enregistrer l’image sous</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Enregistrer la fiche sous</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Worksheet Page</source>
+        <translation>Page de la fiche</translation>
+    </message>
+    <message>
+        <source>Letter, 8.5 × 11 in</source>
+        <translation>Lettre US, 8,5 × 11 po</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier :</translation>
+    </message>
+    <message>
+        <source>&amp;Black and white, for a printer without colour</source>
+        <translation>&amp;Noir et blanc, pour une imprimante sans couleur</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Enregistrer l’animation</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animé (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1655,65 @@
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>%1: the recording holds %2 frames, as many as a recording may</source>
+        <translation>%1 : l’enregistrement compte %2 images, le maximum possible</translation>
+    </message>
+    <message>
+        <source>%1: no frame was recorded: the drawing was not shown</source>
+        <translation>%1 : aucune image enregistrée : le dessin n’était pas affiché</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 frames, as many as a recording may, and has stopped.</source>
+        <translation>L’enregistrement compte %1 images, le maximum possible, et s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Enregistrer une animation</translation>
+    </message>
+    <message>
+        <source>The recording has stopped.
+
+%1.</source>
+        <translation>L’enregistrement s’est arrêté.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.
+
+%1.</source>
+        <translation>L’enregistrement n’a pas pu être conservé.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>L’enregistrement n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.
+
+%2.</source>
+        <translation>L’enregistrement n’a pas pu être enregistré sous %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>● REC  1 frame</source>
+        <translation>● REC  1 image</translation>
+    </message>
+    <message>
+        <source>● REC  %1 frames</source>
+        <translation>● REC  %1 images</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>
@@ -1336,6 +1779,45 @@
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
         <translation>Spirale d’or r = phi^(h / 90°) autour de l’origine : le rayon est multiplié par phi = %1 à chaque quart de tour ; les points à chaque quart de tour entier, de r = %2 à r = %3, sont reliés par des cordes</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Taille &amp;réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>A&amp;juster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Next Topic</source>
+        <translation>Sujet &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Topic</source>
+        <translation>Sujet &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
     </message>
 </context>
 <context>

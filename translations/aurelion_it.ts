@@ -873,6 +873,60 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>open the menu </source>
+        <translation>aprire il menu </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Scorciatoie da &amp;tastiera</translation>
+    </message>
+    <message>
+        <source>&amp;About Aurelion</source>
+        <translation>&amp;Informazioni su Aurelion</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
+
+The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
+        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Anno dopo» ripetono il passo finché restano premuti, con il mouse o con Spazio.
+
+Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio sceglie ed Esc la chiude.</translation>
+    </message>
+    <message>
+        <source>About Aurelion</source>
+        <translation>Informazioni su Aurelion</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versione %1&lt;/p&gt;&lt;p&gt;Un programma didattico sul numero aureo phi e sulla successione di Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion è software libero distribuito con la GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (GPL-3.0-or-later). Non è fornito con alcuna garanzia.&lt;/p&gt;&lt;p&gt;I font Liberation che include sono distribuiti con la SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -944,6 +998,193 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Aurelion Relationship</source>
+        <translation>Relazione Aurelion</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabblis</source>
+        <translation>I conigli di Fibonacci</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i)</source>
+        <translation>Grafico y = F(i)</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i+1) / F(i)</source>
+        <translation>Grafico y = F(i+1) / F(i)</translation>
+    </message>
+    <message>
+        <source>Graph P</source>
+        <translation>Grafico P</translation>
+    </message>
+    <message>
+        <source>Golden ratio</source>
+        <translation>Sezione aurea</translation>
+    </message>
+    <message>
+        <source>Golden ratio graphic</source>
+        <translation>Sezione aurea, costruzione</translation>
+    </message>
+    <message>
+        <source>Golden ratio analitic</source>
+        <translation>Sezione aurea, calcolo</translation>
+    </message>
+    <message>
+        <source>Golden rectangle</source>
+        <translation>Rettangolo aureo</translation>
+    </message>
+    <message>
+        <source>Golden ellips   Golden hyperbola</source>
+        <translation>Ellisse aurea   Iperbole aurea</translation>
+    </message>
+    <message>
+        <source>Pentagram</source>
+        <translation>Pentagramma</translation>
+    </message>
+    <message>
+        <source>Golden spiral</source>
+        <translation>Spirale aurea</translation>
+    </message>
+    <message>
+        <source>Exponential function</source>
+        <translation>Funzione esponenziale</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Popolazione</translation>
+    </message>
+    <message>
+        <source>Life Generator</source>
+        <translation>Generatore di vita</translation>
+    </message>
+    <message>
+        <source>Dynamic Population Model</source>
+        <translation>Modello dinamico della popolazione</translation>
+    </message>
+    <message>
+        <source>CHAOS</source>
+        <translation>CAOS</translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitagora</translation>
+    </message>
+    <message>
+        <source>Platonic Figures</source>
+        <translation>Solidi platonici</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Burthfactor</source>
+        <translation>Fattore di natalità</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source> Model 1A (20) </source>
+        <translation> Modello 1A (20) </translation>
+    </message>
+    <message>
+        <source> Model 1B (15) </source>
+        <translation> Modello 1B (15) </translation>
+    </message>
+    <message>
+        <source> Model 2  (20) </source>
+        <translation> Modello 2  (20) </translation>
+    </message>
+    <message>
+        <source> Model 3  (20) </source>
+        <translation> Modello 3  (20) </translation>
+    </message>
+    <message>
+        <source> Model 4A (20) </source>
+        <translation> Modello 4A (20) </translation>
+    </message>
+    <message>
+        <source> Model 4B (15) </source>
+        <translation> Modello 4B (15) </translation>
+    </message>
+    <message>
+        <source> Dodecaëder 12 </source>
+        <translation> Dodecaedro 12 </translation>
+    </message>
+    <message>
+        <source> Tetraëder 4 </source>
+        <translation> Tetraedro 4 </translation>
+    </message>
+    <message>
+        <source> Octaëder 8 </source>
+        <translation> Ottaedro 8 </translation>
+    </message>
+    <message>
+        <source> Icosaëder 20 </source>
+        <translation> Icosaedro 20 </translation>
+    </message>
+    <message>
+        <source> Burthfactor (1 / Unit of time) </source>
+        <translation> Fattore di natalità (1 / unità di tempo) </translation>
+    </message>
+    <message>
+        <source> Immigrationrate ( speaces / Unit of time ) </source>
+        <translation> Tasso di immigrazione ( individui / unità di tempo ) </translation>
+    </message>
+    <message>
+        <source> Population at t=0 </source>
+        <translation> Popolazione in t=0 </translation>
+    </message>
+    <message>
+        <source> Deathfactor (1 / Unit of time) </source>
+        <translation> Fattore di mortalità (1 / unità di tempo) </translation>
+    </message>
+    <message>
+        <source>The Aurelion relationship 1.6        a teaching program by the Aurelion team</source>
+        <translation>La relazione Aurelion 1.6        un programma didattico del team Aurelion</translation>
+    </message>
+    <message>
+        <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
+        <translation> IL NUMERO AUREO  : clic per la successione F(0) = 1; F(1) = phi </translation>
+    </message>
+    <message>
+        <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
+        <translation> Clic per la successione  F(0) = 1;  F(1) = -1/phi </translation>
+    </message>
+    <message>
+        <source> Click for Fibonacci sequence  F(0) = 1   F(1) = 1 </source>
+        <translation> Clic per la successione di Fibonacci  F(0) = 1   F(1) = 1 </translation>
+    </message>
+    <message>
+        <source>THE</source>
+        <translation>LA</translation>
+    </message>
+    <message>
+        <source>AURELION</source>
+        <translation>RELAZIONE</translation>
+    </message>
+    <message>
+        <source>RELATIONSHIP</source>
+        <translation>AURELION</translation>
+    </message>
+    <message>
+        <source>A teaching program on phi and Fibonacci</source>
+        <translation>Un programma didattico su phi e Fibonacci</translation>
+    </message>
+    <message>
+        <source>by the Aurelion team, 2026</source>
+        <translation>del team Aurelion, 2026</translation>
+    </message>
+</context>
+<context>
     <name>PentagramTopic</name>
     <message>
         <source>PENTAGRAM</source>
@@ -968,6 +1209,149 @@
     <message>
         <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
         <translation>Pentagramma: un pentagono regolare da p1 a p5 di lato 1 con le sue cinque diagonali di lunghezza phi = %1; il loro punto d’incontro A divide la diagonale p2p4 in a = %2 e b = 1, così che a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copia immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture As…</source>
+        <translation>&amp;Salva immagine come…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Worksheet As…</source>
+        <translation>Salva &amp;scheda come…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Ante&amp;prima di stampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>S&amp;tampa…</translation>
+    </message>
+    <message>
+        <source>&amp;Record Animation</source>
+        <translation>&amp;Registra animazione</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording…</source>
+        <translation>&amp;Ferma registrazione…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2.</source>
+        <translation>Non è stato possibile salvare l’immagine come %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1.
+
+%2.</source>
+        <translation>Non è stato possibile salvare la scheda come %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Salva scheda</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed to %1.
+
+%2.</source>
+        <translation>Non è stato possibile stampare la scheda su %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <translation>Non è stato possibile inviare la scheda alla stampante %1.</translation>
+    </message>
+    <message>
+        <source>screen size</source>
+        <translation>dimensioni dello schermo</translation>
+    </message>
+    <message>
+        <source>twice the size</source>
+        <translation>dimensioni doppie</translation>
+    </message>
+    <message>
+        <source>four times the size</source>
+        <translation>dimensioni quadruple</translation>
+    </message>
+    <message>
+        <source>PNG image, %1, %2 × %3 pixels (*.png)</source>
+        <translation>Immagine PNG, %1, %2 × %3 pixel (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG vector drawing (*.svg)</source>
+        <translation>Disegno vettoriale SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF vector drawing (*.pdf)</source>
+        <translation>Disegno vettoriale PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Salva immagine come</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Salva scheda come</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Worksheet Page</source>
+        <translation>Pagina della scheda</translation>
+    </message>
+    <message>
+        <source>Letter, 8.5 × 11 in</source>
+        <translation>Lettera, 8,5 × 11 pollici</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Carta:</translation>
+    </message>
+    <message>
+        <source>&amp;Black and white, for a printer without colour</source>
+        <translation>&amp;Bianco e nero, per una stampante senza colori</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Stampa scheda</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Salva registrazione</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animata (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1655,65 @@
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>%1: the recording holds %2 frames, as many as a recording may</source>
+        <translation>%1: la registrazione contiene %2 fotogrammi, il massimo possibile</translation>
+    </message>
+    <message>
+        <source>%1: no frame was recorded: the drawing was not shown</source>
+        <translation>%1: nessun fotogramma registrato: il disegno non era visibile</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 frames, as many as a recording may, and has stopped.</source>
+        <translation>La registrazione contiene %1 fotogrammi, il massimo possibile, e si è fermata.</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Registra animazione</translation>
+    </message>
+    <message>
+        <source>The recording has stopped.
+
+%1.</source>
+        <translation>La registrazione si è fermata.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.
+
+%1.</source>
+        <translation>Non è stato possibile conservare la registrazione.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>La registrazione non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.
+
+%2.</source>
+        <translation>Non è stato possibile salvare la registrazione come %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>● REC  1 frame</source>
+        <translation>● REC  1 fotogramma</translation>
+    </message>
+    <message>
+        <source>● REC  %1 frames</source>
+        <translation>● REC  %1 fotogrammi</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>
@@ -1336,6 +1779,45 @@
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
         <translation>Spirale aurea r = phi^(h / 90°) attorno all’origine: il raggio cresce di un fattore phi = %1 a ogni quarto di giro; i punti a ogni quarto di giro intero, da r = %2 a r = %3, sono uniti da corde</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Dimensioni &amp;reali</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Adatta alla &amp;finestra</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>Schermo i&amp;ntero</translation>
+    </message>
+    <message>
+        <source>&amp;Next Topic</source>
+        <translation>Argomento &amp;successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Topic</source>
+        <translation>Argomento &amp;precedente</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Esci da schermo intero</translation>
     </message>
 </context>
 <context>

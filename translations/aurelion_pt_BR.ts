@@ -873,6 +873,60 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>open the menu </source>
+        <translation>abrir o menu </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>&amp;About Aurelion</source>
+        <translation>&amp;Sobre o Aurelion</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
+
+The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
+        <translation>Tab e Shift+Tab percorrem, linha por linha, os botões, caixas de seleção e rótulos clicáveis do quadro visível; Espaço ou Enter os aciona. Os botões “&lt;” e “&gt;” e “Próximo ano” repetem o passo enquanto ficam pressionados, com o mouse ou com Espaço.
+
+A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a fecha.</translation>
+    </message>
+    <message>
+        <source>About Aurelion</source>
+        <translation>Sobre o Aurelion</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versão %1&lt;/p&gt;&lt;p&gt;Um programa didático sobre o número de ouro phi e a sequência de Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion é software livre sob a Licença Pública Geral GNU, versão 3 ou (a seu critério) qualquer versão posterior (GPL-3.0-or-later). É fornecido sem nenhuma garantia.&lt;/p&gt;&lt;p&gt;As fontes Liberation que acompanham o programa estão sob a SIL Open Font License 1.1.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -944,6 +998,193 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Aurelion Relationship</source>
+        <translation>Relação Aurelion</translation>
+    </message>
+    <message>
+        <source>Fibonacci&apos;s rabblis</source>
+        <translation>Os coelhos de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i)</source>
+        <translation>Gráfico y = F(i)</translation>
+    </message>
+    <message>
+        <source>Graph y = F(i+1) / F(i)</source>
+        <translation>Gráfico y = F(i+1) / F(i)</translation>
+    </message>
+    <message>
+        <source>Graph P</source>
+        <translation>Gráfico P</translation>
+    </message>
+    <message>
+        <source>Golden ratio</source>
+        <translation>Razão áurea</translation>
+    </message>
+    <message>
+        <source>Golden ratio graphic</source>
+        <translation>Razão áurea, construção</translation>
+    </message>
+    <message>
+        <source>Golden ratio analitic</source>
+        <translation>Razão áurea, cálculo</translation>
+    </message>
+    <message>
+        <source>Golden rectangle</source>
+        <translation>Retângulo áureo</translation>
+    </message>
+    <message>
+        <source>Golden ellips   Golden hyperbola</source>
+        <translation>Elipse áurea   Hipérbole áurea</translation>
+    </message>
+    <message>
+        <source>Pentagram</source>
+        <translation>Pentagrama</translation>
+    </message>
+    <message>
+        <source>Golden spiral</source>
+        <translation>Espiral áurea</translation>
+    </message>
+    <message>
+        <source>Exponential function</source>
+        <translation>Função exponencial</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>População</translation>
+    </message>
+    <message>
+        <source>Life Generator</source>
+        <translation>Gerador de vida</translation>
+    </message>
+    <message>
+        <source>Dynamic Population Model</source>
+        <translation>Modelo dinâmico de população</translation>
+    </message>
+    <message>
+        <source>CHAOS</source>
+        <translation>CAOS</translation>
+    </message>
+    <message>
+        <source>Pythagoras</source>
+        <translation>Pitágoras</translation>
+    </message>
+    <message>
+        <source>Platonic Figures</source>
+        <translation>Sólidos de Platão</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Burthfactor</source>
+        <translation>Fator de natalidade</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source> Model 1A (20) </source>
+        <translation> Modelo 1A (20) </translation>
+    </message>
+    <message>
+        <source> Model 1B (15) </source>
+        <translation> Modelo 1B (15) </translation>
+    </message>
+    <message>
+        <source> Model 2  (20) </source>
+        <translation> Modelo 2  (20) </translation>
+    </message>
+    <message>
+        <source> Model 3  (20) </source>
+        <translation> Modelo 3  (20) </translation>
+    </message>
+    <message>
+        <source> Model 4A (20) </source>
+        <translation> Modelo 4A (20) </translation>
+    </message>
+    <message>
+        <source> Model 4B (15) </source>
+        <translation> Modelo 4B (15) </translation>
+    </message>
+    <message>
+        <source> Dodecaëder 12 </source>
+        <translation> Dodecaedro 12 </translation>
+    </message>
+    <message>
+        <source> Tetraëder 4 </source>
+        <translation> Tetraedro 4 </translation>
+    </message>
+    <message>
+        <source> Octaëder 8 </source>
+        <translation> Octaedro 8 </translation>
+    </message>
+    <message>
+        <source> Icosaëder 20 </source>
+        <translation> Icosaedro 20 </translation>
+    </message>
+    <message>
+        <source> Burthfactor (1 / Unit of time) </source>
+        <translation> Fator de natalidade (1 / unidade de tempo) </translation>
+    </message>
+    <message>
+        <source> Immigrationrate ( speaces / Unit of time ) </source>
+        <translation> Taxa de imigração ( indivíduos / unidade de tempo ) </translation>
+    </message>
+    <message>
+        <source> Population at t=0 </source>
+        <translation> População em t=0 </translation>
+    </message>
+    <message>
+        <source> Deathfactor (1 / Unit of time) </source>
+        <translation> Fator de mortalidade (1 / unidade de tempo) </translation>
+    </message>
+    <message>
+        <source>The Aurelion relationship 1.6        a teaching program by the Aurelion team</source>
+        <translation>A relação Aurelion 1.6        um programa didático da equipe Aurelion</translation>
+    </message>
+    <message>
+        <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
+        <translation> O NÚMERO DE OURO  : clique para a sequência F(0) = 1; F(1) = phi </translation>
+    </message>
+    <message>
+        <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
+        <translation> Clique para a sequência  F(0) = 1;  F(1) = -1/phi </translation>
+    </message>
+    <message>
+        <source> Click for Fibonacci sequence  F(0) = 1   F(1) = 1 </source>
+        <translation> Clique para a sequência de Fibonacci  F(0) = 1   F(1) = 1 </translation>
+    </message>
+    <message>
+        <source>THE</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>AURELION</source>
+        <translation>RELAÇÃO</translation>
+    </message>
+    <message>
+        <source>RELATIONSHIP</source>
+        <translation>AURELION</translation>
+    </message>
+    <message>
+        <source>A teaching program on phi and Fibonacci</source>
+        <translation>Um programa didático sobre phi e Fibonacci</translation>
+    </message>
+    <message>
+        <source>by the Aurelion team, 2026</source>
+        <translation>da equipe Aurelion, 2026</translation>
+    </message>
+</context>
+<context>
     <name>PentagramTopic</name>
     <message>
         <source>PENTAGRAM</source>
@@ -968,6 +1209,149 @@
     <message>
         <source>Pentagram: a regular pentagon p1 to p5 of side 1 with its five diagonals of length phi = %1; their crossing point A divides the diagonal p2p4 into a = %2 and b = 1, so that a / b = b / (a + b)</source>
         <translation>Pentagrama: um pentágono regular de p1 a p5 de lado 1 com suas cinco diagonais de comprimento phi = %1; o ponto de cruzamento A divide a diagonal p2p4 em a = %2 e b = 1, de modo que a / b = b / (a + b)</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture As…</source>
+        <translation>&amp;Salvar imagem como…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Worksheet As…</source>
+        <translation>Salvar &amp;folha de exercícios como…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>&amp;Visualizar impressão…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>&amp;Record Animation</source>
+        <translation>&amp;Gravar animação</translation>
+    </message>
+    <message>
+        <source>S&amp;top Recording…</source>
+        <translation>&amp;Parar gravação…</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2.</source>
+        <translation>Não foi possível salvar a imagem como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1.
+
+%2.</source>
+        <translation>Não foi possível salvar a folha de exercícios como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Save Worksheet</source>
+        <translation>Salvar folha de exercícios</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be printed to %1.
+
+%2.</source>
+        <translation>Não foi possível imprimir a folha de exercícios em %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <translation>Não foi possível enviar a folha de exercícios à impressora %1.</translation>
+    </message>
+    <message>
+        <source>screen size</source>
+        <translation>tamanho da tela</translation>
+    </message>
+    <message>
+        <source>twice the size</source>
+        <translation>tamanho duplo</translation>
+    </message>
+    <message>
+        <source>four times the size</source>
+        <translation>tamanho quádruplo</translation>
+    </message>
+    <message>
+        <source>PNG image, %1, %2 × %3 pixels (*.png)</source>
+        <translation>Imagem PNG, %1, %2 × %3 pixels (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG vector drawing (*.svg)</source>
+        <translation>Desenho vetorial SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF vector drawing (*.pdf)</source>
+        <translation>Desenho vetorial PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Salvar imagem como</translation>
+    </message>
+    <message>
+        <source>Save Worksheet As</source>
+        <translation>Salvar folha de exercícios como</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Worksheet Page</source>
+        <translation>Página da folha de exercícios</translation>
+    </message>
+    <message>
+        <source>Letter, 8.5 × 11 in</source>
+        <translation>Carta, 8,5 × 11 pol.</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>&amp;Black and white, for a printer without colour</source>
+        <translation>&amp;Preto e branco, para uma impressora sem cores</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir folha de exercícios</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Save Recording</source>
+        <translation>Salvar gravação</translation>
+    </message>
+    <message>
+        <source>Animated GIF (*.gif)</source>
+        <translation>GIF animado (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1655,65 @@
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>%1: the recording holds %2 frames, as many as a recording may</source>
+        <translation>%1: a gravação tem %2 quadros, o máximo possível</translation>
+    </message>
+    <message>
+        <source>%1: no frame was recorded: the drawing was not shown</source>
+        <translation>%1: nenhum quadro gravado: o desenho não estava visível</translation>
+    </message>
+    <message>
+        <source>The recording holds %1 frames, as many as a recording may, and has stopped.</source>
+        <translation>A gravação tem %1 quadros, o máximo possível, e parou.</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Gravar animação</translation>
+    </message>
+    <message>
+        <source>The recording has stopped.
+
+%1.</source>
+        <translation>A gravação parou.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.
+
+%1.</source>
+        <translation>Não foi possível manter a gravação.
+
+%1.</translation>
+    </message>
+    <message>
+        <source>The recording was not saved.</source>
+        <translation>A gravação não foi salva.</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Parar gravação</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.
+
+%2.</source>
+        <translation>Não foi possível salvar a gravação como %1.
+
+%2.</translation>
+    </message>
+    <message>
+        <source>● REC  1 frame</source>
+        <translation>● REC  1 quadro</translation>
+    </message>
+    <message>
+        <source>● REC  %1 frames</source>
+        <translation>● REC  %1 quadros</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>
@@ -1336,6 +1779,45 @@
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
         <translation>Espiral áurea r = phi^(h / 90°) em torno da origem: o raio é multiplicado por phi = %1 a cada quarto de volta; os pontos a cada quarto de volta completo, de r = %2 a r = %3, são ligados por cordas</translation>
+    </message>
+</context>
+<context>
+    <name>ViewMenu</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Tamanho &amp;real</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>Ajustar à &amp;janela</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Next Topic</source>
+        <translation>&amp;Próximo tema</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Topic</source>
+        <translation>Tema &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Sair da tela cheia</translation>
     </message>
 </context>
 <context>

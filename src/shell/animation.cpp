@@ -3,6 +3,8 @@
 #include "picture_box.h"
 #include "picture_output.h"
 
+#include <QCoreApplication>
+
 Animation::Animation(PictureBox &picture)
     : picture_(picture)
 { }
@@ -31,7 +33,8 @@ bool Animation::add_frame(const QImage &frame, int delay_ms)
         return false;
     }
     if (gif_.frame_count() >= max_frames) {
-        error_ = QStringLiteral("%1: the recording holds %2 frames, as many as a recording may")
+        error_ = QCoreApplication::translate(
+            "Recording", "%1: the recording holds %2 frames, as many as a recording may")
                      .arg(path_)
                      .arg(max_frames);
         return false;
@@ -47,7 +50,9 @@ bool Animation::finish(int last_delay_ms)
 {
     started_ = false;
     if (!gif_.is_open()) {
-        error_ = QStringLiteral("%1: no frame was recorded: the drawing was not shown").arg(path_);
+        error_ = QCoreApplication::translate(
+            "Recording", "%1: no frame was recorded: the drawing was not shown")
+                     .arg(path_);
         return false;
     }
     if (!gif_.finish(last_delay_ms)) {

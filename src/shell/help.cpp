@@ -6,6 +6,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -61,7 +62,8 @@ void collect(const QList<QAction *> &actions, const QString &path, const QString
             found.push_back({ key_text(keys), command });
         if (QMenu *menu = action->menu()) {
             if (!reached.isEmpty())
-                found.push_back({ reached, QStringLiteral("open the menu ") + name });
+                found.push_back(
+                    { reached, QCoreApplication::translate("Help", "open the menu ") + name });
             collect(menu->actions(), command, reached, seen, found);
         } else if (!reached.isEmpty()) {
             found.push_back({ reached, command });
@@ -97,12 +99,13 @@ void MainWindow::build_help_menu()
     // End's own shortcut: the program's handler, as the menu command runs it.
     menus_.at(QStringLiteral("M_end"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Help", "&Help"));
     help->menuAction()->setObjectName(QStringLiteral("help_menu"));
-    QAction *shortcuts = help->addAction(QStringLiteral("&Keyboard Shortcuts"));
+    QAction *shortcuts =
+        help->addAction(QCoreApplication::translate("Help", "&Keyboard Shortcuts"));
     shortcuts->setShortcut(QKeySequence(Qt::Key_F1));
     connect(shortcuts, &QAction::triggered, this, [this] { show_keyboard_shortcuts(); });
-    QAction *about = help->addAction(QStringLiteral("&About Aurelion"));
+    QAction *about = help->addAction(QCoreApplication::translate("Help", "&About Aurelion"));
     connect(about, &QAction::triggered, this, [this] { show_about(); });
 }
 
@@ -113,13 +116,14 @@ void MainWindow::show_keyboard_shortcuts()
     collect(menuBar()->actions(), {}, {}, seen, found);
     collect(actions(), {}, {}, seen, found);
 
-    QDialog *dialog = make_dialog(
-        this, QStringLiteral("keyboard_shortcuts"), QStringLiteral("Keyboard Shortcuts"));
+    QDialog *dialog = make_dialog(this, QStringLiteral("keyboard_shortcuts"),
+        QCoreApplication::translate("Help", "Keyboard Shortcuts"));
     auto *layout = new QVBoxLayout(dialog);
     auto *table = new QTableWidget(int(found.size()), 2, dialog);
     table->setObjectName(QStringLiteral("shortcut_table"));
     table->setAccessibleName(QStringLiteral("shortcuts"));
-    table->setHorizontalHeaderLabels({ QStringLiteral("Keys"), QStringLiteral("Command") });
+    table->setHorizontalHeaderLabels({ QCoreApplication::translate("Help", "Keys"),
+        QCoreApplication::translate("Help", "Command") });
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,14 +136,15 @@ void MainWindow::show_keyboard_shortcuts()
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table);
 
-    auto *keyboard = new QLabel(
-        QStringLiteral("Tab and Shift+Tab move through the buttons, check boxes and clickable "
+    auto *keyboard =
+        new QLabel(QCoreApplication::translate("Help",
+                       "Tab and Shift+Tab move through the buttons, check boxes and clickable "
                        "labels of the frame on screen, row by row; Space or Enter presses them. "
                        "A \u201c<\u201d or \u201c>\u201d button and \u201cNext Year\u201d "
                        "repeat their step while they are held down, with the mouse or with "
                        "Space.\n\nThe Alt key opens the menu bar; the arrow keys move in it, "
                        "Enter chooses and Esc closes it."),
-        dialog);
+            dialog);
     keyboard->setObjectName(QStringLiteral("keyboard_navigation"));
     keyboard->setWordWrap(true);
     layout->addWidget(keyboard);
@@ -152,11 +157,12 @@ void MainWindow::show_keyboard_shortcuts()
 
 void MainWindow::show_about()
 {
-    QDialog *dialog = make_dialog(this, QStringLiteral("about"), QStringLiteral("About Aurelion"));
+    QDialog *dialog = make_dialog(
+        this, QStringLiteral("about"), QCoreApplication::translate("Help", "About Aurelion"));
     auto *layout = new QVBoxLayout(dialog);
     const QString home = QStringLiteral(AURELION_HOMEPAGE);
     auto *text = new QLabel(
-        QStringLiteral(
+        QCoreApplication::translate("Help",
             "<h3>Aurelion</h3>"
             "<p>Version %1</p>"
             "<p>A teaching program about the golden number phi and the Fibonacci sequence.</p>"

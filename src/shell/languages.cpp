@@ -1,8 +1,10 @@
 #include "languages.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QXmlStreamReader>
 
 Languages::Languages() = default;
 
@@ -101,4 +103,29 @@ void Languages::remove_catalogues()
         QCoreApplication::removeTranslator(qt_.get());
     ours_.reset();
     qt_.reset();
+}
+
+Languages::Sources Languages::sources_of(const QString &code)
+{
+    // The catalogues' sources travel with the program beside the compiled catalogues; English
+    // reads the sources out of any of them.
+    const bool english = code == QLatin1String("en");
+    QFile file(QStringLiteral(":/i18n/ts/aurelion_%1.ts").arg(english ? codes().at(1) : code));
+    Sources sources;
+    if (!file.open(QIODevice::ReadOnly))
+        return sources;
+    QXmlStreamReader xml(&file);
+    QByteArray context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText().toUtf8();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText().toUtf8();
+        else if (xml.name() == QLatin1String("translation"))
+            sources.insert(
+                english ? QString::fromUtf8(source) : xml.readElementText(), { context, source });
+    }
+    return sources;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QMultiHash>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 // The language the program speaks: English, its source texts, or one of its catalogues with Qt's
 // own for the standard dialogs. Chosen from the environment as Qt programs choose (LANGUAGE,
@@ -28,6 +30,12 @@ public:
     static QString from_environment();
     // The code these locale names ask for, in order of preference ("de_AT.UTF-8", "pt", "C").
     static QString first_known(const QStringList &names);
+
+    // Each text the language shows, with the contexts and English sources it was translated
+    // from (two sources may share a translation); for English, each source text with its
+    // contexts.
+    using Sources = QMultiHash<QString, std::pair<QByteArray, QByteArray>>;
+    static Sources sources_of(const QString &code);
 
     // Speaks this language from now on; false, and nothing changes, for an unknown code.
     bool set_language(const QString &code);

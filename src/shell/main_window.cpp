@@ -10,6 +10,7 @@
 #include "golden/spiral_topic.h"
 #include "lesson_commands.h"
 #include "lesson_session.h"
+#include "language_menu.h"
 #include "languages.h"
 #include "numtext.h"
 #include "palette.h"
@@ -24,7 +25,9 @@
 #include "sequence/sequence_panels.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStyle>
 #include <QToolTip>
 
@@ -33,8 +36,12 @@
 MainWindow::MainWindow(const WindowOptions &options)
     : languages_(std::make_unique<Languages>())
 {
-    languages_->set_language(
-        options.language.isEmpty() ? Languages::from_environment() : options.language);
+    // Asked for, or chosen in the menu before, or what the environment asks for.
+    QString language = options.language;
+    if (language.isEmpty() && options.settings)
+        language = options.settings->value(QLatin1String(LanguageMenu::key)).toString();
+    if (!languages_->set_language(language))
+        languages_->set_language(Languages::from_environment());
     form_.decimal_separator = languages_->decimal_separator();
     if (!options.messages)
         own_messages_ = std::make_unique<DialogMessageBox>(this, [this] { return dialog_font(); });
@@ -79,6 +86,8 @@ MainWindow::MainWindow(const WindowOptions &options)
     if (options.lesson)
         lesson_commands_ = new LessonCommands(*this, *options.lesson);
     build_view_menu();
+    if (QMenu *view = menuBar()->findChild<QMenu *>(QStringLiteral("view_menu")))
+        language_menu_ = new LanguageMenu(*this, *view, settings_);
     repeat_held_step_buttons();
     build_help_menu();
 
@@ -122,34 +131,47 @@ void MainWindow::build_menus()
         menus_[name] = action;
     };
 
-    QMenu *fibo = top(QStringLiteral("M_Fibo"), QStringLiteral("Aurelion Relationship"));
-    item(fibo, QStringLiteral("M_gr"), 0, QStringLiteral("Fibonacci's rabblis"),
+    QMenu *fibo = top(QStringLiteral("M_Fibo"),
+        QCoreApplication::translate("MainWindow", "Aurelion Relationship"));
+    item(fibo, QStringLiteral("M_gr"), 0,
+        QCoreApplication::translate("MainWindow", "Fibonacci's rabblis"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 1,
+        QCoreApplication::translate("MainWindow", "Graph y = F(i)"), &MainWindow::M_Gr_Click);
+    item(fibo, QStringLiteral("M_gr"), 2,
+        QCoreApplication::translate("MainWindow", "Graph y = F(i+1) / F(i)"),
         &MainWindow::M_Gr_Click);
-    item(
-        fibo, QStringLiteral("M_gr"), 1, QStringLiteral("Graph y = F(i)"), &MainWindow::M_Gr_Click);
-    item(fibo, QStringLiteral("M_gr"), 2, QStringLiteral("Graph y = F(i+1) / F(i)"),
+    item(fibo, QStringLiteral("M_gr"), 3, QCoreApplication::translate("MainWindow", "Graph P"),
         &MainWindow::M_Gr_Click);
-    item(fibo, QStringLiteral("M_gr"), 3, QStringLiteral("Graph P"), &MainWindow::M_Gr_Click);
 
-    QMenu *ratio = top(QStringLiteral("M_ratio"), QStringLiteral("Golden ratio"));
-    const QStringList ratio_items = { QStringLiteral("Golden ratio graphic"),
-        QStringLiteral("Golden ratio analitic"), QStringLiteral("Golden rectangle"),
-        QStringLiteral("Golden ellips   Golden hyperbola"), QStringLiteral("Pentagram"),
-        QStringLiteral("Golden spiral"), QStringLiteral("Exponential function") };
+    QMenu *ratio =
+        top(QStringLiteral("M_ratio"), QCoreApplication::translate("MainWindow", "Golden ratio"));
+    const QStringList ratio_items = { QCoreApplication::translate(
+                                          "MainWindow", "Golden ratio graphic"),
+        QCoreApplication::translate("MainWindow", "Golden ratio analitic"),
+        QCoreApplication::translate("MainWindow", "Golden rectangle"),
+        QCoreApplication::translate("MainWindow", "Golden ellips   Golden hyperbola"),
+        QCoreApplication::translate("MainWindow", "Pentagram"),
+        QCoreApplication::translate("MainWindow", "Golden spiral"),
+        QCoreApplication::translate("MainWindow", "Exponential function") };
     for (int i = 0; i < ratio_items.size(); ++i)
         item(ratio, QStringLiteral("M_R"), i, ratio_items[i], &MainWindow::M_R_Click);
 
-    QMenu *population = top(QStringLiteral("M_populatie"), QStringLiteral("Population"));
-    item(population, QStringLiteral("M_bevolk"), 0, QStringLiteral("Life Generator"),
-        &MainWindow::M_bevolk_Click);
-    item(population, QStringLiteral("M_bevolk"), 1, QStringLiteral("Dynamic Population Model"),
+    QMenu *population =
+        top(QStringLiteral("M_populatie"), QCoreApplication::translate("MainWindow", "Population"));
+    item(population, QStringLiteral("M_bevolk"), 0,
+        QCoreApplication::translate("MainWindow", "Life Generator"), &MainWindow::M_bevolk_Click);
+    item(population, QStringLiteral("M_bevolk"), 1,
+        QCoreApplication::translate("MainWindow", "Dynamic Population Model"),
         &MainWindow::M_bevolk_Click);
 
-    command(QStringLiteral("M_chaos"), QStringLiteral("CHAOS"), &MainWindow::M_chaos_Click);
-    command(QStringLiteral("M_Pyt"), QStringLiteral("Pythagoras"), &MainWindow::M_Pyt_Click);
-    command(
-        QStringLiteral("M_plato"), QStringLiteral("Platonic Figures"), &MainWindow::M_plato_Click);
-    command(QStringLiteral("M_end"), QStringLiteral("End"), &MainWindow::M_end_Click);
+    command(QStringLiteral("M_chaos"), QCoreApplication::translate("MainWindow", "CHAOS"),
+        &MainWindow::M_chaos_Click);
+    command(QStringLiteral("M_Pyt"), QCoreApplication::translate("MainWindow", "Pythagoras"),
+        &MainWindow::M_Pyt_Click);
+    command(QStringLiteral("M_plato"),
+        QCoreApplication::translate("MainWindow", "Platonic Figures"), &MainWindow::M_plato_Click);
+    command(QStringLiteral("M_end"), QCoreApplication::translate("MainWindow", "End"),
+        &MainWindow::M_end_Click);
 }
 
 // One line a topic: the topic number and its class.
@@ -200,8 +222,8 @@ void MainWindow::Form_Load()
 
     // 3. The birth-rate row of the dynamic model.
     f.LJ[0].set_caption(QStringLiteral("bf"));
-    f.LJ[0].setToolTip(QStringLiteral("Burthfactor"));
-    f.LG[0].setToolTip(QStringLiteral("Burthfactor"));
+    f.LJ[0].setToolTip(QCoreApplication::translate("MainWindow", "Burthfactor"));
+    f.LG[0].setToolTip(QCoreApplication::translate("MainWindow", "Burthfactor"));
 
     // 5. Pythagoras.
     for (int i = 1; i <= 3; ++i) {
@@ -227,8 +249,8 @@ void MainWindow::Form_Load()
 
     // 6. Chaos game.
     f.Cchaos.load(1, 480, 0);
-    f.Cchaos[0].set_caption(QStringLiteral("Fast"));
-    f.Cchaos[1].set_caption(QStringLiteral("Slow"));
+    f.Cchaos[0].set_caption(QCoreApplication::translate("MainWindow", "Fast"));
+    f.Cchaos[1].set_caption(QCoreApplication::translate("MainWindow", "Slow"));
     const QStringList chaos_models = { QStringLiteral("n=3   k=+1/2"),
         QStringLiteral("n=3   k=-1/2"), QStringLiteral("n=6   k=+1/2"),
         QStringLiteral("n=6   k=-1/3"), QStringLiteral("n=3   k=+.90"),
@@ -264,10 +286,12 @@ void MainWindow::Form_Load()
     dynamic_model_->init_population_model();
 
     // 10. Start models of the dynamic population model.
-    const QStringList models = { QStringLiteral(" Model 1A (20) "),
-        QStringLiteral(" Model 1B (15) "), QStringLiteral(" Model 2  (20) "),
-        QStringLiteral(" Model 3  (20) "), QStringLiteral(" Model 4A (20) "),
-        QStringLiteral(" Model 4B (15) ") };
+    const QStringList models = { QCoreApplication::translate("MainWindow", " Model 1A (20) "),
+        QCoreApplication::translate("MainWindow", " Model 1B (15) "),
+        QCoreApplication::translate("MainWindow", " Model 2  (20) "),
+        QCoreApplication::translate("MainWindow", " Model 3  (20) "),
+        QCoreApplication::translate("MainWindow", " Model 4A (20) "),
+        QCoreApplication::translate("MainWindow", " Model 4B (15) ") };
     for (int i = 1; i <= 5; ++i)
         f.Optie.load(i, 0, 280);
     for (int i = 0; i <= 5; ++i)
@@ -287,8 +311,10 @@ void MainWindow::Form_Load()
     // 12. The solids to choose and the view of them.
     platonic_->turn_angle = 220;
     platonic_->tilt_angle = 70;
-    const QStringList solids = { QStringLiteral(" Dodecaëder 12 "), QStringLiteral(" Tetraëder 4 "),
-        QStringLiteral(" Octaëder 8 "), QStringLiteral(" Icosaëder 20 ") };
+    const QStringList solids = { QCoreApplication::translate("MainWindow", " Dodecaëder 12 "),
+        QCoreApplication::translate("MainWindow", " Tetraëder 4 "),
+        QCoreApplication::translate("MainWindow", " Octaëder 8 "),
+        QCoreApplication::translate("MainWindow", " Icosaëder 20 ") };
     for (int i = 1; i <= 3; ++i)
         f.ChP.load(i, 0, 350);
     for (int i = 0; i <= 3; ++i)
@@ -310,27 +336,30 @@ void MainWindow::Form_Load()
     }
     const QStringList parameters = { QStringLiteral("k"), QStringLiteral("w"), QStringLiteral("yo"),
         QStringLiteral("d") };
-    const QStringList parameter_tips = { QStringLiteral(" Burthfactor (1 / Unit of time) "),
-        QStringLiteral(" Immigrationrate ( speaces / Unit of time ) "),
-        QStringLiteral(" Population at t=0 "), QStringLiteral(" Deathfactor (1 / Unit of time) ") };
+    const QStringList parameter_tips = { QCoreApplication::translate(
+                                             "MainWindow", " Burthfactor (1 / Unit of time) "),
+        QCoreApplication::translate("MainWindow", " Immigrationrate ( speaces / Unit of time ) "),
+        QCoreApplication::translate("MainWindow", " Population at t=0 "),
+        QCoreApplication::translate("MainWindow", " Deathfactor (1 / Unit of time) ") };
     for (int i = 0; i <= 3; ++i) {
         f.LabP[i].set_caption(parameters[i]);
         f.LabP[i].setToolTip(parameter_tips[i]);
     }
 
     // 16. The window caption: the title and a credit.
-    setWindowTitle(QStringLiteral(
+    setWindowTitle(QCoreApplication::translate("MainWindow",
         "The Aurelion relationship 1.6        a teaching program by the Aurelion team"));
 
     // 17. The start-value labels of the sequence.
     const double phi = f.phi;
     f.Label7->set_caption(
         QStringLiteral("phi = ") + f.format_number(phi, u"###0.0000000") + QStringLiteral("..."));
-    f.Label7->setToolTip(
-        QStringLiteral(" THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
+    f.Label7->setToolTip(QCoreApplication::translate(
+        "MainWindow", " THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi "));
     f.Label8->set_caption(QStringLiteral("-1/phi = ") + f.format_number(-1 / phi, u"###0.0000000")
         + QStringLiteral("..."));
-    f.Label8->setToolTip(QStringLiteral(" Click for sequence  F(0) = 1 ,  F(1) = -1/phi "));
+    f.Label8->setToolTip(QCoreApplication::translate(
+        "MainWindow", " Click for sequence  F(0) = 1 ,  F(1) = -1/phi "));
 
     // 18. The start-value buttons beside table rows 10 and 11.
     f.ComM[0].set_Top(f.Label1[0].Top() + 2200);
@@ -346,8 +375,8 @@ void MainWindow::Form_Load()
     for (int row : { 10, 11 }) {
         f.Labi[row].set_background(RGB(255, 255, 255));
         f.Label1[row].set_background(RGB(255, 255, 255));
-        f.Label1[row].setToolTip(
-            QStringLiteral(" Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
+        f.Label1[row].setToolTip(QCoreApplication::translate(
+            "MainWindow", " Click for Fibonacci sequence  F(0) = 1   F(1) = 1 "));
     }
 
     // 21. The Fibonacci sequence in the table and its ratio read-out, while the panels are hidden.
@@ -377,12 +406,14 @@ void MainWindow::show_title_screen()
 
     Surface &window = Form1_surface();
     window.set_FontSize(15);
-    plot.print_on_form(5200, 800, QStringLiteral("THE"));
-    plot.print_on_form(4700, 1400, QStringLiteral("AURELION"));
-    plot.print_on_form(4500, 2000, QStringLiteral("RELATIONSHIP"));
+    plot.print_on_form(5200, 800, QCoreApplication::translate("MainWindow", "THE"));
+    plot.print_on_form(4700, 1400, QCoreApplication::translate("MainWindow", "AURELION"));
+    plot.print_on_form(4500, 2000, QCoreApplication::translate("MainWindow", "RELATIONSHIP"));
     window.set_FontSize(12);
-    plot.print_on_form(4000, 7000, QStringLiteral("A teaching program on phi and Fibonacci"));
-    plot.print_on_form(4500, 7500, QStringLiteral("by the Aurelion team, 2026"));
+    plot.print_on_form(4000, 7000,
+        QCoreApplication::translate("MainWindow", "A teaching program on phi and Fibonacci"));
+    plot.print_on_form(
+        4500, 7500, QCoreApplication::translate("MainWindow", "by the Aurelion team, 2026"));
 }
 
 void MainWindow::choose(int topic)

@@ -16,6 +16,7 @@ class QSettings;
 class DynamicModelTopic;
 class LessonCommands;
 class LessonSession;
+class LanguageMenu;
 class Languages;
 class PictureCommands;
 class PlatonicTopic;
@@ -59,8 +60,10 @@ public:
     PictureCommands &picture_commands() { return *picture_commands_; }
     // The Lesson menu's commands, where the window belongs to a lesson.
     LessonCommands *lesson_commands() { return lesson_commands_; }
-    // The language the window speaks.
+    // The language the window speaks, and switching it at once: every caption, menu and
+    // drawing changes, the topic on screen keeps its values (language_menu.cpp).
     Languages &languages() { return *languages_; }
+    void switch_language(const QString &code);
 
     // Menu handlers.
     void M_Gr_Click(int index);
@@ -143,6 +146,7 @@ private:
     void describe_drawing();
 
     std::unique_ptr<Languages> languages_; // first, so that every text is built in the language
+    LanguageMenu *language_menu_ = nullptr; // a child of the View menu
     Stage *stage_ = nullptr; // holds the window background, centred, with scroll bars if needed
     bool fit_ = true;
     qreal screen_ratio_ = 1;

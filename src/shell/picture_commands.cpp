@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,7 +26,7 @@ PictureCommands::PictureCommands(MainWindow &window)
     : QObject(&window)
     , window_(window)
 {
-    menu_ = new QMenu(QStringLiteral("&Picture"), &window);
+    menu_ = new QMenu(QCoreApplication::translate("Picture", "&Picture"), &window);
     const auto add = [this](const QString &caption, const QKeySequence &keys,
                          void (PictureCommands::*command)()) {
         QAction *action = menu_->addAction(caption);
@@ -33,24 +34,25 @@ PictureCommands::PictureCommands(MainWindow &window)
         connect(action, &QAction::triggered, this, command);
         return action;
     };
-    actions_.copy =
-        add(QStringLiteral("&Copy Picture"), QKeySequence::Copy, &PictureCommands::copy_picture);
-    actions_.save_picture = add(QStringLiteral("&Save Picture As…"),
+    actions_.copy = add(QCoreApplication::translate("Picture", "&Copy Picture"), QKeySequence::Copy,
+        &PictureCommands::copy_picture);
+    actions_.save_picture = add(QCoreApplication::translate("Picture", "&Save Picture As…"),
         QKeySequence(Qt::CTRL | Qt::Key_S), &PictureCommands::save_picture_as);
-    actions_.save_worksheet = add(QStringLiteral("Save &Worksheet As…"),
+    actions_.save_worksheet = add(QCoreApplication::translate("Picture", "Save &Worksheet As…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &PictureCommands::save_worksheet_as);
     menu_->addSeparator();
-    actions_.print_preview =
-        add(QStringLiteral("Print Pre&view…"), QKeySequence(), &PictureCommands::print_preview);
-    actions_.print =
-        add(QStringLiteral("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &PictureCommands::print);
+    actions_.print_preview = add(QCoreApplication::translate("Picture", "Print Pre&view…"),
+        QKeySequence(), &PictureCommands::print_preview);
+    actions_.print = add(QCoreApplication::translate("Picture", "&Print…"),
+        QKeySequence(Qt::CTRL | Qt::Key_P), &PictureCommands::print);
     menu_->addSeparator();
     recorder_ = new Recorder(window, [this]() -> PictureDialogs & { return *dialogs_; });
     recorder_->changed = [this] { update_enabled(); };
-    actions_.record = menu_->addAction(QStringLiteral("&Record Animation"));
+    actions_.record = menu_->addAction(QCoreApplication::translate("Picture", "&Record Animation"));
     actions_.record->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(actions_.record, &QAction::triggered, recorder_, &Recorder::start);
-    actions_.stop_recording = menu_->addAction(QStringLiteral("S&top Recording…"));
+    actions_.stop_recording =
+        menu_->addAction(QCoreApplication::translate("Picture", "S&top Recording…"));
     actions_.stop_recording->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     connect(actions_.stop_recording, &QAction::triggered, recorder_, &Recorder::stop);
 
@@ -158,8 +160,9 @@ bool PictureCommands::save_picture(const PictureChoice &choice)
     if (why.isEmpty())
         return true;
     window_.form().messages->MsgBox(
-        QStringLiteral("The picture could not be saved as %1.\n\n%2.").arg(choice.path, why),
-        QStringLiteral("Save Picture"));
+        QCoreApplication::translate("Picture", "The picture could not be saved as %1.\n\n%2.")
+            .arg(choice.path, why),
+        QCoreApplication::translate("Picture", "Save Picture"));
     return false;
 }
 
@@ -172,8 +175,9 @@ bool PictureCommands::save_worksheet(const WorksheetChoice &choice)
     if (why.isEmpty())
         return true;
     window_.form().messages->MsgBox(
-        QStringLiteral("The worksheet could not be saved as %1.\n\n%2.").arg(choice.path, why),
-        QStringLiteral("Save Worksheet"));
+        QCoreApplication::translate("Picture", "The worksheet could not be saved as %1.\n\n%2.")
+            .arg(choice.path, why),
+        QCoreApplication::translate("Picture", "Save Worksheet"));
     return false;
 }
 
@@ -190,17 +194,18 @@ bool PictureCommands::print_on(QPrinter &printer)
         });
         if (why.isEmpty())
             return true;
-        window_.form().messages->MsgBox(
-            QStringLiteral("The worksheet could not be printed to %1.\n\n%2.").arg(path, why),
-            QStringLiteral("Print"));
+        window_.form().messages->MsgBox(QCoreApplication::translate("Picture",
+                                            "The worksheet could not be printed to %1.\n\n%2.")
+                                            .arg(path, why),
+            QCoreApplication::translate("Picture", "Print"));
         return false;
     }
     if (print_worksheet(sheet, printer, ink))
         return true;
     window_.form().messages->MsgBox(
-        QStringLiteral("The worksheet could not be sent to the printer %1.")
+        QCoreApplication::translate("Picture", "The worksheet could not be sent to the printer %1.")
             .arg(printer.printerName()),
-        QStringLiteral("Print"));
+        QCoreApplication::translate("Picture", "Print"));
     return false;
 }
 

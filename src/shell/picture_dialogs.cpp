@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -70,7 +71,8 @@ int size_file_columns(QFileDialog &dialog, const QFont &font)
     const QFontMetrics metrics(font);
     const int padding = metrics.height();
     int wide = 0;
-    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+    if (auto *files =
+            dialog.findChild<QTreeView *>(QCoreApplication::translate("Picture", "treeView"))) {
         static const char *const samples[] = { "aurelion-golden-rectangle-00", "128.88 KiB",
             "PNG image", "12/31/26 12:00 PM" };
         QHeaderView *columns = files->header();
@@ -82,7 +84,9 @@ int size_file_columns(QFileDialog &dialog, const QFont &font)
         wide += files->verticalScrollBar()->sizeHint().width() * font_growth(font) + padding;
     }
     if (auto *folders = dialog.findChild<QSplitter *>(QStringLiteral("splitter"))) {
-        const int side = metrics.horizontalAdvance(QStringLiteral("Documents")) + 3 * padding;
+        const int side =
+            metrics.horizontalAdvance(QCoreApplication::translate("Picture", "Documents"))
+            + 3 * padding;
         folders->setSizes({ side, wide });
         wide += side + folders->handleWidth();
     }
@@ -149,20 +153,22 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     QWidget *parent, const QString &stem, QSize drawing)
 {
     ProgramSettings settings;
-    const QStringList sizes = { QStringLiteral("screen size"), QStringLiteral("twice the size"),
-        QStringLiteral("four times the size") };
+    const QStringList sizes = { QCoreApplication::translate("Picture", "screen size"),
+        QCoreApplication::translate("Picture", "twice the size"),
+        QCoreApplication::translate("Picture", "four times the size") };
     QStringList filters;
     for (std::size_t i = 0; i < png_scales.size(); ++i)
-        filters << QStringLiteral("PNG image, %1, %2 × %3 pixels (*.png)")
+        filters << QCoreApplication::translate("Picture", "PNG image, %1, %2 × %3 pixels (*.png)")
                        .arg(sizes[int(i)])
                        .arg(drawing.width() * png_scales[i])
                        .arg(drawing.height() * png_scales[i]);
-    filters << QStringLiteral("SVG vector drawing (*.svg)")
-            << QStringLiteral("PDF vector drawing (*.pdf)");
+    filters << QCoreApplication::translate("Picture", "SVG vector drawing (*.svg)")
+            << QCoreApplication::translate("Picture", "PDF vector drawing (*.pdf)");
     const int last = std::clamp(
         settings.value(QStringLiteral("picture/type"), 1).toInt(), 0, int(filters.size()) - 1);
     int filter = last;
-    const std::optional<QString> path = save_dialog(parent, QStringLiteral("Save Picture As"),
+    const std::optional<QString> path = save_dialog(parent,
+        QCoreApplication::translate("Picture", "Save Picture As"),
         start_folder(settings, QStringLiteral("picture/folder"), QStandardPaths::PicturesLocation),
         stem, filters, last, &filter);
     if (!path)
@@ -187,24 +193,26 @@ std::optional<WorksheetChoice> WindowPictureDialogs::choose_worksheet_file(
     QWidget *parent, const QString &stem, Paper paper)
 {
     ProgramSettings settings;
-    const std::optional<QString> path = save_dialog(parent, QStringLiteral("Save Worksheet As"),
-        start_folder(
-            settings, QStringLiteral("worksheet/folder"), QStandardPaths::DocumentsLocation),
-        stem, { QStringLiteral("PDF document (*.pdf)") }, 0);
+    const std::optional<QString> path =
+        save_dialog(parent, QCoreApplication::translate("Picture", "Save Worksheet As"),
+            start_folder(
+                settings, QStringLiteral("worksheet/folder"), QStandardPaths::DocumentsLocation),
+            stem, { QCoreApplication::translate("Picture", "PDF document (*.pdf)") }, 0);
     if (!path)
         return {};
 
     // The paper and the ink, in a small dialog of their own.
     QDialog options(parent);
-    options.setWindowTitle(QStringLiteral("Worksheet Page"));
+    options.setWindowTitle(QCoreApplication::translate("Picture", "Worksheet Page"));
     auto *form = new QFormLayout(&options);
     auto *papers = new QComboBox(&options);
     papers->addItem(QStringLiteral("A4, 210 × 297 mm"));
-    papers->addItem(QStringLiteral("Letter, 8.5 × 11 in"));
+    papers->addItem(QCoreApplication::translate("Picture", "Letter, 8.5 × 11 in"));
     papers->setCurrentIndex(paper == Paper::Letter ? 1 : 0);
-    form->addRow(QStringLiteral("&Paper:"), papers);
-    auto *black_and_white =
-        new QCheckBox(QStringLiteral("&Black and white, for a printer without colour"), &options);
+    form->addRow(QCoreApplication::translate("Picture", "&Paper:"), papers);
+    auto *black_and_white = new QCheckBox(
+        QCoreApplication::translate("Picture", "&Black and white, for a printer without colour"),
+        &options);
     form->addRow(black_and_white);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &options);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &options, &QDialog::accept);
@@ -246,7 +254,7 @@ void WindowPictureDialogs::worksheet_saved(const WorksheetChoice &choice)
 bool WindowPictureDialogs::choose_printer(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Worksheet"));
+    dialog.setWindowTitle(QCoreApplication::translate("Picture", "Print Worksheet"));
     fit_to_window(dialog, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -255,7 +263,7 @@ void WindowPictureDialogs::preview(
     QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
 {
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("Picture", "Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&paint](QPrinter *p) { paint(*p); });
     // As large as the window at least, with the whole page fitted to it.
@@ -279,9 +287,9 @@ std::optional<QString> WindowPictureDialogs::choose_recording_file(
     QWidget *parent, const QString &stem)
 {
     ProgramSettings settings;
-    return save_dialog(parent, QStringLiteral("Save Recording"),
+    return save_dialog(parent, QCoreApplication::translate("Picture", "Save Recording"),
         start_folder(settings, QStringLiteral("recording/folder"), QStandardPaths::MoviesLocation),
-        stem, { QStringLiteral("Animated GIF (*.gif)") }, 0);
+        stem, { QCoreApplication::translate("Picture", "Animated GIF (*.gif)") }, 0);
 }
 
 void WindowPictureDialogs::recording_saved(const QString &path)
@@ -292,13 +300,18 @@ void WindowPictureDialogs::recording_saved(const QString &path)
 
 RecordingAnswer WindowPictureDialogs::keep_recording(QWidget *parent, int frames, bool can_go_on)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Record Animation"),
-        (frames == 1 ? QStringLiteral("The recording of 1 frame is not saved.")
-                     : QStringLiteral("The recording of %1 frames is not saved.").arg(frames))
-            + (can_go_on ? QStringLiteral("\n\nSave it, discard it, or cancel and go on recording?")
-                         : QStringLiteral("\n\nSave it or discard it?")),
+    QMessageBox box(QMessageBox::Question,
+        QCoreApplication::translate("Picture", "Record Animation"),
+        (frames == 1
+                ? QCoreApplication::translate("Picture", "The recording of 1 frame is not saved.")
+                : QCoreApplication::translate("Picture", "The recording of %1 frames is not saved.")
+                      .arg(frames))
+            + (can_go_on ? QCoreApplication::translate(
+                   "Picture", "\n\nSave it, discard it, or cancel and go on recording?")
+                         : QCoreApplication::translate("Picture", "\n\nSave it or discard it?")),
         QMessageBox::NoButton, parent);
-    QPushButton *save = box.addButton(QStringLiteral("&Save…"), QMessageBox::AcceptRole);
+    QPushButton *save =
+        box.addButton(QCoreApplication::translate("Picture", "&Save…"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Discard);
     QPushButton *cancel = can_go_on ? box.addButton(QMessageBox::Cancel) : nullptr;
     box.setDefaultButton(save);

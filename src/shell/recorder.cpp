@@ -6,6 +6,7 @@
 #include "worksheet_content.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,17 +97,19 @@ void Recorder::record_frame()
     if (!held_.isNull()) {
         if (animation_.frame_count() + 1 >= frame_limit) {
             window_.form().messages->MsgBox(
-                QStringLiteral("The recording holds %1 frames, as many as a recording may, and "
-                               "has stopped.")
+                QCoreApplication::translate("Recording",
+                    "The recording holds %1 frames, as many as a recording may, and "
+                    "has stopped.")
                     .arg(frame_limit),
-                QStringLiteral("Record Animation"));
+                QCoreApplication::translate("Recording", "Record Animation"));
             stop();
             return;
         }
         const int shown =
             int(std::clamp<qint64>(since_held_.elapsed(), shortest_frame_ms, longest_frame_ms));
         if (!animation_.add_frame(held_, shown)) {
-            discard(QStringLiteral("The recording has stopped.\n\n%1.").arg(animation_.error()));
+            discard(QCoreApplication::translate("Recording", "The recording has stopped.\n\n%1.")
+                        .arg(animation_.error()));
             return;
         }
     }
@@ -167,7 +170,8 @@ bool Recorder::conclude(bool ask_first)
                 && animation_.finish(last_frame_ms);
             held_ = {};
             if (!kept) {
-                discard(QStringLiteral("The recording could not be kept.\n\n%1.")
+                discard(QCoreApplication::translate(
+                    "Recording", "The recording could not be kept.\n\n%1.")
                             .arg(animation_.error()));
                 return true;
             }
@@ -189,9 +193,10 @@ bool Recorder::conclude(bool ask_first)
             dialogs_().recording_saved(*path);
             return true;
         }
-        window_.form().messages->MsgBox(
-            QStringLiteral("The recording could not be saved as %1.\n\n%2.").arg(*path, why),
-            QStringLiteral("Stop Recording"));
+        window_.form().messages->MsgBox(QCoreApplication::translate("Recording",
+                                            "The recording could not be saved as %1.\n\n%2.")
+                                            .arg(*path, why),
+            QCoreApplication::translate("Recording", "Stop Recording"));
     }
 }
 
@@ -206,7 +211,8 @@ void Recorder::discard(const QString &message)
     if (changed)
         changed();
     if (!message.isEmpty())
-        window_.form().messages->MsgBox(message, QStringLiteral("Record Animation"));
+        window_.form().messages->MsgBox(
+            message, QCoreApplication::translate("Recording", "Record Animation"));
 }
 
 void Recorder::show_state()
@@ -214,6 +220,7 @@ void Recorder::show_state()
     mark_->setVisible(recording());
     if (recording())
         mark_->set_caption(frame_count() == 1
-                ? QStringLiteral("\u25CF REC  1 frame")
-                : QStringLiteral("\u25CF REC  %1 frames").arg(frame_count()));
+                ? QCoreApplication::translate("Recording", "\u25CF REC  1 frame")
+                : QCoreApplication::translate("Recording", "\u25CF REC  %1 frames")
+                      .arg(frame_count()));
 }

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,7 +53,8 @@ const QString full_screen_key = QStringLiteral("window/fullScreen");
 void MainWindow::build_view_menu()
 {
     QMenuBar *bar = menuBar();
-    auto *view = new QMenu(QStringLiteral("&View"), bar);
+    auto *view = new QMenu(QCoreApplication::translate("ViewMenu", "&View"), bar);
+    view->setObjectName(QStringLiteral("view_menu"));
     bar->insertMenu(menus_.at(QStringLiteral("M_end")), view);
     const auto command = [this, view](const QString &caption, QList<QKeySequence> keys,
                              void (MainWindow::*handler)()) {
@@ -61,27 +63,29 @@ void MainWindow::build_view_menu()
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    command(QStringLiteral("Zoom &In"),
+    command(QCoreApplication::translate("ViewMenu", "Zoom &In"),
         { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
         &MainWindow::zoom_in);
-    command(QStringLiteral("Zoom &Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) },
-        &MainWindow::zoom_out);
-    command(QStringLiteral("&Actual Size"), { QKeySequence(Qt::CTRL | Qt::Key_0) },
-        &MainWindow::actual_size);
-    command(QStringLiteral("&Fit to Window"), {}, &MainWindow::fit_to_window);
+    command(QCoreApplication::translate("ViewMenu", "Zoom &Out"),
+        { QKeySequence(Qt::CTRL | Qt::Key_Minus) }, &MainWindow::zoom_out);
+    command(QCoreApplication::translate("ViewMenu", "&Actual Size"),
+        { QKeySequence(Qt::CTRL | Qt::Key_0) }, &MainWindow::actual_size);
+    command(
+        QCoreApplication::translate("ViewMenu", "&Fit to Window"), {}, &MainWindow::fit_to_window);
     view->addSeparator();
-    full_screen_ = view->addAction(QStringLiteral("F&ull Screen"));
+    full_screen_ = view->addAction(QCoreApplication::translate("ViewMenu", "F&ull Screen"));
     full_screen_->setShortcut(QKeySequence(Qt::Key_F11));
     full_screen_->setCheckable(true);
     connect(full_screen_, &QAction::triggered, this, [this](bool on) { set_full_screen(on); });
     view->addSeparator();
-    command(
-        QStringLiteral("&Next Topic"), { QKeySequence(Qt::Key_PageDown) }, &MainWindow::next_topic);
-    command(QStringLiteral("&Previous Topic"), { QKeySequence(Qt::Key_PageUp) },
-        &MainWindow::previous_topic);
+    command(QCoreApplication::translate("ViewMenu", "&Next Topic"),
+        { QKeySequence(Qt::Key_PageDown) }, &MainWindow::next_topic);
+    command(QCoreApplication::translate("ViewMenu", "&Previous Topic"),
+        { QKeySequence(Qt::Key_PageUp) }, &MainWindow::previous_topic);
 
     // Esc leaves full screen, and only there: elsewhere it keeps its usual meanings.
-    leave_full_screen_ = new QAction(QStringLiteral("Leave Full Screen"), this);
+    leave_full_screen_ =
+        new QAction(QCoreApplication::translate("ViewMenu", "Leave Full Screen"), this);
     leave_full_screen_->setShortcut(QKeySequence(Qt::Key_Escape));
     leave_full_screen_->setEnabled(false);
     connect(leave_full_screen_, &QAction::triggered, this, [this] { set_full_screen(false); });

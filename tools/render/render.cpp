@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include "animation.h"
+#include "languages.h"
 #include "main_window.h"
 #include "palette.h"
 #include "picture_output.h"
@@ -52,6 +53,8 @@ Options:
   --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
                       frames of ticks); the last frame holds 3 seconds
   --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
   --state FILE        the window's state as JSON
   --trace FILE        what the surfaces show, one JSON object a line
   --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
@@ -256,6 +259,12 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
         } else if (const std::optional<QString> e = parse_lesson_option(arg, value, request)) {
             if (!e->isEmpty())
                 return *e;
+        } else if (arg == QLatin1String("--language")) {
+            if (QString e = value(request.language); !e.isEmpty())
+                return e;
+            if (!Languages::codes().contains(request.language))
+                return QStringLiteral("--language %1: expected one of %2")
+                    .arg(request.language, Languages::codes().join(QLatin1String(", ")));
         } else if (arg.startsWith(QLatin1String("-"))) {
             return QStringLiteral("%1: unknown option").arg(arg);
         } else {
@@ -275,6 +284,7 @@ int run_render(const RenderRequest &request)
     WindowOptions options;
     options.device_pixel_ratio = request.scale;
     options.zoom = request.zoom;
+    options.language = request.language;
     options.manual_timer = true;
     options.record_drawing = true;
     options.messages = &messages;

@@ -20,6 +20,7 @@ struct RenderRequest
     bool black_and_white = false; // for the picture and the page
     double scale = 1;
     double zoom = 1;
+    QString language; // a catalogue's code, or "en"; empty: the environment's
     QString animation; // a GIF with a frame after every action
     long frame_every = 0; // with tick actions, a frame every so many ticks; 0: after the action
     std::optional<int> delay; // how long each frame shows, in milliseconds
