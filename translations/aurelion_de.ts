@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Frauen im gebärf. Alter</translation>
+        <translation>Frauen im gebärfähigen Alter</translation>
     </message>
     <message>
         <source>Born</source>
@@ -924,6 +924,89 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Lektion</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Neue Lektion</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>Lektion ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Add Step...</source>
+        <translation>Schritt &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>Lektion &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As...</source>
+        <translation>Lektion speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Lesson</source>
+        <translation>Lektion s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>lesson step</source>
+        <translation>Lektionsschritt</translation>
+    </message>
+    <message>
+        <source>Aurelion lessons (*%1)</source>
+        <translation>Aurelion-Lektionen (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Lektion speichern unter</translation>
+    </message>
+    <message>
+        <source>Add Step</source>
+        <translation>Schritt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Title of the step:</source>
+        <translation>Titel des Schritts:</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
+        <translation>Die Lektion „%1“ hat Änderungen, die nicht gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Schritt %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation>Die Lektion %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Title screen</source>
+        <translation>Titelbild</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>Die Lektion konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: line %2: %3</source>
+        <translation>Schritt %1 kann nicht gezeigt werden: Zeile %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1544,7 +1627,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>relationchip</source>
-        <translation>Rekursion</translation>
+        <translation>Rekursionsformel</translation>
     </message>
     <message>
         <source>Every female rabbit always produces one pair newly</source>

@@ -927,6 +927,89 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Lección</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nueva lección</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Abrir lección...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Add Step...</source>
+        <translation>Añadir &amp;paso...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Guardar lección</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As...</source>
+        <translation>Guardar lección &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Lesson</source>
+        <translation>Ce&amp;rrar lección</translation>
+    </message>
+    <message>
+        <source>lesson step</source>
+        <translation>paso de la lección</translation>
+    </message>
+    <message>
+        <source>Aurelion lessons (*%1)</source>
+        <translation>Lecciones de Aurelion (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir lección</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Guardar lección como</translation>
+    </message>
+    <message>
+        <source>Add Step</source>
+        <translation>Añadir paso</translation>
+    </message>
+    <message>
+        <source>Title of the step:</source>
+        <translation>Título del paso:</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
+        <translation>La lección «%1» tiene cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Paso %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation>No se puede abrir la lección %1: %2</translation>
+    </message>
+    <message>
+        <source>Title screen</source>
+        <translation>Pantalla de título</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la lección como %1: %2</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: line %2: %3</source>
+        <translation>No se puede mostrar el paso %1: línea %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -1544,7 +1627,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>relationchip</source>
-        <translation>recurrencia</translation>
+        <translation>relación de recurrencia</translation>
     </message>
     <message>
         <source>Every female rabbit always produces one pair newly</source>

@@ -927,6 +927,89 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Leçon</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nouvelle leçon</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Ouvrir une leçon...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Add Step...</source>
+        <translation>&amp;Ajouter une étape...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Enregistrer la leçon</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As...</source>
+        <translation>Enregistrer la leçon &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Lesson</source>
+        <translation>&amp;Fermer la leçon</translation>
+    </message>
+    <message>
+        <source>lesson step</source>
+        <translation>étape de la leçon</translation>
+    </message>
+    <message>
+        <source>Aurelion lessons (*%1)</source>
+        <translation>Leçons Aurelion (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Enregistrer la leçon sous</translation>
+    </message>
+    <message>
+        <source>Add Step</source>
+        <translation>Ajouter une étape</translation>
+    </message>
+    <message>
+        <source>Title of the step:</source>
+        <translation>Titre de l’étape :</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
+        <translation>La leçon « %1 » a des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Étape %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation>La leçon %1 ne peut pas être ouverte : %2</translation>
+    </message>
+    <message>
+        <source>Title screen</source>
+        <translation>Écran titre</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>La leçon n’a pas pu être enregistrée sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: line %2: %3</source>
+        <translation>L’étape %1 ne peut pas être affichée : ligne %2 : %3</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>

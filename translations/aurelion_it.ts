@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>Next Year</source>
-        <translation>Anno dopo</translation>
+        <translation>Anno successivo</translation>
     </message>
     <message>
         <source>  T I M E </source>
@@ -906,7 +906,7 @@
         <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
 
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
-        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Anno dopo» ripetono il passo finché restano premuti, con il mouse o con Spazio.
+        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Anno successivo» ripetono il passo finché restano premuti, con il mouse o con Spazio.
 
 Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio sceglie ed Esc la chiude.</translation>
     </message>
@@ -924,6 +924,89 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     <message>
         <source>&amp;Language</source>
         <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Lezione</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nuova lezione</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Apri lezione...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
+        <source>&amp;Add Step...</source>
+        <translation>A&amp;ggiungi passo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Salva lezione</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As...</source>
+        <translation>Salva lezione &amp;come...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Lesson</source>
+        <translation>C&amp;hiudi lezione</translation>
+    </message>
+    <message>
+        <source>lesson step</source>
+        <translation>passo della lezione</translation>
+    </message>
+    <message>
+        <source>Aurelion lessons (*%1)</source>
+        <translation>Lezioni di Aurelion (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Apri lezione</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Salva lezione come</translation>
+    </message>
+    <message>
+        <source>Add Step</source>
+        <translation>Aggiungi passo</translation>
+    </message>
+    <message>
+        <source>Title of the step:</source>
+        <translation>Titolo del passo:</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
+        <translation>La lezione «%1» ha modifiche non salvate.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Passo %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation>Impossibile aprire la lezione %1: %2</translation>
+    </message>
+    <message>
+        <source>Title screen</source>
+        <translation>Schermata iniziale</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>Non è stato possibile salvare la lezione come %1: %2</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: line %2: %3</source>
+        <translation>Impossibile mostrare il passo %1: riga %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1544,7 +1627,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>relationchip</source>
-        <translation>ricorrenza</translation>
+        <translation>relazione di ricorrenza</translation>
     </message>
     <message>
         <source>Every female rabbit always produces one pair newly</source>

@@ -927,6 +927,89 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>&amp;Lesson</source>
+        <translation>&amp;Aula</translation>
+    </message>
+    <message>
+        <source>&amp;New Lesson</source>
+        <translation>&amp;Nova aula</translation>
+    </message>
+    <message>
+        <source>&amp;Open Lesson...</source>
+        <translation>&amp;Abrir aula...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recente</translation>
+    </message>
+    <message>
+        <source>&amp;Add Step...</source>
+        <translation>A&amp;dicionar passo...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Lesson</source>
+        <translation>&amp;Salvar aula</translation>
+    </message>
+    <message>
+        <source>Save Lesson &amp;As...</source>
+        <translation>Salvar aula &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Close Lesson</source>
+        <translation>&amp;Fechar aula</translation>
+    </message>
+    <message>
+        <source>lesson step</source>
+        <translation>passo da aula</translation>
+    </message>
+    <message>
+        <source>Aurelion lessons (*%1)</source>
+        <translation>Aulas do Aurelion (*%1)</translation>
+    </message>
+    <message>
+        <source>Open Lesson</source>
+        <translation>Abrir aula</translation>
+    </message>
+    <message>
+        <source>Save Lesson As</source>
+        <translation>Salvar aula como</translation>
+    </message>
+    <message>
+        <source>Add Step</source>
+        <translation>Adicionar passo</translation>
+    </message>
+    <message>
+        <source>Title of the step:</source>
+        <translation>Título do passo:</translation>
+    </message>
+    <message>
+        <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
+        <translation>A aula “%1” tem alterações não salvas.</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Passo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>The lesson %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir a aula %1: %2</translation>
+    </message>
+    <message>
+        <source>Title screen</source>
+        <translation>Tela de título</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar a aula como %1: %2</translation>
+    </message>
+    <message>
+        <source>Step %1 cannot be shown: line %2: %3</source>
+        <translation>Não é possível mostrar o passo %1: linha %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>LifeGeneratorTopic</name>
     <message>
         <source>LIFE GENERATOR         LINEAR MODEL</source>
@@ -1544,7 +1627,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>relationchip</source>
-        <translation>recorrência</translation>
+        <translation>relação de recorrência</translation>
     </message>
     <message>
         <source>Every female rabbit always produces one pair newly</source>

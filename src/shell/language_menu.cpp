@@ -69,8 +69,8 @@ void MainWindow::switch_language(const QString &code)
         return QCoreApplication::translate(chosen.first.constData(), chosen.second.constData());
     };
     const auto menu_text = [&translated](const QString &text) {
-        return translated(
-            text, { "MainWindow", "ViewMenu", "Help", "Picture", "Recording", "LanguageMenu" });
+        return translated(text,
+            { "MainWindow", "ViewMenu", "Help", "Picture", "Recording", "Lesson", "LanguageMenu" });
     };
     const auto control_text = [&translated](const QString &text) {
         return translated(text, { "Design", "MainWindow", "Accessibility" });

@@ -6,6 +6,7 @@
 #include "picture_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,7 +18,7 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
     , recorder_(new ActionRecorder(window))
     , mark_(new Label(window.form().background))
 {
-    menu_ = new QMenu(QStringLiteral("&Lesson"), &window);
+    menu_ = new QMenu(QCoreApplication::translate("Lesson", "&Lesson"), &window);
     window.menuBar()->insertMenu(window.picture_commands().menu()->menuAction(), menu_);
     const auto add = [this](const QString &text, const QKeySequence &keys, auto handler) {
         QAction *action = menu_->addAction(text);
@@ -25,26 +26,28 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    actions_.new_lesson = add(QStringLiteral("&New Lesson"), {}, [this] { session_.new_lesson(); });
-    actions_.open = add(QStringLiteral("&Open Lesson..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-        [this] { session_.open_lesson(); });
-    recent_ = menu_->addMenu(QStringLiteral("Open &Recent"));
+    actions_.new_lesson = add(QCoreApplication::translate("Lesson", "&New Lesson"), {},
+        [this] { session_.new_lesson(); });
+    actions_.open = add(QCoreApplication::translate("Lesson", "&Open Lesson..."),
+        QKeySequence(Qt::CTRL | Qt::Key_O), [this] { session_.open_lesson(); });
+    recent_ = menu_->addMenu(QCoreApplication::translate("Lesson", "Open &Recent"));
     menu_->addSeparator();
-    actions_.add_step = add(QStringLiteral("&Add Step..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-        [this] { session_.add_step(); });
+    actions_.add_step = add(QCoreApplication::translate("Lesson", "&Add Step..."),
+        QKeySequence(Qt::CTRL | Qt::Key_L), [this] { session_.add_step(); });
     menu_->addSeparator();
-    actions_.save = add(QStringLiteral("&Save Lesson"),
+    actions_.save = add(QCoreApplication::translate("Lesson", "&Save Lesson"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { session_.save(); });
-    actions_.save_as =
-        add(QStringLiteral("Save Lesson &As..."), {}, [this] { session_.save_as(); });
-    actions_.close = add(QStringLiteral("&Close Lesson"), {}, [this] { session_.close_lesson(); });
+    actions_.save_as = add(QCoreApplication::translate("Lesson", "Save Lesson &As..."), {},
+        [this] { session_.save_as(); });
+    actions_.close = add(QCoreApplication::translate("Lesson", "&Close Lesson"), {},
+        [this] { session_.close_lesson(); });
 
     // Under the drawing's right half, below the frames: on the window's background, so it grows
     // with the zoom and is never part of a picture or a recording.
     mark_->set_font_spec({ FontFamily::MsSansSerif, 9, true });
     mark_->set_foreground(qRgb(0, 0, 128));
     mark_->place(7900, 7830, 4300, 270);
-    mark_->setAccessibleName(QStringLiteral("lesson step"));
+    mark_->setAccessibleName(QCoreApplication::translate("Lesson", "lesson step"));
     update();
 }
 

@@ -6,6 +6,7 @@
 #include "worksheet_content.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -40,7 +41,7 @@ QString LessonSession::mark() const
 {
     if (!open_ || !step_)
         return {};
-    return QStringLiteral("Step %1 of %2: %3")
+    return QCoreApplication::translate("Lesson", "Step %1 of %2: %3")
         .arg(*step_ + 1)
         .arg(lesson_.steps.size())
         .arg(lesson_.steps[std::size_t(*step_)].title);
@@ -110,7 +111,7 @@ bool LessonSession::open_lesson(const QString &path)
     Lesson read;
     if (const LessonError error = read_lesson(path, read); error.failed()) {
         dialogs_->show_error(window_.get(),
-            QStringLiteral("The lesson %1 cannot be opened: %2")
+            QCoreApplication::translate("Lesson", "The lesson %1 cannot be opened: %2")
                 .arg(QFileInfo(path).fileName(), error.text()));
         return false;
     }
@@ -133,9 +134,10 @@ void LessonSession::add_step()
     MainWindow &w = *window_;
     const QString caption = topic_caption(w, w.form().topic);
     const QString state = picture_state_words(w);
-    const QString proposed = caption.isEmpty() ? QStringLiteral("Title screen")
-        : state.isEmpty()                      ? caption
-                                               : caption + QStringLiteral(", ") + state;
+    const QString proposed = caption.isEmpty()
+        ? QCoreApplication::translate("Lesson", "Title screen")
+        : state.isEmpty() ? caption
+                          : caption + QStringLiteral(", ") + state;
     const auto title = dialogs_->ask_step_title(&w, proposed);
     if (!title)
         return;
@@ -162,7 +164,8 @@ bool LessonSession::save()
         lesson_.title = QFileInfo(path_).completeBaseName();
     if (const QString why = save_lesson(path_, lesson_); !why.isEmpty()) {
         dialogs_->show_error(window_.get(),
-            QStringLiteral("The lesson could not be saved as %1: %2").arg(path_, why));
+            QCoreApplication::translate("Lesson", "The lesson could not be saved as %1: %2")
+                .arg(path_, why));
         return false;
     }
     modified_ = false;
@@ -223,7 +226,7 @@ bool LessonSession::present(int index)
             next->hide();
             seed_ = old_seed;
             dialogs_->show_error(&old,
-                QStringLiteral("Step %1 cannot be shown: line %2: %3")
+                QCoreApplication::translate("Lesson", "Step %1 cannot be shown: line %2: %3")
                     .arg(index + 1)
                     .arg(i < step.lines.size() ? step.lines[i] : 0)
                     .arg(why));

@@ -95,6 +95,7 @@ QString write_handout(const RenderRequest &request)
         options.messages = messages.back().get();
         options.random = randoms.back().get();
         options.zoom = 1;
+        options.language = request.language;
         windows.push_back(std::make_unique<MainWindow>(options));
         MainWindow &window = *windows.back();
         window.show();
