@@ -580,10 +580,6 @@
         <translation>Hypotenuse c</translation>
     </message>
     <message>
-        <source>redraw the figure</source>
-        <translation>die Figur neu zeichnen</translation>
-    </message>
-    <message>
         <source>segment e</source>
         <translation>Strecke e</translation>
     </message>
@@ -1436,6 +1432,42 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>Animated GIF (*.gif)</source>
         <translation>Animiertes GIF (*.gif)</translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Animation aufnehmen</translation>
+    </message>
+    <message>
+        <source>The recording of 1 frame is not saved.</source>
+        <translation>Die Aufnahme mit 1 Bild ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 frames is not saved.</source>
+        <translation>Die Aufnahme mit %1 Bildern ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>
+
+Save it, discard it, or cancel and go on recording?</source>
+        <translation>
+
+Speichern, verwerfen oder abbrechen und weiter aufnehmen?</translation>
+    </message>
+    <message>
+        <source>
+
+Save it or discard it?</source>
+        <translation>
+
+Speichern oder verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
 </context>
 <context>
     <name>PlatonicTopic</name>
@@ -1770,10 +1802,6 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <translation>Die Aufnahme konnte nicht behalten werden.
 
 %1.</translation>
-    </message>
-    <message>
-        <source>The recording was not saved.</source>
-        <translation>Die Aufnahme wurde nicht gespeichert.</translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -580,10 +580,6 @@
         <translation>hipotenusa c</translation>
     </message>
     <message>
-        <source>redraw the figure</source>
-        <translation>volver a dibujar la figura</translation>
-    </message>
-    <message>
         <source>segment e</source>
         <translation>segmento e</translation>
     </message>
@@ -1436,6 +1432,42 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animado (*.gif)</translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Grabar animación</translation>
+    </message>
+    <message>
+        <source>The recording of 1 frame is not saved.</source>
+        <translation>La grabación de 1 fotograma no está guardada.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 frames is not saved.</source>
+        <translation>La grabación de %1 fotogramas no está guardada.</translation>
+    </message>
+    <message>
+        <source>
+
+Save it, discard it, or cancel and go on recording?</source>
+        <translation>
+
+¿Guardarla, descartarla o cancelar y seguir grabando?</translation>
+    </message>
+    <message>
+        <source>
+
+Save it or discard it?</source>
+        <translation>
+
+¿Guardarla o descartarla?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
 </context>
 <context>
     <name>PlatonicTopic</name>
@@ -1770,10 +1802,6 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <translation>No se pudo conservar la grabación.
 
 %1.</translation>
-    </message>
-    <message>
-        <source>The recording was not saved.</source>
-        <translation>La grabación no se ha guardado.</translation>
     </message>
     <message>
         <source>Stop Recording</source>

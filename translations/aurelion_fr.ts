@@ -580,10 +580,6 @@
         <translation>hypoténuse c</translation>
     </message>
     <message>
-        <source>redraw the figure</source>
-        <translation>redessiner la figure</translation>
-    </message>
-    <message>
         <source>segment e</source>
         <translation>segment e</translation>
     </message>
@@ -1436,6 +1432,42 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animé (*.gif)</translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Enregistrer une animation</translation>
+    </message>
+    <message>
+        <source>The recording of 1 frame is not saved.</source>
+        <translation>L’enregistrement d’une image n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 frames is not saved.</source>
+        <translation>L’enregistrement de %1 images n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>
+
+Save it, discard it, or cancel and go on recording?</source>
+        <translation>
+
+L’enregistrer, l’abandonner ou annuler et continuer l’enregistrement ?</translation>
+    </message>
+    <message>
+        <source>
+
+Save it or discard it?</source>
+        <translation>
+
+L’enregistrer ou l’abandonner ?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
 </context>
 <context>
     <name>PlatonicTopic</name>
@@ -1770,10 +1802,6 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <translation>L’enregistrement n’a pas pu être conservé.
 
 %1.</translation>
-    </message>
-    <message>
-        <source>The recording was not saved.</source>
-        <translation>L’enregistrement n’a pas été enregistré.</translation>
     </message>
     <message>
         <source>Stop Recording</source>

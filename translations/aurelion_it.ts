@@ -580,10 +580,6 @@
         <translation>ipotenusa c</translation>
     </message>
     <message>
-        <source>redraw the figure</source>
-        <translation>ridisegnare la figura</translation>
-    </message>
-    <message>
         <source>segment e</source>
         <translation>segmento e</translation>
     </message>
@@ -1436,6 +1432,42 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animata (*.gif)</translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Registra animazione</translation>
+    </message>
+    <message>
+        <source>The recording of 1 frame is not saved.</source>
+        <translation>La registrazione di 1 fotogramma non è salvata.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 frames is not saved.</source>
+        <translation>La registrazione di %1 fotogrammi non è salvata.</translation>
+    </message>
+    <message>
+        <source>
+
+Save it, discard it, or cancel and go on recording?</source>
+        <translation>
+
+Salvarla, scartarla o annullare e continuare a registrare?</translation>
+    </message>
+    <message>
+        <source>
+
+Save it or discard it?</source>
+        <translation>
+
+Salvarla o scartarla?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Salva…</translation>
+    </message>
 </context>
 <context>
     <name>PlatonicTopic</name>
@@ -1770,10 +1802,6 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <translation>Non è stato possibile conservare la registrazione.
 
 %1.</translation>
-    </message>
-    <message>
-        <source>The recording was not saved.</source>
-        <translation>La registrazione non è stata salvata.</translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -580,10 +580,6 @@
         <translation>hipotenusa c</translation>
     </message>
     <message>
-        <source>redraw the figure</source>
-        <translation>redesenhar a figura</translation>
-    </message>
-    <message>
         <source>segment e</source>
         <translation>segmento e</translation>
     </message>
@@ -1436,6 +1432,42 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <source>Animated GIF (*.gif)</source>
         <translation>GIF animado (*.gif)</translation>
     </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Record Animation</source>
+        <translation>Gravar animação</translation>
+    </message>
+    <message>
+        <source>The recording of 1 frame is not saved.</source>
+        <translation>A gravação de 1 quadro não foi salva.</translation>
+    </message>
+    <message>
+        <source>The recording of %1 frames is not saved.</source>
+        <translation>A gravação de %1 quadros não foi salva.</translation>
+    </message>
+    <message>
+        <source>
+
+Save it, discard it, or cancel and go on recording?</source>
+        <translation>
+
+Salvar, descartar ou cancelar e continuar gravando?</translation>
+    </message>
+    <message>
+        <source>
+
+Save it or discard it?</source>
+        <translation>
+
+Salvar ou descartar?</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Salvar…</translation>
+    </message>
 </context>
 <context>
     <name>PlatonicTopic</name>
@@ -1770,10 +1802,6 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <translation>Não foi possível manter a gravação.
 
 %1.</translation>
-    </message>
-    <message>
-        <source>The recording was not saved.</source>
-        <translation>A gravação não foi salva.</translation>
     </message>
     <message>
         <source>Stop Recording</source>

@@ -71,8 +71,7 @@ int size_file_columns(QFileDialog &dialog, const QFont &font)
     const QFontMetrics metrics(font);
     const int padding = metrics.height();
     int wide = 0;
-    if (auto *files =
-            dialog.findChild<QTreeView *>(QCoreApplication::translate("Picture", "treeView"))) {
+    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
         static const char *const samples[] = { "aurelion-golden-rectangle-00", "128.88 KiB",
             "PNG image", "12/31/26 12:00 PM" };
         QHeaderView *columns = files->header();
