@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Frauen im gebärfähigen Alter</translation>
+        <translation>Gebärfähige Frauen</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation>Geburten</translation>
+        <translation>Geb.</translation>
     </message>
     <message>
         <source>Deaht</source>

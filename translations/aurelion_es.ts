@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Mujeres en edad fértil</translation>
+        <translation>Mujeres fértiles</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation>Nacimientos</translation>
+        <translation>Nac.</translation>
     </message>
     <message>
         <source>Deaht</source>

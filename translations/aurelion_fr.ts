@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Femmes en âge de procréer</translation>
+        <translation>Femmes fécondes</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation>Naissances</translation>
+        <translation>Nés</translation>
     </message>
     <message>
         <source>Deaht</source>

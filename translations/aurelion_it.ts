@@ -803,7 +803,7 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Femmine in età fertile</translation>
+        <translation>Femmine fertili</translation>
     </message>
     <message>
         <source>Born</source>

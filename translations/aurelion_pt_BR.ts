@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>Female reproduct. age</source>
-        <translation>Mulheres em idade fértil</translation>
+        <translation>Mulheres férteis</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation>Nascimentos</translation>
+        <translation>Nasc.</translation>
     </message>
     <message>
         <source>Deaht</source>
