@@ -80,13 +80,13 @@ struct Scene
 };
 const Scene scenes[] = { { "M_gr:0", {} }, { "M_gr:1", {} }, { "M_gr:2", {} }, { "M_gr:3", {} },
     { "M_R:0", {} }, { "M_R:1", {} }, { "M_R:2", {} }, { "M_R:3", {} }, { "M_R:4", {} },
-    { "M_R:5", {} }, { "M_R:6", {} }, { "M_bevolk:0", {} }, { "M_bevolk:1", {} },
-    { "M_chaos", {} }, { "M_Pyt", {} }, { "M_plato", {} },
+    { "M_R:5", {} }, { "M_R:6", {} }, { "M_bevolk:0", {} }, { "M_bevolk:1", {} }, { "M_chaos", {} },
+    { "M_Pyt", {} }, { "M_plato", {} },
     { "M_gr:0", { "Command5", "Command5", "Command5", "Command5", "Command5", "Command5" } },
     { "M_gr:2", { "Command1", "Command1", "ComM:0", "ComM:0", "ComM:0", "ComM:0", "ComM:0" } },
-    { "M_gr:1", { "Label8" } }, { "M_gr:3", { "Label7" } },
-    { "M_bevolk:0", { "CEx:0" } }, { "M_bevolk:0", { "CEx:1" } }, { "M_bevolk:0", { "CEx:2" } },
-    { "M_bevolk:0", { "CEx:3" } }, { "M_bevolk:0", { "ComF" } },
+    { "M_gr:1", { "Label8" } }, { "M_gr:3", { "Label7" } }, { "M_bevolk:0", { "CEx:0" } },
+    { "M_bevolk:0", { "CEx:1" } }, { "M_bevolk:0", { "CEx:2" } }, { "M_bevolk:0", { "CEx:3" } },
+    { "M_bevolk:0", { "ComF" } },
     { "M_bevolk:1", { "Command3", "Command3", "Command3", "CP:0", "Optie:3" } },
     { "M_bevolk:1", { "Optie:5", "CM:0", "CM:0", "Command3" } },
     { "M_chaos", { "Label11:5", "Cchaos:0" } }, { "M_chaos", { "Label11:8", "Cchaos:1" } },
@@ -424,6 +424,7 @@ void TestLanguages::window_writes_numbers_in_its_language()
     LanguageWindow w(code);
     Form1 &f = w.window.form();
     QCOMPARE(f.Label1[10].caption(), in_language("1.00000", point));
+    QCOMPARE(f.Label11[4].caption(), in_language("n=3   k=+.90", point));
     QVERIFY(f.Label7->caption().contains(in_language("1.6180340", point)));
     // The exponential function: its frame's values and its description.
     w.window.menus().at(QStringLiteral("M_R:6"))->trigger();
@@ -649,6 +650,12 @@ void TestLanguages::switching_matches_a_fresh_window_data()
     QTest::newRow("de to fr, Platonic figures") << "de"
                                                 << "fr"
                                                 << "M_plato";
+    QTest::newRow("en to es, chaos game") << "en"
+                                          << "es"
+                                          << "M_chaos";
+    QTest::newRow("it to en, chaos game") << "it"
+                                          << "en"
+                                          << "M_chaos";
 }
 
 // A window switched to a language shows what a window started in it shows, and keeps its values.

@@ -75,8 +75,8 @@ void MainWindow::switch_language(const QString &code)
     const auto control_text = [&translated](const QString &text) {
         return translated(text, { "Design", "MainWindow", "Accessibility" });
     };
-    const QRegularExpression number(
-        QStringLiteral("(?<=\\d)%1(?=\\d)").arg(QRegularExpression::escape(old_separator)));
+    const QRegularExpression number(QStringLiteral("(?<=^|[\\d+\\-= ])%1(?=\\d)")
+                                        .arg(QRegularExpression::escape(old_separator)));
     for (QAction *action : findChildren<QAction *>())
         if (!action->text().isEmpty())
             action->setText(menu_text(action->text()));

@@ -8,10 +8,10 @@
 #include "golden/pentagram_topic.h"
 #include "golden/rectangle_topic.h"
 #include "golden/spiral_topic.h"
-#include "lesson_commands.h"
-#include "lesson_session.h"
 #include "language_menu.h"
 #include "languages.h"
+#include "lesson_commands.h"
+#include "lesson_session.h"
 #include "numtext.h"
 #include "palette.h"
 #include "platonic/platonic_topic.h"
@@ -259,7 +259,7 @@ void MainWindow::Form_Load()
     for (int i = 1; i <= 8; ++i)
         f.Label11.load(i, 0, 320);
     for (int i = 0; i <= 8; ++i)
-        f.Label11[i].set_caption(chaos_models[i]);
+        f.Label11[i].set_caption(with_decimal_separator(chaos_models[i], f.decimal_separator));
 
     // 7. Rotation of the solids.
     f.Crot1.load(1, 1100, 0);
