@@ -54,7 +54,8 @@ struct RenderRequest
                 Output { "--png", png, { "png", "" }, "PNG" },
                 Output { "--picture", picture, {}, nullptr },
                 Output { "--page", page, { "pdf" }, "PDF" },
-                Output { "--animation", animation, { "gif" }, "GIF" } })
+                Output { "--animation", animation, { "gif" }, "GIF" },
+                Output { "--handout", handout, { "pdf" }, "PDF" } })
             if (!o.path.isEmpty())
                 all.push_back(o);
         return all;
