@@ -1,23 +1,67 @@
 // The window on any screen: a zoom that fits the window or a fixed one, full screen, the View
-// menu, stepping through the topics like slides, and what the window keeps between runs.
+// menu, stepping through the topics like slides.
 
-#include "lesson_commands.h"
-#include "lesson_session.h"
-#include "main_window.h"
-#include "picture_commands.h"
+#include "view_menu.h"
+
+#include "form1.h"
+#include "window_host.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScrollArea>
-#include <QSettings>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+
+// The menu bar and the menus with their margins and the room around each title and item grown
+// with the zoom, as their text is. Smaller zooms keep the room of zoom 1: the styles draw a
+// menu item's check column at least a fixed width, and an item sized with less room would have
+// its text elided.
+class ZoomedMenuStyle final : public QProxyStyle
+{
+public:
+    explicit ZoomedMenuStyle(QStyle *base)
+        : QProxyStyle(base)
+    { }
+
+    double growth = 1.0; // the zoom, at least 1
+
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_MenuBarItemSpacing:
+        case PM_MenuBarHMargin:
+        case PM_MenuBarVMargin:
+        case PM_MenuHMargin:
+        case PM_MenuVMargin:
+            return int(std::lround(size * growth));
+        default:
+            return size;
+        }
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents,
+        const QWidget *widget) const override
+    {
+        const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if ((type != CT_MenuBarItem && type != CT_MenuItem) || contents.isEmpty())
+            return size;
+        // The text in `contents` is at the zoom already; the room the style adds grows with it.
+        const QSize room = (size - contents).expandedTo(QSize(0, 0));
+        return size
+            + QSize(int(std::lround(room.width() * (growth - 1))),
+                int(std::lround(room.height() * (growth - 1))));
+    }
+};
 
 namespace {
 
@@ -43,19 +87,36 @@ QFont zoomed(const QFont &font, double zoom)
     return larger;
 }
 
-const QString geometry_key = QStringLiteral("window/geometry");
-const QString zoom_key = QStringLiteral("window/zoom");
-const QString full_screen_key = QStringLiteral("window/fullScreen");
-
 } // namespace
 
-void MainWindow::build_view_menu()
+ViewMenu::ViewMenu(WindowHost &window, qreal device_pixel_ratio)
+    : window_(window)
+    , screen_ratio_(device_pixel_ratio)
 {
-    QMenuBar *bar = menuBar();
+    menu_font_ = window_.widget().menuBar()->font();
+    tool_tip_font_ = QToolTip::font();
+    window_.widget().installEventFilter(this);
+    // Ctrl + wheel zooms wherever the pointer is in the window, over any control.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+ViewMenu::~ViewMenu() = default;
+
+void ViewMenu::space_menus_at_the_zoom(QMenuBar &bar)
+{
+    menu_style_ = new ZoomedMenuStyle(bar.style());
+    menu_style_->setParent(&bar);
+    bar.setStyle(menu_style_);
+}
+
+void ViewMenu::build_menu()
+{
+    QMainWindow &window = window_.widget();
+    QMenuBar *bar = window.menuBar();
     auto *view = new QMenu(QStringLiteral("&View"), bar);
-    bar->insertMenu(menus_.at(QStringLiteral("M_end")), view);
+    bar->insertMenu(window_.menus().at(QStringLiteral("M_end")), view);
     const auto command = [this, view](const QString &caption, QList<QKeySequence> keys,
-                             void (MainWindow::*handler)()) {
+                             void (ViewMenu::*handler)()) {
         QAction *action = view->addAction(caption);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -63,12 +124,12 @@ void MainWindow::build_view_menu()
     };
     command(QStringLiteral("Zoom &In"),
         { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) },
-        &MainWindow::zoom_in);
+        &ViewMenu::zoom_in);
     command(QStringLiteral("Zoom &Out"), { QKeySequence(Qt::CTRL | Qt::Key_Minus) },
-        &MainWindow::zoom_out);
+        &ViewMenu::zoom_out);
     command(QStringLiteral("&Actual Size"), { QKeySequence(Qt::CTRL | Qt::Key_0) },
-        &MainWindow::actual_size);
-    command(QStringLiteral("&Fit to Window"), {}, &MainWindow::fit_to_window);
+        &ViewMenu::actual_size);
+    command(QStringLiteral("&Fit to Window"), {}, &ViewMenu::fit_to_window);
     view->addSeparator();
     full_screen_ = view->addAction(QStringLiteral("F&ull Screen"));
     full_screen_->setShortcut(QKeySequence(Qt::Key_F11));
@@ -76,51 +137,60 @@ void MainWindow::build_view_menu()
     connect(full_screen_, &QAction::triggered, this, [this](bool on) { set_full_screen(on); });
     view->addSeparator();
     command(
-        QStringLiteral("&Next Topic"), { QKeySequence(Qt::Key_PageDown) }, &MainWindow::next_topic);
+        QStringLiteral("&Next Topic"), { QKeySequence(Qt::Key_PageDown) }, &ViewMenu::next_topic);
     command(QStringLiteral("&Previous Topic"), { QKeySequence(Qt::Key_PageUp) },
-        &MainWindow::previous_topic);
+        &ViewMenu::previous_topic);
 
     // Esc leaves full screen, and only there: elsewhere it keeps its usual meanings.
-    leave_full_screen_ = new QAction(QStringLiteral("Leave Full Screen"), this);
+    leave_full_screen_ = new QAction(QStringLiteral("Leave Full Screen"), &window);
     leave_full_screen_->setShortcut(QKeySequence(Qt::Key_Escape));
     leave_full_screen_->setEnabled(false);
     connect(leave_full_screen_, &QAction::triggered, this, [this] { set_full_screen(false); });
-    addAction(leave_full_screen_);
+    window.addAction(leave_full_screen_);
 }
 
-double MainWindow::zoom() const { return form_.background->zoom(); }
+double ViewMenu::zoom() const { return window_.form().background->zoom(); }
 
-QFont MainWindow::dialog_font() const { return zoomed(menu_font_, std::max(1.0, zoom())); }
+QFont ViewMenu::dialog_font() const { return zoomed(menu_font_, std::max(1.0, zoom())); }
 
-void MainWindow::apply_zoom(double zoom)
+void ViewMenu::apply_zoom(double zoom)
 {
     const Qt::ScrollBarPolicy bars = fit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    stage_->setHorizontalScrollBarPolicy(bars);
-    stage_->setVerticalScrollBarPolicy(bars);
-    form_.background->set_zoom(zoom, screen_ratio_);
+    QScrollArea &stage = window_.stage();
+    stage.setHorizontalScrollBarPolicy(bars);
+    stage.setVerticalScrollBarPolicy(bars);
+    window_.form().background->set_zoom(zoom, screen_ratio_);
     const QFont font = zoomed(menu_font_, zoom);
     const QFont tips = zoomed(tool_tip_font_, zoom);
-    if (menuBar()->font() == font && QToolTip::font() == tips)
+    QMenuBar *bar = window_.widget().menuBar();
+    if (menu_style_)
+        menu_style_->growth = std::max(1.0, zoom);
+    if (bar->font() == font && QToolTip::font() == tips)
         return;
-    menuBar()->setFont(font);
-    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+    bar->setFont(font);
+    // Every menu of the window: the menu bar's, and those that open elsewhere (the Picture menu
+    // and the drawing's context menu belong to the window).
+    for (QMenu *menu : window_.widget().findChildren<QMenu *>()) {
+        if (menu_style_ && menu->style() != menu_style_)
+            menu->setStyle(menu_style_);
         menu->setFont(font);
+    }
     QToolTip::setFont(tips);
 }
 
-void MainWindow::set_zoom(double zoom)
+void ViewMenu::set_zoom(double zoom)
 {
     fit_ = false;
     apply_zoom(std::clamp(zoom, min_zoom, max_fit_zoom));
 }
 
-void MainWindow::fit_to_window()
+void ViewMenu::fit_to_window()
 {
     fit_ = true;
-    apply_zoom(fitting_zoom(size()));
+    apply_zoom(fitting_zoom(window_.widget().size()));
 }
 
-void MainWindow::zoom_in()
+void ViewMenu::zoom_in()
 {
     const double now = zoom();
     const auto larger = std::find_if(std::begin(zoom_steps), std::end(zoom_steps),
@@ -129,7 +199,7 @@ void MainWindow::zoom_in()
         set_zoom(*larger);
 }
 
-void MainWindow::zoom_out()
+void ViewMenu::zoom_out()
 {
     const double now = zoom();
     const auto smaller = std::find_if(std::rbegin(zoom_steps), std::rend(zoom_steps),
@@ -138,32 +208,39 @@ void MainWindow::zoom_out()
         set_zoom(*smaller);
 }
 
-void MainWindow::actual_size() { set_zoom(1.0); }
+void ViewMenu::actual_size() { set_zoom(1.0); }
 
-int MainWindow::menu_bar_height(double zoom, int width)
+int ViewMenu::menu_bar_height(double zoom, int width)
 {
-    QMenuBar *bar = menuBar();
+    QMenuBar *bar = window_.widget().menuBar();
     const QFont font = zoomed(menu_font_, zoom);
+    if (menu_style_)
+        menu_style_->growth = std::max(1.0, zoom);
     if (bar->font() != font)
         bar->setFont(font);
     return bar->heightForWidth(width);
 }
 
-int MainWindow::estimated_menu_bar_height(double zoom)
+int ViewMenu::estimated_menu_bar_height(double zoom)
 {
-    // The menu bar's margins stay as they are; its text grows with the zoom.
-    if (menu_bar_margins_ < 0)
-        menu_bar_margins_ = menu_bar_height(1.0, width()) - QFontMetrics(menu_font_).height();
-    return menu_bar_margins_ + int(std::ceil(QFontMetrics(menu_font_).height() * zoom));
+    // The menu bar's margins grow with the zoom from 1 on; its text grows with every zoom.
+    const QFontMetrics metrics(menu_font_);
+    if (menu_bar_margins_ < 0) {
+        const double now = this->zoom();
+        menu_bar_margins_ = menu_bar_height(1.0, window_.widget().width()) - metrics.height();
+        menu_bar_height(now, window_.widget().width());
+    }
+    return int(std::ceil(menu_bar_margins_ * std::max(1.0, zoom) + metrics.height() * zoom));
 }
 
-double MainWindow::fitting_zoom(QSize client)
+double ViewMenu::fitting_zoom(QSize client)
 {
-    const QSize design = form_.background->design_size();
+    FormSurface &form = *window_.form().background;
+    const QSize design = form.design_size();
     // The bar's height is estimated for the search: trying a font on the bar itself lays out
     // all its titles again.
     const auto fits = [&](double zoom, bool exactly) {
-        const QSize content = form_.background->size_at(zoom);
+        const QSize content = form.size_at(zoom);
         const int bar =
             exactly ? menu_bar_height(zoom, client.width()) : estimated_menu_bar_height(zoom);
         return content.width() <= client.width() && content.height() + bar <= client.height();
@@ -189,49 +266,83 @@ double MainWindow::fitting_zoom(QSize client)
     return fits(estimated, true) ? estimated : search(true);
 }
 
-QSize MainWindow::size_for_zoom(double zoom)
+QSize ViewMenu::size_for_zoom(double zoom)
 {
-    const QSize content = form_.background->size_at(zoom);
+    const QSize content = window_.form().background->size_at(zoom);
     return { content.width(), content.height() + menu_bar_height(zoom, content.width()) };
 }
 
-void MainWindow::resizeEvent(QResizeEvent *event)
+void ViewMenu::set_full_screen(bool on)
 {
-    QMainWindow::resizeEvent(event);
-    if (fit_)
-        apply_zoom(fitting_zoom(size()));
+    QMainWindow &window = window_.widget();
+    window.setWindowState(on ? window.windowState() | Qt::WindowFullScreen
+                             : window.windowState() & ~Qt::WindowFullScreen);
 }
 
-void MainWindow::set_full_screen(bool on)
+bool ViewMenu::eventFilter(QObject *watched, QEvent *event)
 {
-    setWindowState(
-        on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    if (event->type() == QEvent::Wheel)
+        return wheel(watched, event);
+    if (watched != &window_.widget())
+        return false;
+    switch (event->type()) {
+    case QEvent::Resize:
+        if (fit_)
+            apply_zoom(fitting_zoom(static_cast<QResizeEvent *>(event)->size()));
+        break;
+    case QEvent::WindowStateChange:
+        window_state_changed();
+        break;
+    case QEvent::ScreenChangeInternal:
+        screen_changed(window_.widget().devicePixelRatioF());
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
-void MainWindow::changeEvent(QEvent *event)
+void ViewMenu::window_state_changed()
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    const bool full = windowState() & Qt::WindowFullScreen;
+    const Qt::WindowStates now = window_.widget().windowState();
+    const bool full = now & Qt::WindowFullScreen;
     full_screen_->setChecked(full);
     leave_full_screen_->setEnabled(full);
-    // Maximising, going full screen and coming back make the design fit the window again.
-    const auto before = static_cast<QWindowStateChangeEvent *>(event)->oldState();
-    const auto big = Qt::WindowFullScreen | Qt::WindowMaximized;
-    if ((before & big) != (windowState() & big))
-        fit_to_window();
+    // The platform may tell of the same change twice.
+    const Qt::WindowStates big = now & (Qt::WindowFullScreen | Qt::WindowMaximized);
+    if (big == big_state_)
+        return;
+    const bool was_full = big_state_ & Qt::WindowFullScreen;
+    big_state_ = big;
+    // Full screen fits the design to the screen; leaving it returns to the zoom before it.
+    if (full && !was_full) {
+        fit_before_full_screen_ = fit_;
+        zoom_before_full_screen_ = zoom();
+    } else if (!full && was_full && !fit_before_full_screen_) {
+        set_zoom(zoom_before_full_screen_);
+        return;
+    }
+    // Maximising and coming back make the design fit the window again.
+    fit_to_window();
 }
 
-bool MainWindow::event(QEvent *event)
+bool ViewMenu::wheel(QObject *receiver, QEvent *event)
 {
-    const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::ScreenChangeInternal)
-        screen_changed(devicePixelRatioF());
-    return handled;
+    auto *widget = qobject_cast<QWidget *>(receiver);
+    const auto *turn = static_cast<QWheelEvent *>(event);
+    if (!widget || widget->window() != &window_.widget()
+        || !(turn->modifiers() & Qt::ControlModifier))
+        return false;
+    // Each notch one zoom step; a fine wheel's small turns add up to a notch.
+    wheel_turned_ += turn->angleDelta().y();
+    for (; wheel_turned_ >= wheel_notch; wheel_turned_ -= wheel_notch)
+        zoom_in();
+    for (; wheel_turned_ <= -wheel_notch; wheel_turned_ += wheel_notch)
+        zoom_out();
+    return true;
 }
 
-void MainWindow::screen_changed(qreal device_pixel_ratio)
+void ViewMenu::screen_changed(qreal device_pixel_ratio)
 {
     if (device_pixel_ratio == screen_ratio_)
         return;
@@ -239,64 +350,22 @@ void MainWindow::screen_changed(qreal device_pixel_ratio)
     apply_zoom(zoom());
 }
 
-void MainWindow::next_topic() { step_topic(1); }
+void ViewMenu::next_topic() { step_topic(1); }
 
-void MainWindow::previous_topic() { step_topic(-1); }
+void ViewMenu::previous_topic() { step_topic(-1); }
 
-void MainWindow::step_topic(int step)
+void ViewMenu::step_topic(int step)
 {
-    // While a lesson is open, the keys step through its steps.
-    if (lesson_commands_ && lesson_commands_->session().step_by(step))
+    // Something else may step first (the steps of an open lesson).
+    if (step_elsewhere && step_elsewhere(step))
         return;
     const int count = int(std::size(menu_order));
+    const int topic = window_.form().topic;
     const auto shown = std::find_if(std::begin(menu_order), std::end(menu_order),
-        [this](const MenuTopic &m) { return m.topic == form_.topic; });
+        [topic](const MenuTopic &m) { return m.topic == topic; });
     // From the title screen both directions start with the first topic, as a slide show does.
     const int next = shown == std::end(menu_order) ? 0 : int(shown - std::begin(menu_order)) + step;
     if (next < 0 || next >= count)
         return;
-    menus_.at(QString::fromLatin1(menu_order[next].menu))->trigger();
-}
-
-void MainWindow::restore_settings()
-{
-    if (!settings_)
-        return;
-    if (const QByteArray geometry = settings_->value(geometry_key).toByteArray();
-        !geometry.isEmpty())
-        restoreGeometry(geometry);
-    // Without a zoom kept (a first run), the window fits as it starts.
-    const QString zoom = settings_->value(zoom_key).toString();
-    bool number = false;
-    const double fixed = zoom.toDouble(&number);
-    if (number && fixed >= min_zoom && fixed <= max_fit_zoom)
-        set_zoom(fixed);
-    else if (!zoom.isEmpty())
-        fit_to_window();
-    if (settings_->value(full_screen_key, false).toBool())
-        set_full_screen(true);
-}
-
-void MainWindow::save_settings() const
-{
-    if (!settings_)
-        return;
-    settings_->setValue(geometry_key, saveGeometry());
-    settings_->setValue(zoom_key, fit_ ? QStringLiteral("fit") : QString::number(zoom()));
-    settings_->setValue(full_screen_key, bool(windowState() & Qt::WindowFullScreen));
-    settings_->sync();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    if (lesson_commands_ && !lesson_commands_->session().may_discard_changes()) {
-        event->ignore();
-        return;
-    }
-    if (picture_commands_ && !picture_commands_->may_close()) {
-        event->ignore();
-        return;
-    }
-    save_settings();
-    QMainWindow::closeEvent(event);
+    window_.menus().at(QString::fromLatin1(menu_order[next].menu))->trigger();
 }
