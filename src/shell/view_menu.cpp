@@ -40,7 +40,6 @@ public:
         switch (metric) {
         case PM_MenuBarItemSpacing:
         case PM_MenuBarHMargin:
-        case PM_MenuBarVMargin:
         case PM_MenuHMargin:
         case PM_MenuVMargin:
             return int(std::lround(size * growth));
@@ -56,10 +55,12 @@ public:
         if ((type != CT_MenuBarItem && type != CT_MenuItem) || contents.isEmpty())
             return size;
         // The text in `contents` is at the zoom already; the room the style adds grows with it.
+        // The menu bar keeps its height beside its text's, as the window's fit counts on.
         const QSize room = (size - contents).expandedTo(QSize(0, 0));
+        const double taller = type == CT_MenuBarItem ? 0 : growth - 1;
         return size
             + QSize(int(std::lround(room.width() * (growth - 1))),
-                int(std::lround(room.height() * (growth - 1))));
+                int(std::lround(room.height() * taller)));
     }
 };
 
@@ -223,14 +224,14 @@ int ViewMenu::menu_bar_height(double zoom, int width)
 
 int ViewMenu::estimated_menu_bar_height(double zoom)
 {
-    // The menu bar's margins grow with the zoom from 1 on; its text grows with every zoom.
+    // The menu bar's margins stay as they are; its text grows with the zoom.
     const QFontMetrics metrics(menu_font_);
     if (menu_bar_margins_ < 0) {
         const double now = this->zoom();
         menu_bar_margins_ = menu_bar_height(1.0, window_.widget().width()) - metrics.height();
         menu_bar_height(now, window_.widget().width());
     }
-    return int(std::ceil(menu_bar_margins_ * std::max(1.0, zoom) + metrics.height() * zoom));
+    return menu_bar_margins_ + int(std::ceil(metrics.height() * zoom));
 }
 
 double ViewMenu::fitting_zoom(QSize client)
