@@ -142,7 +142,7 @@ void zoom_change(benchmark::State &state, const char *menu)
     bool larger = false;
     for (auto _ : state) {
         larger = !larger;
-        w.window.set_zoom(larger ? 2.0 : 1.75);
+        w.window.view().set_zoom(larger ? 2.0 : 1.75);
     }
 }
 

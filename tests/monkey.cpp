@@ -196,10 +196,10 @@ private:
         if (kind < 87) {
             // The window zoomed: every surface is drawn again from what it shows.
             const double zoom =
-                MainWindow::zoom_steps[std::size_t(pick(int(std::size(MainWindow::zoom_steps))))];
+                ViewMenu::zoom_steps[std::size_t(pick(int(std::size(ViewMenu::zoom_steps))))];
             const QString action = QStringLiteral("zoom:%1").arg(zoom);
             record(action);
-            window_.set_zoom(zoom);
+            window_.view().set_zoom(zoom);
             return action;
         }
         const int ticks = pick(4) == 0 ? 1 + pick(60) : 1;

@@ -178,23 +178,23 @@ void TestLessonWindow::page_keys_step_through_the_lesson()
     TestSession t;
     // Without a lesson, Page Down steps through the topics.
     QCOMPARE(t.window().form().topic, 0);
-    t.window().next_topic();
+    t.window().view().next_topic();
     QVERIFY(t.window().form().topic != 0);
     QVERIFY(t.session.open_lesson(path));
     QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Spiral"));
     const int spiral = t.window().form().topic;
-    t.window().next_topic();
+    t.window().view().next_topic();
     QCOMPARE(t.mark(), QStringLiteral("Step 2 of 3: Pentagram"));
-    t.window().next_topic();
-    t.window().next_topic(); // beyond the last step: stays
+    t.window().view().next_topic();
+    t.window().view().next_topic(); // beyond the last step: stays
     QCOMPARE(t.mark(), QStringLiteral("Step 3 of 3: Pythagoras"));
-    t.window().previous_topic();
-    t.window().previous_topic();
+    t.window().view().previous_topic();
+    t.window().view().previous_topic();
     QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Spiral"));
     QCOMPARE(t.window().form().topic, spiral);
     t.window().lesson_commands()->actions().close->trigger();
     QCOMPARE(t.mark(), QString());
-    t.window().next_topic();
+    t.window().view().next_topic();
     QVERIFY(t.window().form().topic != spiral);
 }
 

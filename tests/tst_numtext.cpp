@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestNumtext : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,8 @@ private slots:
     void str_forms();
     void single_text_data();
     void single_text();
+    void non_finite_data();
+    void non_finite();
 };
 
 void TestNumtext::patterns_data()
@@ -188,6 +192,43 @@ void TestNumtext::single_text()
     QFETCH(float, value);
     QFETCH(QString, expected);
     QCOMPARE(::single_text(value), expected);
+}
+
+void TestNumtext::non_finite_data()
+{
+    // Every form of every type: the word, with the Str form's blank where a sign may stand.
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("str");
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("infinity") << inf << "Inf"
+                              << " Inf";
+    QTest::newRow("minus infinity") << -inf << "-Inf"
+                                    << "-Inf";
+    QTest::newRow("NaN") << nan << "NaN"
+                         << " NaN";
+    QTest::newRow("NaN with its sign bit") << -nan << "NaN"
+                                           << " NaN";
+}
+
+void TestNumtext::non_finite()
+{
+    QFETCH(double, value);
+    QFETCH(QString, word);
+    QFETCH(QString, str);
+    const float single = float(value);
+    for (const QString &pattern : { u"###0.00000"_qs, u"#0"_qs, u"0.0"_qs, u"#00.000"_qs }) {
+        QCOMPARE(format_number(value, pattern), word);
+        QCOMPARE(format_number(single, pattern), word);
+    }
+    QCOMPARE(str_form(value), str);
+    QCOMPARE(str_form(single), str);
+    QCOMPARE(plain_form(value), word);
+    QCOMPARE(plain_form(single), word);
+    QCOMPARE(print_form(value), str + QLatin1Char(' '));
+    QCOMPARE(print_form(single), str + QLatin1Char(' '));
+    QCOMPARE(::single_text(single), word);
 }
 
 QTEST_APPLESS_MAIN(TestNumtext)

@@ -74,6 +74,22 @@ private slots:
     void unwritable_outputs_data();
     void unwritable_outputs();
     void settings_are_left_alone();
+    void standard_output_data();
+    void standard_output();
+    void devices_are_written_in_place();
+    void full_disk_data();
+    void full_disk();
+    void standard_output_to_a_full_disk();
+    void usage_to_a_full_disk();
+    void name_not_in_utf8();
+    void longest_names_are_replaced_data();
+    void longest_names_are_replaced();
+    void a_link_keeps_pointing_at_its_file();
+    void offscreen_whatever_the_environment_data();
+    void offscreen_whatever_the_environment();
+    void memory_stays_bounded_data();
+    void memory_stays_bounded();
+    void trace_holds_what_shows_after_an_erase();
 };
 
 void TestRender::bad_input_data()
@@ -94,6 +110,43 @@ void TestRender::bad_input_data()
     QTest::newRow("malformed point") << QStringList { "menu:M_R:4", "move:1,x" } << "move:1,x";
     QTest::newRow("one coordinate") << QStringList { "menu:M_R:4", "press:1" } << "press:1";
     QTest::newRow("not finite") << QStringList { "menu:M_R:4", "move:inf,1" } << "move:inf,1";
+    QTest::newRow("beyond a single")
+        << QStringList { "menu:M_R:4", "move:1e39,1e39" } << "move:1e39,1e39";
+    QTest::newRow("press beyond a single")
+        << QStringList { "menu:M_R:4", "press:0,-4e38" } << "press:0,-4e38";
+    for (const char *option : { "--png", "--picture", "--page", "--trace", "--animation" })
+        QTest::addRow("empty name for %s", option)
+            << QStringList { "menu:M_R:4", option, "" } << QString::fromLatin1(option);
+    QTest::newRow("empty name for the state") << QStringList { "--state", "" } << "--state";
+    QTest::newRow("a PNG named .svg") << QStringList { "--png", "a.svg" } << "--png a.svg";
+    QTest::newRow("a state named .png") << QStringList { "--trace", "t.png" } << "--trace t.png";
+    QTest::newRow("a GIF to /dev/null is fine, a GIF named .png is not")
+        << QStringList { "--animation", "/dev/null", "--png", "x.gif" } << "--png x.gif";
+    QTest::newRow("extension and format differ")
+        << QStringList { "--picture", "a.svg", "--format", "pdf" } << "--picture a.svg";
+    QTest::newRow("unknown format")
+        << QStringList { "--picture", "-", "--format", "bmp" } << "--format bmp";
+    QTest::newRow("format without a picture") << QStringList { "--format", "svg" } << "--format";
+    QTest::newRow("standard output without a format")
+        << QStringList { "--picture", "-" } << "--picture -";
+    QTest::newRow("standard output twice")
+        << QStringList { "--png", "-", "--picture", "-", "--format", "svg" } << "--picture -";
+    QTest::newRow("the same file twice")
+        << QStringList { "--png", "same.png", "--picture", "./same.png" } << "./same.png";
+    QTest::newRow("a missing folder is found before a long game") << QStringList { "menu:M_chaos",
+        "tick:100000000", "--png", "missing/x.png" } << "missing/x.png";
+    QTest::newRow("a folder that cannot be written is found before a long game")
+        << QStringList { "menu:M_chaos", "tick:100000000", "--picture", "/proc/x.svg" }
+        << "/proc/x.svg";
+    QTest::newRow("the standard output by two names") << QStringList { "--png", "-", "--picture",
+        "/dev/stdout", "--format", "svg" } << "--picture /dev/stdout";
+    QTest::newRow("a folder as the file") << QStringList { "--png", "/tmp" } << "--png /tmp";
+    QTest::newRow("no such folder")
+        << QStringList { "--trace", "missing/t.jsonl" } << "--trace missing/t.jsonl";
+    QTest::newRow("window too large")
+        << QStringList { "--scale", "8", "--zoom", "3", "--png", "w.png" } << "--zoom 3";
+    QTest::newRow("window too large by an action")
+        << QStringList { "--scale", "8", "menu:M_R:2", "zoom:2.5" } << "zoom:2.5";
     QTest::newRow("pointer over hidden surface") << QStringList { "move:1,2" } << "move:1,2";
     QTest::newRow("negative ticks") << QStringList { "tick:-1" } << "tick:-1";
     QTest::newRow("zoom action out of range") << QStringList { "zoom:8" } << "zoom:8";
@@ -562,6 +615,257 @@ void TestRender::settings_are_left_alone()
     QCOMPARE(run.status, 0);
     QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList());
+}
+
+void TestRender::standard_output_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("start"); // the first bytes of the format
+    QTest::newRow("PNG of the window") << QStringList { "--png", "-" } << QByteArray("\x89PNG");
+    QTest::newRow("picture as SVG")
+        << QStringList { "--picture", "-", "--format", "svg" } << QByteArray("<?xml");
+    QTest::newRow("picture as PDF")
+        << QStringList { "--format", "pdf", "--picture", "-" } << QByteArray("%PDF");
+    QTest::newRow("picture as PNG")
+        << QStringList { "--picture", "-", "--format", "png" } << QByteArray("\x89PNG");
+    QTest::newRow("worksheet page") << QStringList { "--page", "-" } << QByteArray("%PDF");
+    QTest::newRow("state") << QStringList { "--state", "-" } << QByteArray("{\n");
+    QTest::newRow("trace") << QStringList { "--trace", "-" } << QByteArray("{\"");
+    QTest::newRow("animation") << QStringList { "--animation", "-" } << QByteArray("GIF89a");
+}
+
+void TestRender::standard_output()
+{
+    // "-" is the standard output: what a file of that option would hold, nothing else.
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, start);
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(AURELION_RENDER), QStringList { "menu:M_R:2" } + arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    const QByteArray out = process.readAllStandardOutput();
+    QVERIFY2(out.startsWith(start), out.left(16).toHex().constData());
+    QVERIFY(out.size() > 100);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+void TestRender::devices_are_written_in_place()
+{
+    // A device stays a device, and a pipe is written as a stream.
+    QTemporaryDir dir;
+    QCOMPARE(render({ "menu:M_R:2", "--png", "/dev/null" }).status, 0);
+    const QFileInfo null(QStringLiteral("/dev/null"));
+    QVERIFY(!null.isFile());
+    QVERIFY(!null.isSymLink());
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), { fifo }), 0);
+    QTemporaryDir elsewhere;
+    const QString read = elsewhere.filePath(QStringLiteral("read.svg"));
+    QProcess reader;
+    reader.setStandardOutputFile(read);
+    reader.start(QStringLiteral("cat"), { fifo });
+    QVERIFY(reader.waitForStarted());
+    QCOMPARE(render({ "menu:M_R:2", "--picture", fifo, "--format", "svg" }).status, 0);
+    QVERIFY(reader.waitForFinished(60000));
+    QFile svg(read);
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray bytes = svg.readAll();
+    QVERIFY(bytes.startsWith("<?xml"));
+    QVERIFY(bytes.trimmed().endsWith("</svg>"));
+    QVERIFY(!QFileInfo(fifo).isFile());
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("pipe") });
+}
+
+void TestRender::full_disk_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("PNG") << QStringList { "--png", "/dev/full" };
+    QTest::newRow("state") << QStringList { "--state", "/dev/full" };
+    QTest::newRow("trace") << QStringList { "--trace", "/dev/full" };
+    QTest::newRow("SVG picture") << QStringList { "--picture", "/dev/full", "--format", "svg" };
+    QTest::newRow("page") << QStringList { "--page", "/dev/full" };
+    QTest::newRow("animation") << QStringList { "--animation", "/dev/full" };
+}
+
+void TestRender::full_disk()
+{
+    // A write that fails says why in the system's words, and the device stays a device.
+    QFETCH(QStringList, arguments);
+    const Run run = render(QStringList { "menu:M_R:2" } + arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.error.contains(QLatin1String("No space left on device")), qPrintable(run.error));
+    QVERIFY2(run.error.contains(QLatin1String("/dev/full")), qPrintable(run.error));
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+void TestRender::standard_output_to_a_full_disk()
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(AURELION_RENDER), { "menu:M_R:2", "--png", "-" });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
+}
+
+void TestRender::usage_to_a_full_disk()
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(AURELION_RENDER), { "--help" });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(error.contains(QLatin1String("No space left on device")), qPrintable(error));
+}
+
+void TestRender::name_not_in_utf8()
+{
+    // The bytes of the name reach the tool as they are; it writes under exactly that name or,
+    // as here, refuses: never under another name.
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral("/bin/sh"),
+        { "-c", "exec \"$0\" menu:M_R:2 --png \"$(printf 'raw-\\377\\376.png')\"",
+            QStringLiteral(AURELION_RENDER) });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(error.contains(QLatin1String("--png")), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+void TestRender::longest_names_are_replaced_data()
+{
+    QTest::addColumn<int>("length");
+    for (int length : { 249, 250, 252, 255 })
+        QTest::addRow("%d bytes", length) << length;
+}
+
+void TestRender::longest_names_are_replaced()
+{
+    QFETCH(int, length);
+    QTemporaryDir dir;
+    const QString name = QString(length - 4, QLatin1Char('n')) + QStringLiteral(".png");
+    const QString path = dir.filePath(name);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older file");
+    old.close();
+    const Run run = render({ "menu:M_R:2", "--png", path });
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QImage(path).size(), QSize(820, 560));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { name });
+}
+
+void TestRender::a_link_keeps_pointing_at_its_file()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("state.json"));
+    const QString link = dir.filePath(QStringLiteral("link.json"));
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.close();
+    QVERIFY(QFile::link(file, link));
+    QCOMPARE(render({ "menu:M_R:2", "--state", link }).status, 0);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(read_json(file)["topic"].toInt(), 4);
+}
+
+void TestRender::offscreen_whatever_the_environment_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("xcb without a display") << "xcb";
+    QTest::newRow("wayland without a compositor") << "wayland";
+    QTest::newRow("a platform that does not exist") << "nothing";
+}
+
+void TestRender::offscreen_whatever_the_environment()
+{
+    QFETCH(QString, platform);
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("w.png"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_FONT_DPI"), QStringLiteral("192"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(AURELION_RENDER), { "menu:M_R:2", "--png", png });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString reference = dir.filePath(QStringLiteral("reference.png"));
+    QCOMPARE(render({ "menu:M_R:2", "--png", reference }).status, 0);
+    QCOMPARE(QImage(png), QImage(reference));
+}
+
+void TestRender::memory_stays_bounded_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("without a trace") << QStringList();
+    QTest::newRow("with a trace") << QStringList { "--trace", "trace.jsonl" };
+}
+
+void TestRender::memory_stays_bounded()
+{
+    // A million points of the chaos game fit in 200 MB of data, with the trace written as it
+    // goes (the window's history keeps a byte a pixel at most).
+    QFETCH(QStringList, options);
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral("/bin/sh"),
+        QStringList { "-c", "ulimit -d 200000 && exec \"$@\"", "sh",
+            QStringLiteral(AURELION_RENDER), "--seed", "1", "menu:M_chaos", "tick:20000", "--state",
+            "state.json" }
+            + options);
+    QVERIFY(process.waitForFinished(600000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(read_json(dir.filePath(QStringLiteral("state.json")))["topic"].toInt(), 15);
+    if (!options.isEmpty()) {
+        QFile trace(dir.filePath(QStringLiteral("trace.jsonl")));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        qint64 lines = 0;
+        char buffer[1 << 16];
+        for (qint64 n; (n = trace.read(buffer, sizeof buffer)) > 0;)
+            lines += std::count(buffer, buffer + n, '\n');
+        QVERIFY2(lines > 1000000, qPrintable(QString::number(lines)));
+    }
+}
+
+void TestRender::trace_holds_what_shows_after_an_erase()
+{
+    // The pentagram's lines are gone from the trace once the chaos game erases the drawing.
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(QStringLiteral("t.jsonl"));
+    const QString alone = dir.filePath(QStringLiteral("alone.jsonl"));
+    QCOMPARE(
+        render({ "--seed", "2", "menu:M_R:4", "menu:M_chaos", "tick:3", "--trace", trace }).status,
+        0);
+    QCOMPARE(render({ "--seed", "2", "menu:M_chaos", "tick:3", "--trace", alone }).status, 0);
+    QFile a(trace), b(alone);
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QVERIFY(b.open(QIODevice::ReadOnly));
+    const QByteArray after = a.readAll();
+    QVERIFY(!after.contains("PENTAGRAM"));
+    QVERIFY(after.contains("\"op\":\"point\""));
+    QCOMPARE(after.count('\n'), b.readAll().count('\n'));
 }
 
 QTEST_APPLESS_MAIN(TestRender)

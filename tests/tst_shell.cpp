@@ -52,7 +52,7 @@ private slots:
     void focus_ring();
     void help_menu_comes_last();
     void shortcuts_dialog_lists_every_shortcut();
-    void about_names_version_licences_and_home_page();
+    void about_names_version_and_licences_and_no_address();
     void help_opens_from_the_keyboard_data();
     void help_opens_from_the_keyboard();
     void ctrl_q_ends_the_program();
@@ -682,7 +682,7 @@ void TestShell::focus_ring()
     QFETCH(QString, key);
     QFETCH(double, zoom);
     TestWindow t;
-    t.window.set_zoom(zoom);
+    t.window.view().set_zoom(zoom);
     t.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&t.window));
     t.menu(menu);
@@ -788,7 +788,7 @@ void TestShell::shortcuts_dialog_lists_every_shortcut()
     QVERIFY(closes_with_escape(dialog));
 }
 
-void TestShell::about_names_version_licences_and_home_page()
+void TestShell::about_names_version_and_licences_and_no_address()
 {
     // The About box and the AppStream metadata say the same.
     const QString version = metainfo(QStringLiteral("<release version=\"([^\"]+)\""));
@@ -805,7 +805,10 @@ void TestShell::about_names_version_licences_and_home_page()
     const QString text = dialog->findChild<QLabel *>()->text();
     QVERIFY2(text.contains(QStringLiteral("Version ") + version), qPrintable(text));
     QVERIFY(text.contains(licence));
-    QVERIFY(text.contains(QStringLiteral("href=\"%1\"").arg(home)));
+    // The home page is a placeholder until the program has one: the box names no address.
+    QVERIFY2(!text.contains(home) && !text.contains(QLatin1String("href"))
+            && !text.contains(QLatin1String("://")),
+        qPrintable(text));
     QVERIFY(text.contains(QLatin1String("SIL Open Font License 1.1")));
     QVERIFY(closes_with_escape(dialog));
 }

@@ -1,16 +1,29 @@
 #include "first_paint.h"
+#include "help_menu.h"
+#include "picture_commands.h"
 #include "test_window.h"
+#include "window_settings.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEngine>
+#include <QProcess>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +43,97 @@ QString menu_of(int topic)
         { 9, "M_R:0" }, { 10, "M_bevolk:0" }, { 11, "M_plato" }, { 12, "M_R:6" },
         { 13, "M_bevolk:1" }, { 14, "M_gr:0" }, { 15, "M_chaos" }, { 16, "M_Pyt" } };
     return menus.at(topic);
+}
+
+// A paint device that keeps the texts painted on it, piece by piece as the painter draws them.
+class TextRecorder final : public QPaintDevice
+{
+public:
+    explicit TextRecorder(QSize size)
+        : size_(size)
+    { }
+    QPaintEngine *paintEngine() const override { return &engine_; }
+    // Everything painted, in the order painted.
+    QString text() const { return engine_.text; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return size_.width();
+        case PdmHeight:
+            return size_.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+private:
+    struct Engine final : QPaintEngine
+    {
+        Engine()
+            : QPaintEngine(AllFeatures)
+        { }
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override { }
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { }
+        void drawImage(
+            const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override
+        { }
+        void drawPath(const QPainterPath &) override { }
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override { }
+        void drawTextItem(const QPointF &, const QTextItem &item) override { text += item.text(); }
+        Type type() const override { return User; }
+        QString text;
+    };
+    QSize size_;
+    mutable Engine engine_;
+};
+
+// A menu's caption as it shows: without the mark of its mnemonic.
+QString shown(const QString &caption)
+{
+    QString text = caption;
+    return text.remove(QLatin1Char('&'));
+}
+
+// What a menu paints at the size it opens with.
+QString painted(QMenu &menu)
+{
+    menu.ensurePolished();
+    menu.resize(menu.sizeHint());
+    TextRecorder recorder(menu.size());
+    menu.render(&recorder);
+    return recorder.text();
+}
+
+// A window's geometry as saveGeometry() keeps it, for a window placed there.
+QByteArray geometry_of(const QRect &place)
+{
+    QWidget window;
+    window.setGeometry(place);
+    return window.saveGeometry();
+}
+
+void wheel(QWidget *receiver, int angle, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF at(receiver->width() / 2.0, receiver->height() / 2.0);
+    QWheelEvent event(at, receiver->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+        modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(receiver, &event);
 }
 
 } // namespace
@@ -58,6 +162,24 @@ private slots:
     void settings_round_trip_data();
     void settings_round_trip();
     void icon_after_the_first_frame();
+    void every_menu_at_the_zoom_data();
+    void every_menu_at_the_zoom();
+    void menu_bar_titles_spaced_at_the_zoom_data();
+    void menu_bar_titles_spaced_at_the_zoom();
+    void esc_returns_to_the_zoom_before_full_screen_data();
+    void esc_returns_to_the_zoom_before_full_screen();
+    void ctrl_wheel_zooms_in_steps_data();
+    void ctrl_wheel_zooms_in_steps();
+    void restored_window_on_the_screen_data();
+    void restored_window_on_the_screen();
+    void full_screen_only_when_kept_as_true_data();
+    void full_screen_only_when_kept_as_true();
+    void a_lock_that_cannot_be_taken_is_given_up();
+    void settings_through_a_symbolic_link_data();
+    void settings_through_a_symbolic_link();
+    void usage_and_version_without_a_display_data();
+    void usage_and_version_without_a_display();
+    void about_shows_no_address();
 };
 
 void TestView::controls_follow_the_zoom_data()
@@ -86,7 +208,7 @@ void TestView::controls_follow_the_zoom()
     QFETCH(QString, key);
     QFETCH(QRect, twips);
     TestWindow t;
-    t.window.set_zoom(zoom);
+    t.window.view().set_zoom(zoom);
     const Control *c = t.window.controls().at(key);
     // Twips stay as the design gives them; pixels are twips / 15 x z.
     QCOMPARE(QRect(c->Left(), c->Top(), c->Width(), c->Height()), twips);
@@ -103,7 +225,7 @@ void TestView::fonts_and_markers_follow_the_zoom()
     f.Cchaos[1].click(); // slow: the markers show
     const QSize design = f.background->design_size();
     const QImage at_one = f.Picture1->grab().toImage();
-    t.window.set_zoom(2.0);
+    t.window.view().set_zoom(2.0);
     QCOMPARE(f.background->size(), design * 2);
     QCOMPARE(f.Picture1->surface().device_pixel_ratio(), 2.0);
     QCOMPARE(f.Picture1->surface().inner_size(), QSize(509, 509));
@@ -128,7 +250,7 @@ void TestView::fonts_and_markers_follow_the_zoom()
     QVERIFY2(std::abs(red(at_two) - 4 * red(at_one)) <= red(at_one),
         qPrintable(QStringLiteral("%1 %2").arg(red(at_one)).arg(red(at_two))));
     // Zoomed out, the dialogs keep their size at zoom 1, to stay readable.
-    t.window.set_zoom(0.5);
+    t.window.view().set_zoom(0.5);
     QVERIFY(t.window.menuBar()->font().pointSizeF() < 0.6 * base);
     QCOMPARE(t.window.dialog_font().pointSizeF(), base);
 }
@@ -218,8 +340,8 @@ void TestView::drawing_survives_a_zoom_change()
         t->form().Picture2->surface().image();
         t->window.Form1_surface().image();
     }
-    changed.window.screen_changed(screen);
-    changed.window.set_zoom(zoom);
+    changed.window.view().screen_changed(screen);
+    changed.window.view().set_zoom(zoom);
     const auto same = [](Surface &a, Surface &b) {
         QCOMPARE(a.device_pixel_ratio(), b.device_pixel_ratio());
         QCOMPARE(a.image(), b.image());
@@ -241,7 +363,7 @@ void TestView::chaos_game_goes_on_after_a_zoom_change()
     }
     for (int i = 0; i < 200; ++i)
         changed.form().Timer1->tick();
-    changed.window.set_zoom(2.0);
+    changed.window.view().set_zoom(2.0);
     for (int i = 0; i < 100; ++i)
         changed.form().Timer1->tick();
     for (int i = 0; i < 300; ++i)
@@ -271,13 +393,13 @@ void TestView::zoom_steps()
     QFETCH(bool, in);
     QFETCH(double, to);
     TestWindow t;
-    t.window.set_zoom(from);
+    t.window.view().set_zoom(from);
     if (in)
-        t.window.zoom_in();
+        t.window.view().zoom_in();
     else
-        t.window.zoom_out();
+        t.window.view().zoom_out();
     QCOMPARE(t.window.zoom(), to);
-    QVERIFY(!t.window.zoom_fits());
+    QVERIFY(!t.window.view().zoom_fits());
 }
 
 void TestView::the_design_fits_the_window_data()
@@ -298,7 +420,7 @@ void TestView::the_design_fits_the_window()
     t.window.resize(window);
     QTRY_COMPARE(t.window.size(), window);
     QApplication::processEvents();
-    QVERIFY(t.window.zoom_fits());
+    QVERIFY(t.window.view().zoom_fits());
     const double zoom = t.window.zoom();
     FormSurface *form = t.form().background;
     const QRect content(form->mapTo(&t.window, QPoint(0, 0)), form->size());
@@ -310,7 +432,7 @@ void TestView::the_design_fits_the_window()
     const int room_y = window.height() - bar - content.height();
     QVERIFY(std::abs(content.left() - room_x / 2) <= 1);
     QVERIFY(std::abs(content.top() - bar - room_y / 2) <= 1);
-    if (zoom > MainWindow::min_zoom)
+    if (zoom > ViewMenu::min_zoom)
         QVERIFY2(
             room_x < 8 || room_y < 8, qPrintable(QStringLiteral("%1 %2").arg(room_x).arg(room_y)));
     QCOMPARE(t.form().Picture1->surface().device_pixel_ratio(), zoom);
@@ -321,13 +443,13 @@ void TestView::a_fixed_zoom_larger_than_the_window_scrolls()
     TestWindow t;
     t.window.show();
     t.window.resize(900, 700);
-    t.window.set_zoom(2.0);
+    t.window.view().set_zoom(2.0);
     QApplication::processEvents();
     auto *stage = static_cast<QScrollArea *>(t.window.centralWidget());
     QVERIFY(stage->horizontalScrollBar()->isVisible());
     QVERIFY(stage->verticalScrollBar()->isVisible());
     QCOMPARE(t.window.zoom(), 2.0);
-    t.window.fit_to_window();
+    t.window.view().fit_to_window();
     QApplication::processEvents();
     QVERIFY(!stage->horizontalScrollBar()->isVisible());
     QVERIFY(t.window.zoom() < 1.1);
@@ -348,7 +470,7 @@ void TestView::keys_of_the_view_menu()
     QCOMPARE(t.window.zoom(), 1.0);
     QTest::keyClick(&t.window, Qt::Key_F11);
     QTRY_VERIFY(t.window.isFullScreen());
-    QVERIFY(t.window.zoom_fits());
+    QVERIFY(t.window.view().zoom_fits());
     QTest::keyClick(&t.window, Qt::Key_Escape);
     QTRY_VERIFY(!t.window.isFullScreen());
     QTest::keyClick(&t.window, Qt::Key_PageDown);
@@ -361,16 +483,16 @@ void TestView::topics_step_like_slides()
     TestWindow t;
     const QList<int> order = { 14, 3, 2, 1, 9, 7, 4, 5, 6, 8, 12, 10, 13, 15, 16, 11 };
     for (const int topic : order) {
-        t.window.next_topic();
+        t.window.view().next_topic();
         QCOMPARE(t.form().topic, topic);
     }
-    t.window.next_topic();
+    t.window.view().next_topic();
     QCOMPARE(t.form().topic, 11);
     for (int i = order.size() - 2; i >= 0; --i) {
-        t.window.previous_topic();
+        t.window.view().previous_topic();
         QCOMPARE(t.form().topic, order[i]);
     }
-    t.window.previous_topic();
+    t.window.view().previous_topic();
     QCOMPARE(t.form().topic, 14);
     // Stepping chooses the topic as its menu command does: the screen is reset and redrawn.
     QVERIFY(t.form().Frame7->isVisibleTo(&t.window));
@@ -404,11 +526,11 @@ void TestView::settings_round_trip()
         first.resize(1000, 700);
         QTRY_COMPARE(first.size(), QSize(1000, 700));
         if (zoom == QLatin1String("fit"))
-            first.fit_to_window();
+            first.view().fit_to_window();
         else
-            first.set_zoom(zoom.toDouble());
+            first.view().set_zoom(zoom.toDouble());
         if (full_screen)
-            first.set_full_screen(true);
+            first.view().set_full_screen(true);
         geometry = first.normalGeometry();
         first.close();
     }
@@ -421,7 +543,7 @@ void TestView::settings_round_trip()
     if (!full_screen)
         QCOMPARE(second.size(), geometry.size());
     const bool fits = zoom == QLatin1String("fit") || !stored.isEmpty();
-    QCOMPARE(second.zoom_fits(), fits);
+    QCOMPARE(second.view().zoom_fits(), fits);
     if (!fits)
         QCOMPARE(second.zoom(), zoom.toDouble());
 }
@@ -441,6 +563,337 @@ void TestView::icon_after_the_first_frame()
     t.window.update();
     QTest::qWait(50);
     QCOMPARE(runs, 1);
+}
+
+void TestView::every_menu_at_the_zoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    for (const double zoom : { 1.0, 2.0, 2.5, 3.8 })
+        QTest::addRow("%g", zoom) << zoom;
+}
+
+void TestView::every_menu_at_the_zoom()
+{
+    // Every menu of the window, the Picture menu and the drawing's context menu among them, in
+    // the menu bar's type, and every item painted whole: nothing elided ("Dynamic Po…tion Model").
+    QFETCH(double, zoom);
+    TestWindow t;
+    t.window.view().set_zoom(zoom);
+    t.menu(QStringLiteral("M_chaos")); // the Picture menu's commands are enabled
+    const QFont bar = t.window.menuBar()->font();
+    QList<QMenu *> menus = t.window.findChildren<QMenu *>();
+    QVERIFY(menus.contains(t.window.picture_commands().context_menu()));
+    QVERIFY(menus.contains(t.window.picture_commands().menu()));
+    QVERIFY(menus.size() >= 7);
+    for (QMenu *menu : menus) {
+        QCOMPARE(menu->font().pointSizeF(), bar.pointSizeF());
+        const QString text = painted(*menu);
+        for (QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            QVERIFY2(text.contains(shown(action->text())), qPrintable(action->text() + text));
+            // The text's width with room to spare within the item.
+            const int width = QFontMetrics(menu->font()).horizontalAdvance(shown(action->text()));
+            QVERIFY(width < menu->actionGeometry(action).width());
+        }
+    }
+}
+
+void TestView::menu_bar_titles_spaced_at_the_zoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    for (const double zoom : { 2.0, 3.8 })
+        QTest::addRow("%g", zoom) << zoom;
+}
+
+void TestView::menu_bar_titles_spaced_at_the_zoom()
+{
+    // The room around each title grows with its text, so the titles do not run together.
+    QFETCH(double, zoom);
+    TestWindow plain(1, false, 1.0);
+    TestWindow zoomed(1, false, zoom);
+    for (const QString &name :
+        { QStringLiteral("M_Fibo"), QStringLiteral("M_chaos"), QStringLiteral("M_end") }) {
+        const auto room = [&name](MainWindow &window) {
+            QAction *title = window.menus().at(name);
+            const QFontMetrics metrics(window.menuBar()->font());
+            return window.menuBar()->actionGeometry(title).width()
+                - metrics.horizontalAdvance(shown(title->text()));
+        };
+        // Within a pixel at each end of the text for the rounding at zoom 1.
+        QVERIFY(room(plain.window) > 2);
+        QVERIFY2(room(zoomed.window) >= (room(plain.window) - 2) * zoom,
+            qPrintable(QStringLiteral("%1 %2").arg(room(plain.window)).arg(room(zoomed.window))));
+    }
+}
+
+void TestView::esc_returns_to_the_zoom_before_full_screen_data()
+{
+    QTest::addColumn<double>("zoom"); // 0: the zoom fits the window
+    QTest::newRow("fixed zoom 1.5") << 1.5;
+    QTest::newRow("fit") << 0.0;
+}
+
+void TestView::esc_returns_to_the_zoom_before_full_screen()
+{
+    QFETCH(double, zoom);
+    TestWindow t;
+    t.window.show();
+    t.window.resize(1200, 800);
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    if (zoom > 0)
+        t.window.view().set_zoom(zoom);
+    else
+        t.window.view().fit_to_window();
+    const double before = t.window.zoom();
+    QTest::keyClick(&t.window, Qt::Key_F11);
+    QTRY_VERIFY(t.window.isFullScreen());
+    QVERIFY(t.window.view().zoom_fits());
+    QTRY_VERIFY(t.window.zoom() > before);
+    QTest::keyClick(&t.window, Qt::Key_Escape);
+    QTRY_VERIFY(!t.window.isFullScreen());
+    QTRY_COMPARE(t.window.size(), QSize(1200, 800));
+    QCOMPARE(t.window.view().zoom_fits(), zoom == 0);
+    QTRY_COMPARE(t.window.zoom(), before);
+}
+
+void TestView::ctrl_wheel_zooms_in_steps_data()
+{
+    QTest::addColumn<QString>("over"); // the control under the pointer, or "stage"
+    QTest::addColumn<QList<int>>("turns"); // angle deltas in eighths of a degree
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("a notch up zooms in") << "Picture1" << QList<int> { 120 } << true << 1.1;
+    QTest::newRow("a notch down zooms out") << "Picture1" << QList<int> { -120 } << true << 0.9;
+    QTest::newRow("two notches, two steps") << "Picture1" << QList<int> { 240 } << true << 1.25;
+    QTest::newRow("over a button") << "Command3" << QList<int> { 120, 120 } << true << 1.25;
+    QTest::newRow("over the margin") << "stage" << QList<int> { -120 } << true << 0.9;
+    QTest::newRow("a fine wheel adds up to a notch")
+        << "Picture1" << QList<int> { 40, 40, 40, 40 } << true << 1.1;
+    QTest::newRow("less than a notch") << "Picture1" << QList<int> { 60 } << true << 1.0;
+    QTest::newRow("without Ctrl") << "Picture1" << QList<int> { 120 } << false << 1.0;
+}
+
+void TestView::ctrl_wheel_zooms_in_steps()
+{
+    QFETCH(QString, over);
+    QFETCH(QList<int>, turns);
+    QFETCH(bool, ctrl);
+    QFETCH(double, zoom);
+    TestWindow t(1, false, 1.0);
+    t.menu(QStringLiteral("M_bevolk:1"));
+    QWidget *receiver = over == QLatin1String("stage")
+        ? static_cast<QScrollArea *>(t.window.centralWidget())->viewport()
+        : &t.window.controls().at(over)->widget();
+    for (const int angle : turns)
+        wheel(receiver, angle, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    QCOMPARE(t.window.zoom(), zoom);
+    QVERIFY(!t.window.view().zoom_fits());
+}
+
+void TestView::restored_window_on_the_screen_data()
+{
+    QTest::addColumn<QRect>("kept");
+    QTest::addColumn<bool>("default_size"); // the window cannot keep its size
+    QTest::newRow("5000 x 4000") << QRect(0, 0, 5000, 4000) << true;
+    QTest::newRow("x = -300") << QRect(-300, 100, 1000, 700) << false;
+    QTest::newRow("below the screen") << QRect(200, 3000, 1000, 700) << false;
+    QTest::newRow("right of the screen") << QRect(4000, 100, 1000, 700) << false;
+    QTest::newRow("wider than the screen") << QRect(100, 100, 4000, 700) << true;
+    QTest::newRow("as it was left") << QRect(100, 120, 1000, 700) << false;
+}
+
+void TestView::restored_window_on_the_screen()
+{
+    // A window larger than the screen starts at its size at zoom 1; every window lies on the
+    // screen with its menu bar in sight.
+    QFETCH(QRect, kept);
+    QFETCH(bool, default_size);
+    QTemporaryDir dir;
+    QSettings file(dir.filePath(QStringLiteral("aurelion.conf")), QSettings::IniFormat);
+    file.setValue(QStringLiteral("window/geometry"), geometry_of(kept));
+    file.sync();
+    TestWindow run(file);
+    MainWindow &window = run.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(window.frameGeometry()),
+        qPrintable(QStringLiteral("%1 %2 %3 %4")
+                       .arg(window.frameGeometry().x())
+                       .arg(window.frameGeometry().y())
+                       .arg(window.frameGeometry().width())
+                       .arg(window.frameGeometry().height())));
+    const QRect bar(window.menuBar()->mapToGlobal(QPoint(0, 0)), window.menuBar()->size());
+    QVERIFY(screen.contains(bar));
+    if (default_size) {
+        QCOMPARE(window.size(), window.view().size_for_zoom(1.0));
+    } else {
+        QCOMPARE(window.size(), kept.size());
+        if (screen.contains(kept))
+            QCOMPARE(window.frameGeometry().topLeft(), kept.topLeft());
+    }
+}
+
+void TestView::full_screen_only_when_kept_as_true_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("full_screen");
+    QTest::newRow("true") << "true" << true;
+    QTest::newRow("false") << "false" << false;
+    QTest::newRow("banana") << "banana" << false;
+    QTest::newRow("1") << "1" << false;
+    QTest::newRow("yes") << "yes" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestView::full_screen_only_when_kept_as_true()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, full_screen);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("aurelion.conf"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[window]\nzoom=fit\nfullScreen=" + stored.toUtf8() + "\n");
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    TestWindow run(settings);
+    QCOMPARE(bool(run.window.windowState() & Qt::WindowFullScreen), full_screen);
+    QCOMPARE(settings_flag(QVariant(stored)).has_value(),
+        stored == QLatin1String("true") || stored == QLatin1String("false"));
+}
+
+void TestView::a_lock_that_cannot_be_taken_is_given_up()
+{
+    // A folder where the settings' lock file goes: saving gives up after a short wait, the file
+    // stays as it was, and closing the window ends as usual.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("aurelion.conf"));
+    {
+        QSettings before(path, QSettings::IniFormat);
+        before.setValue(QStringLiteral("window/zoom"), QStringLiteral("1.5"));
+    }
+    QVERIFY(QDir().mkdir(path + QStringLiteral(".lock")));
+    QSettings settings(path, QSettings::IniFormat);
+    {
+        TestWindow run(settings);
+        run.window.show();
+        run.window.view().set_zoom(2.0);
+        QVERIFY(!run.window.settings().save());
+        run.window.close();
+    }
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("window/zoom")).toString(),
+        QStringLiteral("1.5"));
+    // Without the folder, the same window saves.
+    QVERIFY(QDir().rmdir(path + QStringLiteral(".lock")));
+    TestWindow run(settings);
+    run.window.view().set_zoom(2.0);
+    QVERIFY(run.window.settings().save());
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("window/zoom")).toString(),
+        QStringLiteral("2"));
+}
+
+void TestView::settings_through_a_symbolic_link_data()
+{
+    QTest::addColumn<bool>("socket"); // the link names a socket, not a file
+    QTest::newRow("a link to a file") << false;
+    QTest::newRow("a link to a socket") << true;
+}
+
+void TestView::settings_through_a_symbolic_link()
+{
+    // The file a link names is written; the link stays a link, and what is not a regular file
+    // is never replaced.
+    QFETCH(bool, socket);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("kept.conf"));
+    const QString link = dir.filePath(QStringLiteral("aurelion.conf"));
+    const int listening = socket ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    if (socket) {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(target);
+        QVERIFY(name.size() < qsizetype(sizeof address.sun_path));
+        std::copy(name.begin(), name.end(), address.sun_path);
+        QCOMPARE(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    } else {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[picture]\nfolder=/tmp\n");
+    }
+    QVERIFY(QFile::link(target, link));
+    QSettings settings(link, QSettings::IniFormat);
+    {
+        TestWindow run(settings);
+        run.window.view().set_zoom(1.5);
+        QCOMPARE(run.window.settings().save(), !socket);
+    }
+    if (socket)
+        ::close(listening);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+    QCOMPARE(QFileInfo(target).isFile(), !socket);
+    if (!socket) {
+        QSettings kept(target, QSettings::IniFormat);
+        QCOMPARE(kept.value(QStringLiteral("window/zoom")).toString(), QStringLiteral("1.5"));
+        QCOMPARE(kept.value(QStringLiteral("picture/folder")).toString(), QStringLiteral("/tmp"));
+    }
+}
+
+void TestView::usage_and_version_without_a_display_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("output"); // a pattern
+    QTest::newRow("--help") << "--help"
+                            << "^Usage: aurelion .*--version";
+    QTest::newRow("-h") << "-h"
+                        << "^Usage: aurelion ";
+    QTest::newRow("--version") << "--version"
+                               << "^aurelion \\d+\\.\\d+\n$";
+}
+
+void TestView::usage_and_version_without_a_display()
+{
+    // Asked for on a machine without a display (over ssh, in a build), the program answers.
+    QFETCH(QString, option);
+    QFETCH(QString, output);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(AURELION_PROGRAM), { option });
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString printed = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(QRegularExpression(output, QRegularExpression::DotMatchesEverythingOption)
+                 .match(printed)
+                 .hasMatch(),
+        qPrintable(printed));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+
+    // Output that cannot be written is an error.
+    program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(AURELION_PROGRAM), { option });
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 1);
+}
+
+void TestView::about_shows_no_address()
+{
+    TestWindow t;
+    t.window.help().show_about();
+    auto *dialog = t.window.findChild<QDialog *>(QStringLiteral("about"));
+    QVERIFY(dialog);
+    const QString text = dialog->findChild<QLabel *>(QStringLiteral("about_text"))->text();
+    QVERIFY(text.contains(QLatin1String("Version")));
+    QVERIFY2(!text.contains(QLatin1String("href")) && !text.contains(QLatin1String("://"))
+            && !text.contains(QLatin1String(".invalid")),
+        qPrintable(text));
 }
 
 QTEST_MAIN(TestView)

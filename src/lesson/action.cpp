@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -56,6 +57,12 @@ QString parse_action(const QString &word, RenderAction &action)
         const QStringList xy = parts.size() == 2 ? parts[1].split(QLatin1Char(',')) : QStringList();
         if (xy.size() != 2 || !parse_number(xy[0], action.x) || !parse_number(xy[1], action.y))
             return bad("expected X,Y as two numbers");
+        // The pointer's user coordinates are singles, as the topics read them.
+        const auto single = [](double v) {
+            return std::fabs(v) <= std::numeric_limits<float>::max();
+        };
+        if (!single(action.x) || !single(action.y))
+            return bad("X and Y must lie within -3.4E+38 .. 3.4E+38, what a single holds");
         return {};
     }
     if (verb == QLatin1String("tick")) {

@@ -1,9 +1,9 @@
 #include "gif_writer.h"
 
+#include "output_file.h"
 #include "palette.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -495,9 +495,9 @@ bool GifWriter::open(const QString &path, QSize size, bool loop)
                         .arg(size.width())
                         .arg(size.height()));
 
-    file_ = std::make_unique<QSaveFile>(path);
-    if (!file_->open(QIODevice::WriteOnly))
-        return fail(file_->errorString());
+    file_ = std::make_unique<OutputFile>(path);
+    if (!file_->open())
+        return fail(file_->error());
     int gif_error = 0;
     gif_ = EGifOpen(this, &GifWriter::output, &gif_error);
     if (!gif_)
@@ -618,7 +618,7 @@ bool GifWriter::finish(std::optional<int> last_delay_ms)
     if (!flush_pending())
         return false;
     if (!file_->commit())
-        return fail(file_->errorString());
+        return fail(file_->error());
     file_.reset();
     previous_ = QImage();
     return true;
@@ -628,7 +628,7 @@ void GifWriter::cancel()
 {
     close_encoder();
     if (file_) {
-        file_->cancelWriting();
+        file_->cancel();
         file_.reset();
     }
     pending_.clear();
@@ -671,12 +671,8 @@ bool GifWriter::flush_pending()
         return true;
     // A write can stop short with no error, as on a disk that fills up: writing the rest then
     // fails and brings the reason.
-    for (qint64 done = 0; done < pending_.size();) {
-        const qint64 written = file_->write(pending_.constData() + done, pending_.size() - done);
-        if (written <= 0)
-            return fail(file_->errorString());
-        done += written;
-    }
+    if (!file_->write(pending_))
+        return fail(file_->error());
     pending_.resize(0);
     return true;
 }

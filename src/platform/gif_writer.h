@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-class QSaveFile;
+class OutputFile;
 struct GifFileType;
 
 // A recording of the drawing surface as an animated GIF for slides: written frame by frame as
@@ -58,7 +58,7 @@ private:
     bool encode(const QImage &frame, int delay_cs);
     static int output(GifFileType *gif, const unsigned char *bytes, int length);
 
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<OutputFile> file_;
     GifFileType *gif_ = nullptr;
     QString path_;
     QSize size_;

@@ -6,6 +6,15 @@
 
 namespace {
 
+// Infinity and NaN have no digits: every form shows them as a word, so that a value that
+// overflowed reads as what it is ("Inf", "-Inf", "NaN") instead of garbage.
+QString non_finite_text(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    return value < 0 ? QStringLiteral("-Inf") : QStringLiteral("Inf");
+}
+
 // |value| as significant decimal digits d1 d2 ... dn with the value 0.d1d2...dn * 10^exponent.
 struct Decimal
 {
@@ -34,6 +43,8 @@ Decimal decimal_of(double magnitude, int significant)
 
 QString format_digits(double value, QStringView pattern, int significant)
 {
+    if (!std::isfinite(value))
+        return non_finite_text(value);
     const qsizetype point = pattern.indexOf(u'.');
     const QStringView integer_part = point < 0 ? pattern : pattern.first(point);
     const int min_integer_digits = int(integer_part.count(u'0'));
@@ -78,6 +89,8 @@ QString format_digits(double value, QStringView pattern, int significant)
 // before the decimal point, E notation for very large and very small numbers.
 QString general_text(double value, int significant)
 {
+    if (!std::isfinite(value))
+        return non_finite_text(value);
     if (value == 0.0)
         return QStringLiteral("0");
     char buffer[64];
@@ -92,7 +105,7 @@ QString general_text(double value, int significant)
 
 QString with_sign_blank(double value, QString text)
 {
-    return value >= 0 ? QLatin1Char(' ') + text : text;
+    return value >= 0 || std::isnan(value) ? QLatin1Char(' ') + text : text;
 }
 
 } // namespace
@@ -128,6 +141,8 @@ QString print_form(float value) { return str_form(value) + QLatin1Char(' '); }
 
 QString single_text(float value)
 {
+    if (!std::isfinite(value))
+        return non_finite_text(double(value));
     if (value == 0.0f)
         return QStringLiteral("0");
     char buffer[64];

@@ -4,6 +4,9 @@
 
 // The number-to-text forms of the program.
 //
+// Infinity and NaN read "Inf", "-Inf" and "NaN" in every form (the Str form with its blank
+// before them as before a number that is not negative: " Inf", " NaN").
+//
 // Picture patterns such as "###0.00000": a 0 is a digit always shown, a # a digit shown only
 // when needed; exactly the given decimals, rounded half away from zero; a minus sign for
 // negatives, never for a value that rounds to zero.

@@ -1,5 +1,6 @@
 #include "picture_output.h"
 
+#include "output_file.h"
 #include "picture_box.h"
 
 #include <QBuffer>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtMath>
 
@@ -206,27 +206,30 @@ QMimeData *picture_mime_data(const PictureBox &picture, qreal screen_ratio)
 
 QString save_file(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    // The whole file is made first and then written unbuffered with every byte counted: the PDF
-    // and SVG writers do not notice a short write, which is how a full disk shows itself first,
-    // and neither does the flush when a buffered save file is committed.
+    // The whole file is made first and then written with every byte counted: the PDF and SVG
+    // writers do not notice a short write, which is how a full disk shows itself first.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!write(buffer))
         return QStringLiteral("the contents could not be made");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString why = file.errorString();
-            file.cancelWriting();
-            return why;
-        }
-        done += written;
+    OutputFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        return file.error();
+    return {};
+}
+
+QString save_stream(const QString &path, const std::function<bool(OutputFile &)> &write)
+{
+    OutputFile file(path);
+    if (!file.open())
+        return file.error();
+    if (!write(file)) {
+        const QString why = file.error();
+        file.cancel();
+        return why.isEmpty() ? QStringLiteral("the contents could not be made") : why;
     }
     if (!file.commit())
-        return file.errorString();
+        return file.error();
     return {};
 }

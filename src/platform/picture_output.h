@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class OutputFile;
 class PictureBox;
 class QIODevice;
 class QMimeData;
@@ -51,5 +52,9 @@ QMimeData *picture_mime_data(const PictureBox &picture, qreal screen_ratio);
 
 // Makes the file's contents with the function, then writes them through a temporary file that
 // replaces the target only when every byte is written, so a failed write (a folder that cannot
-// be written, a full disk) leaves no partial file. Returns why it failed, or nothing.
+// be written, a full disk) leaves no partial file; a pipe, a device or "-" (the standard output)
+// is written in place (OutputFile). Returns why it failed, or nothing.
 QString save_file(const QString &path, const std::function<bool(QIODevice &)> &write);
+// The same for contents too large to hold: the function writes them into the file as it makes
+// them, and the file takes its name once they are complete.
+QString save_stream(const QString &path, const std::function<bool(OutputFile &)> &write);

@@ -155,7 +155,7 @@ void Surface::resize(QSize inner_pixels)
     if (twips_scale_)
         ScaleTwips();
     // The history keeps the size each step was drawn at, so the drawing in the overlap stays.
-    record_.clear();
+    clear_record();
     printed_.clear();
     if (!image_.isNull())
         make_image();
@@ -214,7 +214,7 @@ void Surface::erase()
     // A surface without an image stays without one; one with an image keeps its memory.
     if (!image_.isNull())
         allocate_image();
-    record_.clear();
+    clear_record();
     printed_.clear();
     notify(QRectF(QPointF(0, 0), size_));
 }
@@ -249,6 +249,24 @@ void Surface::set_recording(bool on)
     recording_ = on;
     if (!on)
         record_.clear();
+}
+
+void Surface::set_record_sink(RecordSink *sink)
+{
+    record_sink_ = sink;
+    if (!sink)
+        return;
+    for (const Primitive &p : record_)
+        sink->recorded(p);
+    record_.clear();
+    record_.shrink_to_fit();
+}
+
+void Surface::clear_record()
+{
+    record_.clear();
+    if (record_sink_ && recording_)
+        record_sink_->erased();
 }
 
 Primitive Surface::styled(Primitive::Op op) const
@@ -370,7 +388,10 @@ void Surface::keep_in_record(const Primitive &primitive)
 {
     Primitive recorded = primitive;
     recorded.serial = ++*serial_counter_;
-    record_.push_back(std::move(recorded));
+    if (record_sink_)
+        record_sink_->recorded(recorded);
+    else
+        record_.push_back(std::move(recorded));
 }
 
 void Surface::show(Primitive &&primitive)

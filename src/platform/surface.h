@@ -73,6 +73,18 @@ struct PointCover
 // Draws the covers of a stretch of points, in the painter's logical pixels.
 using PointsPainter = std::function<void(QPainter &, const std::vector<PointCover> &)>;
 
+// Takes what a recording surface draws as it is drawn, instead of the surface holding it: a
+// trace of millions of points is written as it goes.
+class RecordSink
+{
+public:
+    virtual ~RecordSink() = default;
+    // A primitive with its place in the drawing order.
+    virtual void recorded(const Primitive &primitive) = 0;
+    // The surface was erased (or resized): what it recorded before no longer shows.
+    virtual void erased() = 0;
+};
+
 // How replay() gives the drawing's colours: as drawn, or for a printer without colour (lines,
 // points and texts black, fills light, the background white).
 enum class Ink { Colour, BlackAndWhite };
@@ -162,6 +174,9 @@ public:
     void set_recording(bool on);
     bool recording() const { return recording_; }
     const std::vector<Primitive> &record() const { return record_; }
+    // While a sink is set, the recorded primitives go to it, the record kept so far first, and
+    // the surface keeps none of them.
+    void set_record_sink(RecordSink *sink);
 
     // The texts the surface shows, in the order they were printed.
     QStringList texts() const;
@@ -217,6 +232,7 @@ private:
     void draw_history_covered(QPainter &painter, Ink ink, const PointsPainter &points) const;
     void add(Primitive &&primitive);
     void keep_in_record(const Primitive &primitive);
+    void clear_record();
     void show(Primitive &&primitive);
     void add_point(QPoint pixel, QRgb colour);
     void drawn_without_image();
@@ -241,6 +257,7 @@ private:
     QFont font_;
     bool recording_ = false;
     std::vector<Primitive> record_;
+    RecordSink *record_sink_ = nullptr;
     std::vector<Drawn> history_; // what the surface shows since it was last erased
     std::vector<QRgb> point_colours_; // the colour slots of the point runs
     std::size_t drawn_ = 0; // things drawn since the last erase

@@ -3,6 +3,7 @@
 #include "main_window.h"
 #include "palette.h"
 #include "twips.h"
+#include "view_menu.h"
 
 #include <QCoreApplication>
 
@@ -53,7 +54,7 @@ void MainWindow::build_design(qreal ratio)
     f.background->surface().FillColor = QBColor(0);
     // The design sits in a stage that centres it, with margins in the window's background colour
     // when the window is larger and scroll bars when a fixed zoom makes the design larger.
-    stage_ = new Stage(this, f.background, RGB(255, 192, 255), min_zoom);
+    stage_ = new Stage(this, f.background, RGB(255, 192, 255), ViewMenu::min_zoom);
     setCentralWidget(stage_);
     QWidget *form = f.background;
 

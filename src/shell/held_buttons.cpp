@@ -1,7 +1,10 @@
-// Held step buttons: every "<" / ">" button and "Next Year" repeat their step while they are
-// held down, with the mouse or with Space, each step a click with its whole redraw.
+// Held step buttons: Qt's auto-repeat, a hold ended by a message and by the release, and Space
+// held down on the X server.
 
-#include "main_window.h"
+#include "held_buttons.h"
+
+#include "form1.h"
+#include "window_host.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -171,10 +174,12 @@ private:
 
 } // namespace
 
-void MainWindow::repeat_held_step_buttons()
+HeldButtons::HeldButtons(WindowHost &window)
+    : window_(window)
+    , shown_(window.form().messages)
 {
     std::vector<Button *> repeating;
-    for (const auto &[key, control] : controls()) {
+    for (const auto &[key, control] : window_.controls()) {
         auto *button = dynamic_cast<Button *>(control);
         if (!button
             || std::find(std::begin(step_buttons), std::end(step_buttons), button->name)
@@ -186,7 +191,9 @@ void MainWindow::repeat_held_step_buttons()
         new HoldEnd(*button);
         repeating.push_back(button);
     }
-    releasing_messages_ = std::make_unique<ReleasingMessageBox>(*form_.messages, repeating);
-    form_.messages = releasing_messages_.get();
+    releasing_messages_ = std::make_unique<ReleasingMessageBox>(*shown_, repeating);
+    window_.form().messages = releasing_messages_.get();
     new SpaceRepeatFilter(this);
 }
+
+HeldButtons::~HeldButtons() { window_.form().messages = shown_; }

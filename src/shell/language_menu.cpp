@@ -2,6 +2,7 @@
 
 #include "languages.h"
 #include "main_window.h"
+#include "window_settings.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -28,8 +29,12 @@ LanguageMenu::LanguageMenu(MainWindow &window, QMenu &view, QSettings *settings)
         group_->addAction(action);
         connect(action, &QAction::triggered, this, [this, code] {
             window_.switch_language(code);
+            // Kept at once, through the file's lock like the window's other settings.
             if (settings_)
-                settings_->setValue(QLatin1String(key), code);
+                change_settings_file(
+                    *settings_,
+                    [&code](QSettings &kept) { kept.setValue(QLatin1String(key), code); },
+                    WindowSettings::lock_wait_ms);
         });
     }
     update();

@@ -213,11 +213,11 @@ bool LessonSession::present(int index)
     MainWindow &old = *window_;
     // In the place of the window on screen, at its zoom.
     if (old.isFullScreen())
-        next->set_full_screen(true);
+        next->view().set_full_screen(true);
     else
         next->setGeometry(old.geometry());
-    if (!old.zoom_fits())
-        next->set_zoom(old.zoom());
+    if (!old.view().zoom_fits())
+        next->view().set_zoom(old.zoom());
     next->setWindowIcon(old.windowIcon());
     next->show();
     QApplication::processEvents();

@@ -2,6 +2,7 @@
 #include "fonts.h"
 #include "lesson_session.h"
 #include "main_window.h"
+#include "window_settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -20,12 +22,30 @@ between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
   --reset-settings    forget them and start at the design's size
   LESSON              open the lesson and show its first step
   --help              this text
+  --version           the program's version
 )";
+
+// Written and flushed, or the program ends with a message: a full disk is no success.
+int print(const char *text)
+{
+    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("aurelion: could not write to standard output\n", stderr);
+        return 1;
+    }
+    return 0;
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // The usage and the version need no display: they are answered before Qt looks for one.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return print(usage);
+        if (std::strcmp(argv[i], "--version") == 0)
+            return print("aurelion " AURELION_VERSION "\n");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
     QApplication::setOrganizationName(QStringLiteral("Aurelion"));
@@ -34,9 +54,6 @@ int main(int argc, char *argv[])
     for (const QString &arg : QApplication::arguments().mid(1)) {
         if (arg == QLatin1String("--reset-settings")) {
             reset = true;
-        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            std::fputs(usage, stdout);
-            return 0;
         } else if (!arg.startsWith(QLatin1Char('-')) && lesson.isEmpty()) {
             lesson = arg;
         } else {
@@ -47,7 +64,8 @@ int main(int argc, char *argv[])
     load_bundled_fonts();
     QSettings settings;
     if (reset)
-        settings.clear();
+        change_settings_file(
+            settings, [](QSettings &file) { file.clear(); }, WindowSettings::lock_wait_ms);
     WindowOptions options;
     options.device_pixel_ratio =
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;

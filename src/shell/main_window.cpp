@@ -8,12 +8,15 @@
 #include "golden/pentagram_topic.h"
 #include "golden/rectangle_topic.h"
 #include "golden/spiral_topic.h"
+#include "held_buttons.h"
+#include "help_menu.h"
 #include "language_menu.h"
 #include "languages.h"
 #include "lesson_commands.h"
 #include "lesson_session.h"
 #include "numtext.h"
 #include "palette.h"
+#include "picture_commands.h"
 #include "platonic/platonic_topic.h"
 #include "population/dynamic_model_topic.h"
 #include "population/life_generator_topic.h"
@@ -23,8 +26,11 @@
 #include "sequence/ratio_graph_topic.h"
 #include "sequence/sequence_graph_topic.h"
 #include "sequence/sequence_panels.h"
+#include "view_menu.h"
+#include "window_settings.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QSettings>
@@ -53,12 +59,9 @@ MainWindow::MainWindow(const WindowOptions &options)
     form_.Timer1 = timer_.get();
     form_.show_topic = [this] { show_topic(); };
 
-    screen_ratio_ = options.device_pixel_ratio;
-    settings_ = options.settings;
     build_design(options.device_pixel_ratio);
+    view_ = std::make_unique<ViewMenu>(*this, options.device_pixel_ratio);
     build_menus();
-    menu_font_ = menuBar()->font();
-    tool_tip_font_ = QToolTip::font();
     plotter_ = std::make_unique<Plotter>(form_.Picture1->surface(), form_.Picture2->surface(),
         form_.background->surface(), float(4 * std::atan(1.0)));
     plotter_->decimal_separator = form_.decimal_separator;
@@ -83,35 +86,59 @@ MainWindow::MainWindow(const WindowOptions &options)
     describe_controls();
 
     build_picture_menu();
-    if (options.lesson)
+    if (options.lesson) {
         lesson_commands_ = new LessonCommands(*this, *options.lesson);
-    build_view_menu();
+        // While a lesson is open, the keys step through its steps.
+        view_->step_elsewhere = [this](
+                                    int step) { return lesson_commands_->session().step_by(step); };
+    }
+    view_->build_menu();
     if (QMenu *view = menuBar()->findChild<QMenu *>(QStringLiteral("view_menu")))
-        language_menu_ = new LanguageMenu(*this, *view, settings_);
-    repeat_held_step_buttons();
-    build_help_menu();
+        language_menu_ = new LanguageMenu(*this, *view, options.settings);
+    held_buttons_ = std::make_unique<HeldButtons>(*this);
+    help_ = std::make_unique<HelpMenu>(*this);
 
     // The window may shrink to half the design's size; it starts at the design's size, or at the
     // fixed zoom asked for, or as it was left.
     form_.background->screen_ratio_changed = [this](qreal ratio) {
         QMetaObject::invokeMethod(
-            this, [this, ratio] { screen_changed(ratio); }, Qt::QueuedConnection);
+            view_.get(), [this, ratio] { view_->screen_changed(ratio); }, Qt::QueuedConnection);
     };
     if (options.zoom > 0)
-        set_zoom(options.zoom);
+        view_->set_zoom(options.zoom);
     else
-        apply_zoom(1.0);
+        view_->apply_zoom(1.0);
     // Sized by hand: a window left to size itself takes at most two thirds of the screen.
-    resize(size_for_zoom(zoom()));
-    restore_settings();
+    resize(view_->size_for_zoom(zoom()));
+    settings_ = std::make_unique<WindowSettings>(*this, *view_, options.settings);
+    settings_->restore();
 }
 
 MainWindow::~MainWindow() = default;
+
+double MainWindow::zoom() const { return form_.background->zoom(); }
+
+QFont MainWindow::dialog_font() const { return view_->dialog_font(); }
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (lesson_commands_ && !lesson_commands_->session().may_discard_changes()) {
+        event->ignore();
+        return;
+    }
+    if (picture_commands_ && !picture_commands_->may_close()) {
+        event->ignore();
+        return;
+    }
+    settings_->save();
+    QMainWindow::closeEvent(event);
+}
 
 void MainWindow::build_menus()
 {
     QMenuBar *bar = menuBar();
     use_keyboard_menu_style(bar);
+    view_->space_menus_at_the_zoom(*bar);
     const auto item = [this](QMenu *menu, const QString &name, int index, const QString &caption,
                           void (MainWindow::*handler)(int)) {
         QAction *action = menu->addAction(caption);

@@ -2,6 +2,8 @@
 
 #include "form1.h"
 #include "topic.h"
+#include "view_menu.h"
+#include "window_host.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -14,6 +16,8 @@ class QAction;
 class QMenuBar;
 class QSettings;
 class DynamicModelTopic;
+class HeldButtons;
+class HelpMenu;
 class LessonCommands;
 class LessonSession;
 class LanguageMenu;
@@ -21,6 +25,8 @@ class Languages;
 class PictureCommands;
 class PlatonicTopic;
 class SequencePanels;
+class ViewMenu;
+class WindowSettings;
 
 // How the window is set up: the program shows dialogs and runs its timer; the render tool and the
 // tests record messages, deliver ticks by hand and record what the surfaces draw.
@@ -41,18 +47,20 @@ struct WindowOptions
     QString language;
 };
 
-// The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state.
-class MainWindow final : public QMainWindow
+// The main window: menu bar, drawing surface, side panel and the topics' frames. Owns all state,
+// and the parts that add to the window what a classroom needs: the Picture menu, the View menu,
+// the settings kept between runs, the held step buttons and the Help menu.
+class MainWindow final : public QMainWindow, public WindowHost
 {
 public:
     explicit MainWindow(const WindowOptions &options = {});
     ~MainWindow() override;
 
-    Form1 &form() { return form_; }
-    // Every control by its name, array elements under "NAME:INDEX".
-    std::map<QString, Control *> controls();
-    // Every menu command by its name, items of a menu array under "NAME:INDEX".
-    const std::map<QString, QAction *> &menus() const { return menus_; }
+    QMainWindow &widget() override { return *this; }
+    Form1 &form() override { return form_; }
+    Stage &stage() override { return *stage_; }
+    std::map<QString, Control *> controls() override;
+    const std::map<QString, QAction *> &menus() const override { return menus_; }
     Surface &Form1_surface() { return form_.background->surface(); }
     // The topic with this number (1 .. 16), for tools that inspect its parameters.
     Topic *topic(int number) const { return topics_.at(std::size_t(number)).get(); }
@@ -64,6 +72,13 @@ public:
     // drawing changes, the topic on screen keeps its values (language_menu.cpp).
     Languages &languages() { return *languages_; }
     void switch_language(const QString &code);
+    // The zoom, full screen and the View menu.
+    ViewMenu &view() { return *view_; }
+    WindowSettings &settings() { return *settings_; }
+    HelpMenu &help() { return *help_; }
+    // The window's zoom, as the View menu sets it.
+    double zoom() const override;
+    QFont dialog_font() const override;
 
     // Menu handlers.
     void M_Gr_Click(int index);
@@ -79,47 +94,10 @@ public:
     void reset_screen(int panel_mode);
     void prepare_side_panel();
 
-    // The zoom of everything in the window below the menu bar's line: fixed, or the largest at
-    // which the whole design fits the window (between min_zoom and max_fit_zoom).
-    static constexpr double zoom_steps[] = { 0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75,
-        2.0, 2.5, 3.0 };
-    static constexpr double min_zoom = 0.5;
-    static constexpr double max_fit_zoom = 6.0;
-    double zoom() const;
-    bool zoom_fits() const { return fit_; }
-    // The dialogs' font: the menus' at the window's zoom, and never smaller than at zoom 1.
-    QFont dialog_font() const;
-    void set_zoom(double zoom); // a fixed zoom
-    void fit_to_window();
-    void zoom_in();
-    void zoom_out();
-    void actual_size();
-    // The largest zoom at which the design and the menu bar fit a window of this client size.
-    double fitting_zoom(QSize client);
-    // The window's client size that shows the design at this zoom without scroll bars.
-    QSize size_for_zoom(double zoom);
-    void set_full_screen(bool on);
-    // The next or previous of the sixteen topics in menu order, as its menu command chooses it.
-    void next_topic();
-    void previous_topic();
-    // The window is now on a screen with this device pixel ratio: every surface draws again.
-    void screen_changed(qreal device_pixel_ratio);
-    // Size, zoom and full screen from the settings and back.
-    void restore_settings();
-    void save_settings() const;
-
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
-    void build_view_menu();
-    void apply_zoom(double zoom);
-    void step_topic(int step);
-    int menu_bar_height(double zoom, int width);
-    int estimated_menu_bar_height(double zoom);
     void build_design(qreal device_pixel_ratio);
     void build_menus();
     void build_picture_menu();
@@ -132,15 +110,6 @@ private:
     void Picture1_MouseMove(float x, float y);
     void Picture1_Click();
 
-    // The Help menu, last on the bar, its two dialogs, and Ctrl+Q for End (help.cpp).
-    void build_help_menu();
-    void show_keyboard_shortcuts();
-    void show_about();
-
-    // The step buttons repeat while held; a message shown by a step ends the hold
-    // (held_buttons.cpp).
-    void repeat_held_step_buttons();
-
     // Assistive technology reads what the drawings show (drawing_description.cpp).
     void follow_drawing_for_assistive_technology();
     void describe_drawing();
@@ -148,16 +117,7 @@ private:
     std::unique_ptr<Languages> languages_; // first, so that every text is built in the language
     LanguageMenu *language_menu_ = nullptr; // a child of the View menu
     Stage *stage_ = nullptr; // holds the window background, centred, with scroll bars if needed
-    bool fit_ = true;
-    qreal screen_ratio_ = 1;
-    QFont menu_font_; // the menu bar's font at zoom 1
-    QFont tool_tip_font_; // the tool tips' font at zoom 1
-    int menu_bar_margins_ = -1; // the menu bar's height beside its text's, once measured
-    QAction *full_screen_ = nullptr;
-    QAction *leave_full_screen_ = nullptr;
-    QSettings *settings_ = nullptr;
     std::unique_ptr<MessageBox> own_messages_;
-    std::unique_ptr<MessageBox> releasing_messages_; // in front of the one the window shows
     std::unique_ptr<RandomSource> own_random_;
     std::unique_ptr<Timer> timer_;
     std::unique_ptr<Plotter> plotter_;
@@ -173,4 +133,9 @@ private:
     PictureCommands *picture_commands_ = nullptr; // a child of the window
     LessonCommands *lesson_commands_ = nullptr; // a child of the window
     QElapsedTimer described_; // since the drawing's description was last brought up to date
+    // The parts, last: they go before the window they reach.
+    std::unique_ptr<ViewMenu> view_;
+    std::unique_ptr<WindowSettings> settings_;
+    std::unique_ptr<HeldButtons> held_buttons_;
+    std::unique_ptr<HelpMenu> help_;
 };

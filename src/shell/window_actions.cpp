@@ -133,9 +133,9 @@ QString perform(MainWindow &window, const RenderAction &a)
     case RenderAction::Kind::Zoom:
         // The window as large as the design at the new zoom, once its layout knows the new
         // sizes of the menu bar and the design.
-        window.set_zoom(a.x);
+        window.view().set_zoom(a.x);
         QApplication::processEvents();
-        window.resize(window.size_for_zoom(a.x));
+        window.resize(window.view().size_for_zoom(a.x));
         QApplication::processEvents();
         return {};
     }

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +21,31 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(message));
 }
 
+// The usage on standard output; a failed write (a full disk, a closed pipe) is an error.
+int print_usage()
+{
+    std::fputs(render_usage(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "aurelion-render: cannot write to the standard output: %s\n",
+            std::strerror(errno));
+        return render_write_failed;
+    }
+    return render_done;
+}
+
+// The tool draws on the offscreen platform whatever the environment asks for: a display's
+// platform would need a display, and the settings that change how a screen scales or which
+// fonts a desktop theme gives would change the pictures.
+void draw_offscreen(double scale)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char *name : { "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_FONT_DPI",
+             "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+             "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI" })
+        qunsetenv(name);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -27,22 +54,20 @@ int main(int argc, char *argv[])
     const QString error = parse_render_arguments(argc, argv, request);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
-        return 2;
+        return render_refused;
     }
-    if (request.help) {
-        std::fputs(render_usage(), stdout);
-        return 0;
-    }
+    if (request.help)
+        return print_usage();
     if (request.asks_nothing()) {
         std::fputs(render_usage(), stderr);
-        return 2;
+        return render_refused;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(request.scale));
+    draw_offscreen(request.scale);
 
     qInstallMessageHandler(quiet);
-    QApplication app(argc, argv);
+    // Qt reads only the program's name: no file name is taken for one of its own options.
+    int qt_argc = 1;
+    QApplication app(qt_argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
     load_bundled_fonts();
     return run_render(request);

@@ -3,6 +3,7 @@
 #include "animation.h"
 #include "languages.h"
 #include "main_window.h"
+#include "output_file.h"
 #include "palette.h"
 #include "picture_output.h"
 #include "window_actions.h"
@@ -10,14 +11,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QTemporaryFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <limits>
+#include <memory>
 
 namespace {
 
@@ -61,7 +71,20 @@ Options:
   --step N            the outputs show the lesson's step N (from 1), then the actions given
   --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
                       every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg > rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk among them, says why).
 )";
 
 bool parse_number(const QString &text, double &value)
@@ -121,150 +144,385 @@ QJsonObject trace_line(const QString &surface, const Primitive &p)
     return o;
 }
 
-QByteArray trace_of(MainWindow &window)
+// A primitive's line of the trace, as QJsonDocument writes trace_line(): keys in order, numbers
+// in their shortest form. Points come by the million, so their line is put together directly;
+// a coordinate whose writing could differ (a negative zero, a whole number written in full, one
+// not finite) takes the general way.
+QByteArray trace_bytes(const QString &surface, const QByteArray &surface_utf8, const Primitive &p)
 {
-    Form1 &f = window.form();
-    struct Entry
-    {
-        const Primitive *primitive;
-        QString surface;
+    const auto plain = [](double v) {
+        return std::isfinite(v) && std::fabs(v) < 1e15 && !(v == 0 && std::signbit(v));
     };
-    std::vector<Entry> entries;
-    const auto collect = [&entries](const Surface &s, const QString &name) {
-        for (const Primitive &p : s.record())
-            entries.push_back({ &p, name });
-    };
-    collect(f.Picture1->surface(), QStringLiteral("Picture1"));
-    collect(f.Picture2->surface(), QStringLiteral("Picture2"));
-    collect(window.Form1_surface(), QStringLiteral("Form1"));
-    std::stable_sort(entries.begin(), entries.end(),
-        [](const Entry &a, const Entry &b) { return a.primitive->serial < b.primitive->serial; });
-    QByteArray out;
-    for (const Entry &e : entries) {
-        out += QJsonDocument(trace_line(e.surface, *e.primitive)).toJson(QJsonDocument::Compact);
-        out += '\n';
+    if (p.op == Primitive::Op::Point && plain(p.x1) && plain(p.y1)) {
+        QByteArray line = QByteArrayLiteral("{\"color\":\"");
+        line += colour_name(p.colour).toLatin1();
+        line += QByteArrayLiteral("\",\"op\":\"point\",\"surface\":\"");
+        line += surface_utf8;
+        line += QByteArrayLiteral("\",\"x\":");
+        line += QByteArray::number(p.x1, 'g', QLocale::FloatingPointShortest);
+        line += QByteArrayLiteral(",\"y\":");
+        line += QByteArray::number(p.y1, 'g', QLocale::FloatingPointShortest);
+        line += '}';
+        return line;
     }
-    return out;
+    return QJsonDocument(trace_line(surface, p)).toJson(QJsonDocument::Compact);
+}
+
+// One surface's part of the trace while the actions run: its lines, each with its place in the
+// window's drawing order, in an unnamed temporary file, dropped when the surface is erased.
+class TraceSpool final : public RecordSink
+{
+public:
+    TraceSpool(const QString &surface, const QString &folder)
+        : surface_(surface)
+        , surface_utf8_(surface.toUtf8())
+        , file_(folder + QStringLiteral("/.aurelion-trace-XXXXXX"))
+    {
+        if (!file_.open()) {
+            error_ = file_.errorString();
+            return;
+        }
+        // Nothing of it stays on the disk once the tool ends, however it ends.
+        QFile::remove(file_.fileName());
+    }
+
+    void recorded(const Primitive &p) override
+    {
+        if (!error_.isEmpty())
+            return;
+        const QByteArray line = trace_bytes(surface_, surface_utf8_, p);
+        const quint64 serial = p.serial;
+        const quint32 size = quint32(line.size());
+        errno = 0;
+        if (file_.write(reinterpret_cast<const char *>(&serial), sizeof serial) != sizeof serial
+            || file_.write(reinterpret_cast<const char *>(&size), sizeof size) != sizeof size
+            || file_.write(line) != line.size())
+            error_ = OutputFile::reason(file_, errno);
+    }
+
+    void erased() override
+    {
+        if (!error_.isEmpty())
+            return;
+        errno = 0;
+        if (!file_.flush() || !file_.resize(0) || !file_.seek(0))
+            error_ = OutputFile::reason(file_, errno);
+    }
+
+    QString error() const { return error_; }
+
+    bool rewind()
+    {
+        errno = 0;
+        if (error_.isEmpty() && (!file_.flush() || !file_.seek(0)))
+            error_ = OutputFile::reason(file_, errno);
+        return error_.isEmpty() && next();
+    }
+
+    // The next line to read, if any.
+    bool next()
+    {
+        quint32 size = 0;
+        if (file_.read(reinterpret_cast<char *>(&serial), sizeof serial) != sizeof serial
+            || file_.read(reinterpret_cast<char *>(&size), sizeof size) != sizeof size)
+            return (done = true, false);
+        line = file_.read(size);
+        if (line.size() != qsizetype(size)) {
+            error_ = QStringLiteral("the trace's temporary file was cut short");
+            return (done = true, false);
+        }
+        return true;
+    }
+
+    quint64 serial = 0;
+    QByteArray line;
+    bool done = false;
+
+private:
+    QString surface_;
+    QByteArray surface_utf8_;
+    QTemporaryFile file_;
+    QString error_;
+};
+
+// The lines of all surfaces in the window's drawing order, into the trace file.
+bool write_trace(std::vector<std::unique_ptr<TraceSpool>> &spools, OutputFile &out)
+{
+    for (auto &s : spools)
+        s->rewind();
+    for (;;) {
+        TraceSpool *first = nullptr;
+        for (auto &s : spools)
+            if (!s->done && (!first || s->serial < first->serial))
+                first = s.get();
+        if (!first)
+            break;
+        if (!out.write(first->line) || !out.write("\n", 1))
+            return false;
+        first->next();
+    }
+    return std::all_of(
+        spools.begin(), spools.end(), [](const auto &s) { return s->error().isEmpty(); });
+}
+
+QString cannot_write(const QString &path, const QString &why)
+{
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
 }
 
 // Writes through a temporary file that replaces the target only when complete.
 QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    const QString why = save_file(path, write);
-    return why.isEmpty() ? QString()
-                         : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
+    return cannot_write(path, save_file(path, write));
 }
 
 } // namespace
 
 const char *render_usage() { return usage; }
 
+namespace {
+
+// One option of the command line: what it is called and what it does with its value. A handler
+// returns why the value is refused, or nothing.
+struct OptionSpec
+{
+    const char *name;
+    bool takes_value;
+    std::function<QString(RenderRequest &, const QString &value)> apply;
+};
+
+QString whole_number(const QString &text, long smallest, long &into, const char *why)
+{
+    bool ok = false;
+    into = text.toLong(&ok);
+    return ok && into >= smallest ? QString() : QLatin1String(why);
+}
+
+// An option naming an output file: its name is kept, the checks come once all are read.
+OptionSpec output_option(const char *name, QString RenderRequest::*path)
+{
+    return { name, true, [path](RenderRequest &r, const QString &value) {
+                if (value.isEmpty())
+                    return QStringLiteral("the file name is empty");
+                r.*path = value;
+                return QString();
+            } };
+}
+
+const std::vector<OptionSpec> &option_table()
+{
+    static const std::vector<OptionSpec> table {
+        { "--help", false,
+            [](RenderRequest &r, const QString &) {
+                r.help = true;
+                return QString();
+            } },
+        { "-h", false,
+            [](RenderRequest &r, const QString &) {
+                r.help = true;
+                return QString();
+            } },
+        output_option("--png", &RenderRequest::png),
+        output_option("--picture", &RenderRequest::picture),
+        output_option("--page", &RenderRequest::page),
+        output_option("--animation", &RenderRequest::animation),
+        output_option("--state", &RenderRequest::state),
+        output_option("--trace", &RenderRequest::trace),
+        { "--format", true,
+            [](RenderRequest &r, const QString &value) {
+                r.format = picture_format_of(QLatin1Char('.') + value.toLower());
+                return r.format ? QString() : QStringLiteral("expected png, svg or pdf");
+            } },
+        { "--frame-every", true,
+            [](RenderRequest &r, const QString &value) {
+                return whole_number(value, 1, r.frame_every, "not a whole number of 1 or more");
+            } },
+        { "--delay", true,
+            [](RenderRequest &r, const QString &value) {
+                bool ok = false;
+                const int delay = value.toInt(&ok);
+                if (!ok || delay < 20 || delay > 600000)
+                    return QStringLiteral("not a whole number of milliseconds from 20 to 600000");
+                r.delay = delay;
+                return QString();
+            } },
+        { "--loop", false,
+            [](RenderRequest &r, const QString &) {
+                if (r.looping && !*r.looping)
+                    return QStringLiteral("--loop and --once exclude each other");
+                r.looping = r.loop = true;
+                return QString();
+            } },
+        { "--once", false,
+            [](RenderRequest &r, const QString &) {
+                if (r.looping && *r.looping)
+                    return QStringLiteral("--loop and --once exclude each other");
+                r.looping = true;
+                r.loop = false;
+                return QString();
+            } },
+        { "--paper", true,
+            [](RenderRequest &r, const QString &value) {
+                if (value.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+                    r.paper = Paper::A4;
+                else if (value.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+                    r.paper = Paper::Letter;
+                else
+                    return QStringLiteral("expected a4 or letter");
+                return QString();
+            } },
+        { "--black-and-white", false,
+            [](RenderRequest &r, const QString &) {
+                r.black_and_white = true;
+                return QString();
+            } },
+        { "--language", true,
+            [](RenderRequest &r, const QString &value) {
+                r.language = value;
+                return Languages::codes().contains(value)
+                    ? QString()
+                    : QStringLiteral("expected one of %1")
+                          .arg(Languages::codes().join(QLatin1String(", ")));
+            } },
+        { "--seed", true,
+            [](RenderRequest &r, const QString &value) {
+                bool ok = false;
+                r.seed = value.toULongLong(&ok);
+                return ok ? QString() : QStringLiteral("not a whole number of 0 or more");
+            } },
+        { "--scale", true,
+            [](RenderRequest &r, const QString &value) {
+                return parse_number(value, r.scale) && r.scale >= 0.25 && r.scale <= 8
+                    ? QString()
+                    : QStringLiteral("not a number from 0.25 to 8");
+            } },
+        { "--zoom", true,
+            [](RenderRequest &r, const QString &value) {
+                return parse_number(value, r.zoom) && r.zoom >= 0.5 && r.zoom <= 4
+                    ? QString()
+                    : QStringLiteral("not a number from 0.5 to 4");
+            } },
+    };
+    return table;
+}
+
+// The file name's extension, if it names a kind of file ("png" for a.PNG; nothing for
+// "notes" or "/dev/null").
+QString extension_of(const QString &path)
+{
+    static const QStringList known { "png", "svg", "svgz", "pdf", "gif", "jpg", "jpeg", "bmp",
+        "webp", "tif", "tiff", "ico", "ppm", "pgm", "pbm", "xpm", "xbm", "ps", "eps", "json",
+        "jsonl", "ndjson", "txt", "csv" };
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return known.contains(suffix) ? suffix : QString();
+}
+
+// Why a name contradicts what its option writes, or nothing. A stream ("-", a pipe, a device)
+// carries no name to contradict.
+QString contradiction(const RenderRequest &r, const RenderRequest::Output &output)
+{
+    const QString extension = extension_of(output.path);
+    const bool stream = OutputFile::is_stream(output.path);
+    if (!output.format) {
+        const auto named = picture_format_of(output.path);
+        if (named && r.format && *named != *r.format)
+            return QStringLiteral("the name's extension and --format differ");
+        if (named || r.format)
+            return {};
+        return stream ? QStringLiteral("give the format with --format png, svg or pdf")
+                      : QStringLiteral("the file must end in .png, .svg or .pdf");
+    }
+    if (stream || output.extensions.contains(extension))
+        return {};
+    if (extension.isEmpty())
+        return QStringLiteral("the file must end in .%1").arg(output.extensions.front());
+    return QStringLiteral("the name ends in .%1, but %2 writes %3")
+        .arg(extension, QLatin1String(output.option), QLatin1String(output.format));
+}
+
+// The checks that need the whole command line: the output files, and the size of the picture.
+QString check_request(const RenderRequest &r)
+{
+    QHash<QString, QString> taken; // identity -> option
+    bool standard_output = false;
+    for (const RenderRequest::Output &output : r.outputs()) {
+        const QString &path = output.path;
+        const QString named = QStringLiteral("%1 %2").arg(QLatin1String(output.option), path);
+        if (const QString why = contradiction(r, output); !why.isEmpty())
+            return QStringLiteral("%1: %2").arg(named, why);
+        if (const QString why = OutputFile::check(path); !why.isEmpty())
+            return QStringLiteral("%1: %2").arg(named, why);
+        if (OutputFile::is_standard_output(path)) {
+            if (standard_output)
+                return QStringLiteral("%1: only one output can be the standard output").arg(named);
+            standard_output = true;
+        }
+        const QString identity = OutputFile::identity(path);
+        if (const auto other = taken.constFind(identity); other != taken.constEnd())
+            return QStringLiteral("%1: the same file as %2").arg(named, *other);
+        taken.insert(identity, named);
+    }
+    if (r.format && r.picture.isEmpty())
+        return QStringLiteral("--format: only --picture takes a format");
+
+    // The window is drawn at its zoom and scale whatever is written: 820 x 560 pixels at 1.
+    double zoom = r.zoom;
+    QString zoom_named = QStringLiteral("--zoom %1").arg(r.zoom);
+    for (const RenderAction &a : r.actions)
+        if (a.kind == RenderAction::Kind::Zoom && a.x > zoom) {
+            zoom = a.x;
+            zoom_named = a.argument;
+        }
+    const double side = std::ceil(820 * zoom * r.scale);
+    if (side > render_pixel_limit)
+        return QStringLiteral("--scale %1 %2: the window would be %3 pixels wide, more than the "
+                              "%4 pixels a side a picture may have")
+            .arg(r.scale)
+            .arg(zoom_named)
+            .arg(side)
+            .arg(render_pixel_limit);
+    return {};
+}
+
+} // namespace
+
 QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
 {
-    std::optional<bool> looping;
     for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        const auto value = [&](QString &into) -> QString {
+        const QString arg = QFile::decodeName(argv[i]);
+        // The lesson's options read their values through this; a name is checked as every output's.
+        const auto lesson_value = [&](QString &into) -> QString {
             if (i + 1 >= argc)
                 return QStringLiteral("%1: needs a value").arg(arg);
-            into = QString::fromLocal8Bit(argv[++i]);
+            const QByteArray raw = argv[++i];
+            into = QFile::decodeName(raw);
+            if (QFile::encodeName(into) != raw)
+                return QStringLiteral("%1 %2: the name is not valid UTF-8").arg(arg, into);
+            if (into.isEmpty())
+                return QStringLiteral("%1: the value is empty").arg(arg);
             return {};
         };
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            request.help = true;
-        } else if (arg == QLatin1String("--png")) {
-            if (QString e = value(request.png); !e.isEmpty())
-                return e;
-        } else if (arg == QLatin1String("--picture")) {
-            if (QString e = value(request.picture); !e.isEmpty())
-                return e;
-            if (!picture_format_of(request.picture))
-                return QStringLiteral("--picture %1: the file must end in .png, .svg or .pdf")
-                    .arg(request.picture);
-        } else if (arg == QLatin1String("--animation")) {
-            if (QString e = value(request.animation); !e.isEmpty())
-                return e;
-            if (!request.animation.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
-                return QStringLiteral("--animation %1: the file must end in .gif")
-                    .arg(request.animation);
-        } else if (arg == QLatin1String("--frame-every")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            bool ok = false;
-            request.frame_every = text.toLong(&ok);
-            if (!ok || request.frame_every < 1)
-                return QStringLiteral("--frame-every %1: not a whole number of 1 or more")
-                    .arg(text);
-        } else if (arg == QLatin1String("--delay")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            bool ok = false;
-            const int delay = text.toInt(&ok);
-            if (!ok || delay < 20 || delay > 600000)
-                return QStringLiteral("--delay %1: not a whole number of milliseconds from 20 to "
-                                      "600000")
-                    .arg(text);
-            request.delay = delay;
-        } else if (arg == QLatin1String("--loop") || arg == QLatin1String("--once")) {
-            const bool loop = arg == QLatin1String("--loop");
-            if (looping && *looping != loop)
-                return QStringLiteral("%1: --loop and --once exclude each other").arg(arg);
-            looping = loop;
-            request.loop = loop;
-        } else if (arg == QLatin1String("--page")) {
-            if (QString e = value(request.page); !e.isEmpty())
-                return e;
-            if (picture_format_of(request.page) != PictureFormat::Pdf)
-                return QStringLiteral("--page %1: the file must end in .pdf").arg(request.page);
-        } else if (arg == QLatin1String("--paper")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
-                request.paper = Paper::A4;
-            else if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
-                request.paper = Paper::Letter;
-            else
-                return QStringLiteral("--paper %1: expected a4 or letter").arg(text);
-        } else if (arg == QLatin1String("--black-and-white")) {
-            request.black_and_white = true;
-        } else if (arg == QLatin1String("--state")) {
-            if (QString e = value(request.state); !e.isEmpty())
-                return e;
-        } else if (arg == QLatin1String("--trace")) {
-            if (QString e = value(request.trace); !e.isEmpty())
-                return e;
-        } else if (arg == QLatin1String("--seed")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            bool ok = false;
-            request.seed = text.toULongLong(&ok);
-            if (!ok)
-                return QStringLiteral("--seed %1: not a whole number of 0 or more").arg(text);
-        } else if (arg == QLatin1String("--scale")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            if (!parse_number(text, request.scale) || request.scale < 0.25 || request.scale > 8)
-                return QStringLiteral("--scale %1: not a number from 0.25 to 8").arg(text);
-        } else if (arg == QLatin1String("--zoom")) {
-            QString text;
-            if (QString e = value(text); !e.isEmpty())
-                return e;
-            if (!parse_number(text, request.zoom) || request.zoom < 0.5 || request.zoom > 4)
-                return QStringLiteral("--zoom %1: not a number from 0.5 to 4").arg(text);
-        } else if (const std::optional<QString> e = parse_lesson_option(arg, value, request)) {
+        const auto spec = std::find_if(option_table().begin(), option_table().end(),
+            [&arg](const OptionSpec &o) { return arg == QLatin1String(o.name); });
+        if (spec != option_table().end()) {
+            QString value;
+            if (spec->takes_value) {
+                if (i + 1 >= argc)
+                    return QStringLiteral("%1: needs a value").arg(arg);
+                const QByteArray raw = argv[++i];
+                value = QFile::decodeName(raw);
+                // A name the system's encoding cannot carry would be written under another name.
+                if (QFile::encodeName(value) != raw)
+                    return QStringLiteral("%1 %2: the name is not valid UTF-8").arg(arg, value);
+            }
+            if (const QString why = spec->apply(request, value); !why.isEmpty())
+                return value.isEmpty() ? QStringLiteral("%1: %2").arg(arg, why)
+                                       : QStringLiteral("%1 %2: %3").arg(arg, value, why);
+        } else if (const std::optional<QString> e =
+                       parse_lesson_option(arg, lesson_value, request)) {
             if (!e->isEmpty())
                 return *e;
-        } else if (arg == QLatin1String("--language")) {
-            if (QString e = value(request.language); !e.isEmpty())
-                return e;
-            if (!Languages::codes().contains(request.language))
-                return QStringLiteral("--language %1: expected one of %2")
-                    .arg(request.language, Languages::codes().join(QLatin1String(", ")));
         } else if (arg.startsWith(QLatin1String("-"))) {
             return QStringLiteral("%1: unknown option").arg(arg);
         } else {
@@ -274,7 +532,11 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
             request.actions.push_back(action);
         }
     }
-    return apply_lesson(request);
+    if (request.help)
+        return {};
+    if (const QString why = apply_lesson(request); !why.isEmpty())
+        return why;
+    return check_request(request);
 }
 
 int run_render(const RenderRequest &request)
@@ -286,18 +548,32 @@ int run_render(const RenderRequest &request)
     options.zoom = request.zoom;
     options.language = request.language;
     options.manual_timer = true;
-    options.record_drawing = true;
+    // Only a trace needs the primitives one by one; they go to its spools as they are drawn.
+    options.record_drawing = !request.trace.isEmpty();
     options.messages = &messages;
     options.random = &random;
     MainWindow window(options);
+    Form1 &f = window.form();
+    std::vector<std::unique_ptr<TraceSpool>> spools;
+    if (options.record_drawing) {
+        // Beside the trace, where there is room for it; a stream's in the temporary folder.
+        const QString folder = OutputFile::is_stream(request.trace)
+            ? QDir::tempPath()
+            : QFileInfo(request.trace).absolutePath();
+        for (const auto &[name, surface] : { std::pair { "Picture1", &f.Picture1->surface() },
+                 std::pair { "Picture2", &f.Picture2->surface() },
+                 std::pair { "Form1", &window.Form1_surface() } }) {
+            spools.push_back(std::make_unique<TraceSpool>(QLatin1String(name), folder));
+            surface->set_record_sink(spools.back().get());
+        }
+    }
     window.show();
     QApplication::processEvents();
 
     const auto fail = [](const QString &error) {
         std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
-        return 2;
+        return int(render_refused);
     };
-    Form1 &f = window.form();
     Animation animation(*f.Picture1);
     if (!request.animation.isEmpty())
         animation.start(request.animation, request.scale, request.loop);
@@ -321,16 +597,16 @@ int run_render(const RenderRequest &request)
         if (!frame(action.kind == RenderAction::Kind::Tick ? 40 : 500))
             return fail(animation.error());
     }
-    if (animation.recording() && !animation.finish(3000))
-        return fail(animation.error());
+    for (const auto &spool : spools)
+        if (!spool->error().isEmpty())
+            return fail(cannot_write(request.trace, spool->error()));
 
     // A worksheet needs a topic: refused before any output is written.
-    if (!request.page.isEmpty() && (window.form().topic < 1 || window.form().topic > 16)) {
-        std::fprintf(stderr,
-            "aurelion-render: --page %s: no topic is shown; choose one with menu:NAME first\n",
-            qPrintable(request.page));
-        return 2;
-    }
+    if (!request.page.isEmpty() && (window.form().topic < 1 || window.form().topic > 16))
+        return fail(QStringLiteral("--page %1: no topic is shown; choose one with menu:NAME first")
+                        .arg(request.page));
+    if (animation.recording() && !animation.finish(3000))
+        return fail(animation.error());
 
     const Ink ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
     QString error;
@@ -339,18 +615,18 @@ int run_render(const RenderRequest &request)
             QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
         error = save(request.state, [&json](QIODevice &d) { return d.write(json) == json.size(); });
     }
-    if (error.isEmpty() && !request.trace.isEmpty()) {
-        const QByteArray lines = trace_of(window);
-        error =
-            save(request.trace, [&lines](QIODevice &d) { return d.write(lines) == lines.size(); });
-    }
+    if (error.isEmpty() && !request.trace.isEmpty())
+        error = cannot_write(request.trace, save_stream(request.trace, [&spools](OutputFile &out) {
+            return write_trace(spools, out);
+        }));
     if (error.isEmpty() && !request.png.isEmpty()) {
         const QImage image = window.grab().toImage();
         error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
     }
     if (error.isEmpty() && !request.picture.isEmpty()) {
         const PictureBox &picture = *window.form().Picture1;
-        const PictureFormat format = *picture_format_of(request.picture);
+        const PictureFormat format = picture_format_of(request.picture)
+                                         .value_or(request.format.value_or(PictureFormat::Png));
         error = save(request.picture, [&](QIODevice &d) {
             return write_picture(picture, format, request.scale, ink, d, picture_title(window));
         });
@@ -363,9 +639,7 @@ int run_render(const RenderRequest &request)
     }
     if (error.isEmpty() && !request.handout.isEmpty())
         error = write_handout(request);
-    if (!error.isEmpty()) {
-        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
-        return 2;
-    }
-    return 0;
+    if (!error.isEmpty())
+        return fail(error);
+    return render_done;
 }

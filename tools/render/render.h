@@ -1,9 +1,11 @@
 #pragma once
 
 #include "lesson.h"
+#include "picture_output.h"
 #include "worksheet.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -14,8 +16,10 @@ struct RenderRequest
 {
     bool help = false;
     std::optional<std::uint64_t> seed;
+    // The outputs; "-" is the standard output. An empty name: not asked for.
     QString png, picture, state, trace;
     QString page; // the worksheet page as PDF
+    std::optional<PictureFormat> format; // of --picture, where its name does not say it
     Paper paper = Paper::A4;
     bool black_and_white = false; // for the picture and the page
     double scale = 1;
@@ -25,22 +29,57 @@ struct RenderRequest
     long frame_every = 0; // with tick actions, a frame every so many ticks; 0: after the action
     std::optional<int> delay; // how long each frame shows, in milliseconds
     bool loop = true;
+    std::optional<bool> looping; // --loop or --once, once given
     std::vector<RenderAction> actions;
     QString lesson; // a lesson file
     Lesson lesson_read; // its contents
     std::optional<int> step; // the lesson's step the outputs show, from 1
     QString handout; // the whole lesson as a PDF, a worksheet page a step
 
-    // Nothing to perform and nothing to write: a mistake, answered with the usage.
-    bool asks_nothing() const
+    // The files asked for, each with the option that names it, in the order they are written.
+    struct Output
     {
-        return actions.empty() && png.isEmpty() && picture.isEmpty() && state.isEmpty()
-            && trace.isEmpty() && page.isEmpty() && animation.isEmpty() && handout.isEmpty();
+        const char *option;
+        const QString &path;
+        // What a name of it may end in ("" for no extension) and the format it holds; for an
+        // output of several formats none: its extension or --format says which.
+        QStringList extensions;
+        const char *format;
+    };
+    std::vector<Output> outputs() const
+    {
+        const QStringList json { "json", "jsonl", "ndjson", "txt", "" };
+        std::vector<Output> all;
+        for (const Output &o :
+            { Output { "--state", state, json, "JSON" }, Output { "--trace", trace, json, "JSON" },
+                Output { "--png", png, { "png", "" }, "PNG" },
+                Output { "--picture", picture, {}, nullptr },
+                Output { "--page", page, { "pdf" }, "PDF" },
+                Output { "--animation", animation, { "gif" }, "GIF" },
+                Output { "--handout", handout, { "pdf" }, "PDF" } })
+            if (!o.path.isEmpty())
+                all.push_back(o);
+        return all;
     }
+
+    // Nothing to perform and nothing to write: a mistake, answered with the usage.
+    bool asks_nothing() const { return actions.empty() && outputs().empty(); }
 };
 
+// The exit statuses of the tool.
+enum RenderStatus {
+    render_done = 0,
+    render_write_failed = 1, // the usage could not be written to the standard output
+    render_refused = 2, // a bad argument, name, folder or action; nothing is written
+};
+
+// The largest picture the tool draws: this many pixels on a side (the window at --zoom and
+// --scale; 820 x 560 pixels at 1).
+constexpr int render_pixel_limit = 16384;
+
 const char *render_usage();
-// Reads the command line; returns a one-line message naming the bad argument, or nothing.
+// Reads the command line and checks it and the output files before anything is drawn; returns
+// a one-line message naming the bad argument, or nothing.
 QString parse_render_arguments(int argc, char *argv[], RenderRequest &request);
 // The lesson's options (lesson_output.cpp): nothing if the argument is none of them, else an
 // empty string or a one-line message naming the bad argument.

@@ -1,9 +1,9 @@
-// The Help menu, last on the menu bar: the keyboard shortcuts, gathered from the menus when the
-// dialog opens so that every command with a shortcut is listed, and the About box. Also Ctrl+Q,
-// which ends the program as "End" does.
+// The Help menu and its two dialogs.
+
+#include "help_menu.h"
 
 #include "dialog_size.h"
-#include "main_window.h"
+#include "window_host.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -71,11 +72,11 @@ void collect(const QList<QAction *> &actions, const QString &path, const QString
     }
 }
 
-QDialog *make_dialog(MainWindow *parent, const QString &object_name, const QString &title)
+QDialog *make_dialog(WindowHost &window, const QString &object_name, const QString &title)
 {
-    auto *dialog = new QDialog(parent);
+    auto *dialog = new QDialog(&window.widget());
     // On a projector the window's zoom makes the dialogs larger too.
-    dialog->setFont(parent->dialog_font());
+    dialog->setFont(window.dialog_font());
     dialog->setObjectName(object_name);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(title);
@@ -94,12 +95,13 @@ void add_close_button(QDialog &dialog, QVBoxLayout &layout)
 
 } // namespace
 
-void MainWindow::build_help_menu()
+HelpMenu::HelpMenu(WindowHost &window)
+    : window_(window)
 {
     // End's own shortcut: the program's handler, as the menu command runs it.
-    menus_.at(QStringLiteral("M_end"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    window_.menus().at(QStringLiteral("M_end"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Help", "&Help"));
+    QMenu *help = window_.widget().menuBar()->addMenu(QCoreApplication::translate("Help", "&Help"));
     help->menuAction()->setObjectName(QStringLiteral("help_menu"));
     QAction *shortcuts =
         help->addAction(QCoreApplication::translate("Help", "&Keyboard Shortcuts"));
@@ -109,14 +111,14 @@ void MainWindow::build_help_menu()
     connect(about, &QAction::triggered, this, [this] { show_about(); });
 }
 
-void MainWindow::show_keyboard_shortcuts()
+void HelpMenu::show_keyboard_shortcuts()
 {
     std::vector<Shortcut> found;
     std::set<const QAction *> seen;
-    collect(menuBar()->actions(), {}, {}, seen, found);
-    collect(actions(), {}, {}, seen, found);
+    collect(window_.widget().menuBar()->actions(), {}, {}, seen, found);
+    collect(window_.widget().actions(), {}, {}, seen, found);
 
-    QDialog *dialog = make_dialog(this, QStringLiteral("keyboard_shortcuts"),
+    QDialog *dialog = make_dialog(window_, QStringLiteral("keyboard_shortcuts"),
         QCoreApplication::translate("Help", "Keyboard Shortcuts"));
     auto *layout = new QVBoxLayout(dialog);
     auto *table = new QTableWidget(int(found.size()), 2, dialog);
@@ -150,17 +152,16 @@ void MainWindow::show_keyboard_shortcuts()
     layout->addWidget(keyboard);
     add_close_button(*dialog, *layout);
 
-    fit_dialog(*dialog, dialog_font(), QSize(520, 440));
+    fit_dialog(*dialog, window_.dialog_font(), QSize(520, 440));
     dialog->open();
     table->setFocus();
 }
 
-void MainWindow::show_about()
+void HelpMenu::show_about()
 {
     QDialog *dialog = make_dialog(
-        this, QStringLiteral("about"), QCoreApplication::translate("Help", "About Aurelion"));
+        window_, QStringLiteral("about"), QCoreApplication::translate("Help", "About Aurelion"));
     auto *layout = new QVBoxLayout(dialog);
-    const QString home = QStringLiteral(AURELION_HOMEPAGE);
     auto *text = new QLabel(
         QCoreApplication::translate("Help",
             "<h3>Aurelion</h3>"
@@ -170,18 +171,16 @@ void MainWindow::show_about()
             "(at your option) any later version (GPL-3.0-or-later). It comes with no "
             "warranty.</p>"
             "<p>The Liberation fonts it brings along are under the SIL Open Font License "
-            "1.1.</p>"
-            "<p><a href=\"%2\">%2</a></p>")
-            .arg(QStringLiteral(AURELION_VERSION), home),
+            "1.1.</p>")
+            .arg(QStringLiteral(AURELION_VERSION)),
         dialog);
     text->setObjectName(QStringLiteral("about_text"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
-    text->setOpenExternalLinks(true);
-    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(text);
     add_close_button(*dialog, *layout);
 
-    fit_dialog(*dialog, dialog_font(), QSize(440, 300));
+    fit_dialog(*dialog, window_.dialog_font(), QSize(440, 300));
     dialog->open();
 }
