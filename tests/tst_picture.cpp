@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -962,6 +963,16 @@ void TestPicture::recording_that_cannot_be_written()
     QTemporaryDir dir;
     for (const QString &answer : answers)
         t.dialogs.recordings << dir.filePath(answer);
+    // The frames wait in a temporary folder of this test's own, which no other program writes.
+    QTemporaryDir own_temp;
+    const QByteArray shared_temp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(own_temp.path()));
+    const auto restore_temp = qScopeGuard([&shared_temp] {
+        if (shared_temp.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", shared_temp);
+    });
     const QStringList before = files_in(QDir::tempPath());
     t.menu(QStringLiteral("M_R:4"));
     t.commands().recorder().start();
