@@ -1,9 +1,11 @@
 #include "dialog_fit.h"
+#include "lesson_dialogs.h"
 #include "picture_commands.h"
 #include "test_window.h"
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
@@ -32,7 +34,8 @@ namespace {
 const char *const dialog_names[] = { "Save Picture As", "Save Worksheet As", "Worksheet Page",
     "Save Recording", "Print Worksheet", "Print Preview", "End Simul", "Coördinates",
     "a long message", "recording not saved", "recording not saved, no going on",
-    "Keyboard Shortcuts", "About Aurelion" };
+    "Keyboard Shortcuts", "About Aurelion", "Open Lesson", "Save Lesson As", "Add Step",
+    "lesson not saved" };
 
 // A window at a zoom: maximised on the screen for zoom 0, else at that fixed zoom.
 struct ZoomedWindow : TestWindow
@@ -110,12 +113,18 @@ void TestDialogs::dialogs_fit_their_text()
         QVERIFY2(t.window.zoom() > 3.5 * t.window.screen()->size().height() / 2160.0,
             qPrintable(QString::number(t.window.zoom())));
     WindowPictureDialogs dialogs;
+    WindowLessonDialogs lessons;
     DialogMessageBox messages(&t.window, [&t] { return t.window.dialog_font(); });
     QPrinter printer;
     QStringList misfits;
     QSize shown;
     const auto check = [&](QWidget &d) {
         misfits = dialog_misfits(d);
+        // Its text as large as the window's other dialogs'.
+        if (QFontInfo(d.font()).pixelSize() < QFontInfo(t.window.dialog_font()).pixelSize())
+            misfits << QStringLiteral("text of %1 pixels, not the window's %2")
+                           .arg(QFontInfo(d.font()).pixelSize())
+                           .arg(QFontInfo(t.window.dialog_font()).pixelSize());
         shown = d.size();
     };
     const QString stem = QStringLiteral("aurelion-golden-rectangle-of-the-ratio");
@@ -154,6 +163,15 @@ void TestDialogs::dialogs_fit_their_text()
         when_modal([&] { dialogs.keep_recording(&t.window, 120, true); }, check);
     } else if (dialog == QStringLiteral("recording not saved, no going on")) {
         when_modal([&] { dialogs.keep_recording(&t.window, 3000, false); }, check);
+    } else if (dialog == QStringLiteral("Open Lesson")) {
+        when_modal([&] { lessons.choose_lesson_to_open(&t.window); }, check);
+    } else if (dialog == QStringLiteral("Save Lesson As")) {
+        when_modal([&] { lessons.choose_lesson_to_save(&t.window, stem); }, check);
+    } else if (dialog == QStringLiteral("Add Step")) {
+        when_modal([&] { lessons.ask_step_title(&t.window, QStringLiteral("Pentagram")); }, check);
+    } else if (dialog == QStringLiteral("lesson not saved")) {
+        when_modal(
+            [&] { lessons.ask_unsaved(&t.window, QStringLiteral("The golden number")); }, check);
     } else {
         // The Help menu's dialogs do not wait: they are open when the command returns.
         const QString name = dialog == QStringLiteral("Keyboard Shortcuts")

@@ -54,11 +54,6 @@ QString start_folder(
 
 // A dialog of the window in the window's dialog font, which grows with its zoom, sized for its
 // text; least is its smallest size at zoom 1.
-void fit_to_window(QWidget &dialog, QWidget *parent, QSize least = {})
-{
-    if (const auto *window = dynamic_cast<const MainWindow *>(parent))
-        fit_dialog(dialog, window->dialog_font(), least);
-}
 
 // The smallest file dialog at zoom 1 that shows the folders beside every column of the files.
 constexpr QSize file_dialog_size(760, 480);
@@ -120,20 +115,25 @@ QString suffix_of(const QString &filter)
 }
 
 // A save dialog in the folder, proposing the stem with the suffix of the chosen type; the
-// suffix follows the type the user picks.
+// suffix follows the type the user picks. Without a stem, a dialog to open an existing file.
 std::optional<QString> save_dialog(QWidget *parent, const QString &title, const QString &folder,
     const QString &stem, const QStringList &filters, int filter, int *chosen_filter = nullptr)
 {
     QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDirectory(folder);
     dialog.selectNameFilter(filters[filter]);
-    dialog.setDefaultSuffix(suffix_of(filters[filter]));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString &f) { dialog.setDefaultSuffix(suffix_of(f)); });
-    dialog.selectFile(stem + QLatin1Char('.') + suffix_of(filters[filter]));
+    if (stem.isEmpty()) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(suffix_of(filters[filter]));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString &f) { dialog.setDefaultSuffix(suffix_of(f)); });
+        dialog.selectFile(stem + QLatin1Char('.') + suffix_of(filters[filter]));
+    }
     const auto *window = dynamic_cast<const MainWindow *>(parent);
     const int list_width = window ? size_file_columns(dialog, window->dialog_font()) : 0;
     const double growth = window ? font_growth(window->dialog_font()) : 1.0;
@@ -147,6 +147,18 @@ std::optional<QString> save_dialog(QWidget *parent, const QString &title, const 
 }
 
 } // namespace
+
+void fit_to_window(QWidget &dialog, QWidget *parent, QSize least)
+{
+    if (const auto *window = dynamic_cast<const MainWindow *>(parent))
+        fit_dialog(dialog, window->dialog_font(), least);
+}
+
+std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
+    const QString &folder, const QString &stem, const QString &filter)
+{
+    return save_dialog(parent, title, folder, stem, { filter }, 0);
+}
 
 std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     QWidget *parent, const QString &stem, QSize drawing)

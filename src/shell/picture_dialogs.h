@@ -7,7 +7,19 @@
 #include <optional>
 
 class QPrinter;
+class QSize;
+class QString;
 class QWidget;
+
+// A dialog of the window in the window's dialog font, sized for its text at the window's zoom
+// and within the screen; at least `least` at zoom 1.
+void fit_to_window(QWidget &dialog, QWidget *parent, QSize least = {});
+
+// A file dialog of the window, sized like the Picture menu's: to open an existing file of the
+// filter (an empty stem), or to save one, proposing the stem with the filter's suffix. A
+// cancelled dialog answers nothing.
+std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
+    const QString &folder, const QString &stem, const QString &filter);
 
 // Where and how the user wants the picture saved.
 struct PictureChoice
