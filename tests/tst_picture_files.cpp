@@ -4,6 +4,7 @@
 // poppler draws it.
 
 #include "pdf_tools.h"
+#include "topic_states.h"
 
 #include <QFile>
 #include <QImage>
@@ -151,30 +152,10 @@ void TestPictureFiles::svg_looks_like_the_png_data()
 {
     QTest::addColumn<QString>("actions");
     QTest::addColumn<int>("most_bytes");
-    // Each topic in a state that draws most of what it can, as the window's reference pictures.
+    // Each topic in the state of the window's reference pictures.
     constexpr int topic_limit = 300 * 1000;
-    const char *const rows[][2] = {
-        { "rabbits-month-6",
-            "menu:M_gr:0 click:Command5 click:Command5 click:Command5 click:Command5 "
-            "click:Command5 click:Command5" },
-        { "sequence-graph-p", "menu:M_gr:1 click:ComP:0" },
-        { "ratio-graph-phi", "menu:M_gr:2 click:Label7" },
-        { "sequence-table", "menu:M_gr:3 click:Command2" },
-        { "golden-ratio-graphic", "menu:M_R:0" },
-        { "golden-ratio-analytic", "menu:M_R:1" },
-        { "golden-rectangle", "menu:M_R:2" },
-        { "golden-ellipse", "menu:M_R:3" },
-        { "pentagram", "menu:M_R:4" },
-        { "golden-spiral", "menu:M_R:5" },
-        { "exponential-function", "menu:M_R:6 click:ComZ:0 click:ComQ:1" },
-        { "life-generator", "menu:M_bevolk:0 click:Ckp:0 click:CEx:0" },
-        { "population-year-3", "menu:M_bevolk:1 click:Command3 click:Command3 click:Command3" },
-        { "chaos-pentagon", "--seed 7 menu:M_chaos click:Label11:5 tick:40" },
-        { "pythagoras-golden", "menu:M_Pyt click:C_pyt click:Com_p2:1" },
-        { "platonic-dodecahedron", "menu:M_plato click:Crot1:0 click:ChP:0" },
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << topic_limit;
+    for (const TopicState &state : topic_states)
+        QTest::newRow(state.name) << QString::fromLatin1(state.actions) << topic_limit;
     QTest::newRow("chaos-game-1000-ticks") << "--seed 7 menu:M_chaos tick:1000" << 1000 * 1000;
 }
 

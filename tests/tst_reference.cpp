@@ -3,6 +3,8 @@
 // renewed: run this test with AURELION_UPDATE_REFERENCE=1 and commit the new picture with the
 // reason for the change.
 
+#include "topic_states.h"
+
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -59,29 +61,8 @@ private slots:
 void TestReference::window_of_each_topic_data()
 {
     QTest::addColumn<QString>("actions");
-    // One state a topic, chosen so that its frame's values and its drawing are not the start's.
-    const char *const rows[][2] = {
-        { "rabbits-month-6",
-            "menu:M_gr:0 click:Command5 click:Command5 click:Command5 click:Command5 "
-            "click:Command5 click:Command5" },
-        { "sequence-graph-p", "menu:M_gr:1 click:ComP:0" },
-        { "ratio-graph-phi", "menu:M_gr:2 click:Label7" },
-        { "sequence-table", "menu:M_gr:3 click:Command2" },
-        { "golden-ratio-graphic", "menu:M_R:0" },
-        { "golden-ratio-analytic", "menu:M_R:1" },
-        { "golden-rectangle", "menu:M_R:2" },
-        { "golden-ellipse", "menu:M_R:3" },
-        { "pentagram", "menu:M_R:4" },
-        { "golden-spiral", "menu:M_R:5" },
-        { "exponential-function", "menu:M_R:6 click:ComZ:0 click:ComQ:1" },
-        { "life-generator", "menu:M_bevolk:0 click:Ckp:0 click:CEx:0" },
-        { "population-year-3", "menu:M_bevolk:1 click:Command3 click:Command3 click:Command3" },
-        { "chaos-pentagon", "--seed 7 menu:M_chaos click:Label11:5 tick:40" },
-        { "pythagoras-golden", "menu:M_Pyt click:C_pyt click:Com_p2:1" },
-        { "platonic-dodecahedron", "menu:M_plato click:Crot1:0 click:ChP:0" },
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[1]);
+    for (const TopicState &state : topic_states)
+        QTest::newRow(state.name) << QString::fromLatin1(state.actions);
 }
 
 void TestReference::window_of_each_topic()
