@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Geb.</translation>
+        <translation>Geburten</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -1318,7 +1318,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>&amp;Record Animation</source>
-        <translation>Animation &amp;aufnehmen</translation>
+        <translation>A&amp;nimation aufnehmen</translation>
     </message>
     <message>
         <source>S&amp;top Recording…</source>
@@ -1703,7 +1703,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>NEU - geboren</translation>
+        <translation>NEU - GEBOREN</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -1916,7 +1916,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
-        <translation>&amp;Vollbild</translation>
+        <translation>Voll&amp;bild</translation>
     </message>
     <message>
         <source>&amp;Next Topic</source>
