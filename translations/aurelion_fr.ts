@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>reset birth factor k</source>
-        <translation>remettre le facteur de natalité k</translation>
+        <translation>réinitialiser le facteur de natalité k</translation>
     </message>
     <message>
         <source>set the birth factor k to 0</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>reset immigration rate w</source>
-        <translation>remettre le taux d’immigration w</translation>
+        <translation>réinitialiser le taux d’immigration w</translation>
     </message>
     <message>
         <source>set the immigration rate w to 0</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>reset start population yo</source>
-        <translation>remettre la population initiale yo</translation>
+        <translation>réinitialiser la population initiale yo</translation>
     </message>
     <message>
         <source>set the population at t = 0 to 10</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>reset death factor d</source>
-        <translation>remettre le facteur de mortalité d</translation>
+        <translation>réinitialiser le facteur de mortalité d</translation>
     </message>
     <message>
         <source>set the death factor d to 0</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>reset turn angle</source>
-        <translation>remettre l’angle de rotation</translation>
+        <translation>réinitialiser l’angle de rotation</translation>
     </message>
     <message>
         <source>set the turn angle to 0</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>reset tilt angle</source>
-        <translation>remettre l’angle d’inclinaison</translation>
+        <translation>réinitialiser l’angle d’inclinaison</translation>
     </message>
     <message>
         <source>set the tilt angle to 0: look straight down the z axis</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>reset leg a</source>
-        <translation>remettre le côté a</translation>
+        <translation>réinitialiser le côté a</translation>
     </message>
     <message>
         <source>set the leg a to 40</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>reset leg b</source>
-        <translation>remettre le côté b</translation>
+        <translation>réinitialiser le côté b</translation>
     </message>
     <message>
         <source>set the leg b to 30</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>choose b so that e = a and show the golden construction</source>
-        <translation>choisir b tel que e = a et montrer la construction d’or</translation>
+        <translation>choisir b tel que e = a et montrer la construction du nombre d’or</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -1279,7 +1279,7 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
     <message>
         <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
-        <translation>Le point A partage p2,p4 selon le nombre d’or</translation>
+        <translation>Le point A partage p2,p4 en extrême et moyenne raison</translation>
     </message>
     <message>
         <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
@@ -1442,11 +1442,11 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
     <message>
         <source>The recording of 1 frame is not saved.</source>
-        <translation>L’enregistrement d’une image n’est pas enregistré.</translation>
+        <translation>L’animation d’une image n’est pas enregistrée.</translation>
     </message>
     <message>
         <source>The recording of %1 frames is not saved.</source>
-        <translation>L’enregistrement de %1 images n’est pas enregistré.</translation>
+        <translation>L’animation de %1 images n’est pas enregistrée.</translation>
     </message>
     <message>
         <source>
@@ -1628,7 +1628,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
-        <translation> ; avec la construction d’or : e = a, c = phi a, et JKEC est un rectangle d’or</translation>
+        <translation> ; avec la construction du nombre d’or : e = a, c = phi a, et JKEC est un rectangle d’or</translation>
     </message>
 </context>
 <context>
@@ -1811,7 +1811,7 @@ L’enregistrer ou l’abandonner ?</translation>
         <source>The recording could not be saved as %1.
 
 %2.</source>
-        <translation>L’enregistrement n’a pas pu être enregistré sous %1.
+        <translation>L’animation n’a pas pu être enregistrée sous %1.
 
 %2.</translation>
     </message>
@@ -1908,7 +1908,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>Taille &amp;réelle</translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
@@ -1924,7 +1924,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>&amp;Previous Topic</source>
-        <translation>Sujet &amp;précédent</translation>
+        <translation>Sujet pré&amp;cédent</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
