@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Nac.</translation>
+        <translation>Nacimientos</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -938,7 +938,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation>Abrir &amp;reciente</translation>
+        <translation>Abrir r&amp;eciente</translation>
     </message>
     <message>
         <source>&amp;Add Step...</source>
@@ -1699,7 +1699,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Age one month</source>
-        <translation>Edad un mes</translation>
+        <translation>Edad: un mes</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
@@ -1836,7 +1836,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Círculo</translation>
+        <translation>Circunferencia</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
@@ -1924,7 +1924,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>&amp;Previous Topic</source>
-        <translation>Tema &amp;anterior</translation>
+        <translation>Tema a&amp;nterior</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
