@@ -1306,7 +1306,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>Save &amp;Worksheet As…</source>
-        <translation>Salva &amp;scheda come…</translation>
+        <translation>Salva sc&amp;heda come…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
@@ -1442,11 +1442,11 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>The recording of 1 frame is not saved.</source>
-        <translation>La registrazione di 1 fotogramma non è salvata.</translation>
+        <translation>La registrazione di 1 fotogramma non è stata salvata.</translation>
     </message>
     <message>
         <source>The recording of %1 frames is not saved.</source>
-        <translation>La registrazione di %1 fotogrammi non è salvata.</translation>
+        <translation>La registrazione di %1 fotogrammi non è stata salvata.</translation>
     </message>
     <message>
         <source>
@@ -1647,7 +1647,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>was found by Leonardo of Pisa, called Fibonacci,</source>
-        <translation>fu trovata da Leonardo Pisano, detto Fibonacci,</translation>
+        <translation>fu scoperta da Leonardo Pisano, detto Fibonacci,</translation>
     </message>
     <message>
         <source>an Italian mathematician born around 1175.</source>
@@ -1699,11 +1699,11 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Age one month</source>
-        <translation>Età un mese</translation>
+        <translation>Età: un mese</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>NUOVI - NATI</translation>
+        <translation>APPENA - NATI</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -1836,7 +1836,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Cerchio</translation>
+        <translation>Circonferenza</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
@@ -1908,7 +1908,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>Dimensioni &amp;reali</translation>
+        <translation>&amp;Dimensioni reali</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
