@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Nasc.</translation>
+        <translation>Nascimentos</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -1279,7 +1279,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>Point A : Divide line p2,p4 in mean and extreme ratio</source>
-        <translation>O ponto A divide p2,p4 na razão áurea</translation>
+        <translation>O ponto A divide p2,p4 em média e extrema razão</translation>
     </message>
     <message>
         <source>If  b = 1  then  c = phi  and   a = 1/phi</source>
@@ -1322,7 +1322,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>S&amp;top Recording…</source>
-        <translation>&amp;Parar gravação…</translation>
+        <translation>Pa&amp;rar gravação…</translation>
     </message>
     <message>
         <source>The picture could not be saved as %1.
@@ -1647,7 +1647,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>was found by Leonardo of Pisa, called Fibonacci,</source>
-        <translation>foi descoberta por Leonardo de Pisa, o Fibonacci,</translation>
+        <translation>foi descoberta por Leonardo de Pisa, dito Fibonacci,</translation>
     </message>
     <message>
         <source>an Italian mathematician born around 1175.</source>
@@ -1699,7 +1699,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Age one month</source>
-        <translation>Idade um mês</translation>
+        <translation>Idade: um mês</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
@@ -1836,7 +1836,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Círculo</translation>
+        <translation>Circunferência</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
@@ -1908,7 +1908,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>Tamanho &amp;real</translation>
+        <translation>Tamanho r&amp;eal</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
@@ -1924,7 +1924,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>&amp;Previous Topic</source>
-        <translation>Tema &amp;anterior</translation>
+        <translation>Tema a&amp;nterior</translation>
     </message>
     <message>
         <source>Leave Full Screen</source>
