@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Geburten</translation>
+        <translation>Geb.</translation>
     </message>
     <message>
         <source>Deaht</source>

@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Nacimientos</translation>
+        <translation>Nac.</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -1703,7 +1703,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>RECIÉN - NACIDOS</translation>
+        <translation>CRÍAS</translation>
     </message>
     <message>
         <source>TOTAL</source>

@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Nascimentos</translation>
+        <translation>Nasc.</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -1703,7 +1703,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>RECÉM - NASCIDOS</translation>
+        <translation>FILHOTES</translation>
     </message>
     <message>
         <source>TOTAL</source>
