@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Chaosspiel „%1“ mit %2 Ecken und k = %3, %4: bisher %5 %6 gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</translation>
+        <translation>Chaosspiel „%1“ mit %2 Ecken und k = %3 (%4): bisher %5 %6 gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</translation>
     </message>
     <message>
         <source>slow, one point a second</source>

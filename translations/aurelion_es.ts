@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Juego del caos «%1» con %2 vértices y k = %3, %4: %5 %6 dibujados hasta ahora, cada uno del color del vértice hacia el que saltó</translation>
+        <translation>Juego del caos «%1» con %2 vértices y k = %3 (%4): %5 %6 dibujados hasta ahora, cada uno del color del vértice hacia el que saltó</translation>
     </message>
     <message>
         <source>slow, one point a second</source>

@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Jeu du chaos « %1 » à %2 sommets avec k = %3, %4 : %5 %6 tracés jusqu’ici, chacun de la couleur du sommet vers lequel il a sauté</translation>
+        <translation>Jeu du chaos « %1 » à %2 sommets avec k = %3 (%4) : %5 %6 tracés jusqu’ici, chacun de la couleur du sommet vers lequel il a sauté</translation>
     </message>
     <message>
         <source>slow, one point a second</source>

@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Gioco del caos «%1» con %2 vertici e k = %3, %4: finora %5 %6 disegnati, ciascuno del colore del vertice verso cui è saltato</translation>
+        <translation>Gioco del caos «%1» con %2 vertici e k = %3 (%4): finora %5 %6 disegnati, ciascuno del colore del vertice verso cui è saltato</translation>
     </message>
     <message>
         <source>slow, one point a second</source>

@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Jogo do caos “%1” com %2 vértices e k = %3, %4: %5 %6 desenhados até agora, cada um na cor do vértice para o qual saltou</translation>
+        <translation>Jogo do caos “%1” com %2 vértices e k = %3 (%4): %5 %6 desenhados até agora, cada um na cor do vértice para o qual saltou</translation>
     </message>
     <message>
         <source>slow, one point a second</source>
