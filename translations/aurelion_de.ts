@@ -1004,6 +1004,10 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>Step %1 cannot be shown: line %2: %3</source>
         <translation>Schritt %1 kann nicht gezeigt werden: Zeile %2: %3</translation>
     </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Schritt %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1004,6 +1004,10 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>Step %1 cannot be shown: line %2: %3</source>
         <translation>No se puede mostrar el paso %1: línea %2: %3</translation>
     </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Paso %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

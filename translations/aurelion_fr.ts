@@ -1004,6 +1004,10 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>Step %1 cannot be shown: line %2: %3</source>
         <translation>L’étape %1 ne peut pas être affichée : ligne %2 : %3</translation>
     </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Étape %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

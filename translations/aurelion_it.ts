@@ -1004,6 +1004,10 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>Step %1 cannot be shown: line %2: %3</source>
         <translation>Impossibile mostrare il passo %1: riga %2: %3</translation>
     </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Passo %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

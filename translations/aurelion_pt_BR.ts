@@ -1004,6 +1004,10 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <source>Step %1 cannot be shown: line %2: %3</source>
         <translation>Não é possível mostrar o passo %1: linha %2: %3</translation>
     </message>
+    <message>
+        <source>Step %1: %2</source>
+        <translation>Passo %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -78,7 +78,9 @@ QString write_handout(const RenderRequest &request)
     Worksheet cover;
     cover.heading = title;
     for (std::size_t i = 0; i < lesson.steps.size(); ++i)
-        cover.texts << QStringLiteral("Step %1: %2").arg(i + 1).arg(lesson.steps[i].title);
+        cover.texts << QCoreApplication::translate("Lesson", "Step %1: %2")
+                           .arg(i + 1)
+                           .arg(lesson.steps[i].title);
     sheets.push_back(cover);
 
     // Every step replays from the start in a window of its own, kept until the pages are made.
@@ -108,7 +110,8 @@ QString write_handout(const RenderRequest &request)
                     .arg(why);
         }
         Worksheet sheet = worksheet_of(window);
-        sheet.heading = QStringLiteral("Step %1: %2").arg(i + 1).arg(step.title);
+        sheet.heading =
+            QCoreApplication::translate("Lesson", "Step %1: %2").arg(i + 1).arg(step.title);
         if (window.form().topic < 1 || window.form().topic > 16)
             sheet.drawing = {};
         sheets.push_back(sheet);
