@@ -3,7 +3,7 @@
 // on screen, which translates every caption and menu anew and draws the topic again.
 
 #include "bench_main.h"
-#include "languages.h"
+#include "language/languages.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "random_source.h"

@@ -3,8 +3,8 @@
 // while that work stays well under the 200 ms between frames (the target is 20 ms). A window that
 // shows the drawing at 1.5 times its size or more records at twice its resolution (scale 2).
 
-#include "animation.h"
 #include "bench_main.h"
+#include "picture/animation.h"
 #include "test_window.h"
 
 #include <QTemporaryDir>

@@ -11,10 +11,10 @@
 //
 //     aurelion-soak --record
 
-#include "animation.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "picture/animation.h"
 #include "random_source.h"
 #include "test_window.h"
 

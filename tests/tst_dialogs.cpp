@@ -1,6 +1,6 @@
 #include "dialog_fit.h"
-#include "lesson_dialogs.h"
-#include "picture_commands.h"
+#include "lesson/lesson_dialogs.h"
+#include "picture/picture_commands.h"
 #include "test_window.h"
 
 #include <QDialog>

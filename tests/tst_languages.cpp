@@ -1,4 +1,4 @@
-#include "languages.h"
+#include "language/languages.h"
 #include "main_window.h"
 #include "plotter.h"
 #include "sequence/sequence_panels.h"

@@ -1,4 +1,4 @@
-#include "action_recorder.h"
+#include "lesson/action_recorder.h"
 #include "test_window.h"
 #include "window_actions.h"
 

@@ -1,6 +1,6 @@
-#include "action_recorder.h"
-#include "lesson_commands.h"
-#include "lesson_session.h"
+#include "lesson/action_recorder.h"
+#include "lesson/lesson_commands.h"
+#include "lesson/lesson_session.h"
 #include "window_actions.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "palette.h"
 #include "pdf_tools.h"
-#include "picture_commands.h"
+#include "picture/picture_commands.h"
+#include "picture/worksheet_content.h"
 #include "test_window.h"
-#include "worksheet_content.h"
 
 #include <QApplication>
 #include <QCheckBox>

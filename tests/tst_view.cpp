@@ -1,8 +1,8 @@
 #include "first_paint.h"
-#include "help_menu.h"
-#include "picture_commands.h"
+#include "picture/picture_commands.h"
 #include "test_window.h"
-#include "window_settings.h"
+#include "window/help_menu.h"
+#include "window/window_settings.h"
 
 #include <QAbstractButton>
 #include <QDialog>

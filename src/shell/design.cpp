@@ -3,7 +3,7 @@
 #include "main_window.h"
 #include "palette.h"
 #include "twips.h"
-#include "view_menu.h"
+#include "window/view_menu.h"
 
 #include <QCoreApplication>
 

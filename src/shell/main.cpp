@@ -1,8 +1,8 @@
 #include "first_paint.h"
 #include "fonts.h"
-#include "lesson_session.h"
+#include "lesson/lesson_session.h"
 #include "main_window.h"
-#include "window_settings.h"
+#include "window/window_settings.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 
 #include "form1.h"
 #include "topic.h"
-#include "view_menu.h"
+#include "window/view_menu.h"
 #include "window_host.h"
 
 #include <QElapsedTimer>

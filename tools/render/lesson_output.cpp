@@ -3,10 +3,10 @@
 
 #include "lesson.h"
 #include "main_window.h"
+#include "picture/worksheet_content.h"
 #include "picture_output.h"
 #include "render.h"
 #include "window_actions.h"
-#include "worksheet_content.h"
 
 #include <QApplication>
 #include <QFileInfo>

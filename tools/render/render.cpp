@@ -1,13 +1,13 @@
 #include "render.h"
 
-#include "animation.h"
-#include "languages.h"
+#include "language/languages.h"
 #include "main_window.h"
 #include "output_file.h"
 #include "palette.h"
+#include "picture/animation.h"
+#include "picture/worksheet_content.h"
 #include "picture_output.h"
 #include "window_actions.h"
-#include "worksheet_content.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "lesson_dialogs.h"
+#include "lesson/lesson_dialogs.h"
 
 #include "lesson.h"
-#include "picture_dialogs.h"
+#include "picture/picture_dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "recorder.h"
+#include "picture/recorder.h"
 
 #include "main_window.h"
-#include "picture_dialogs.h"
+#include "picture/picture_dialogs.h"
+#include "picture/worksheet_content.h"
 #include "picture_output.h"
-#include "worksheet_content.h"
 
 #include <QApplication>
 #include <QCoreApplication>

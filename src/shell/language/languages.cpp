@@ -1,4 +1,4 @@
-#include "languages.h"
+#include "language/languages.h"
 
 #include <QCoreApplication>
 #include <QFile>

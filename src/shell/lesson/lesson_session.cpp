@@ -1,9 +1,9 @@
-#include "lesson_session.h"
+#include "lesson/lesson_session.h"
 
-#include "action_recorder.h"
-#include "lesson_commands.h"
+#include "lesson/action_recorder.h"
+#include "lesson/lesson_commands.h"
+#include "picture/worksheet_content.h"
 #include "window_actions.h"
-#include "worksheet_content.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture_dialogs.h"
-#include "recorder.h"
+#include "picture/picture_dialogs.h"
+#include "picture/recorder.h"
 
 #include <QObject>
 

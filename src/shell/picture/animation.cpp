@@ -1,4 +1,4 @@
-#include "animation.h"
+#include "picture/animation.h"
 
 #include "picture_box.h"
 #include "picture_output.h"

@@ -1,7 +1,7 @@
-#include "picture_commands.h"
+#include "picture/picture_commands.h"
 
 #include "main_window.h"
-#include "worksheet_content.h"
+#include "picture/worksheet_content.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "action_recorder.h"
+#include "lesson/action_recorder.h"
 
 #include "main_window.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lesson.h"
-#include "lesson_dialogs.h"
+#include "lesson/lesson_dialogs.h"
 #include "main_window.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The window on any screen: a zoom that fits the window or a fixed one, full screen, the View
 // menu, stepping through the topics like slides.
 
-#include "view_menu.h"
+#include "window/view_menu.h"
 
 #include "form1.h"
 #include "window_host.h"

@@ -1,7 +1,7 @@
 // Held step buttons: Qt's auto-repeat, a hold ended by a message and by the release, and Space
 // held down on the X server.
 
-#include "held_buttons.h"
+#include "window/held_buttons.h"
 
 #include "form1.h"
 #include "window_host.h"

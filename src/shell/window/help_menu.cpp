@@ -1,6 +1,6 @@
 // The Help menu and its two dialogs.
 
-#include "help_menu.h"
+#include "window/help_menu.h"
 
 #include "dialog_size.h"
 #include "window_host.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "animation.h"
+#include "picture/animation.h"
 
 #include <QElapsedTimer>
 #include <QImage>

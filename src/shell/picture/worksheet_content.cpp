@@ -1,4 +1,4 @@
-#include "worksheet_content.h"
+#include "picture/worksheet_content.h"
 
 #include "chaos/chaos_topic.h"
 #include "main_window.h"

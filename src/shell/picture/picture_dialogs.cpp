@@ -1,4 +1,4 @@
-#include "picture_dialogs.h"
+#include "picture/picture_dialogs.h"
 
 #include "dialog_size.h"
 #include "main_window.h"

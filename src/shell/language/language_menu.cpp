@@ -1,8 +1,8 @@
-#include "language_menu.h"
+#include "language/language_menu.h"
 
-#include "languages.h"
+#include "language/languages.h"
 #include "main_window.h"
-#include "window_settings.h"
+#include "window/window_settings.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "window_settings.h"
+#include "window/window_settings.h"
 
-#include "view_menu.h"
+#include "window/view_menu.h"
 #include "window_host.h"
 
 #include <QDir>

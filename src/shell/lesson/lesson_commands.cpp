@@ -1,9 +1,9 @@
-#include "lesson_commands.h"
+#include "lesson/lesson_commands.h"
 
-#include "action_recorder.h"
-#include "lesson_session.h"
+#include "lesson/action_recorder.h"
+#include "lesson/lesson_session.h"
 #include "main_window.h"
-#include "picture_commands.h"
+#include "picture/picture_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
