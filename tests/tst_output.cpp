@@ -1,3 +1,4 @@
+#include "input_file.h"
 #include "palette.h"
 #include "picture_box.h"
 #include "picture_output.h"
@@ -19,6 +20,10 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(Worksheet)
 
@@ -104,6 +109,8 @@ private slots:
     void layout_fits_the_page();
     void short_texts_leave_the_drawing_the_width_data();
     void short_texts_leave_the_drawing_the_width();
+    void only_regular_files_are_read_data();
+    void only_regular_files_are_read();
 };
 
 void TestOutput::picture_formats_data()
@@ -450,3 +457,63 @@ void TestOutput::short_texts_leave_the_drawing_the_width()
 
 QTEST_MAIN(TestOutput)
 #include "tst_output.moc"
+
+void TestOutput::only_regular_files_are_read_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a small file") << "file"
+                                  << "";
+    QTest::newRow("a link to a file") << "link"
+                                      << "";
+    QTest::newRow("one byte too large") << "large"
+                                        << "larger than 16 bytes";
+    QTest::newRow("a named pipe with no writer") << "fifo"
+                                                 << "not a regular file: a named pipe";
+    QTest::newRow("a link to a named pipe") << "fifo link"
+                                            << "not a regular file: a named pipe";
+    QTest::newRow("a device that never ends") << "/dev/zero"
+                                              << "not a regular file: a device";
+    QTest::newRow("a folder") << "folder"
+                              << "not a regular file: a folder";
+    QTest::newRow("a socket") << "socket"
+                              << "not a regular file: a socket";
+    QTest::newRow("nothing") << "missing"
+                             << "No such file or directory";
+}
+
+void TestOutput::only_regular_files_are_read()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("file"));
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(kind == QLatin1String("large") ? "0123456789abcdefg" : "title: phi\n");
+    out.close();
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(file, dir.filePath(QStringLiteral("link"))));
+    QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("fifo link"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray socket_path = QFile::encodeName(dir.filePath(QStringLiteral("socket")));
+    QVERIFY(socket_path.size() < qsizetype(sizeof address.sun_path));
+    std::memcpy(address.sun_path, socket_path.constData(), std::size_t(socket_path.size()));
+    QCOMPARE(::bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    const QString path = kind.startsWith(QLatin1Char('/')) ? kind
+        : kind == QLatin1String("large")                   ? file
+        : kind == QLatin1String("fifo")                    ? fifo
+                                                           : dir.filePath(kind);
+    // A read that blocked on the pipe, or went on through the device, would never end.
+    ::alarm(10);
+    QByteArray bytes = "old";
+    const QString why = read_regular_file(path, 16, bytes);
+    ::alarm(0);
+    ::close(sock);
+    QCOMPARE(why, error);
+    QCOMPARE(bytes, error.isEmpty() ? QByteArray("title: phi\n") : QByteArray());
+}
