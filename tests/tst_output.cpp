@@ -1,4 +1,5 @@
 #include "input_file.h"
+#include "output_file.h"
 #include "palette.h"
 #include "picture_box.h"
 #include "picture_output.h"
@@ -16,13 +17,16 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <climits>
 #include <cmath>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(Worksheet)
@@ -85,6 +89,52 @@ QMarginsF margins()
     return QMarginsF(m, m, m, m);
 }
 
+QString write_text(const QString &path, const QByteArray &text)
+{
+    return save_file(path, [&text](QIODevice &d) { return d.write(text) == text.size(); });
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Root may write any file; as root the rules for a user are tried as nobody, with the effective
+// ids (which faccessat with AT_EACCESS and open use) changed while the guard lives.
+class ActingAsUser
+{
+public:
+    ActingAsUser()
+    {
+        if (::geteuid() == 0)
+            acting_ = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    }
+    ~ActingAsUser()
+    {
+        if (acting_ && ::seteuid(0) == 0)
+            acting_ = ::setegid(0) != 0;
+    }
+    ActingAsUser(const ActingAsUser &) = delete;
+    ActingAsUser &operator=(const ActingAsUser &) = delete;
+
+private:
+    bool acting_ = false;
+};
+
+// The outputs' own unnamed temporary files, as the tests choose them.
+struct UnnamedFiles
+{
+    explicit UnnamedFiles(bool use) { OutputFile::use_unnamed_files(use); }
+    ~UnnamedFiles() { OutputFile::use_unnamed_files(true); }
+};
+
 } // namespace
 
 class TestOutput : public QObject
@@ -111,6 +161,15 @@ private slots:
     void short_texts_leave_the_drawing_the_width();
     void only_regular_files_are_read_data();
     void only_regular_files_are_read();
+    void links_lead_to_the_file_data();
+    void links_lead_to_the_file();
+    void a_file_the_user_may_not_write_is_kept();
+    void a_batch_is_placed_whole_data();
+    void a_batch_is_placed_whole();
+    void signals_leave_no_temporary_file_data();
+    void signals_leave_no_temporary_file();
+    void names_are_quoted_data();
+    void names_are_quoted();
 };
 
 void TestOutput::picture_formats_data()
@@ -516,4 +575,218 @@ void TestOutput::only_regular_files_are_read()
     ::close(sock);
     QCOMPARE(why, error);
     QCOMPARE(bytes, error.isEmpty() ? QByteArray("title: phi\n") : QByteArray());
+}
+
+void TestOutput::links_lead_to_the_file_data()
+{
+    QTest::addColumn<QStringList>("links"); // "name>target", made in that order
+    QTest::addColumn<QString>("written"); // the name the file is written through
+    QTest::addColumn<QString>("made"); // the regular file that holds it ("": refused)
+    QTest::newRow("a dangling link") << QStringList { "d.png>t.png" } << "d.png"
+                                     << "t.png";
+    QTest::newRow("a chain of links, the last dangling")
+        << QStringList { "a>b", "b>sub/../t" } << "a"
+        << "t";
+    QTest::newRow("a link to a file in another folder") << QStringList { "d>other/t" } << "d"
+                                                        << "other/t";
+    QTest::newRow("a loop of links") << QStringList { "a>b", "b>a" } << "a"
+                                     << "";
+    QTest::newRow("a link to itself") << QStringList { "a>a" } << "a"
+                                      << "";
+}
+
+void TestOutput::links_lead_to_the_file()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QString, written);
+    QFETCH(QString, made);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("other")));
+    for (const QString &link : links) {
+        const QStringList parts = link.split(QLatin1Char('>'));
+        QCOMPARE(::symlink(QFile::encodeName(parts[1]).constData(),
+                     QFile::encodeName(dir.filePath(parts[0])).constData()),
+            0);
+    }
+    const QString path = dir.filePath(written);
+    // Two outputs through the link and to its file are told to be one before either exists.
+    if (!made.isEmpty())
+        QCOMPARE(OutputFile::identity(path), OutputFile::identity(dir.filePath(made)));
+    const QString why = write_text(path, "phi");
+    QCOMPARE(why.isEmpty(), !made.isEmpty());
+    QCOMPARE(OutputFile::check(path).isEmpty(), !made.isEmpty());
+    if (made.isEmpty())
+        QVERIFY2(why.contains(QLatin1String("symbolic links")), qPrintable(why));
+    else
+        QCOMPARE(contents(dir.filePath(made)), QByteArray("phi"));
+    for (const QString &link : links)
+        QVERIFY(QFileInfo(dir.filePath(link.section(QLatin1Char('>'), 0, 0))).isSymLink());
+    QStringList expected { QStringLiteral("other"), QStringLiteral("sub") };
+    for (const QString &link : links)
+        expected << link.section(QLatin1Char('>'), 0, 0);
+    if (!made.isEmpty() && !made.contains(QLatin1Char('/')))
+        expected << made;
+    expected.sort();
+    QCOMPARE(entries(dir.path()), expected);
+}
+
+void TestOutput::a_file_the_user_may_not_write_is_kept()
+{
+    // A read-only file in a folder that everyone may write: cp refuses it, and so does every
+    // output, found before anything is written and again when the file would take its name.
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeGroup
+            | QFile::ExeOther));
+    const QString folder = dir.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkdir(folder));
+    QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    const QString path = folder + QStringLiteral("/kept.png");
+    QCOMPARE(write_text(path, "old"), QString());
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    struct stat before
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+    QString checked, written;
+    {
+        const ActingAsUser user;
+        checked = OutputFile::check(path);
+        written = write_text(path, "new");
+    }
+    QCOMPARE(checked, QString::fromLocal8Bit(std::strerror(EACCES)));
+    QCOMPARE(written, QString::fromLocal8Bit(std::strerror(EACCES)));
+    QCOMPARE(contents(path), QByteArray("old"));
+    struct stat after
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(entries(folder), QStringList { QStringLiteral("kept.png") });
+}
+
+void TestOutput::a_batch_is_placed_whole_data()
+{
+    QTest::addColumn<bool>("unnamed");
+    QTest::addColumn<QString>("failure");
+    for (const bool unnamed : { true, false }) {
+        const char *kind = unnamed ? "unnamed" : "named";
+        QTest::addRow("%s temporary files, all placed", kind) << unnamed << "";
+        QTest::addRow("%s temporary files, the last cannot be made", kind) << unnamed << "make";
+        QTest::addRow("%s temporary files, the last cannot take its name", kind)
+            << unnamed << "place";
+    }
+}
+
+void TestOutput::a_batch_is_placed_whole()
+{
+    QFETCH(bool, unnamed);
+    QFETCH(QString, failure);
+    const UnnamedFiles files(unnamed);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.json"));
+    const QString second = dir.filePath(QStringLiteral("second.png"));
+    // A name longer than a folder allows can be made (the temporary file's is short), but it
+    // cannot be given: the last file fails after the others took their names.
+    const QString third = dir.filePath(QStringLiteral("sub/")
+        + (failure == QLatin1String("place") ? QString(NAME_MAX, QLatin1Char('n'))
+                                             : QStringLiteral("third"))
+        + QStringLiteral(".pdf"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    QCOMPARE(write_text(first, "old"), QString());
+    bool placed = false;
+    {
+        OutputFile::Batch batch;
+        QCOMPARE(write_text(first, "new"), QString());
+        QCOMPARE(write_text(second, "new"), QString());
+        // Made, but waiting for the others: nothing has its name yet.
+        QCOMPARE(contents(first), QByteArray("old"));
+        QVERIFY(!QFile::exists(second));
+        const QString why = save_file(third, [&failure](QIODevice &d) {
+            return d.write("new") == 3 && failure != QLatin1String("make");
+        });
+        QCOMPARE(why.isEmpty(), failure != QLatin1String("make"));
+        if (failure != QLatin1String("make"))
+            placed = batch.place();
+        if (failure == QLatin1String("place"))
+            QCOMPARE(batch.failed_path(), third);
+    }
+    QCOMPARE(placed, failure.isEmpty());
+    QCOMPARE(contents(first), placed ? QByteArray("new") : QByteArray("old"));
+    QCOMPARE(QFile::exists(second), placed);
+    const QStringList all = placed ? QStringList { "first.json", "second.png", "sub" }
+                                   : QStringList { "first.json", "sub" };
+    QCOMPARE(entries(dir.path()), all);
+    QCOMPARE(entries(dir.filePath(QStringLiteral("sub"))),
+        placed ? QStringList { "third.pdf" } : QStringList());
+}
+
+void TestOutput::signals_leave_no_temporary_file_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("unnamed");
+    QTest::newRow("SIGTERM, named temporary file") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT, named temporary file") << int(SIGINT) << false;
+    QTest::newRow("SIGHUP, named temporary file") << int(SIGHUP) << false;
+    QTest::newRow("SIGTERM, unnamed temporary file") << int(SIGTERM) << true;
+    QTest::newRow("SIGKILL, unnamed temporary file") << int(SIGKILL) << true;
+}
+
+void TestOutput::signals_leave_no_temporary_file()
+{
+    // A child writes a file, one waiting in a batch and one not yet committed, and is ended
+    // by the signal: it ends as the signal says, and nothing of the files is left.
+    QFETCH(int, signal);
+    QFETCH(bool, unnamed);
+    QTemporaryDir dir;
+    const QString waiting = dir.filePath(QStringLiteral("waiting.png"));
+    const QString open = dir.filePath(QStringLiteral("open.png"));
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // As from a terminal: a test run in the background would have SIGINT ignored.
+        for (const int number : { SIGINT, SIGTERM, SIGHUP })
+            std::signal(number, SIG_DFL);
+        OutputFile::use_unnamed_files(unnamed);
+        OutputFile::remove_temporaries_on_signals();
+        OutputFile::Batch batch;
+        OutputFile written(waiting), writing(open);
+        const bool made = written.open() && written.write("waits") && written.commit()
+            && writing.open() && writing.write("half");
+        if (made && entries(dir.path()).size() == (unnamed ? 0 : 2))
+            ::raise(signal);
+        ::_exit(made ? 3 : 4);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status), qPrintable(QString::number(WEXITSTATUS(status))));
+    QCOMPARE(WTERMSIG(status), signal);
+    QCOMPARE(entries(dir.path()), QStringList());
+}
+
+void TestOutput::names_are_quoted_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << "out/rect-1_a.png"
+                           << "out/rect-1_a.png";
+    QTest::newRow("letters of other scripts") << "pentágono.svg"
+                                              << "pentágono.svg";
+    QTest::newRow("a space") << "my picture.png"
+                             << "'my picture.png'";
+    QTest::newRow("a new line") << "a\nb.png"
+                                << "'a'$'\\n''b.png'";
+    QTest::newRow("a quote") << "it's.png"
+                             << "'it'\\''s.png'";
+    QTest::newRow("empty") << ""
+                           << "''";
+}
+
+void TestOutput::names_are_quoted()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(OutputFile::quoted(name), shown);
 }

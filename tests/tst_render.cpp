@@ -15,6 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run
@@ -36,6 +41,18 @@ Run render(const QStringList &arguments, const QString &config_folder = {})
     process.waitForFinished(60000);
     return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()),
         QString::fromLocal8Bit(process.readAllStandardOutput()) };
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray start_of(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
 }
 
 QJsonObject read_json(const QString &path)
@@ -85,6 +102,17 @@ private slots:
     void longest_names_are_replaced_data();
     void longest_names_are_replaced();
     void a_link_keeps_pointing_at_its_file();
+    void outputs_through_links_data();
+    void outputs_through_links();
+    void an_input_is_never_written_data();
+    void an_input_is_never_written();
+    void several_pictures_each_in_its_format();
+    void all_outputs_or_none_data();
+    void all_outputs_or_none();
+    void a_closed_pipe_data();
+    void a_closed_pipe();
+    void signals_leave_no_temporary_file_data();
+    void signals_leave_no_temporary_file();
     void offscreen_whatever_the_environment_data();
     void offscreen_whatever_the_environment();
     void memory_stays_bounded_data();
@@ -163,6 +191,19 @@ void TestRender::bad_input_data()
     QTest::newRow("loop and once") << QStringList { "--loop", "--once" } << "--once";
     QTest::newRow("bad seed") << QStringList { "--seed", "-4" } << "--seed -4";
     QTest::newRow("picture type") << QStringList { "--picture", "out.bmp" } << "out.bmp";
+    QTest::newRow("PNG data under a JPEG name")
+        << QStringList { "--picture", "b.jpg", "--format", "png" } << "--picture b.jpg";
+    QTest::newRow("SVG under a GIF name")
+        << QStringList { "--picture", "b.gif", "--format", "svg" } << "--picture b.gif";
+    QTest::newRow("PDF under a JSON name")
+        << QStringList { "--format", "pdf", "--picture", "b.json" } << "--picture b.json";
+    QTest::newRow("an output given twice")
+        << QStringList { "--png", "a.png", "--png", "b.png" } << "--png b.png";
+    QTest::newRow("a new line in a name")
+        << QStringList { "--png", "a\nb/x.png" } << "--png 'a'$'\\n''b/x.png'";
+    QTest::newRow("an animation of more frames than a recording holds")
+        << QStringList { "menu:M_chaos", "tick:3001", "--frame-every", "1", "--animation", "a.gif" }
+        << "--animation a.gif";
     QTest::newRow("page type") << QStringList { "menu:M_R:4", "--page", "page.svg" } << "page.svg";
     QTest::newRow("paper") << QStringList { "menu:M_R:4", "--page", "p.pdf", "--paper", "a5" }
                            << "--paper a5";
@@ -288,6 +329,11 @@ void TestRender::pictures_at_a_scale()
     QCOMPARE(inner.width(), qCeil(509 * scale));
     QCOMPARE(inner.height(), qCeil(509 * scale));
     QCOMPARE(one.width(), qRound(820 * scale));
+    // Both mean their size on a 96-dpi screen.
+    const int dots_per_metre = qRound(96 * scale / 0.0254);
+    QCOMPARE(one.dotsPerMeterX(), dots_per_metre);
+    QCOMPARE(one.dotsPerMeterY(), dots_per_metre);
+    QCOMPARE(inner.dotsPerMeterX(), dots_per_metre);
     // The whole drawing at that size: its golden rectangle's red corner mark at the same place
     // of the picture whatever the scale, found by the widest run of red in the lower half.
     const auto red_centre = [](const QImage &image) {
@@ -783,6 +829,227 @@ void TestRender::a_link_keeps_pointing_at_its_file()
     QCOMPARE(render({ "menu:M_R:2", "--state", link }).status, 0);
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(read_json(file)["topic"].toInt(), 4);
+}
+
+void TestRender::outputs_through_links_data()
+{
+    QTest::addColumn<QStringList>("links"); // "name>target"
+    QTest::addColumn<QStringList>("arguments"); // names in the folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("made"); // the regular file written, if any
+    QTest::newRow("a dangling link: its file is made")
+        << QStringList { "d.json>t.json" } << QStringList { "--state", "d.json" } << 0 << "t.json";
+    QTest::newRow("a dangling link and its file as two outputs")
+        << QStringList { "d.png>t.png" } << QStringList { "--png", "t.png", "--picture", "d.png" }
+        << 2 << "";
+    QTest::newRow("two dangling links to one file")
+        << QStringList { "a.png>t.png", "b.png>t.png" }
+        << QStringList { "--png", "a.png", "--picture", "b.png" } << 2 << "";
+    QTest::newRow("a loop of links") << QStringList { "a.png>b.png", "b.png>a.png" }
+                                     << QStringList { "--png", "a.png" } << 2 << "";
+}
+
+void TestRender::outputs_through_links()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, made);
+    QTemporaryDir dir;
+    QStringList expected;
+    for (const QString &link : links) {
+        const QStringList parts = link.split(QLatin1Char('>'));
+        QVERIFY(QFile::link(parts[1], dir.filePath(parts[0])));
+        expected << parts[0];
+    }
+    for (QString &argument : arguments)
+        if (!argument.startsWith(QLatin1String("--")))
+            argument = dir.filePath(argument);
+    const Run run = render(QStringList { "menu:M_R:2" } + arguments);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), status == 0 ? 0 : 1);
+    if (!made.isEmpty()) {
+        QVERIFY(QFileInfo(dir.filePath(made)).isFile());
+        QVERIFY(!QFileInfo(dir.filePath(made)).isSymLink());
+        expected << made;
+    }
+    for (const QString &link : links)
+        QVERIFY(QFileInfo(dir.filePath(link.section(QLatin1Char('>'), 0, 0))).isSymLink());
+    expected.sort();
+    QCOMPARE(entries(dir.path()), expected);
+}
+
+void TestRender::an_input_is_never_written_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("through_a_link");
+    QTest::newRow("the lesson as the state") << "--state" << false;
+    QTest::newRow("a link to the lesson as the trace") << "--trace" << true;
+}
+
+void TestRender::an_input_is_never_written()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, through_a_link);
+    QTemporaryDir dir;
+    const QString lesson = dir.filePath(QStringLiteral("lesson.txt"));
+    const QByteArray text = "title: Golden\n\nstep: The rectangle\nmenu:M_R:2\n";
+    QFile file(lesson);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    const QString link = dir.filePath(QStringLiteral("link.txt"));
+    QVERIFY(QFile::link(lesson, link));
+    const Run run =
+        render({ "--lesson", lesson, "--step", "1", option, through_a_link ? link : lesson });
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.error.contains(QLatin1String("--lesson")), qPrintable(run.error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), text);
+}
+
+void TestRender::several_pictures_each_in_its_format()
+{
+    // One run, one state: every picture asked for, in the format its name says.
+    QTemporaryDir dir;
+    const QStringList names { "p.svg", "p.png", "p.pdf" };
+    QStringList arguments { "menu:M_R:4" };
+    for (const QString &name : names)
+        arguments << "--picture" << dir.filePath(name);
+    QCOMPARE(render(arguments).status, 0);
+    QVERIFY(start_of(dir.filePath(names[0])).startsWith("<?xml"));
+    QVERIFY(start_of(dir.filePath(names[1])).startsWith("\x89PNG"));
+    QVERIFY(start_of(dir.filePath(names[2])).startsWith("%PDF"));
+    QCOMPARE(entries(dir.path()), QStringList({ "p.pdf", "p.png", "p.svg" }));
+}
+
+void TestRender::all_outputs_or_none_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // names in the folder, or a device
+    QTest::addColumn<int>("limit"); // the largest file the tool may write, in kB; 0: none
+    QTest::newRow("a state, then a full device")
+        << QStringList { "--state", "s.json", "--png", "/dev/full" } << 0;
+    QTest::newRow("an animation and pictures, then a full device") << QStringList { "--animation",
+        "a.gif", "--picture", "p.png", "--page", "/dev/full", "--picture", "p.svg" }
+                                                                   << 0;
+    QTest::newRow("a state, then a window too large for the disk")
+        << QStringList { "--state", "s.json", "--scale", "4", "--png", "w.png" } << 100;
+}
+
+void TestRender::all_outputs_or_none()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, limit);
+    QTemporaryDir dir;
+    for (QString &argument : arguments)
+        if (!argument.startsWith(QLatin1String("-")) && !argument.startsWith(QLatin1Char('/'))
+            && !argument.at(0).isDigit())
+            argument = dir.filePath(argument);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    // A limit on the file size fills the disk for that file, as a full disk does (the signal
+    // it sends is ignored, so the write fails).
+    process.start(QStringLiteral("/bin/bash"),
+        QStringList { "-c",
+            limit > 0 ? QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$@\"").arg(limit)
+                      : QStringLiteral("exec \"$@\""),
+            "bash", QStringLiteral(AURELION_RENDER), "menu:M_R:2" }
+            + arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QCOMPARE(entries(dir.path()), QStringList());
+}
+
+void TestRender::a_closed_pipe_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::newRow("the usage") << QStringList { "--help" } << 1;
+    QTest::newRow("the window") << QStringList { "menu:M_R:2", "--png", "-" } << 2;
+    QTest::newRow("the trace") << QStringList { "menu:M_R:2", "--trace", "-" } << 2;
+}
+
+void TestRender::a_closed_pipe()
+{
+    // The reader has left before the tool writes: the write fails, the tool says so on one line
+    // and ends with its status, rather than being ended by SIGPIPE without a word.
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    int pipe[2];
+    QCOMPARE(::pipe2(pipe, O_CLOEXEC), 0);
+    ::close(pipe[0]);
+    QProcess process;
+    const int end = pipe[1];
+    process.setChildProcessModifier([end] { ::dup2(end, STDOUT_FILENO); });
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(AURELION_RENDER), arguments);
+    const bool finished = process.waitForFinished(60000);
+    ::close(end);
+    QVERIFY(finished);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EPIPE))), qPrintable(error));
+}
+
+void TestRender::signals_leave_no_temporary_file_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGKILL") << int(SIGKILL);
+}
+
+void TestRender::signals_leave_no_temporary_file()
+{
+    // The tool is ended while it writes an animation: it ends by the signal, and nothing of the
+    // file is left in its folder.
+    QFETCH(int, signal);
+    QTemporaryDir dir;
+    const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    // As from a terminal: a test run in the background would pass SIGINT on ignored.
+    process.setChildProcessModifier([] {
+        for (const int number : { SIGINT, SIGTERM })
+            std::signal(number, SIG_DFL);
+    });
+    process.start(QStringLiteral(AURELION_RENDER),
+        { "--seed", "1", "menu:M_chaos", "tick:2900", "--frame-every", "1", "--animation",
+            folder + QStringLiteral("/a.gif") });
+    QVERIFY(process.waitForStarted());
+    // The animation is being written once the tool holds a file of the folder open.
+    const QString descriptors = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    const auto writing = [&] {
+        for (const QString &fd : QDir(descriptors).entryList(QDir::System | QDir::Files)) {
+            char target[4096];
+            const ssize_t size =
+                ::readlink(QFile::encodeName(descriptors + QLatin1Char('/') + fd).constData(),
+                    target, sizeof target);
+            if (size > 0 && QByteArray(target, size).startsWith(QFile::encodeName(folder)))
+                return true;
+        }
+        return false;
+    };
+    while (process.state() == QProcess::Running && !writing())
+        QTest::qWait(10);
+    QCOMPARE(process.state(), QProcess::Running);
+    QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(process.exitCode(), signal);
+    QCOMPARE(entries(dir.path()), QStringList());
 }
 
 void TestRender::offscreen_whatever_the_environment_data()

@@ -3,11 +3,13 @@
 
 #include "fonts.h"
 #include "main_window.h"
+#include "output_file.h"
 #include "render.h"
 
 #include <QApplication>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -50,10 +52,14 @@ void draw_offscreen(double scale)
 
 int main(int argc, char *argv[])
 {
+    // A reader that left (a closed pipe) is a failed write with a message and the documented
+    // status, not a silent end; a signal that ends the tool leaves no temporary file.
+    std::signal(SIGPIPE, SIG_IGN);
+    OutputFile::remove_temporaries_on_signals();
     RenderRequest request;
     const QString error = parse_render_arguments(argc, argv, request);
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
+        print_render_error(error);
         return render_refused;
     }
     if (request.help)

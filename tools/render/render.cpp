@@ -19,7 +19,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -49,6 +48,7 @@ Options:
   --png FILE          the window's client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing's size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic's name, the drawing, the side panel's text
                       and the values of the topic's panels, with the program's name below
   --paper a4|letter   the worksheet's paper (default a4)
@@ -74,17 +74,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg > rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 )";
 
 bool parse_number(const QString &text, double &value)
@@ -176,14 +180,11 @@ public:
     TraceSpool(const QString &surface, const QString &folder)
         : surface_(surface)
         , surface_utf8_(surface.toUtf8())
-        , file_(folder + QStringLiteral("/.aurelion-trace-XXXXXX"))
     {
-        if (!file_.open()) {
-            error_ = file_.errorString();
-            return;
-        }
         // Nothing of it stays on the disk once the tool ends, however it ends.
-        QFile::remove(file_.fileName());
+        errno = 0;
+        if (!OutputFile::open_scratch(folder, file_))
+            error_ = OutputFile::reason(file_, errno);
     }
 
     void recorded(const Primitive &p) override
@@ -241,7 +242,7 @@ public:
 private:
     QString surface_;
     QByteArray surface_utf8_;
-    QTemporaryFile file_;
+    QFile file_;
     QString error_;
 };
 
@@ -267,8 +268,9 @@ bool write_trace(std::vector<std::unique_ptr<TraceSpool>> &spools, OutputFile &o
 
 QString cannot_write(const QString &path, const QString &why)
 {
-    return why.isEmpty() ? QString()
-                         : QStringLiteral("%1: cannot write the file: %2").arg(path, why);
+    return why.isEmpty()
+        ? QString()
+        : QStringLiteral("%1: cannot write the file: %2").arg(OutputFile::quoted(path), why);
 }
 
 // Writes through a temporary file that replaces the target only when complete.
@@ -280,6 +282,20 @@ QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
 } // namespace
 
 const char *render_usage() { return usage; }
+
+void print_render_error(const QString &message)
+{
+    // A name is quoted where a message is made; a control character that reaches here all the
+    // same (in an action word, a lesson's name) is shown as its code, so the message stays
+    // one line.
+    QString line;
+    for (const QChar c : message)
+        line += c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+                || c.category() == QChar::Separator_Paragraph
+            ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
+            : QString(c);
+    std::fprintf(stderr, "aurelion-render: %s\n", line.toLocal8Bit().constData());
+}
 
 namespace {
 
@@ -299,12 +315,22 @@ QString whole_number(const QString &text, long smallest, long &into, const char 
     return ok && into >= smallest ? QString() : QLatin1String(why);
 }
 
+// Why a second output option of the kind is refused: it would silently take the first one's
+// place.
+QString given_again(const char *name)
+{
+    return QStringLiteral("%1 is given twice; every output but --picture is given once")
+        .arg(QLatin1String(name));
+}
+
 // An option naming an output file: its name is kept, the checks come once all are read.
 OptionSpec output_option(const char *name, QString RenderRequest::*path)
 {
-    return { name, true, [path](RenderRequest &r, const QString &value) {
+    return { name, true, [name, path](RenderRequest &r, const QString &value) {
                 if (value.isEmpty())
                     return QStringLiteral("the file name is empty");
+                if (!(r.*path).isEmpty())
+                    return given_again(name);
                 r.*path = value;
                 return QString();
             } };
@@ -324,7 +350,13 @@ const std::vector<OptionSpec> &option_table()
                 return QString();
             } },
         output_option("--png", &RenderRequest::png),
-        output_option("--picture", &RenderRequest::picture),
+        { "--picture", true,
+            [](RenderRequest &r, const QString &value) {
+                if (value.isEmpty())
+                    return QStringLiteral("the file name is empty");
+                r.pictures << value;
+                return QString();
+            } },
         output_option("--page", &RenderRequest::page),
         output_option("--animation", &RenderRequest::animation),
         output_option("--state", &RenderRequest::state),
@@ -412,8 +444,9 @@ const std::vector<OptionSpec> &option_table()
 QString extension_of(const QString &path)
 {
     static const QStringList known { "png", "svg", "svgz", "pdf", "gif", "jpg", "jpeg", "bmp",
-        "webp", "tif", "tiff", "ico", "ppm", "pgm", "pbm", "xpm", "xbm", "ps", "eps", "json",
-        "jsonl", "ndjson", "txt", "csv" };
+        "webp", "avif", "heic", "jxl", "tif", "tiff", "ico", "ppm", "pgm", "pbm", "xpm", "xbm",
+        "ps", "eps", "emf", "wmf", "odg", "html", "htm", "xml", "json", "jsonl", "ndjson", "txt",
+        "csv", "zip" };
     const QString suffix = QFileInfo(path).suffix().toLower();
     return known.contains(suffix) ? suffix : QString();
 }
@@ -428,6 +461,11 @@ QString contradiction(const RenderRequest &r, const RenderRequest::Output &outpu
         const auto named = picture_format_of(output.path);
         if (named && r.format && *named != *r.format)
             return QStringLiteral("the name's extension and --format differ");
+        // --format serves a name without an extension; one that says another format is
+        // refused with it as without it.
+        if (!named && !extension.isEmpty() && !stream)
+            return QStringLiteral("the name ends in .%1, but --picture writes PNG, SVG or PDF")
+                .arg(extension);
         if (named || r.format)
             return {};
         return stream ? QStringLiteral("give the format with --format png, svg or pdf")
@@ -441,14 +479,41 @@ QString contradiction(const RenderRequest &r, const RenderRequest::Output &outpu
         .arg(extension, QLatin1String(output.option), QLatin1String(output.format));
 }
 
+// How many frames the actions make in an animation: one after each action from the first menu
+// command on (before it the title screen shows, without the drawing; a menu command always
+// shows it), and with --frame-every one every so many ticks of a tick action and one after
+// its last.
+long frames_made(const RenderRequest &r)
+{
+    long frames = 0;
+    bool shown = false;
+    for (const RenderAction &a : r.actions) {
+        shown = shown || a.kind == RenderAction::Kind::Menu;
+        if (!shown)
+            continue;
+        if (a.kind == RenderAction::Kind::Tick && r.frame_every > 0)
+            frames += a.count / r.frame_every + (a.count % r.frame_every != 0 ? 1 : 0);
+        else
+            ++frames;
+        if (frames > Animation::max_frames)
+            break;
+    }
+    return frames;
+}
+
 // The checks that need the whole command line: the output files, and the size of the picture.
 QString check_request(const RenderRequest &r)
 {
     QHash<QString, QString> taken; // identity -> option
+    // An input is never written over: the lesson stays as it was.
+    if (!r.lesson.isEmpty())
+        taken.insert(OutputFile::identity(r.lesson),
+            QStringLiteral("--lesson %1, an input").arg(OutputFile::quoted(r.lesson)));
     bool standard_output = false;
     for (const RenderRequest::Output &output : r.outputs()) {
         const QString &path = output.path;
-        const QString named = QStringLiteral("%1 %2").arg(QLatin1String(output.option), path);
+        const QString named =
+            QStringLiteral("%1 %2").arg(QLatin1String(output.option), OutputFile::quoted(path));
         if (const QString why = contradiction(r, output); !why.isEmpty())
             return QStringLiteral("%1: %2").arg(named, why);
         if (const QString why = OutputFile::check(path); !why.isEmpty())
@@ -463,8 +528,14 @@ QString check_request(const RenderRequest &r)
             return QStringLiteral("%1: the same file as %2").arg(named, *other);
         taken.insert(identity, named);
     }
-    if (r.format && r.picture.isEmpty())
+    if (r.format && r.pictures.isEmpty())
         return QStringLiteral("--format: only --picture takes a format");
+    if (!r.animation.isEmpty())
+        if (const long frames = frames_made(r); frames > Animation::max_frames)
+            return QStringLiteral("--animation %1: the actions make more than %2 frames, as many "
+                                  "as a recording may hold")
+                .arg(OutputFile::quoted(r.animation))
+                .arg(Animation::max_frames);
 
     // The window is drawn at its zoom and scale whatever is written: 820 x 560 pixels at 1.
     double zoom = r.zoom;
@@ -498,7 +569,8 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
             const QByteArray raw = argv[++i];
             into = QFile::decodeName(raw);
             if (QFile::encodeName(into) != raw)
-                return QStringLiteral("%1 %2: the name is not valid UTF-8").arg(arg, into);
+                return QStringLiteral("%1 %2: the name is not valid UTF-8")
+                    .arg(arg, OutputFile::quoted(into));
             if (into.isEmpty())
                 return QStringLiteral("%1: the value is empty").arg(arg);
             return {};
@@ -514,11 +586,15 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 value = QFile::decodeName(raw);
                 // A name the system's encoding cannot carry would be written under another name.
                 if (QFile::encodeName(value) != raw)
-                    return QStringLiteral("%1 %2: the name is not valid UTF-8").arg(arg, value);
+                    return QStringLiteral("%1 %2: the name is not valid UTF-8")
+                        .arg(arg, OutputFile::quoted(value));
             }
             if (const QString why = spec->apply(request, value); !why.isEmpty())
-                return value.isEmpty() ? QStringLiteral("%1: %2").arg(arg, why)
-                                       : QStringLiteral("%1 %2: %3").arg(arg, value, why);
+                return value.isEmpty()
+                    ? QStringLiteral("%1: %2").arg(arg, why)
+                    : QStringLiteral("%1 %2: %3").arg(arg, OutputFile::quoted(value), why);
+        } else if (arg == QLatin1String("--handout") && !request.handout.isEmpty()) {
+            return QStringLiteral("%1: %2").arg(arg, given_again("--handout"));
         } else if (const std::optional<QString> e =
                        parse_lesson_option(arg, lesson_value, request)) {
             if (!e->isEmpty())
@@ -571,9 +647,11 @@ int run_render(const RenderRequest &request)
     QApplication::processEvents();
 
     const auto fail = [](const QString &error) {
-        std::fprintf(stderr, "aurelion-render: %s\n", qPrintable(error));
+        print_render_error(error);
         return int(render_refused);
     };
+    // Every file of the run, the animation's among them, takes its name at the end, or none.
+    OutputFile::Batch batch;
     Animation animation(*f.Picture1);
     if (!request.animation.isEmpty())
         animation.start(request.animation, request.scale, request.loop);
@@ -604,42 +682,61 @@ int run_render(const RenderRequest &request)
     // A worksheet needs a topic: refused before any output is written.
     if (!request.page.isEmpty() && (window.form().topic < 1 || window.form().topic > 16))
         return fail(QStringLiteral("--page %1: no topic is shown; choose one with menu:NAME first")
-                        .arg(request.page));
+                        .arg(OutputFile::quoted(request.page)));
     if (animation.recording() && !animation.finish(3000))
         return fail(animation.error());
 
     const Ink ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
-    QString error;
-    if (error.isEmpty() && !request.state.isEmpty()) {
-        const QByteArray json =
-            QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
-        error = save(request.state, [&json](QIODevice &d) { return d.write(json) == json.size(); });
-    }
-    if (error.isEmpty() && !request.trace.isEmpty())
-        error = cannot_write(request.trace, save_stream(request.trace, [&spools](OutputFile &out) {
-            return write_trace(spools, out);
-        }));
-    if (error.isEmpty() && !request.png.isEmpty()) {
-        const QImage image = window.grab().toImage();
-        error = save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
-    }
-    if (error.isEmpty() && !request.picture.isEmpty()) {
-        const PictureBox &picture = *window.form().Picture1;
-        const PictureFormat format = picture_format_of(request.picture)
-                                         .value_or(request.format.value_or(PictureFormat::Png));
-        error = save(request.picture, [&](QIODevice &d) {
-            return write_picture(picture, format, request.scale, ink, d, picture_title(window));
+    // Each output, made by a function that returns why it failed. The files are made first
+    // and wait in the batch, then the streams are written (a pipe cannot be taken back), then
+    // the files take their names together.
+    std::vector<std::pair<QString, std::function<QString()>>> outputs;
+    if (!request.state.isEmpty())
+        outputs.emplace_back(request.state, [&] {
+            const QByteArray json =
+                QJsonDocument(state_of(window, messages)).toJson(QJsonDocument::Indented);
+            return save(
+                request.state, [&json](QIODevice &d) { return d.write(json) == json.size(); });
         });
-    }
-    if (error.isEmpty() && !request.page.isEmpty()) {
-        const Worksheet sheet = worksheet_of(window);
-        error = save(request.page, [&](QIODevice &d) {
-            return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
+    if (!request.trace.isEmpty())
+        outputs.emplace_back(request.trace, [&] {
+            return cannot_write(request.trace,
+                save_stream(request.trace,
+                    [&spools](OutputFile &out) { return write_trace(spools, out); }));
         });
-    }
-    if (error.isEmpty() && !request.handout.isEmpty())
-        error = write_handout(request);
-    if (!error.isEmpty())
-        return fail(error);
+    if (!request.png.isEmpty())
+        outputs.emplace_back(request.png, [&] {
+            QImage image = window.grab().toImage();
+            // The window means its size on a 96-dpi screen, as the pictures do.
+            const int dots_per_metre = qRound(96 * request.scale / 0.0254);
+            image.setDotsPerMeterX(dots_per_metre);
+            image.setDotsPerMeterY(dots_per_metre);
+            return save(request.png, [&image](QIODevice &d) { return image.save(&d, "PNG"); });
+        });
+    for (const QString &path : request.pictures)
+        outputs.emplace_back(path, [&] {
+            const PictureBox &picture = *window.form().Picture1;
+            const PictureFormat format =
+                picture_format_of(path).value_or(request.format.value_or(PictureFormat::Png));
+            return save(path, [&](QIODevice &d) {
+                return write_picture(picture, format, request.scale, ink, d, picture_title(window));
+            });
+        });
+    if (!request.page.isEmpty())
+        outputs.emplace_back(request.page, [&] {
+            const Worksheet sheet = worksheet_of(window);
+            return save(request.page, [&](QIODevice &d) {
+                return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
+            });
+        });
+    if (!request.handout.isEmpty())
+        outputs.emplace_back(request.handout, [&] { return write_handout(request); });
+    for (const bool streams : { false, true })
+        for (const auto &[path, write] : outputs)
+            if (OutputFile::is_stream(path) == streams)
+                if (const QString error = write(); !error.isEmpty())
+                    return fail(error);
+    if (!batch.place())
+        return fail(cannot_write(batch.failed_path(), batch.error()));
     return render_done;
 }

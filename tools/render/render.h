@@ -17,7 +17,8 @@ struct RenderRequest
     bool help = false;
     std::optional<std::uint64_t> seed;
     // The outputs; "-" is the standard output. An empty name: not asked for.
-    QString png, picture, state, trace;
+    QString png, state, trace;
+    QStringList pictures; // each in the format its name or --format says
     QString page; // the worksheet page as PDF
     std::optional<PictureFormat> format; // of --picture, where its name does not say it
     Paper paper = Paper::A4;
@@ -52,11 +53,14 @@ struct RenderRequest
         std::vector<Output> all;
         for (const Output &o :
             { Output { "--state", state, json, "JSON" }, Output { "--trace", trace, json, "JSON" },
-                Output { "--png", png, { "png", "" }, "PNG" },
-                Output { "--picture", picture, {}, nullptr },
-                Output { "--page", page, { "pdf" }, "PDF" },
-                Output { "--animation", animation, { "gif" }, "GIF" },
-                Output { "--handout", handout, { "pdf" }, "PDF" } })
+                Output { "--png", png, { "png", "" }, "PNG" } })
+            if (!o.path.isEmpty())
+                all.push_back(o);
+        for (const QString &picture : pictures)
+            all.push_back({ "--picture", picture, {}, nullptr });
+        for (const Output &o : { Output { "--page", page, { "pdf" }, "PDF" },
+                 Output { "--animation", animation, { "gif" }, "GIF" },
+                 Output { "--handout", handout, { "pdf" }, "PDF" } })
             if (!o.path.isEmpty())
                 all.push_back(o);
         return all;
@@ -92,3 +96,5 @@ QString apply_lesson(RenderRequest &request);
 QString write_handout(const RenderRequest &request);
 // Starts the window, performs the actions and writes the outputs; returns the exit status.
 int run_render(const RenderRequest &request);
+// A message of the tool on standard error, on one line whatever names it holds.
+void print_render_error(const QString &message);
