@@ -167,7 +167,7 @@ void TestRenderLesson::bad_lessons_data()
                                    << "no steps: the file holds only comments";
     QTest::newRow("a tick that never ends")
         << QByteArray("step: A\nmenu:M_chaos tick:99999999999\n") << QStringList()
-        << "line 2: tick:99999999999: a step ticks at most 200000 times";
+        << "line 2: tick:99999999999: a step ticks at most 50000 times";
     QTest::newRow("a word of control characters") << QByteArray(
         "step: A\n\x01\x1B\n") << QStringList() << "line 2: \\x01\\x1b: unknown action";
 }

@@ -3,6 +3,7 @@
 
 #include "lesson.h"
 #include "lesson/handout.h"
+#include "output_file.h"
 #include "picture_output.h"
 #include "render.h"
 
@@ -91,9 +92,10 @@ QString write_handout(const RenderRequest &request)
     settings.ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
     settings.language = request.language;
     settings.seed = request.seed;
+    // Written into the file as the pages come, so that no more than a page is held in memory.
     HandoutResult result;
-    const QString why = save_file(request.handout, [&](QIODevice &d) {
-        result = write_handout_pdf(lesson, settings, d);
+    const QString why = save_stream(request.handout, [&](OutputFile &file) {
+        result = write_handout_pdf(lesson, settings, file.device());
         return result.outcome == HandoutResult::Outcome::Written;
     });
     if (result.outcome == HandoutResult::Outcome::StepFailed)
