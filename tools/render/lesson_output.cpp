@@ -18,7 +18,8 @@ std::optional<QString> parse_lesson_option(
         if (QString e = value(request.handout); !e.isEmpty())
             return e;
         if (picture_format_of(request.handout) != PictureFormat::Pdf)
-            return QStringLiteral("--handout %1: the file must end in .pdf").arg(request.handout);
+            return QStringLiteral("--handout %1: the file must end in .pdf")
+                .arg(OutputFile::quoted(request.handout));
         return QString();
     }
     if (arg == QLatin1String("--step")) {
@@ -40,7 +41,7 @@ namespace {
 // "--lesson NAME", the lesson as the tool's messages name it.
 QString lesson_named(const RenderRequest &request)
 {
-    return QStringLiteral("--lesson ") + printable_word(request.lesson);
+    return QStringLiteral("--lesson ") + OutputFile::quoted(request.lesson);
 }
 
 } // namespace
@@ -51,7 +52,8 @@ QString apply_lesson(RenderRequest &request)
         if (request.step)
             return QStringLiteral("--step %1: needs --lesson FILE").arg(*request.step);
         if (!request.handout.isEmpty())
-            return QStringLiteral("--handout %1: needs --lesson FILE").arg(request.handout);
+            return QStringLiteral("--handout %1: needs --lesson FILE")
+                .arg(OutputFile::quoted(request.handout));
         return {};
     }
     Lesson &lesson = request.lesson_read;
@@ -100,7 +102,7 @@ QString write_handout(const RenderRequest &request)
     });
     if (result.outcome == HandoutResult::Outcome::StepFailed)
         return QStringLiteral("%1: %2").arg(lesson_named(request), result.error.text());
-    return why.isEmpty()
-        ? QString()
-        : QStringLiteral("%1: cannot write the file: %2").arg(request.handout, why);
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("%1: cannot write the file: %2")
+                               .arg(OutputFile::quoted(request.handout), why);
 }
