@@ -58,10 +58,15 @@ struct Word
     QRectF box; // in points from the page's upper-left corner
 };
 
-// Every word with its box.
-inline std::vector<Word> words(const QString &path)
+// Every word with its box, of every page or of one (from 1).
+inline std::vector<Word> words(const QString &path, int page = 0)
 {
-    const QString html = run(PDFTOTEXT, { QStringLiteral("-bbox"), path, QStringLiteral("-") });
+    QStringList arguments { QStringLiteral("-bbox"), path, QStringLiteral("-") };
+    if (page > 0)
+        arguments = QStringList {
+            QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page)
+        } + arguments;
+    const QString html = run(PDFTOTEXT, arguments);
     std::vector<Word> found;
     QXmlStreamReader xml(html);
     while (!xml.atEnd()) {

@@ -17,6 +17,34 @@ bool parse_number(const QString &text, double &value)
 
 } // namespace
 
+QString printable_word(const QString &word)
+{
+    QString text;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        char32_t c = word[i].unicode();
+        qsizetype units = 1;
+        if (word[i].isHighSurrogate() && i + 1 < word.size() && word[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(word[i], word[i + 1]);
+            units = 2;
+        }
+        const QChar::Category category = QChar::category(c);
+        const bool unseen = category == QChar::Other_Control || category == QChar::Other_Format
+            || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned
+            || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+            || (category == QChar::Separator_Space && c != U' ');
+        if (!unseen)
+            text += word.mid(i, units);
+        else if (c < 0x100)
+            text += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (c < 0x10000)
+            text += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        else
+            text += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+        i += units - 1;
+    }
+    return text;
+}
+
 QString RenderAction::key() const
 {
     return index ? name + QLatin1Char(':') + QString::number(*index) : name;
@@ -30,11 +58,11 @@ bool operator==(const RenderAction &a, const RenderAction &b)
 
 QString parse_action(const QString &word, RenderAction &action)
 {
-    action.argument = word;
+    action.argument = printable_word(word);
     const QStringList parts = word.split(QLatin1Char(':'));
     const QString verb = parts.front();
-    const auto bad = [&word](const char *why) {
-        return QStringLiteral("%1: %2").arg(word, QLatin1String(why));
+    const auto bad = [&action](const char *why) {
+        return QStringLiteral("%1: %2").arg(action.argument, QLatin1String(why));
     };
     if (verb == QLatin1String("menu") || verb == QLatin1String("click")) {
         action.kind =

@@ -85,10 +85,11 @@ struct Row
     bool keep_with_next = false; // a panel's title stays with its first row
 };
 
-// The side panel's lines, wrapped to the column's width.
-void add_text_rows(std::vector<Row> &rows, const QStringList &texts, double width, double points)
+// The side panel's lines (or the heading), wrapped to the column's width.
+void add_text_rows(std::vector<Row> &rows, const QStringList &texts, double width, double points,
+    PlacedText::Style style = PlacedText::Style::Text)
 {
-    const SheetFont font(points, false);
+    const SheetFont font = font_of(style, points);
     for (const QString &text : texts) {
         if (text.trimmed().isEmpty())
             continue;
@@ -104,8 +105,8 @@ void add_text_rows(std::vector<Row> &rows, const QStringList &texts, double widt
                 part.chop(1);
             Row row;
             row.height = font.line();
-            row.parts.push_back({ part, PlacedText::Style::Text, points,
-                QRectF(0, 0, font.width(part), font.line()) });
+            row.parts.push_back(
+                { part, style, points, QRectF(0, 0, font.width(part), font.line()) });
             rows.push_back(row);
         }
         layout.endLayout();
@@ -283,12 +284,20 @@ WorksheetLayout layout_worksheet(
     layout.content = layout.page.marginsRemoved(margins_points);
     const QRectF &content = layout.content;
 
-    const SheetFont heading = font_of(PlacedText::Style::Heading, heading_points);
-    const QString title =
-        QFontMetricsF(heading.font())
-            .elidedText(sheet.heading, Qt::ElideRight, content.width() * SheetFont::oversize);
-    layout.texts.push_back({ title, PlacedText::Style::Heading, heading_points,
-        QRectF(content.left(), content.top(), heading.width(title), heading.line()) });
+    // A long heading wraps onto as many lines as it needs.
+    std::vector<Row> heading_rows;
+    add_text_rows(heading_rows, { sheet.heading }, content.width(), heading_points,
+        PlacedText::Style::Heading);
+    double heading_bottom = content.top();
+    for (const Row &row : heading_rows) {
+        PlacedText line = row.parts.front();
+        line.box.translate(content.left(), heading_bottom);
+        layout.texts.push_back(line);
+        heading_bottom += row.height;
+    }
+    if (heading_rows.empty())
+        heading_bottom += font_of(PlacedText::Style::Heading, heading_points).line();
+    layout.heading_bottom = heading_bottom;
     const SheetFont footer = font_of(PlacedText::Style::Footer, footer_points);
     const QString name = program_name_and_version();
     // In reading order, the footer comes last.
@@ -296,9 +305,12 @@ WorksheetLayout layout_worksheet(
         QRectF(
             content.left(), content.bottom() - footer.line(), footer.width(name), footer.line()) };
 
-    const double body_top = content.top() + heading.line() + heading_gap;
+    const double body_top = heading_bottom + heading_gap;
     const double body_bottom = content.bottom() - footer.line() - footer_gap;
-    const QSizeF drawing = sheet.drawing.shown() ? QSizeF(sheet.drawing.size) : QSizeF(1, 1);
+    // A page without a drawing (a handout's title page) has its texts right under the heading.
+    const bool has_drawing = sheet.drawing.shown();
+    const QSizeF drawing = has_drawing ? QSizeF(sheet.drawing.size) : QSizeF(1, 1);
+    const double drawing_gap = has_drawing ? text_gap : 0;
 
     const auto candidate = [&](double points, int columns) -> std::optional<Candidate> {
         Candidate c;
@@ -314,10 +326,11 @@ WorksheetLayout layout_worksheet(
                 return {};
         c.text_height = c.rows.empty() ? 0 : least_height(c.rows, columns);
         const double room =
-            body_bottom - body_top - (c.rows.empty() ? 0 : text_gap + c.text_height);
-        if (!flow(c.rows, columns, c.text_height) || room <= 0)
+            body_bottom - body_top - (c.rows.empty() ? 0 : drawing_gap + c.text_height);
+        if (!flow(c.rows, columns, c.text_height) || room < 0 || (has_drawing && room == 0))
             return {};
-        c.scale = std::min(content.width() / drawing.width(), room / drawing.height());
+        c.scale =
+            has_drawing ? std::min(content.width() / drawing.width(), room / drawing.height()) : 0;
         return c;
     };
 
@@ -329,7 +342,7 @@ WorksheetLayout layout_worksheet(
             std::optional<Candidate> c = candidate(points, columns);
             if (!c)
                 continue;
-            if (c->scale * drawing.width() >= drawing_share * content.width())
+            if (!has_drawing || c->scale * drawing.width() >= drawing_share * content.width())
                 chosen = c;
             else if (!largest || c->scale > largest->scale * 1.01)
                 largest = c;
@@ -349,7 +362,7 @@ WorksheetLayout layout_worksheet(
     layout.drawing =
         QRectF(QPointF(content.left() + (content.width() - shown.width()) / 2, body_top), shown);
     const double width = (content.width() - (chosen->columns - 1) * column_gap) / chosen->columns;
-    const double texts_top = layout.drawing.bottom() + text_gap;
+    const double texts_top = layout.drawing.bottom() + drawing_gap;
     const Flow placed = *flow(chosen->rows, chosen->columns, chosen->text_height);
     for (std::size_t i = 0; i < chosen->rows.size(); ++i) {
         const QPointF corner(
@@ -396,8 +409,7 @@ void paint_worksheet(
         font.draw(painter, QPointF(t.box.left(), t.box.top() + font.ascent()), t.text);
     }
     const QRectF &content = layout.content;
-    const double rule_at = content.top()
-        + font_of(PlacedText::Style::Heading, heading_points).line() + heading_gap / 2;
+    const double rule_at = layout.heading_bottom + heading_gap / 2;
     const double footer_rule_at = content.bottom()
         - font_of(PlacedText::Style::Footer, footer_points).line() - footer_gap / 2;
     painter.setPen(QPen(QColor(128, 128, 128), 0.5));
@@ -445,26 +457,46 @@ bool write_worksheet_pdf(const Worksheet &sheet, const QPageSize &paper, Ink ink
     return painter.end();
 }
 
-bool write_worksheets_pdf(const QString &title, const std::vector<Worksheet> &sheets,
-    const QPageSize &paper, Ink ink, QIODevice &device)
+WorksheetPdf::WorksheetPdf(QIODevice &device, const QString &title, const QPageSize &paper, Ink ink)
+    : pdf_(std::make_unique<QPdfWriter>(&device))
+    , painter_(std::make_unique<QPainter>())
+    , ink_(ink)
 {
-    QPdfWriter pdf(&device);
-    pdf.setTitle(title);
-    pdf.setCreator(program_name_and_version());
+    pdf_->setTitle(title);
+    pdf_->setCreator(program_name_and_version());
     const QPageLayout page(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    pdf.setPageLayout(page);
-    QPainter painter;
-    if (!painter.begin(&pdf))
+    pdf_->setPageLayout(page);
+    page_points_ = page.fullRectPoints().size();
+}
+
+WorksheetPdf::~WorksheetPdf()
+{
+    if (painter_->isActive())
+        painter_->end();
+}
+
+bool WorksheetPdf::add_page(const Worksheet &sheet)
+{
+    if (!ok_)
         return false;
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-        if (i > 0 && !pdf.newPage())
-            return false;
-        painter.save();
-        paint_page(
-            painter, sheets[i], page.fullRectPoints().size(), page_margins(QMarginsF()), ink);
-        painter.restore();
-    }
-    return painter.end();
+    if (!pages_)
+        ok_ = painter_->begin(pdf_.get());
+    else
+        ok_ = pdf_->newPage();
+    if (!ok_)
+        return false;
+    pages_ = true;
+    painter_->save();
+    paint_page(*painter_, sheet, page_points_, page_margins(QMarginsF()), ink_);
+    painter_->restore();
+    return true;
+}
+
+bool WorksheetPdf::finish()
+{
+    if (!ok_ || !pages_)
+        return false;
+    return painter_->end();
 }
 
 bool print_worksheet(const Worksheet &sheet, QPrinter &printer, Ink ink)

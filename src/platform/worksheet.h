@@ -10,11 +10,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QIODevice;
 class QLocale;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 // One panel of the topic's frame as a worksheet lists it: the panel's name and its rows, each
@@ -65,7 +67,8 @@ struct PlacedText
 };
 
 // Where everything of a worksheet goes on one portrait page, in points from the page's
-// upper-left corner: the heading at the top, the drawing across the width under it, the side
+// upper-left corner: the heading at the top (on as many lines as it needs), the drawing across
+// the width under it (a page without a drawing has its texts there), the side
 // panel's lines and the panels' rows under the drawing in one to three columns, the footer at
 // the bottom. The drawing is scaled down, the columns added and the type made smaller, in that
 // order of preference, until everything fits on the page.
@@ -73,7 +76,8 @@ struct WorksheetLayout
 {
     QRectF page;
     QRectF content; // the page less its margins: everything lies inside
-    QRectF drawing; // the drawing's place, in its own proportions
+    double heading_bottom = 0; // under the heading's last line, which wraps where it is long
+    QRectF drawing; // the drawing's place, in its own proportions; empty on a page without one
     QRectF side_panel; // the side panel's place where it is a figure, at most its true size
     std::vector<PlacedText> texts;
     int columns = 1;
@@ -94,8 +98,25 @@ void paint_worksheet(
 // The page as a PDF with vector graphics and real text.
 bool write_worksheet_pdf(const Worksheet &sheet, const QPageSize &paper, Ink ink, QIODevice &device,
     QPageLayout::Orientation orientation = QPageLayout::Portrait);
-// Several pages in one PDF, one after the other, titled with the document's title.
-bool write_worksheets_pdf(const QString &title, const std::vector<Worksheet> &sheets,
-    const QPageSize &paper, Ink ink, QIODevice &device);
+// Several pages in one PDF, one after the other, titled with the document's title. Each page is
+// painted as it is added, so what it shows needs to live only until then, and the pages are
+// written as they come: a booklet of a thousand pages takes the memory of one.
+class WorksheetPdf
+{
+public:
+    WorksheetPdf(QIODevice &device, const QString &title, const QPageSize &paper, Ink ink);
+    ~WorksheetPdf();
+    bool add_page(const Worksheet &sheet);
+    // Ends the document; false if a page or the end could not be written.
+    bool finish();
+
+private:
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QPainter> painter_;
+    QSizeF page_points_;
+    Ink ink_;
+    bool pages_ = false; // a page is painted
+    bool ok_ = true;
+};
 // The page on a printer set up by the caller (paper, printer or file); false if it cannot start.
 bool print_worksheet(const Worksheet &sheet, QPrinter &printer, Ink ink);

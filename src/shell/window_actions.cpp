@@ -81,7 +81,8 @@ QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
 QString perform(MainWindow &window, const RenderAction &a)
 {
     const auto refuse = [&a](const QString &why) {
-        return QStringLiteral("%1: %2").arg(a.argument, why);
+        const QString message = QStringLiteral("%1: %2").arg(a.argument, why);
+        return a.origin.isEmpty() ? message : a.origin + QStringLiteral(": ") + message;
     };
     Form1 &f = window.form();
     switch (a.kind) {
@@ -127,7 +128,8 @@ QString perform(MainWindow &window, const RenderAction &a)
             f.Picture1->click();
         return {};
     case RenderAction::Kind::Tick:
-        for (long i = 0; i < a.count; ++i)
+        // A tick acts only while the timer runs; once a tick stops it, the rest do nothing.
+        for (long i = 0; i < a.count && f.Timer1->Enabled(); ++i)
             f.Timer1->tick();
         return {};
     case RenderAction::Kind::Zoom:

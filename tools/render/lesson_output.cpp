@@ -2,16 +2,12 @@
 // lesson as a handout, a worksheet page a step.
 
 #include "lesson.h"
-#include "main_window.h"
-#include "picture/worksheet_content.h"
+#include "lesson/handout.h"
+#include "output_file.h"
 #include "picture_output.h"
 #include "render.h"
-#include "window_actions.h"
 
-#include <QApplication>
 #include <QFileInfo>
-
-#include <memory>
 
 std::optional<QString> parse_lesson_option(
     const QString &arg, const std::function<QString(QString &)> &value, RenderRequest &request)
@@ -22,7 +18,8 @@ std::optional<QString> parse_lesson_option(
         if (QString e = value(request.handout); !e.isEmpty())
             return e;
         if (picture_format_of(request.handout) != PictureFormat::Pdf)
-            return QStringLiteral("--handout %1: the file must end in .pdf").arg(request.handout);
+            return QStringLiteral("--handout %1: the file must end in .pdf")
+                .arg(OutputFile::quoted(request.handout));
         return QString();
     }
     if (arg == QLatin1String("--step")) {
@@ -39,29 +36,48 @@ std::optional<QString> parse_lesson_option(
     return std::nullopt;
 }
 
+namespace {
+
+// "--lesson NAME", the lesson as the tool's messages name it.
+QString lesson_named(const RenderRequest &request)
+{
+    return QStringLiteral("--lesson ") + OutputFile::quoted(request.lesson);
+}
+
+} // namespace
+
 QString apply_lesson(RenderRequest &request)
 {
     if (request.lesson.isEmpty()) {
         if (request.step)
             return QStringLiteral("--step %1: needs --lesson FILE").arg(*request.step);
         if (!request.handout.isEmpty())
-            return QStringLiteral("--handout %1: needs --lesson FILE").arg(request.handout);
+            return QStringLiteral("--handout %1: needs --lesson FILE")
+                .arg(OutputFile::quoted(request.handout));
         return {};
     }
     Lesson &lesson = request.lesson_read;
     if (const LessonError error = read_lesson(request.lesson, lesson); error.failed())
-        return QStringLiteral("--lesson %1: %2").arg(request.lesson, error.text());
-    if (!request.handout.isEmpty() && lesson.steps.empty())
-        return QStringLiteral("--handout %1: the lesson has no steps").arg(request.handout);
+        return QStringLiteral("%1: %2").arg(lesson_named(request), error.text());
+    if ((request.step || !request.handout.isEmpty()) && lesson.steps.empty())
+        return QStringLiteral("%1: %2").arg(lesson_named(request), empty_lesson_reason(lesson));
     if (request.step) {
         if (std::size_t(*request.step) > lesson.steps.size())
-            return QStringLiteral("--step %1: the lesson has %2 steps")
+            return QStringLiteral("--step %1: %2 has only %3 %4")
                 .arg(*request.step)
-                .arg(lesson.steps.size());
+                .arg(lesson_named(request))
+                .arg(lesson.steps.size())
+                .arg(lesson.steps.size() == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
         const LessonStep &step = lesson.steps[std::size_t(*request.step - 1)];
         if (!request.seed && step.seed)
             request.seed = step.seed;
+        // A step's action that cannot be performed is named with its file and line, as the
+        // handout names it.
         std::vector<RenderAction> actions = step.actions;
+        for (std::size_t i = 0; i < actions.size(); ++i)
+            actions[i].origin = QStringLiteral("%1: line %2")
+                                    .arg(lesson_named(request))
+                                    .arg(action_error(step, i, {}).line);
         actions.insert(actions.end(), request.actions.begin(), request.actions.end());
         request.actions = actions;
     }
@@ -71,56 +87,22 @@ QString apply_lesson(RenderRequest &request)
 QString write_handout(const RenderRequest &request)
 {
     const Lesson &lesson = request.lesson_read;
-    const QString title =
+    HandoutSettings settings;
+    settings.title =
         lesson.title.isEmpty() ? QFileInfo(request.lesson).completeBaseName() : lesson.title;
-    std::vector<Worksheet> sheets;
-    // The title page: the lesson's title and its steps.
-    Worksheet cover;
-    cover.heading = title;
-    for (std::size_t i = 0; i < lesson.steps.size(); ++i)
-        cover.texts << QCoreApplication::translate("Lesson", "Step %1: %2")
-                           .arg(i + 1)
-                           .arg(lesson.steps[i].title);
-    sheets.push_back(cover);
-
-    // Every step replays from the start in a window of its own, kept until the pages are made.
-    std::vector<std::unique_ptr<RecordedMessageBox>> messages;
-    std::vector<std::unique_ptr<SeededRandom>> randoms;
-    std::vector<std::unique_ptr<MainWindow>> windows;
-    for (std::size_t i = 0; i < lesson.steps.size(); ++i) {
-        const LessonStep &step = lesson.steps[i];
-        messages.push_back(std::make_unique<RecordedMessageBox>());
-        randoms.push_back(std::make_unique<SeededRandom>(
-            step.seed ? *step.seed : request.seed.value_or(SeededRandom::fresh_seed())));
-        WindowOptions options;
-        options.manual_timer = true;
-        options.messages = messages.back().get();
-        options.random = randoms.back().get();
-        options.zoom = 1;
-        options.language = request.language;
-        windows.push_back(std::make_unique<MainWindow>(options));
-        MainWindow &window = *windows.back();
-        window.show();
-        QApplication::processEvents();
-        for (std::size_t a = 0; a < step.actions.size(); ++a) {
-            if (const QString why = perform(window, step.actions[a]); !why.isEmpty())
-                return QStringLiteral("--lesson %1: line %2: %3")
-                    .arg(request.lesson)
-                    .arg(a < step.lines.size() ? step.lines[a] : 0)
-                    .arg(why);
-        }
-        Worksheet sheet = worksheet_of(window);
-        sheet.heading =
-            QCoreApplication::translate("Lesson", "Step %1: %2").arg(i + 1).arg(step.title);
-        if (window.form().topic < 1 || window.form().topic > 16)
-            sheet.drawing = {};
-        sheets.push_back(sheet);
-    }
-    const Ink ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
-    const QString why = save_file(request.handout, [&](QIODevice &d) {
-        return write_worksheets_pdf(title, sheets, page_size_of(request.paper), ink, d);
+    settings.paper = request.paper;
+    settings.ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
+    settings.language = request.language;
+    settings.seed = request.seed;
+    // Written into the file as the pages come, so that no more than a page is held in memory.
+    HandoutResult result;
+    const QString why = save_stream(request.handout, [&](OutputFile &file) {
+        result = write_handout_pdf(lesson, settings, file.device());
+        return result.outcome == HandoutResult::Outcome::Written;
     });
-    return why.isEmpty()
-        ? QString()
-        : QStringLiteral("%1: cannot write the file: %2").arg(request.handout, why);
+    if (result.outcome == HandoutResult::Outcome::StepFailed)
+        return QStringLiteral("%1: %2").arg(lesson_named(request), result.error.text());
+    return why.isEmpty() ? QString()
+                         : QStringLiteral("%1: cannot write the file: %2")
+                               .arg(OutputFile::quoted(request.handout), why);
 }
