@@ -451,6 +451,11 @@ void TestRender::animation_frames_data()
         << QStringList { "menu:M_chaos", "click:Label11:5", "tick:95" }
         << QStringList { "--frame-every", "10", "--seed", "7" } << 2 + 10
         << (QList<int> { 500, 500 } + QList<int>(9, 40)) << 1.0 << -1;
+    // Ticks where the timer is off do nothing, however many are asked for: one frame for them.
+    QTest::newRow("golden rectangle, ticks with the timer off")
+        << QStringList { "menu:M_R:2", "tick:9223372036854775807" }
+        << QStringList { "--frame-every", "4611686018427387904" } << 2 << QList<int> { 500 } << 1.0
+        << -1;
     QTest::newRow("title screen first: no frame for it")
         << QStringList { "tick:5", "menu:M_R:4" } << QStringList() << 1 << QList<int>() << 1.0
         << -1;

@@ -663,11 +663,15 @@ int run_render(const RenderRequest &request)
     };
     for (const RenderAction &action : request.actions) {
         if (action.kind == RenderAction::Kind::Tick && request.frame_every > 0) {
-            for (long i = 1; i <= action.count; ++i) {
+            // Ticks act only while the timer runs: the first that stops it ends the action.
+            long ticks = 0;
+            while (ticks < action.count && f.Timer1->Enabled()) {
                 f.Timer1->tick();
-                if ((i % request.frame_every == 0 || i == action.count) && !frame(40))
+                if (++ticks % request.frame_every == 0 && !frame(40))
                     return fail(animation.error());
             }
+            if ((ticks == 0 || ticks % request.frame_every != 0) && !frame(40))
+                return fail(animation.error());
             continue;
         }
         if (const QString error = perform(window, action); !error.isEmpty())
