@@ -159,7 +159,8 @@ void TestPictureFiles::svg_looks_like_the_png_data()
 {
     QTest::addColumn<QString>("actions");
     // Each topic in the state of the window's reference pictures, and the states that draw the
-    // most: the population model after 99 years, the chaos game after 1,000 steps.
+    // most: the population model after 99 years, the chaos game after 1,000 steps, and its
+    // hexagon at half the way, whose points of six colours lie scattered pixel by pixel.
     for (const TopicState &state : topic_states)
         QTest::newRow(state.name) << QString::fromLatin1(state.actions);
     QString years = QStringLiteral("menu:M_bevolk:1");
@@ -167,6 +168,7 @@ void TestPictureFiles::svg_looks_like_the_png_data()
         years += QStringLiteral(" click:Command3");
     QTest::newRow("population-year-99") << years;
     QTest::newRow("chaos-game-1000-ticks") << "--seed 7 menu:M_chaos tick:1000";
+    QTest::newRow("chaos-hexagon-3000-ticks") << "--seed 7 menu:M_chaos click:Label11:2 tick:3000";
 }
 
 void TestPictureFiles::svg_looks_like_the_png()

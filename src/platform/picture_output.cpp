@@ -51,6 +51,54 @@ QByteArray points_svg(const std::vector<PointCover> &covers)
     return svg;
 }
 
+// The points as a bitmap of their pixels, transparent between them: where points of many colours
+// lie scattered pixel by pixel (the chaos game's hexagon), a compressed bitmap is a fraction of
+// the paths, and a point is its pixel. It is drawn without smoothing, so each point stays a sharp
+// square when enlarged.
+QByteArray points_image_svg(const std::vector<PointCover> &covers)
+{
+    QRect bounds;
+    for (const PointCover &cover : covers)
+        for (const QRect &stretch : cover.stretches)
+            bounds |= stretch;
+    QImage image(bounds.size(), QImage::Format_Indexed8);
+    QList<QRgb> table { qRgba(0, 0, 0, 0) };
+    for (const PointCover &cover : covers)
+        table << (cover.colour | 0xFF000000);
+    if (table.size() > 256)
+        return {};
+    image.setColorTable(table);
+    image.fill(0);
+    for (std::size_t i = 0; i < covers.size(); ++i)
+        for (const QRect &stretch : covers[i].stretches) {
+            uchar *row = image.scanLine(stretch.y() - bounds.top());
+            std::fill_n(row + stretch.x() - bounds.left(), stretch.width(), uchar(i + 1));
+        }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG", 0))
+        return {};
+    return "<image x=\"" + QByteArray::number(bounds.x()) + "\" y=\""
+        + QByteArray::number(bounds.y()) + "\" width=\"" + QByteArray::number(bounds.width())
+        + "\" height=\"" + QByteArray::number(bounds.height())
+        + "\" preserveAspectRatio=\"none\" image-rendering=\"optimizeSpeed\" "
+          "xlink:href=\"data:image/png;base64,"
+        + png.toBase64() + "\"/>\n";
+}
+
+// The points as paths, or as a bitmap where they lie scattered and that is much smaller.
+QByteArray points_piece(const std::vector<PointCover> &covers)
+{
+    QByteArray paths = points_svg(covers);
+    // Vector graphics wherever they stay reasonable: a bitmap only for what would take a large
+    // part of the file's 150 kB as paths.
+    if (paths.size() < 64 * 1024)
+        return paths;
+    QByteArray bitmap = points_image_svg(covers);
+    return !bitmap.isEmpty() && bitmap.size() < paths.size() ? bitmap : paths;
+}
+
 // A path's outline in SVG's path syntax, in logical pixels.
 QByteArray svg_path_data(const QPainterPath &path)
 {
@@ -337,7 +385,7 @@ bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink)
     };
     VectorForm form;
     form.points = [&mark](QPainter &p, const std::vector<PointCover> &covers) {
-        mark(p, points_svg(covers));
+        mark(p, points_piece(covers));
     };
     form.hatch = [&mark, &pieces](
                      QPainter &p, const QPainterPath &area, QRgb colour, Qt::BrushStyle style) {

@@ -54,10 +54,10 @@ Qt::BrushStyle brush_style(int fill_style)
 
 // A hatch is eight device pixels a repeat in Qt's painters, and a PDF's device pixels are those of
 // its resolution (1200 dpi for a printer), not the screen's: the PDF writer leaves the painter's
-// scale out of a hatch. So on a scaled PDF painter the hatch is drawn here as lines eight logical
-// pixels apart, which the scale makes the screen's pattern at the drawing's size on the paper; a
-// vector format with a hatch of its own draws it as lines too. Returns false where the painter's
-// own hatch is right.
+// scale out of a hatch, and writes it as a bitmap pattern that readers draw each in their own
+// way. So on a PDF painter the hatch is drawn here as lines eight logical pixels apart, which the
+// scale makes the screen's pattern at the drawing's size on the paper; a vector format with a
+// hatch of its own draws it as lines too. Returns false where the painter's own hatch is right.
 bool hatch_as_lines(QPainter &painter, const QPainterPath &area, QRgb colour, Qt::BrushStyle style,
     const VectorForm *form)
 {
@@ -68,7 +68,7 @@ bool hatch_as_lines(QPainter &painter, const QPainterPath &area, QRgb colour, Qt
         return true;
     }
     const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
-    if (!pdf || painter.worldTransform().isIdentity())
+    if (!pdf)
         return false;
     QPen pen(QColor::fromRgb(colour), hatch_line_width(style));
     pen.setCapStyle(Qt::FlatCap);
