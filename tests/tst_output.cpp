@@ -149,6 +149,7 @@ private slots:
     void picture_image_at_a_ratio_data();
     void picture_image_at_a_ratio();
     void vector_pictures_have_the_true_size();
+    void hatch_prints_darker_than_any_fill();
     void clipboard_data_holds_bitmap_and_vector_data();
     void clipboard_data_holds_bitmap_and_vector();
     void failed_writes_leave_no_file_data();
@@ -283,6 +284,51 @@ void TestOutput::vector_pictures_have_the_true_size()
     QCOMPARE(box.captured(1).toDouble(), std::ceil(size.width() * 0.75));
     QCOMPARE(box.captured(2).toDouble(), std::ceil(size.height() * 0.75));
     QVERIFY2(!pdf.contains("/Subtype /Image"), "the drawing is vector graphics, no bitmap");
+}
+
+void TestOutput::hatch_prints_darker_than_any_fill()
+{
+    // The golden ellipse's fill: a yellow upward hatch, beside a box filled in black, the darkest
+    // fill there is.
+    const auto picture = sample_picture();
+    Surface &s = picture->surface();
+    s.FillColor = QBColor(14);
+    s.FillStyle = 4;
+    s.Circle(7, 3, 1.5, QBColor(0));
+    s.FillStyle = 1;
+    s.Line(8, 0.5, 9.5, 1.5, QBColor(0), Surface::Box::Filled);
+    const QImage image = picture_image(*picture, 1, Ink::BlackAndWhite);
+    const int darkest_fill = qGray(image.pixel(s.to_pixels(8.75, 1).toPoint()));
+    QVERIFY(darkest_fill < 255);
+    // Inside the circle, clear of its outline: lines of the hatch, paper between them.
+    int darkest = 255, white = 0;
+    const QPointF centre = s.to_pixels(7, 3);
+    const double inside = (s.to_pixels(8, 3) - centre).x();
+    for (int y = int(centre.y() - inside); y < centre.y() + inside; ++y)
+        for (int x = int(centre.x() - inside); x < centre.x() + inside; ++x)
+            if (std::hypot(x - centre.x(), y - centre.y()) < inside) {
+                const int grey = qGray(image.pixel(x, y));
+                darkest = std::min(darkest, grey);
+                white += grey == 255;
+            }
+    QVERIFY2(darkest <= darkest_fill,
+        qPrintable(QStringLiteral("hatch %1, fill %2").arg(darkest).arg(darkest_fill)));
+    QVERIFY(white > 0);
+
+    // The SVG draws the hatch as lines in the same grey, not as a bitmap pattern.
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(write_picture_svg(*picture, buffer, Ink::BlackAndWhite));
+    const std::map<QString, int> elements = svg_elements(svg);
+    QVERIFY(!elements.empty());
+    QCOMPARE(elements.count(QStringLiteral("pattern")), std::size_t(0));
+    QCOMPARE(elements.count(QStringLiteral("image")), std::size_t(0));
+    const QRegularExpressionMatch hatch =
+        QRegularExpression(QStringLiteral("<path clip-path=[^>]* stroke=\"(#[0-9a-f]{6})\""))
+            .match(QString::fromLatin1(svg));
+    QVERIFY(hatch.hasMatch());
+    QCOMPARE(qGray(QColor(hatch.captured(1)).rgb()), darkest);
 }
 
 void TestOutput::clipboard_data_holds_bitmap_and_vector_data()

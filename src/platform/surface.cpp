@@ -54,47 +54,75 @@ Qt::BrushStyle brush_style(int fill_style)
 
 // A hatch is eight device pixels a repeat in Qt's painters, and a PDF's device pixels are those of
 // its resolution (1200 dpi for a printer), not the screen's: the PDF writer leaves the painter's
-// scale out of a hatch. So on a scaled PDF painter the hatch is drawn here as lines eight logical
-// pixels apart, which the scale makes the screen's pattern at the drawing's size on the paper.
-// Returns false where the painter's own hatch is right.
-bool hatch_on_scaled_pdf(
-    QPainter &painter, const QPainterPath &area, QRgb colour, Qt::BrushStyle style)
+// scale out of a hatch, and writes it as a bitmap pattern that readers draw each in their own
+// way. So on a PDF painter the hatch is drawn here as lines eight logical pixels apart, which the
+// scale makes the screen's pattern at the drawing's size on the paper; a vector format with a
+// hatch of its own draws it as lines too. Returns false where the painter's own hatch is right.
+bool hatch_as_lines(QPainter &painter, const QPainterPath &area, QRgb colour, Qt::BrushStyle style,
+    const VectorForm *form)
 {
-    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
-    if (!pdf || painter.worldTransform().isIdentity() || style == Qt::SolidPattern
-        || style == Qt::NoBrush)
+    if (style == Qt::SolidPattern || style == Qt::NoBrush)
         return false;
-    constexpr double repeat = 8;
-    const bool horizontal = style == Qt::HorPattern || style == Qt::CrossPattern;
-    const bool vertical = style == Qt::VerPattern || style == Qt::CrossPattern;
-    const bool rising = style == Qt::BDiagPattern || style == Qt::DiagCrossPattern;
-    const bool falling = style == Qt::FDiagPattern || style == Qt::DiagCrossPattern;
-    const QRectF box = area.boundingRect();
-    const double left = std::floor(box.left() / repeat) * repeat;
-    const double top = std::floor(box.top() / repeat) * repeat;
-    const double span = std::max(box.right() - left, box.bottom() - top) + repeat;
+    if (form && form->hatch) {
+        form->hatch(painter, area, colour, style);
+        return true;
+    }
+    const bool pdf = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf;
+    if (!pdf)
+        return false;
+    QPen pen(QColor::fromRgb(colour), hatch_line_width(style));
+    pen.setCapStyle(Qt::FlatCap);
     painter.save();
     painter.setClipPath(area, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    // A diagonal of the screen's pattern is one pixel a row: about 0.7 pixels across.
-    QPen straight(QColor::fromRgb(colour), 1);
-    straight.setCapStyle(Qt::FlatCap);
-    QPen diagonal = straight;
-    diagonal.setWidthF(M_SQRT1_2);
-    for (double d = -span; d <= 2 * span; d += repeat) {
-        painter.setPen(straight);
-        if (horizontal && d >= 0 && d <= span)
-            painter.drawLine(QPointF(left, top + d + 0.5), QPointF(left + span, top + d + 0.5));
-        if (vertical && d >= 0 && d <= span)
-            painter.drawLine(QPointF(left + d + 0.5, top), QPointF(left + d + 0.5, top + span));
-        painter.setPen(diagonal);
-        if (rising)
-            painter.drawLine(QPointF(left + d, top + span), QPointF(left + d + span, top));
-        if (falling)
-            painter.drawLine(QPointF(left + d, top), QPointF(left + d + span, top + span));
-    }
+    painter.strokePath(hatch_lines(area.boundingRect(), style), pen);
     painter.restore();
     return true;
+}
+
+// The pixels a painter without antialiasing covers with what the function draws, within the
+// bounds (in logical pixels), as rectangles: each row's stretches, those of the same columns in
+// the rows below joined into one.
+QPainterPath pixels_covered(const QRect &bounds, const std::function<void(QPainter &)> &paint)
+{
+    QPainterPath covered;
+    if (bounds.isEmpty())
+        return covered;
+    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter painter(&mask);
+    painter.translate(-bounds.topLeft());
+    paint(painter);
+    painter.end();
+    std::vector<QRect> open;
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        std::vector<QRect> next;
+        for (int x = 0; x < mask.width();) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            int end = x + 1;
+            while (end < mask.width() && qAlpha(row[end]) != 0)
+                ++end;
+            const auto above = std::find_if(open.begin(), open.end(),
+                [x, end](const QRect &r) { return r.left() == x && r.right() == end - 1; });
+            if (above != open.end()) {
+                next.push_back(above->adjusted(0, 0, 0, 1));
+                open.erase(above);
+            } else {
+                next.emplace_back(x, y, end - x, 1);
+            }
+            x = end;
+        }
+        for (const QRect &r : open)
+            covered.addRect(r.translated(bounds.topLeft()));
+        open = std::move(next);
+    }
+    for (const QRect &r : open)
+        covered.addRect(r.translated(bounds.topLeft()));
+    return covered;
 }
 
 QPen make_pen(const Primitive &p)
@@ -124,6 +152,15 @@ QRgb light_fill(QRgb colour)
     return qRgb(light, light, light);
 }
 
+// A hatch is thin lines over the paper: it prints at two thirds of its colour's brightness, so
+// that it shows (the golden ellipse's yellow a mid grey) and is always darker than the darkest
+// fill light_fill() gives, a quarter grey.
+QRgb hatch_ink(QRgb colour)
+{
+    const int grey = std::min(qGray(colour) * 2 / 3, 191);
+    return qRgb(grey, grey, grey);
+}
+
 constexpr std::uint32_t no_slot = 0xFF; // a point colour table holds 255 colours at most
 
 } // namespace
@@ -132,6 +169,53 @@ void scale_to_ratio(QPainter &painter, qreal device_pixel_ratio)
 {
     if (device_pixel_ratio < 1)
         painter.scale(device_pixel_ratio, device_pixel_ratio);
+}
+
+QPainterPath hatch_lines(const QRectF &bounds, Qt::BrushStyle style)
+{
+    QPainterPath lines;
+    constexpr double repeat = 8;
+    const bool horizontal = style == Qt::HorPattern || style == Qt::CrossPattern;
+    const bool vertical = style == Qt::VerPattern || style == Qt::CrossPattern;
+    const bool rising = style == Qt::BDiagPattern || style == Qt::DiagCrossPattern;
+    const bool falling = style == Qt::FDiagPattern || style == Qt::DiagCrossPattern;
+    const double left = std::floor(bounds.left() / repeat) * repeat;
+    const double top = std::floor(bounds.top() / repeat) * repeat;
+    const double right = std::ceil(bounds.right() / repeat) * repeat;
+    const double bottom = std::ceil(bounds.bottom() / repeat) * repeat;
+    // Qt's patterns start at the device's corner: rows 3 and columns 4 of every eight for the
+    // straight lines, x + y = 7 and x = y modulo 8 for the rising and falling ones.
+    if (horizontal)
+        for (double y = top + 3.5; y < bottom; y += repeat) {
+            lines.moveTo(left, y);
+            lines.lineTo(right, y);
+        }
+    if (vertical)
+        for (double x = left + 4.5; x < right; x += repeat) {
+            lines.moveTo(x, top);
+            lines.lineTo(x, bottom);
+        }
+    // A rising line through the middles of the pixels with x + y = 7 (mod 8) is x + y = 8k,
+    // a falling one x - y = 8k; from edge to edge of the square that holds the bounds.
+    const double side = std::max(right - left, bottom - top);
+    if (rising)
+        for (double k = left + top; k <= left + top + 2 * side; k += repeat) {
+            lines.moveTo(k - top, top);
+            lines.lineTo(k - top - side, top + side);
+        }
+    if (falling)
+        for (double k = left - top - side; k <= left - top + side; k += repeat) {
+            lines.moveTo(k + top, top);
+            lines.lineTo(k + top + side, top + side);
+        }
+    return lines;
+}
+
+double hatch_line_width(Qt::BrushStyle style)
+{
+    return style == Qt::HorPattern || style == Qt::VerPattern || style == Qt::CrossPattern
+        ? 1.0
+        : M_SQRT1_2;
 }
 
 Surface::Surface(QSize inner_pixels, QRgb back_colour, qreal device_pixel_ratio)
@@ -482,8 +566,8 @@ QRgb Surface::ink_colour(QRgb colour, Ink ink) const
     return colour == back_colour_ ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
 }
 
-void Surface::draw(
-    QPainter &painter, const Primitive &p, QSize size, QRectF *touched, Ink ink) const
+void Surface::draw(QPainter &painter, const Primitive &p, QSize size, QRectF *touched, Ink ink,
+    const VectorForm *form) const
 {
     const QPointF a = map(p.scale, size, p.x1, p.y1);
     const double margin = p.draw_width + 2;
@@ -492,28 +576,56 @@ void Surface::draw(
     if (ink != Ink::Colour) {
         inked = p;
         inked.colour = ink_colour(p.colour, ink);
-        if (p.fill)
+        const bool hatched = !p.solid_fill && p.fill_style != 0;
+        if (p.fill && hatched)
+            inked.fill = hatch_ink(*p.fill);
+        else if (p.fill)
             inked.fill =
                 p.solid_fill && *p.fill == back_colour_ ? qRgb(255, 255, 255) : light_fill(*p.fill);
         shown = &inked;
     }
     const Primitive &q = *shown;
+    std::optional<QRectF> clip;
     if (q.clip) {
         painter.save();
-        const QRectF clip = QRectF(map(q.scale, size, q.clip->left(), q.clip->top()),
+        clip = QRectF(map(q.scale, size, q.clip->left(), q.clip->top()),
             map(q.scale, size, q.clip->right(), q.clip->bottom()))
-                                .normalized();
-        painter.setClipRect(clip, Qt::IntersectClip);
+                   .normalized();
+        painter.setClipRect(*clip, Qt::IntersectClip);
     }
+    // What the screen covers of a shape drawn without antialiasing, filled in the colour.
+    const bool on_pixels = form && form->on_pixels;
+    const auto fill_covered = [&](QRgb colour, const std::function<void(QPainter &)> &paint,
+                                  const QRectF &around) {
+        const QRect bounds = around.adjusted(-margin, -margin, margin, margin).toAlignedRect()
+            & QRect(QPoint(0, 0), size);
+        const QPainterPath covered = pixels_covered(bounds, [&](QPainter &mask) {
+            if (clip)
+                mask.setClipRect(*clip);
+            paint(mask);
+        });
+        if (!covered.isEmpty())
+            painter.fillPath(covered, QColor::fromRgb(colour));
+    };
     QRectF area;
     switch (q.op) {
     case Primitive::Op::Line: {
         const QPointF b = map(q.scale, size, q.x2, q.y2);
         const bool straight = std::abs(a.x() - b.x()) < 0.01 || std::abs(a.y() - b.y()) < 0.01;
+        area = QRectF(a, b).normalized();
+        if (straight && on_pixels) {
+            fill_covered(
+                q.colour,
+                [&](QPainter &mask) {
+                    mask.setPen(make_pen(q));
+                    mask.drawLine(a, b);
+                },
+                area);
+            break;
+        }
         painter.setRenderHint(QPainter::Antialiasing, !straight);
         painter.setPen(make_pen(q));
         painter.drawLine(a, b);
-        area = QRectF(a, b).normalized();
         break;
     }
     case Primitive::Op::Box: {
@@ -524,20 +636,28 @@ void Surface::draw(
                 q.solid_fill ? Qt::SolidPattern : brush_style(q.fill_style);
             QPainterPath outline;
             outline.addRect(box);
-            if (!hatch_on_scaled_pdf(painter, outline, *q.fill, style))
+            if (style == Qt::SolidPattern && on_pixels)
+                fill_covered(
+                    *q.fill, [&](QPainter &mask) { mask.fillRect(box, Qt::black); }, box);
+            else if (!hatch_as_lines(painter, outline, *q.fill, style, form))
                 painter.fillRect(box, QBrush(QColor::fromRgb(*q.fill), style));
+        }
+        area = box;
+        // A box without width or height shows on the screen as a line, which an SVG reader
+        // draws only as the pixels it covers there: a rectangle of no width is nothing to it.
+        if (on_pixels) {
+            fill_covered(
+                q.colour,
+                [&](QPainter &mask) {
+                    mask.setPen(make_pen(q));
+                    mask.drawRect(box);
+                },
+                box);
+            break;
         }
         painter.setPen(make_pen(q));
         painter.setBrush(Qt::NoBrush);
-        // A box without width or height is the line it shows as on the screen; an SVG reader
-        // draws a rectangle of no width as nothing.
-        const bool svg =
-            painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
-        if (svg && (box.width() == 0 || box.height() == 0))
-            painter.drawLine(box.topLeft(), box.bottomRight());
-        else
-            painter.drawRect(box);
-        area = box;
+        painter.drawRect(box);
         break;
     }
     case Primitive::Op::Circle: {
@@ -566,7 +686,7 @@ void Surface::draw(
                 painter.setPen(Qt::NoPen);
                 QPainterPath outline;
                 outline.addEllipse(bounds);
-                if (!hatch_on_scaled_pdf(painter, outline, *q.fill, brush_style(q.fill_style))) {
+                if (!hatch_as_lines(painter, outline, *q.fill, brush_style(q.fill_style), form)) {
                     painter.setBrush(QBrush(QColor::fromRgb(*q.fill), brush_style(q.fill_style)));
                     painter.drawEllipse(bounds);
                 }
@@ -653,12 +773,17 @@ void Surface::replay(QPainter &painter, Ink ink) const
 
 void Surface::replay(QPainter &painter, Ink ink, const PointsPainter &points) const
 {
-    painter.fillRect(QRectF(QPointF(0, 0), size_),
-        QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
-    draw_history_covered(painter, ink, points);
+    replay(painter, ink, VectorForm { points, {}, false });
 }
 
-void Surface::draw_history_covered(QPainter &painter, Ink ink, const PointsPainter &points) const
+void Surface::replay(QPainter &painter, Ink ink, const VectorForm &form) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size_),
+        QColor::fromRgb(ink == Ink::Colour ? back_colour_ : qRgb(255, 255, 255)));
+    draw_history_covered(painter, ink, form);
+}
+
+void Surface::draw_history_covered(QPainter &painter, Ink ink, const VectorForm &form) const
 {
     // Consecutive steps made of points go into one grid of the last colour on each pixel, which
     // is given away as row stretches when something else is drawn (or the size changes).
@@ -694,7 +819,7 @@ void Surface::draw_history_covered(QPainter &painter, Ink ink, const PointsPaint
         std::erase_if(covers, [](const PointCover &c) { return c.stretches.empty(); });
         grid.clear();
         colours.clear();
-        points(painter, covers);
+        form.points(painter, covers);
     };
     const auto start = [&](QSize size) {
         if (!grid.empty() && grid_size == size)
@@ -722,7 +847,7 @@ void Surface::draw_history_covered(QPainter &painter, Ink ink, const PointsPaint
         const Primitive &p = std::get<Primitive>(d.what);
         if (p.op != Primitive::Op::Point || p.clip) {
             flush();
-            draw(painter, p, d.size, nullptr, ink);
+            draw(painter, p, d.size, nullptr, ink, &form);
             continue;
         }
         if (colours.size() >= 0xFFFE)

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRgb>
 #include <QString>
 
@@ -72,6 +73,30 @@ struct PointCover
 
 // Draws the covers of a stretch of points, in the painter's logical pixels.
 using PointsPainter = std::function<void(QPainter &, const std::vector<PointCover> &)>;
+
+// Draws a hatched fill of the area (in the painter's logical pixels) in the colour, as the lines
+// of hatch_lines().
+using HatchPainter =
+    std::function<void(QPainter &, const QPainterPath &area, QRgb colour, Qt::BrushStyle style)>;
+
+// What a vector format asks of a replay beyond the painter's own shapes, so that the picture
+// looks like the screen's at its size and stays sharp when enlarged.
+struct VectorForm
+{
+    PointsPainter points; // the points, as what they leave on the pixels
+    HatchPainter hatch; // a hatch, where the painter's own would be a bitmap pattern
+    // The shapes the screen draws without antialiasing (straight lines, boxes) as the pixels they
+    // cover there, not at the fractions of a pixel where an SVG reader would shade two pixels.
+    bool on_pixels = false;
+};
+
+// The lines of a hatch over the rectangle, where the screen's pattern puts them: eight logical
+// pixels apart, through the middles of the pixels it colours (a rising line through the pixels
+// with x + y = 7 modulo 8, and so on). Returns no lines for a solid fill or none.
+QPainterPath hatch_lines(const QRectF &bounds, Qt::BrushStyle style);
+// The width of those lines that covers as much as the screen's pattern: one pixel across a
+// straight line, the half diagonal of a pixel across a slanting one.
+double hatch_line_width(Qt::BrushStyle style);
 
 // Takes what a recording surface draws as it is drawn, instead of the surface holding it: a
 // trace of millions of points is written as it goes.
@@ -205,6 +230,8 @@ public:
     // given to a function as what they leave on the pixels: a vector format writes them as few
     // shapes instead of a square each.
     void replay(QPainter &painter, Ink ink, const PointsPainter &points) const;
+    // The same in the form a vector format asks for.
+    void replay(QPainter &painter, Ink ink, const VectorForm &form) const;
     // Draws the recorded primitives one by one, reprints too, background first (needs
     // recording): the plain painter's cost of a drawing, for the benchmarks.
     void replay_record(QPainter &painter) const;
@@ -226,10 +253,10 @@ private:
 
     QString text_key(const Primitive &primitive) const;
     void draw(QPainter &painter, const Primitive &primitive, QSize size, QRectF *touched,
-        Ink ink = Ink::Colour) const;
+        Ink ink = Ink::Colour, const VectorForm *form = nullptr) const;
     void draw_run(QPainter &painter, const PointRun &run, Ink ink) const;
     void draw_history(QPainter &painter, Ink ink) const;
-    void draw_history_covered(QPainter &painter, Ink ink, const PointsPainter &points) const;
+    void draw_history_covered(QPainter &painter, Ink ink, const VectorForm &form) const;
     void add(Primitive &&primitive);
     void keep_in_record(const Primitive &primitive);
     void clear_record();
