@@ -1168,11 +1168,11 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rasch</translation>
+        <translation>Zügig</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation>Ruhig</translation>
+        <translation>Träge</translation>
     </message>
     <message>
         <source> Model 1A (20) </source>

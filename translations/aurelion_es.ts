@@ -1168,7 +1168,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation>Veloz</translation>
     </message>
     <message>
         <source>Slow</source>

@@ -1168,7 +1168,7 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rapide</translation>
+        <translation>Vite</translation>
     </message>
     <message>
         <source>Slow</source>

@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Next Year</source>
-        <translation>Anno successivo</translation>
+        <translation>Prossimo anno</translation>
     </message>
     <message>
         <source>  T I M E </source>
@@ -902,7 +902,7 @@
         <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
 
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
-        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Anno successivo» ripetono il passo finché restano premuti, con il mouse o con Spazio.
+        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Prossimo anno» ripetono il passo finché restano premuti, con il mouse o con Spazio.
 
 Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio sceglie ed Esc la chiude.</translation>
     </message>
@@ -1168,7 +1168,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>Fast</source>
-        <translation>Veloce</translation>
+        <translation>Lesto</translation>
     </message>
     <message>
         <source>Slow</source>

@@ -1168,7 +1168,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation>Veloz</translation>
     </message>
     <message>
         <source>Slow</source>
