@@ -2,6 +2,7 @@
 #include "main_window.h"
 #include "plotter.h"
 #include "sequence/sequence_panels.h"
+#include "text_crossings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 // The program in the pupils' languages: which language the environment chooses, the numbers as
@@ -40,6 +42,8 @@ private slots:
     void everything_fits();
     void menu_bar_fits_data();
     void menu_bar_fits();
+    void texts_clear_of_drawing_data();
+    void texts_clear_of_drawing();
     void render_tool_language_data();
     void render_tool_language();
     void switching_matches_a_fresh_window_data();
@@ -94,7 +98,8 @@ const Scene scenes[] = { { "M_gr:0", {} }, { "M_gr:1", {} }, { "M_gr:2", {} }, {
     { "M_chaos", { "Label11:5", "Cchaos:0" } }, { "M_chaos", { "Label11:8", "Cchaos:1" } },
     { "M_Pyt", { "C_pyt" } }, { "M_Pyt", { "Com_p1:0", "Com_p2:1", "Com_p2:1" } },
     { "M_plato", { "ChP:1", "ChP:2", "ChP:3", "Crot1:0", "Crot2:0" } },
-    { "M_R:6", { "ComQ:0", "ComQ:0", "ComZ:1", "ComZ:1" } } };
+    { "M_R:6", { "ComQ:0", "ComQ:0", "ComZ:1", "ComZ:1" } },
+    { "M_bevolk:1", { "Optie:0", "CP:0*14", "Command3*60" } } };
 
 QString scene_name(std::size_t i)
 {
@@ -104,16 +109,20 @@ QString scene_name(std::size_t i)
     return parts.join(u' ');
 }
 
-void click(MainWindow &window, const char *key)
+// A click on a control, or "KEY*N": N clicks on it.
+void click(MainWindow &window, const char *clicks)
 {
+    const QStringList parts = QString::fromLatin1(clicks).split(u'*');
     const auto controls = window.controls();
-    const auto found = controls.find(QLatin1String(key));
+    const auto found = controls.find(parts[0]);
     if (found == controls.end())
         return;
-    if (auto *label = dynamic_cast<Label *>(found->second))
-        label->click();
-    else
-        dynamic_cast<QAbstractButton &>(found->second->widget()).click();
+    for (int n = parts.size() > 1 ? parts[1].toInt() : 1; n > 0; --n) {
+        if (auto *label = dynamic_cast<Label *>(found->second))
+            label->click();
+        else
+            dynamic_cast<QAbstractButton &>(found->second->widget()).click();
+    }
 }
 
 // A catalogue's messages, and what is wrong with it: messages not finished, obsolete or empty.
@@ -178,9 +187,17 @@ struct ShownCaption
     double room = 0;
 };
 
+// A surface's record of what it draws, and its size in pixels at zoom 1.
+struct ShownSurface
+{
+    std::vector<Primitive> record;
+    QSize size;
+};
+
 struct ShownTopic
 {
     std::vector<ShownText> texts; // the drawing, then the side panel
+    std::vector<ShownSurface> surfaces; // the drawing and the side panel
     std::vector<ShownCaption> captions;
     QString description;
     QStringList spoken; // the controls' names and descriptions for assistive technology
@@ -213,6 +230,8 @@ std::vector<ShownTopic> shown_topics(const QString &language)
         topic.texts = texts_of(f.Picture1->surface());
         for (const ShownText &t : texts_of(f.Picture2->surface()))
             topic.texts.push_back(t);
+        for (const PictureBox *box : { f.Picture1, f.Picture2 })
+            topic.surfaces.push_back({ box->surface().record(), box->surface().inner_size() });
         for (const auto &[key, control] : w.window.controls()) {
             const QWidget &widget = control->widget();
             topic.spoken << widget.accessibleName() << widget.accessibleDescription();
@@ -610,6 +629,55 @@ void TestLanguages::menu_bar_fits()
     QVERIFY2(needed <= design_width,
         qPrintable(
             QStringLiteral("the menu bar needs %1 pixels of %2").arg(needed).arg(design_width)));
+}
+
+void TestLanguages::texts_clear_of_drawing_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : Languages::codes())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+// In every topic, with the design's fonts at zoom 1: no fill drawn after a text covers part of
+// it, in any language; and a translated text runs into nothing, line, curve, fill or other text,
+// that its English text does not run into where the design puts it (the numbers of an axis on
+// their axis, a point's name beside the lines that meet there).
+void TestLanguages::texts_clear_of_drawing()
+{
+    QFETCH(QString, code);
+    const std::vector<ShownTopic> &english = english_topics();
+    const std::vector<ShownTopic> shown = shown_topics(code);
+    QCOMPARE(shown.size(), english.size());
+    QStringList faults;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QString topic = scene_name(i);
+        QCOMPARE(shown[i].surfaces.size(), english[i].surfaces.size());
+        for (std::size_t s = 0; s < shown[i].surfaces.size(); ++s) {
+            const ShownSurface &here = shown[i].surfaces[s];
+            const ShownSurface &design = english[i].surfaces[s];
+            std::set<std::pair<QString, QString>> designed;
+            for (const crossings::Crossing &c :
+                crossings::Drawing(design.record, design.size).crossings())
+                designed.emplace(
+                    crossings::key(design.record[c.text]), crossings::key(design.record[c.other]));
+            for (const crossings::Crossing &c :
+                crossings::Drawing(here.record, here.size).crossings()) {
+                const Primitive &text = here.record[c.text];
+                const Primitive &other = here.record[c.other];
+                if (c.kind == crossings::Kind::Covered
+                    || !designed.contains({ crossings::key(text), crossings::key(other) }))
+                    faults << QStringLiteral("%1: \"%2\" of \"%3\" %4 %5")
+                                  .arg(topic, c.word, text.text,
+                                      c.kind == crossings::Kind::Covered
+                                          ? QStringLiteral("is partly covered by")
+                                          : c.kind == crossings::Kind::Hidden
+                                          ? QStringLiteral("is hidden by")
+                                          : QStringLiteral("runs into"),
+                                      crossings::describe(other));
+            }
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 void TestLanguages::render_tool_language_data()

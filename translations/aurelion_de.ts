@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>Total </source>
-        <translation>Gesamt </translation>
+        <translation>Ges. </translation>
     </message>
     <message>
         <source>YEAR </source>

@@ -1840,7 +1840,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Circunferencia</translation>
+        <translation>Arcos</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
