@@ -1,4 +1,5 @@
 #include "language/languages.h"
+#include "lesson/lesson_session.h"
 #include "main_window.h"
 #include "plotter.h"
 #include "sequence/sequence_panels.h"
@@ -7,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFontMetricsF>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,6 +17,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -44,6 +47,8 @@ private slots:
     void menu_bar_fits();
     void texts_clear_of_drawing_data();
     void texts_clear_of_drawing();
+    void menu_accelerators_unique_data();
+    void menu_accelerators_unique();
     void render_tool_language_data();
     void render_tool_language();
     void switching_matches_a_fresh_window_data();
@@ -675,6 +680,68 @@ void TestLanguages::texts_clear_of_drawing()
                                           : QStringLiteral("runs into"),
                                       crossings::describe(other));
             }
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TestLanguages::menu_accelerators_unique_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("switched_from");
+    for (const QString &code : Languages::codes())
+        QTest::newRow(qPrintable(code)) << code << QString();
+    for (const QString &code : finished_catalogues())
+        QTest::newRow(qPrintable(QStringLiteral("en to ") + code)) << code << QStringLiteral("en");
+    QTest::newRow("de to en") << "en"
+                              << "de";
+}
+
+// Within the menu bar and within each menu (the window's own, their submenus and the drawing's
+// context menu) no two items are reached by the same letter with Alt or in the open menu.
+void TestLanguages::menu_accelerators_unique()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, switched_from);
+    // A window of a lesson, which has the Lesson menu.
+    RecordedMessageBox messages;
+    WindowOptions options;
+    options.manual_timer = true;
+    options.messages = &messages;
+    options.zoom = 1;
+    options.language = switched_from.isEmpty() ? code : switched_from;
+    LessonSession lesson(options, 1);
+    MainWindow &window = lesson.window();
+    if (!switched_from.isEmpty())
+        window.switch_language(code);
+    const auto accelerator = [](const QString &text) -> std::optional<QChar> {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != u'&')
+                continue;
+            if (text[i + 1] != u'&')
+                return text[i + 1].toCaseFolded();
+            ++i;
+        }
+        return {};
+    };
+    std::vector<std::pair<QString, QList<QAction *>>> menus = { { QStringLiteral("the menu bar"),
+        window.menuBar()->actions() } };
+    for (const QMenu *menu : window.findChildren<QMenu *>())
+        menus.emplace_back(
+            menu->title().isEmpty() ? QStringLiteral("the context menu") : menu->title(),
+            menu->actions());
+    QStringList faults;
+    for (const auto &[menu, actions] : menus) {
+        std::map<QChar, QString> taken;
+        for (const QAction *action : actions) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const auto letter = accelerator(action->text());
+            if (!letter)
+                continue;
+            if (const auto [at, fresh] = taken.emplace(*letter, action->text()); !fresh)
+                faults << QStringLiteral("%1: \"%2\" and \"%3\"")
+                              .arg(menu, at->second, action->text());
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));

@@ -941,7 +941,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>Schritt &amp;hinzufügen...</translation>
     </message>
     <message>

@@ -941,7 +941,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <translation>Abrir r&amp;eciente</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>Añadir &amp;paso...</translation>
     </message>
     <message>

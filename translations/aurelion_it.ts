@@ -941,7 +941,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <translation>Apri &amp;recenti</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>A&amp;ggiungi passo...</translation>
     </message>
     <message>

@@ -941,7 +941,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <translation>Abrir &amp;recente</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>A&amp;dicionar passo...</translation>
     </message>
     <message>
