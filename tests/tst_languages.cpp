@@ -41,6 +41,8 @@ private slots:
     void shown_texts_come_from_catalogue();
     void quoted_texts_as_shown_data();
     void quoted_texts_as_shown();
+    void question_marks_as_written_data();
+    void question_marks_as_written();
     void everything_fits_data();
     void everything_fits();
     void menu_bar_fits_data();
@@ -579,6 +581,23 @@ void TestLanguages::quoted_texts_as_shown()
                 faults << QStringLiteral("\"%1\" is not \"%2\" in: %3")
                               .arg(m.captured(1), first->second, translation);
         }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void TestLanguages::question_marks_as_written_data() { catalogue_complete_data(); }
+
+// A question or exclamation mark follows its word as the language writes it: in French after a
+// blank, in the other languages straight after the word.
+void TestLanguages::question_marks_as_written()
+{
+    QFETCH(QString, code);
+    const bool blank = code == QLatin1String("fr");
+    const QRegularExpression wrong(blank ? QStringLiteral("[^\\s\u00a0\u202f?!][?!]")
+                                         : QStringLiteral("[\\s\u00a0\u202f][?!]"));
+    QStringList faults;
+    for (const auto &[source, translation] : read_catalogue(catalogue_path(code)).messages)
+        if (translation.contains(wrong))
+            faults << translation;
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

@@ -1683,7 +1683,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Wer schuf das erste Paar ???</translation>
+        <translation>Wer schuf das erste Paar???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
@@ -1707,7 +1707,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>NEU - GEBOREN</translation>
+        <translation>NEUGEBOREN</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -1731,7 +1731,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Start Reprod.</source>
-        <translation>Beginn Fortpfl.</translation>
+        <translation>Geschlechtsreif</translation>
     </message>
     <message>
         <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
@@ -1874,7 +1874,7 @@ Speichern oder verwerfen?</translation>
     <name>SequencePanels</name>
     <message>
         <source> = infinite </source>
-        <translation> = unendl. </translation>
+        <translation> = unendlich </translation>
     </message>
     <message>
         <source>start values F(0) = %1 and F(1) = %2</source>

@@ -1683,7 +1683,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Chi ha creato la prima coppia ???</translation>
+        <translation>Chi ha creato la prima coppia???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
@@ -1707,7 +1707,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>APPENA - NATI</translation>
+        <translation>NEONATI</translation>
     </message>
     <message>
         <source>TOTAL</source>

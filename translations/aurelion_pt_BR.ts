@@ -1683,7 +1683,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Quem criou o primeiro casal ???</translation>
+        <translation>Quem criou o primeiro casal???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
