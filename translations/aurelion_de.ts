@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>Total </source>
-        <translation>Gesamt </translation>
+        <translation>Ges. </translation>
     </message>
     <message>
         <source>YEAR </source>
@@ -941,7 +941,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>Schritt &amp;hinzufügen...</translation>
     </message>
     <message>
@@ -1168,11 +1168,11 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rasch</translation>
+        <translation>Zügig</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation>Ruhig</translation>
+        <translation>Träge</translation>
     </message>
     <message>
         <source> Model 1A (20) </source>
@@ -1683,7 +1683,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Wer schuf das erste Paar ???</translation>
+        <translation>Wer schuf das erste Paar???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
@@ -1707,7 +1707,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>NEU - GEBOREN</translation>
+        <translation>NEUGEBOREN</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -1731,7 +1731,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Start Reprod.</source>
-        <translation>Beginn Fortpfl.</translation>
+        <translation>Geschlechtsreif</translation>
     </message>
     <message>
         <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
@@ -1874,7 +1874,7 @@ Speichern oder verwerfen?</translation>
     <name>SequencePanels</name>
     <message>
         <source> = infinite </source>
-        <translation> = unendl. </translation>
+        <translation> = unendlich </translation>
     </message>
     <message>
         <source>start values F(0) = %1 and F(1) = %2</source>

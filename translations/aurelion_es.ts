@@ -941,7 +941,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <translation>Abrir r&amp;eciente</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>Añadir &amp;paso...</translation>
     </message>
     <message>
@@ -1168,7 +1168,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation>Veloz</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -1840,7 +1840,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Circunferencia</translation>
+        <translation>Arcos</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>

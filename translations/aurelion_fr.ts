@@ -941,7 +941,7 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>&amp;Ajouter une étape...</translation>
     </message>
     <message>
@@ -1168,7 +1168,7 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rapide</translation>
+        <translation>Vite</translation>
     </message>
     <message>
         <source>Slow</source>

@@ -772,7 +772,7 @@
     </message>
     <message>
         <source>Next Year</source>
-        <translation>Anno successivo</translation>
+        <translation>Prossimo anno</translation>
     </message>
     <message>
         <source>  T I M E </source>
@@ -902,7 +902,7 @@
         <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
 
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
-        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Anno successivo» ripetono il passo finché restano premuti, con il mouse o con Spazio.
+        <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Prossimo anno» ripetono il passo finché restano premuti, con il mouse o con Spazio.
 
 Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio sceglie ed Esc la chiude.</translation>
     </message>
@@ -941,7 +941,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <translation>Apri &amp;recenti</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>A&amp;ggiungi passo...</translation>
     </message>
     <message>
@@ -1168,7 +1168,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>Fast</source>
-        <translation>Veloce</translation>
+        <translation>Lesto</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -1683,7 +1683,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Chi ha creato la prima coppia ???</translation>
+        <translation>Chi ha creato la prima coppia???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
@@ -1707,7 +1707,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
-        <translation>APPENA - NATI</translation>
+        <translation>NEONATI</translation>
     </message>
     <message>
         <source>TOTAL</source>
@@ -1840,7 +1840,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Circonferenza</translation>
+        <translation>Archi</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>

@@ -941,7 +941,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <translation>Abrir &amp;recente</translation>
     </message>
     <message>
-        <source>&amp;Add Step...</source>
+        <source>A&amp;dd Step...</source>
         <translation>A&amp;dicionar passo...</translation>
     </message>
     <message>
@@ -1168,7 +1168,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>Fast</source>
-        <translation>Rápido</translation>
+        <translation>Veloz</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -1683,7 +1683,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Who created the first pair ???</source>
-        <translation>Quem criou o primeiro casal ???</translation>
+        <translation>Quem criou o primeiro casal???</translation>
     </message>
     <message>
         <source>Rabbits Age</source>
@@ -1840,7 +1840,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation>Circunferência</translation>
+        <translation>Arcos</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>

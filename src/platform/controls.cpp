@@ -43,10 +43,11 @@ void paint_focus_ring(QPainter &painter, const QRectF &r)
     const QColor ring = QColor::fromRgb(focus_ring_colour);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRectF(r.left(), r.top(), r.width(), 2), ring);
-    painter.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), ring);
-    painter.fillRect(QRectF(r.left(), r.top(), 2, r.height()), ring);
-    painter.fillRect(QRectF(r.right() - 2, r.top(), 2, r.height()), ring);
+    const double w = focus_ring_width;
+    painter.fillRect(QRectF(r.left(), r.top(), r.width(), w), ring);
+    painter.fillRect(QRectF(r.left(), r.bottom() - w, r.width(), w), ring);
+    painter.fillRect(QRectF(r.left(), r.top(), w, r.height()), ring);
+    painter.fillRect(QRectF(r.right() - w, r.top(), w, r.height()), ring);
     painter.restore();
 }
 
@@ -343,6 +344,13 @@ void Button::paintEvent(QPaintEvent *)
         paint_focus_ring(p, r);
 }
 
+// The caption is centred on the button; the bevel lies under the focus ring's width.
+QRectF Button::caption_area() const
+{
+    const double w = focus_ring_width;
+    return design_rect().adjusted(w, w, -w, -w);
+}
+
 void Button::keyPressEvent(QKeyEvent *event)
 {
     // Enter presses a button as Space does.
@@ -372,6 +380,14 @@ QStyleOptionButton CheckBox::design_option() const
     initStyleOption(&option);
     option.rect = design_rect().toRect();
     return option;
+}
+
+QRectF CheckBox::caption_area() const
+{
+    const QStyleOptionButton option = design_option();
+    const double w = focus_ring_width;
+    return QRectF(style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this))
+        .intersected(design_rect().adjusted(w, w, -w, -w));
 }
 
 void CheckBox::paintEvent(QPaintEvent *)
@@ -445,9 +461,17 @@ void Frame::paintEvent(QPaintEvent *)
     p.setPen(QColor(255, 255, 255));
     p.drawRect(r.adjusted(1, 1, 0, 0));
     if (!caption_.isEmpty()) {
-        const QRect text_area(6, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
+        const QRect text_area(int(caption_area().left()), 0,
+            metrics.horizontalAdvance(caption_) + 2, metrics.height());
         p.fillRect(text_area, palette().color(QPalette::Window));
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(text_area, Qt::AlignLeft | Qt::AlignTop, caption_);
     }
+}
+
+QRectF Frame::caption_area() const
+{
+    constexpr double corner = 6;
+    const QRectF r = design_rect();
+    return QRectF(corner, 0, r.width() - 2 * corner, QFontMetricsF(font()).height());
 }

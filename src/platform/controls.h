@@ -48,6 +48,9 @@ public:
 
     QWidget &widget() { return self_; }
     const QWidget &widget() const { return self_; }
+    // Where the caption is drawn, in design pixels: inside whatever frame, box or focus ring
+    // the control paints around it.
+    virtual QRectF caption_area() const { return design_rect(); }
 
     QString name;
     int index = -1; // the element's index in its control array, -1 for a single control
@@ -73,6 +76,7 @@ private:
 // control's edge, in a dark blue that stands out on every background of the window.
 void paint_focus_ring(QPainter &painter, const QRectF &design_rect);
 inline constexpr QRgb focus_ring_colour = 0xFF0000A0;
+inline constexpr double focus_ring_width = 2;
 
 // A label: text centred at the top of its own background; a click runs its handler. It draws its
 // text itself: a text label that takes the keyboard focus would carry a whole text document.
@@ -113,6 +117,8 @@ public:
     QString caption() const override { return text(); }
     void set_caption(const QString &text) override { setText(text); }
     Button *copy() const;
+    // Inside the bevel and the focus ring.
+    QRectF caption_area() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -128,6 +134,8 @@ public:
     void set_caption(const QString &text) override { setText(text); }
     int value() const { return isChecked() ? 1 : 0; }
     CheckBox *copy() const;
+    // Beside the box, as the style lays them out.
+    QRectF caption_area() const override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -146,6 +154,8 @@ public:
     explicit Frame(QWidget *parent);
     QString caption() const override { return caption_; }
     void set_caption(const QString &text) override;
+    // On the top edge, clear of the corners by as much on the right as on the left.
+    QRectF caption_area() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

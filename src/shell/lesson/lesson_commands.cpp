@@ -32,7 +32,7 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
         QKeySequence(Qt::CTRL | Qt::Key_O), [this] { session_.open_lesson(); });
     recent_ = menu_->addMenu(QCoreApplication::translate("Lesson", "Open &Recent"));
     menu_->addSeparator();
-    actions_.add_step = add(QCoreApplication::translate("Lesson", "&Add Step..."),
+    actions_.add_step = add(QCoreApplication::translate("Lesson", "A&dd Step..."),
         QKeySequence(Qt::CTRL | Qt::Key_L), [this] { session_.add_step(); });
     menu_->addSeparator();
     actions_.save = add(QCoreApplication::translate("Lesson", "&Save Lesson"),

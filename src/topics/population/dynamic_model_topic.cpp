@@ -22,6 +22,8 @@ constexpr double age_height = 2.2;
 constexpr double female_edge = 48.6;
 constexpr double male_edge = 51.4;
 constexpr double percent_width = 3.5;
+// Where each class's size is written, right of the male bars.
+constexpr double size_column = 88.5;
 
 struct Point
 {
@@ -123,17 +125,39 @@ void DynamicModelTopic::draw_population_model()
     const float total = population::take_census(model);
     form.LG[0].set_caption(form.format_number(m.birth_rate, u"#0.000"));
 
-    // 6. The names.
-    plot.print_at(40, 98, tr("Female      Age        Male"));
-    plot.print_at(86, 98, tr("Distribution"));
-    plot.print_at(1, age_line(m.repro_age) + 1, tr("Female reproduct. age"));
-    plot.print_at(8, 51, tr("Born"));
-    plot.print_at(8, age_line(m.max_age) + 1, tr("Deaht"));
-
-    // 7. Coloured bars: the mothers, and the newborns on both sides.
+    // 6. The names. The names of three rows stand left of their bars; a bar that reaches its
+    // row's name (a growing population's youngest classes outgrow the room the pyramid leaves
+    // them) runs behind it: the name is printed after the bars, on the background.
     const auto bar_end = [&m](double edge, double side, int age) {
         return pyramid_point(edge, pyramid_y, side * m.age_percent[std::size_t(age)], age);
     };
+    const auto print_over_bars = [&picture, &plot](double x, double y, const QString &text) {
+        // A pixel of the background around the letters.
+        const double dx = picture.to_user_x(1) - picture.to_user_x(0);
+        const double dy = picture.to_user_y(1) - picture.to_user_y(0);
+        picture.Line(x - dx, y - dy, x + picture.TextWidth(text) + dx,
+            y + picture.TextHeight(text) + dy, picture.BackColor(), Surface::Box::Filled);
+        plot.print_at(x, y, text);
+    };
+    struct RowName
+    {
+        double x, y;
+        QString text;
+        bool reached;
+    };
+    const auto row_name = [&](double x, int age, const QString &text) {
+        return RowName { x, age_line(age) + 1, text,
+            bar_end(female_edge, -1, age).x < x + picture.TextWidth(text) };
+    };
+    const RowName row_names[] = { row_name(1, m.repro_age, tr("Female reproduct. age")),
+        row_name(8, 0, tr("Born")), row_name(8, m.max_age, tr("Deaht")) };
+    plot.print_at(40, 98, tr("Female      Age        Male"));
+    plot.print_at(86, 98, tr("Distribution"));
+    for (const RowName &name : row_names)
+        if (!name.reached)
+            plot.print_at(name.x, name.y, name.text);
+
+    // 7. Coloured bars: the mothers, and the newborns on both sides.
     const Point mothers = bar_end(female_edge, -1, m.repro_age);
     picture.Line(mothers.x, mothers.y - 0.5, female_edge, mothers.y + 0.5, QBColor(yellow),
         Surface::Box::Filled);
@@ -148,16 +172,23 @@ void DynamicModelTopic::draw_population_model()
     for (int n = 0; n <= m.max_age; n += 5)
         plot.print_at(pyramid_x - 1, age_line(n) + 1, form.format_number(double(n), u"##0"));
 
-    // 9. The outline of every class on both sides, and its size.
+    // 9. The outline of every class on both sides, and its size: over the bar, on the
+    // background, where the male bar reaches it.
     for (int n = 0; n <= m.max_age; ++n) {
         const Point male = bar_end(male_edge, 1, n);
         const Point female = bar_end(female_edge, -1, n);
         picture.Line(male_edge, male.y - 0.7, male.x, male.y + 0.7, {}, Surface::Box::Outline);
         picture.Line(
             female_edge, female.y - 0.7, female.x, female.y + 0.7, {}, Surface::Box::Outline);
-        plot.print_at(
-            88.5, male.y + 1, form.format_number(m.age_count[std::size_t(n)], u"#####0.0"));
+        const QString size = form.format_number(m.age_count[std::size_t(n)], u"#####0.0");
+        if (male.x > size_column)
+            print_over_bars(size_column, male.y + 1, size);
+        else
+            plot.print_at(size_column, male.y + 1, size);
     }
+    for (const RowName &name : row_names)
+        if (name.reached)
+            print_over_bars(name.x, name.y, name.text);
 
     // 10, 11. The year's total and the year.
     plot.print_at(88, 48, tr("Total ") + form.format_number(total, u"#####0.0"));
