@@ -1951,6 +1951,7 @@ Options:
   --png FILE          the window&apos;s client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
                       and the values of the topic&apos;s panels, with the program&apos;s name below
   --paper a4|letter   the worksheet&apos;s paper (default a4)
@@ -1976,17 +1977,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 </source>
         <translation>Aufruf: aurelion-render [OPTIONEN] AKTION...
 
@@ -2008,6 +2013,7 @@ Optionen:
   --png DATEI         der Inhalt des Fensters, wie ein Benutzer ihn sieht
   --picture DATEI     nur die Zeichenfläche, nach der Endung: .png, oder .svg oder .pdf für
                       Vektorgrafik in Zeichnungsgröße auf einem 96-dpi-Bildschirm (134,7 mm)
+                      (mehrmals für mehrere Bilder desselben Zustands, jedes in seinem Format)
   --page DATEI.pdf    ein Arbeitsblatt: der Name des Themas, die Zeichnung, der Text der
                       Seitenleiste und die Werte der Bedienfelder, darunter der Name des Programms
   --paper a4|letter   das Papier des Arbeitsblatts (Vorgabe a4)
@@ -2034,20 +2040,23 @@ Optionen:
   --format png|svg|pdf  das Format von --picture, wo sein Name keine Endung hat (-, eine Pipe)
   --help              dieser Text
 
-Jede DATEI wird ganz oder gar nicht geschrieben, über eine temporäre Datei daneben; eine Pipe
-oder ein Gerät wird direkt beschrieben, und - ist die Standardausgabe (höchstens eine Ausgabe),
-also
+Jede DATEI wird ganz oder gar nicht geschrieben, über eine temporäre Datei daneben, und alle
+erhalten ihre Namen zusammen, sobald alle fertig sind, oder keine; eine Pipe oder ein Gerät wird
+direkt beschrieben, und - ist die Standardausgabe (höchstens eine Ausgabe), also
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rechteck.svg
 Ein Name, dessen Endung ein anderes Format nennt (--png a.svg), ein leerer Name, dieselbe Datei
 für zwei Ausgaben und ein Ordner, der fehlt oder nicht beschrieben werden kann, werden vor dem
-Zeichnen abgelehnt. Das Fenster wird mit --zoom mal --scale gezeichnet (und bei jedem zoom:Z):
-höchstens 16384 Pixel je Seite. Es wird immer offscreen gezeichnet, was QT_QPA_PLATFORM auch
-sagt.
+Zeichnen abgelehnt, ebenso eine Datei, die nicht geschrieben werden darf, eine Ausgabe, die die
+Datei von --lesson ist, eine zweimal angegebene Ausgabe-Option (außer --picture) und eine
+Animation mit mehr als 3000 Bildern. Das Fenster wird mit --zoom mal --scale gezeichnet (und
+bei jedem zoom:Z): höchstens 16384 Pixel je Seite. Es wird immer offscreen gezeichnet, was
+QT_QPA_PLATFORM auch sagt.
 
 Rückgabewert: 0, wenn alles getan und geschrieben ist; 1, wenn dieser Text nicht auf die
 Standardausgabe geschrieben werden kann; 2 bei einem falschen Argument, einer falschen Aktion
 oder Ausgabe (eine einzeilige Meldung auf der Standardfehlerausgabe nennt es; eine Ausgabe, die
-nicht geschrieben werden kann, auch bei voller Platte, sagt, warum).
+nicht geschrieben werden kann, auch bei voller Platte oder geschlossener Pipe, sagt, warum).
+SIGINT und SIGTERM beenden es durch das Signal, ohne eine temporäre Datei zu hinterlassen.
 </translation>
     </message>
 </context>

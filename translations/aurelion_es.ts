@@ -1951,6 +1951,7 @@ Options:
   --png FILE          the window&apos;s client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
                       and the values of the topic&apos;s panels, with the program&apos;s name below
   --paper a4|letter   the worksheet&apos;s paper (default a4)
@@ -1976,17 +1977,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 </source>
         <translation>Uso: aurelion-render [OPCIONES] ACCIÓN...
 
@@ -2008,6 +2013,7 @@ Opciones:
   --png ARCHIVO       el área de la ventana tal como la ve el usuario
   --picture ARCHIVO   solo la superficie de dibujo, según la extensión: .png, o .svg o .pdf para
                       gráficos vectoriales del tamaño del dibujo en pantalla de 96 ppp (134,7 mm)
+                      (repetida para más imágenes del mismo estado, cada una en su formato)
   --page ARCHIVO.pdf  una hoja de trabajo: el nombre del tema, el dibujo, el texto del panel
                       lateral y los valores del tema, con el nombre del programa debajo
   --paper a4|letter   el papel de la hoja de trabajo (a4 por defecto)
@@ -2034,19 +2040,22 @@ Opciones:
   --format png|svg|pdf  el formato de --picture si su nombre no tiene extensión (-, una tubería)
   --help              este texto
 
-Cada ARCHIVO se escribe entero o no se escribe, a través de un archivo temporal a su lado; una
-tubería o un dispositivo se escribe en su sitio, y - es la salida estándar (una salida como
-mucho), así
+Cada ARCHIVO se escribe entero o no se escribe, a través de un archivo temporal a su lado, y
+todos toman su nombre juntos una vez hechos todos, o ninguno; una tubería o un dispositivo se
+escribe en su sitio, y - es la salida estándar (una salida como mucho), así
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangulo.svg
 Un nombre cuya extensión indica otro formato (--png a.svg), un nombre vacío, el mismo archivo
-para dos salidas y una carpeta que falta o no se puede escribir se rechazan antes de dibujar.
-La ventana se dibuja a --zoom por --scale (y con cualquier zoom:Z): como mucho 16384 píxeles
-por lado. Siempre se dibuja fuera de pantalla, diga lo que diga QT_QPA_PLATFORM.
+para dos salidas y una carpeta que falta o no se puede escribir se rechazan antes de dibujar;
+también un archivo que no se puede escribir por permisos, una salida que es el archivo de
+--lesson, una opción de salida dada dos veces (salvo --picture) y una animación de más de 3000
+fotogramas. La ventana se dibuja a --zoom por --scale (y con cualquier zoom:Z): como mucho
+16384 píxeles por lado. Siempre se dibuja fuera de pantalla, diga lo que diga QT_QPA_PLATFORM.
 
 Estado de salida: 0 cuando todo está hecho y escrito; 1 cuando este texto no se puede escribir
 en la salida estándar; 2 para un argumento, una acción o una salida incorrectos (un mensaje de
 una línea en la salida de error lo nombra; una salida que no se puede escribir, también con el
-disco lleno, dice por qué).
+disco lleno o la tubería cerrada, dice por qué). SIGINT y SIGTERM lo terminan con la señal, sin
+dejar ningún archivo temporal.
 </translation>
     </message>
 </context>

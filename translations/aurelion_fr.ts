@@ -1951,6 +1951,7 @@ Options:
   --png FILE          the window&apos;s client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
                       and the values of the topic&apos;s panels, with the program&apos;s name below
   --paper a4|letter   the worksheet&apos;s paper (default a4)
@@ -1976,17 +1977,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 </source>
         <translation>Utilisation : aurelion-render [OPTIONS] ACTION...
 
@@ -2008,6 +2013,7 @@ Options :
   --png FICHIER       la zone cliente de la fenêtre telle que l’utilisateur la voit
   --picture FICHIER   la seule surface de dessin, selon l’extension : .png, ou .svg ou .pdf pour
                       un dessin vectoriel à la taille du dessin sur un écran à 96 dpi (134,7 mm)
+                      (à répéter pour plusieurs images du même état, chacune dans son format)
   --page FICHIER.pdf  une fiche : le nom du sujet, le dessin, le texte du panneau latéral et
                       les valeurs des panneaux du sujet, avec le nom du programme en bas
   --paper a4|letter   le papier de la fiche (a4 par défaut)
@@ -2034,18 +2040,22 @@ Options :
   --format png|svg|pdf  le format de --picture quand son nom n’a pas d’extension (-, un tube)
   --help              ce texte
 
-Chaque FICHIER est écrit en entier ou pas du tout, par un fichier temporaire à côté ; un tube ou
-un périphérique est écrit sur place, et - est la sortie standard (une sortie au plus), ainsi
+Chaque FICHIER est écrit en entier ou pas du tout, par un fichier temporaire à côté, et tous
+prennent leur nom ensemble une fois tous faits, ou aucun ; un tube ou un périphérique est écrit
+sur place, et - est la sortie standard (une sortie au plus), ainsi
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 Un nom dont l’extension indique un autre format (--png a.svg), un nom vide, le même fichier pour
-deux sorties et un dossier absent ou impossible à écrire sont refusés avant le dessin. La
+deux sorties et un dossier absent ou impossible à écrire sont refusés avant le dessin ; de même
+un fichier qu’on n’a pas le droit d’écrire, une sortie qui est le fichier de --lesson, une
+option de sortie donnée deux fois (sauf --picture) et une animation de plus de 3000 images. La
 fenêtre est dessinée à --zoom fois --scale (et à tout zoom:Z) : 16384 pixels de côté au plus.
 Elle est toujours dessinée hors écran, quoi que dise QT_QPA_PLATFORM.
 
 Code de retour : 0 quand tout est fait et écrit ; 1 quand ce texte ne peut pas être écrit sur
 la sortie standard ; 2 pour un argument, une action ou une sortie incorrects (un message d’une
-ligne sur la sortie d’erreur le nomme ; une sortie qui ne peut pas être écrite, disque plein
-compris, dit pourquoi).
+ligne sur la sortie d’erreur le nomme ; une sortie qui ne peut pas être écrite, disque plein ou
+tube fermé compris, dit pourquoi). SIGINT et SIGTERM y mettent fin par le signal, sans laisser
+de fichier temporaire.
 </translation>
     </message>
 </context>

@@ -1951,6 +1951,7 @@ Options:
   --png FILE          the window&apos;s client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
                       and the values of the topic&apos;s panels, with the program&apos;s name below
   --paper a4|letter   the worksheet&apos;s paper (default a4)
@@ -1976,17 +1977,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 </source>
         <translation>Uso: aurelion-render [OPZIONI] AZIONE...
 
@@ -2009,6 +2014,7 @@ Opzioni:
   --png FILE          l’area client della finestra come la vede un utente
   --picture FILE      solo la superficie di disegno, secondo l’estensione: .png, oppure .svg o
                       .pdf per grafica vettoriale grande quanto il disegno a 96 dpi (134,7 mm)
+                      (ripetuta per più immagini dello stesso stato, ognuna nel suo formato)
   --page FILE.pdf     una scheda di lavoro: il nome dell’argomento, il disegno, il testo del
                       pannello laterale e i valori dei pannelli, con il nome del programma in fondo
   --paper a4|letter   la carta della scheda di lavoro (predefinita a4)
@@ -2034,18 +2040,22 @@ Opzioni:
   --format png|svg|pdf  il formato di --picture quando il nome non ha estensione (-, una pipe)
   --help              questo testo
 
-Ogni FILE viene scritto per intero o per niente, attraverso un file temporaneo accanto; una pipe
-o un dispositivo viene scritto sul posto, e - è lo standard output (al massimo un’uscita), così
+Ogni FILE viene scritto per intero o per niente, attraverso un file temporaneo accanto, e tutti
+prendono il loro nome insieme quando sono tutti pronti, o nessuno; una pipe o un dispositivo
+viene scritto sul posto, e - è lo standard output (al massimo un’uscita), così
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rettangolo.svg
 Un nome la cui estensione indica un altro formato (--png a.svg), un nome vuoto, lo stesso file
 per due uscite e una cartella che manca o non si può scrivere vengono rifiutati prima di
-disegnare. La finestra è disegnata a --zoom per --scale (e a ogni zoom:Z): al massimo 16384
+disegnare; così pure un file che non si ha il permesso di scrivere, un’uscita che è il file di
+--lesson, un’opzione di uscita data due volte (tranne --picture) e un’animazione di più di 3000
+fotogrammi. La finestra è disegnata a --zoom per --scale (e a ogni zoom:Z): al massimo 16384
 pixel per lato. È sempre disegnata fuori schermo, qualunque cosa dica QT_QPA_PLATFORM.
 
 Stato di uscita: 0 quando tutto è fatto e scritto; 1 quando questo testo non si può scrivere
 sullo standard output; 2 per un argomento, un’azione o un’uscita errati (un messaggio di una
-riga sullo standard error lo nomina; un’uscita che non si può scrivere, anche a disco pieno,
-dice perché).
+riga sullo standard error lo nomina; un’uscita che non si può scrivere, anche a disco pieno o
+a pipe chiusa, dice perché). SIGINT e SIGTERM lo terminano con il segnale, senza lasciare file
+temporanei.
 </translation>
     </message>
 </context>

@@ -1951,6 +1951,7 @@ Options:
   --png FILE          the window&apos;s client area as a user sees it
   --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
                       vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
   --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
                       and the values of the topic&apos;s panels, with the program&apos;s name below
   --paper a4|letter   the worksheet&apos;s paper (default a4)
@@ -1976,17 +1977,21 @@ Options:
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
-Every FILE is written whole or not at all, through a temporary file beside it; a pipe or a
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
 device is written in place, and - is the standard output (one output at most), so
   aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
 A name whose extension says another format (--png a.svg), an empty name, the same file for
-two outputs and a folder that is missing or cannot be written are refused before drawing.
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
 The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
 It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
 
 Exit status: 0 when everything is done and written; 1 when this text cannot be written to
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
-error names it; an output that cannot be written, a full disk among them, says why).
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
 </source>
         <translation>Uso: aurelion-render [OPÇÕES] AÇÃO...
 
@@ -2009,6 +2014,7 @@ Opções:
   --png ARQUIVO       a área da janela como o usuário a vê
   --picture ARQUIVO   só a superfície de desenho, pela extensão: .png, ou .svg ou .pdf para
                       gráficos vetoriais no tamanho do desenho numa tela de 96 dpi (134,7 mm)
+                      (repetida para mais imagens do mesmo estado, cada uma em seu formato)
   --page ARQUIVO.pdf  uma folha de exercícios: o nome do tema, o desenho, o texto do painel
                       lateral e os valores dos painéis do tema, com o nome do programa embaixo
   --paper a4|letter   o papel da folha de exercícios (padrão a4)
@@ -2034,18 +2040,22 @@ Opções:
   --format png|svg|pdf  o formato de --picture quando o nome não tem extensão (-, um pipe)
   --help              este texto
 
-Cada ARQUIVO é gravado inteiro ou não é gravado, por meio de um arquivo temporário ao lado; um
-pipe ou um dispositivo é gravado no lugar, e - é a saída padrão (no máximo uma saída), assim
+Cada ARQUIVO é gravado inteiro ou não é gravado, por meio de um arquivo temporário ao lado, e
+todos recebem seus nomes juntos quando todos estão prontos, ou nenhum; um pipe ou um
+dispositivo é gravado no lugar, e - é a saída padrão (no máximo uma saída), assim
   aurelion-render menu:M_R:2 --picture - --format svg &gt; retangulo.svg
 Um nome cuja extensão indica outro formato (--png a.svg), um nome vazio, o mesmo arquivo para
-duas saídas e uma pasta que falta ou não pode ser gravada são recusados antes de desenhar. A
+duas saídas e uma pasta que falta ou não pode ser gravada são recusados antes de desenhar;
+também um arquivo que não se tem permissão de gravar, uma saída que é o arquivo de --lesson,
+uma opção de saída dada duas vezes (exceto --picture) e uma animação de mais de 3000 quadros. A
 janela é desenhada em --zoom vezes --scale (e em qualquer zoom:Z): no máximo 16384 pixels por
 lado. Ela é sempre desenhada fora da tela, diga o que disser QT_QPA_PLATFORM.
 
 Código de saída: 0 quando tudo foi feito e gravado; 1 quando este texto não pode ser gravado na
 saída padrão; 2 para um argumento, uma ação ou uma saída incorretos (uma mensagem de uma linha
-na saída de erro o nomeia; uma saída que não pode ser gravada, inclusive com o disco cheio, diz
-por quê).
+na saída de erro o nomeia; uma saída que não pode ser gravada, inclusive com o disco cheio ou o
+pipe fechado, diz por quê). SIGINT e SIGTERM o encerram pelo sinal, sem deixar arquivo
+temporário.
 </translation>
     </message>
 </context>
