@@ -1,12 +1,17 @@
 #include "language/languages.h"
+#include "lesson.h"
 #include "lesson/lesson_session.h"
 #include "main_window.h"
+#include "picture/worksheet_content.h"
+#include "picture_output.h"
 #include "plotter.h"
 #include "sequence/sequence_panels.h"
 #include "text_crossings.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBuffer>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,6 +60,24 @@ private slots:
     void render_tool_language();
     void switching_matches_a_fresh_window_data();
     void switching_matches_a_fresh_window();
+    void numbers_take_the_language_separator_data();
+    void numbers_take_the_language_separator();
+    void spoken_values_stay_apart_data();
+    void spoken_values_stay_apart();
+    void counted_texts_have_plural_forms_data();
+    void counted_texts_have_plural_forms();
+    void counts_take_the_language_form_data();
+    void counts_take_the_language_form();
+    void file_words_data();
+    void file_words();
+    void file_names_and_titles_in_the_language_data();
+    void file_names_and_titles_in_the_language();
+    void usage_in_the_language_data();
+    void usage_in_the_language();
+    void example_lesson_in_every_language_data();
+    void example_lesson_in_every_language();
+    void one_term_throughout_data();
+    void one_term_throughout();
 };
 
 // A window as the tests drive it, in the given language.
@@ -136,6 +159,7 @@ void click(MainWindow &window, const char *clicks)
 struct Catalogue
 {
     std::vector<std::pair<QString, QString>> messages; // source and translation
+    QStringList counted; // the sources of the texts with plural forms
     QStringList faults;
 };
 
@@ -149,21 +173,34 @@ Catalogue read_catalogue(const QString &path)
     }
     QXmlStreamReader xml(&file);
     QString context, source;
+    bool counted = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            counted = xml.attributes().value(QLatin1String("numerus")) == u"yes";
         } else if (xml.name() == u"source") {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = xml.readElementText();
-            if (!type.isEmpty() || translation.isEmpty())
+            // A text with a count has a form for each of the language's plural rules.
+            QStringList forms;
+            if (counted) {
+                while (xml.readNextStartElement())
+                    forms << xml.readElementText();
+            } else {
+                forms << xml.readElementText();
+            }
+            if (!type.isEmpty() || forms.contains(QString()))
                 catalogue.faults << QStringLiteral("%1 \"%2\": %3")
                                         .arg(context, source,
                                             type.isEmpty() ? QStringLiteral("empty") : type);
-            catalogue.messages.emplace_back(source, translation);
+            for (const QString &form : forms)
+                catalogue.messages.emplace_back(source, form);
+            if (counted)
+                catalogue.counted << source;
         }
     }
     if (xml.hasError())
@@ -461,7 +498,11 @@ void TestLanguages::window_writes_numbers_in_its_language()
     LanguageWindow w(code);
     Form1 &f = w.window.form();
     QCOMPARE(f.Label1[10].caption(), in_language("1.00000", point));
-    QCOMPARE(f.Label11[4].caption(), in_language("n=3   k=+.90", point));
+    // A decimal comma has its zero before it.
+    QCOMPARE(f.Label11[4].caption(),
+        in_language(point == "." ? "n=3   k=+.90" : "n=3   k=+0.90", point));
+    QCOMPARE(f.Label11[6].caption(),
+        in_language(point == "." ? "n=4   k=-.46" : "n=4   k=-0.46", point));
     QVERIFY(f.Label7->caption().contains(in_language("1.6180340", point)));
     // The exponential function: its frame's values and its description.
     w.window.menus().at(QStringLiteral("M_R:6"))->trigger();
@@ -522,7 +563,7 @@ void TestLanguages::shown_texts_come_from_catalogue()
     QStringList pieces;
     for (const auto &[source, translation] : catalogue.messages)
         for (const QString &piece :
-            translation.split(QRegularExpression(QStringLiteral("%\\d")), Qt::SkipEmptyParts))
+            translation.split(QRegularExpression(QStringLiteral("%(\\d|n)")), Qt::SkipEmptyParts))
             if (piece.trimmed().size() >= 2)
                 // Frames are named after their captions with the blanks simplified.
                 pieces << piece.trimmed() << piece.simplified();
@@ -877,6 +918,436 @@ void TestLanguages::switching_matches_a_fresh_window()
         QVERIFY2(switched[where] == text,
             qPrintable(
                 QStringLiteral("%1: \"%2\" instead of \"%3\"").arg(where, switched[where], text)));
+}
+
+namespace {
+
+// Every text a topic shows: on its surfaces, in its controls' captions, names and descriptions
+// for assistive technology, and the drawing's description.
+QStringList all_texts(const ShownTopic &topic)
+{
+    QStringList texts = topic.spoken;
+    texts << topic.description;
+    for (const ShownCaption &c : topic.captions)
+        texts << c.caption;
+    for (const ShownText &t : topic.texts)
+        texts << t.text;
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+
+} // namespace
+
+void TestLanguages::numbers_take_the_language_separator_data() { catalogue_complete_data(); }
+
+// In a language that writes a decimal comma, no number shown anywhere keeps a decimal point,
+// and none starts with its separator ("+,90"): a fixed number text or a form without its zero
+// would show through.
+void TestLanguages::numbers_take_the_language_separator()
+{
+    QFETCH(QString, code);
+    const QRegularExpression point(QStringLiteral("\\d\\.\\d"));
+    const QRegularExpression bare(QStringLiteral("(?<![\\p{L}\\p{N}])[.,]\\d"));
+    const std::vector<ShownTopic> shown = shown_topics(code);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (const QString &text : all_texts(shown[i]))
+            QVERIFY2(!text.contains(point) && !text.contains(bare),
+                qPrintable(QStringLiteral("%1: \"%2\"").arg(scene_name(i), text)));
+}
+
+void TestLanguages::spoken_values_stay_apart_data() { catalogue_complete_data(); }
+
+// Where the decimal separator is a comma, values in a row are kept apart by semicolons, in the
+// descriptions a screen reader reads as on screen: "k = 0,4; w = 5", never "k = 0,4, w = 5", and
+// no comma follows a decimal number.
+void TestLanguages::spoken_values_stay_apart()
+{
+    QFETCH(QString, code);
+    const QRegularExpression comma_after_value(
+        QStringLiteral("\\d,\\d+,\\s|=\\s*-?[\\d,]*\\d,\\s*\\S+\\s*="));
+    const std::vector<ShownTopic> shown = shown_topics(code);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (const QString &text : all_texts(shown[i]))
+            QVERIFY2(!text.contains(comma_after_value),
+                qPrintable(QStringLiteral("%1: \"%2\"").arg(scene_name(i), text)));
+}
+
+void TestLanguages::counted_texts_have_plural_forms_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const QString &code : Languages::codes())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+// A text that counts something ("%n points drawn") has plural forms in every catalogue, English
+// among them, so that each language chooses the form by its own rule; no message places a number
+// before a plural noun without them, but for counts that are never one or none.
+void TestLanguages::counted_texts_have_plural_forms()
+{
+    QFETCH(QString, code);
+    QString path = catalogue_path(code);
+    QTemporaryDir dir;
+    if (code == QLatin1String("en")) {
+        // English keeps only the texts with a count; lupdate brings in any it lacks, unfinished.
+        path = dir.filePath(QStringLiteral("aurelion_en.ts"));
+        QVERIFY(QFile::copy(catalogue_path(code), path));
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(QString::fromUtf8(AURELION_SOURCE_DIR));
+        lupdate.start(QString::fromUtf8(AURELION_LUPDATE),
+            { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                QStringLiteral("-pluralonly"), QStringLiteral("src"), QStringLiteral("tools"),
+                QStringLiteral("-ts"), path });
+        QVERIFY(lupdate.waitForFinished(60000));
+        QCOMPARE(lupdate.exitCode(), 0);
+    }
+    const Catalogue catalogue = read_catalogue(path);
+    QVERIFY2(catalogue.faults.isEmpty(), qPrintable(catalogue.faults.join(u'\n')));
+    QVERIFY(catalogue.counted.size() >= 4);
+    // A number before what the program counts, but for a recording's limit and a picture's size
+    // in pixels, which are never one.
+    const QStringList never_one = { QStringLiteral("as many as a recording may"),
+        QStringLiteral("pixels (*.png)") };
+    const QRegularExpression count_before_noun(QStringLiteral(
+        "%(\\d|n) (\\p{Ll}+ )?(points|pairs|frames|steps|ticks|corners|pixels|years|months|"
+        "rabbits|pages|lessons|files|seconds)\\b"));
+    for (const auto &[source, translation] :
+        read_catalogue(catalogue_path(QStringLiteral("de"))).messages) {
+        if (!source.contains(count_before_noun) || catalogue.counted.contains(source)
+            || std::any_of(never_one.begin(), never_one.end(),
+                [&](const QString &n) { return source.contains(n); }))
+            continue;
+        QFAIL(qPrintable(QStringLiteral("\"%1\" counts without plural forms").arg(source)));
+    }
+    for (const auto &[source, translation] : catalogue.messages)
+        if (catalogue.counted.contains(source))
+            QVERIFY2(translation.contains(QLatin1String("%n")), qPrintable(translation));
+}
+
+void TestLanguages::counts_take_the_language_form_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("steps"); // the rabbits' months or the slow chaos game's ticks
+    QTest::addColumn<QString>("expected");
+    const auto rabbits = [](const char *code, int months, const char *expected) {
+        QTest::addRow("%s, rabbits in month %d", code, months)
+            << code << "M_gr:0" << months << QString::fromUtf8(expected);
+    };
+    const auto points = [](const char *code, int ticks, const char *expected) {
+        QTest::addRow("%s, %d points", code, ticks)
+            << code << "M_chaos" << ticks << QString::fromUtf8(expected);
+    };
+    rabbits("en", 0, ": 1 pair of rabbits;");
+    rabbits("en", 2, ": 2 pairs of rabbits;");
+    rabbits("de", 0, ": 1 Kaninchenpaar;");
+    rabbits("de", 2, ": 2 Kaninchenpaare;");
+    rabbits("fr", 0, " : 1 couple de lapins ;");
+    rabbits("fr", 2, " : 2 couples de lapins ;");
+    rabbits("es", 0, ": 1 pareja de conejos;");
+    rabbits("es", 2, ": 2 parejas de conejos;");
+    rabbits("it", 0, ": 1 coppia di conigli;");
+    rabbits("it", 2, ": 2 coppie di conigli;");
+    rabbits("pt_BR", 0, ": 1 casal de coelhos;");
+    rabbits("pt_BR", 2, ": 2 casais de coelhos;");
+    points("en", 0, "0 points drawn");
+    points("en", 1, "1 point drawn");
+    points("en", 2, "2 points drawn");
+    points("de", 0, "0 Punkte gezeichnet");
+    points("de", 1, "1 Punkt gezeichnet");
+    points("fr", 0, "0 point tracé");
+    points("fr", 1, "1 point tracé");
+    points("fr", 2, "2 points tracés");
+    points("es", 0, "0 puntos dibujados");
+    points("es", 1, "1 punto dibujado");
+    points("it", 0, "0 punti disegnati");
+    points("it", 1, "1 punto disegnato");
+    points("pt_BR", 0, "0 ponto desenhado");
+    points("pt_BR", 1, "1 ponto desenhado");
+    points("pt_BR", 2, "2 pontos desenhados");
+}
+
+// The description chooses singular or plural as the language does: French and Brazilian
+// Portuguese say the singular for none, the others the plural.
+void TestLanguages::counts_take_the_language_form()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, menu);
+    QFETCH(int, steps);
+    QFETCH(QString, expected);
+    LanguageWindow w(code);
+    Form1 &f = w.window.form();
+    w.window.menus().at(menu)->trigger();
+    if (menu == QLatin1String("M_chaos"))
+        click(w.window, "Cchaos:1");
+    for (int i = 0; i < steps; ++i)
+        if (menu == QLatin1String("M_chaos"))
+            f.Timer1->tick();
+        else
+            click(w.window, "Command5");
+    const QString description = w.window.topic(f.topic)->description();
+    QVERIFY2(description.contains(expected), qPrintable(description));
+}
+
+void TestLanguages::file_words_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English as it stands") << "square minus 0.46"
+                                          << "square-minus-0.46";
+    QTest::newRow("apostrophe") << "Fibonacci's rabbits"
+                                << "fibonaccis-rabbits";
+    QTest::newRow("umlauts spelt out") << "Fünfeck Größe"
+                                       << "fuenfeck-groesse";
+    QTest::newRow("accents dropped") << "Hélice ça niño razão"
+                                     << "helice-ca-nino-razao";
+    QTest::newRow("decimal comma kept") << "k = 0,3; w = 5"
+                                        << "k-0,3-w-5";
+    QTest::newRow("minus sign spelt out") << "f1 = -0,61803"
+                                          << "f1-minus-0,61803";
+    QTest::newRow("a hyphen between words stays one") << "graph - p ."
+                                                      << "graph-p";
+}
+
+// A file name's words in ASCII, whatever the language writes.
+void TestLanguages::file_words()
+{
+    QFETCH(QString, words);
+    QFETCH(QString, expected);
+    QCOMPARE(::file_words(words), expected);
+}
+
+namespace {
+
+// The words of a language's catalogue as a file name spells them, but for the words of file
+// names and titles themselves: the words the language uses elsewhere.
+QSet<QString> language_words(const QString &code)
+{
+    QSet<QString> words;
+    QFile file(catalogue_path(code));
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"translation" && context != u"FileName" && context != u"StateWords")
+            for (const QString &word :
+                ::file_words(xml.readElementText(QXmlStreamReader::IncludeChildElements))
+                    .split(u'-'))
+                words << word;
+    }
+    return words;
+}
+
+// The words of three letters or more in a text, as a file name spells them.
+QStringList long_words(const QString &text)
+{
+    QStringList words;
+    for (const QString &word : ::file_words(text).split(u'-'))
+        if (word.size() >= 3 && word.contains(QRegularExpression(QStringLiteral("^[a-z]+$"))))
+            words << word;
+    return words;
+}
+
+// What names the picture of the scene on screen: its file names, its titles and the proposed
+// title of a lesson step.
+struct Names
+{
+    QString stem, worksheet_stem, title, state, svg_title;
+};
+
+Names names_of(MainWindow &window)
+{
+    Names n { picture_file_stem(window), worksheet_file_stem(window), picture_title(window),
+        picture_state_words(window), {} };
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    write_picture_svg(*window.form().Picture1, buffer);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(QString::fromUtf8(svg));
+    n.svg_title = m.captured(1);
+    return n;
+}
+
+} // namespace
+
+void TestLanguages::file_names_and_titles_in_the_language_data() { catalogue_complete_data(); }
+
+// A picture's file names are ASCII and in the window's language, its titles in the language's
+// words and numbers: no word of the English names is left that the language does not use, and
+// no decimal point.
+void TestLanguages::file_names_and_titles_in_the_language()
+{
+    QFETCH(QString, code);
+    const QSet<QString> words = language_words(code);
+    const QRegularExpression ascii(QStringLiteral("^[a-z0-9]+([-.,][a-z0-9]+)*$"));
+    const QRegularExpression point(QStringLiteral("\\d\\.\\d"));
+    // The title screen, then every scene; one window at a time, as each speaks its language.
+    std::vector<const Scene *> shown { nullptr };
+    for (const Scene &scene : scenes)
+        shown.push_back(&scene);
+    const auto names_in = [&shown](const QString &language) {
+        LanguageWindow w(language);
+        std::vector<Names> names;
+        for (const Scene *scene : shown) {
+            if (scene) {
+                w.window.menus().at(QLatin1String(scene->menu))->trigger();
+                for (const char *key : scene->clicks)
+                    click(w.window, key);
+            }
+            names.push_back(names_of(w.window));
+        }
+        return names;
+    };
+    const std::vector<Names> english = names_in(QStringLiteral("en"));
+    const std::vector<Names> language = names_in(code);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QString where = shown[i] ? scene_name(i - 1) : QStringLiteral("title screen");
+        const Names &in_english = english[i], &in_language = language[i];
+        const QStringList english_words = long_words(in_english.stem)
+            + long_words(in_english.worksheet_stem) + long_words(in_english.title)
+            + long_words(in_english.state) + long_words(in_english.svg_title);
+        for (const QString &stem : { in_language.stem, in_language.worksheet_stem })
+            QVERIFY2(stem.contains(ascii), qPrintable(where + QStringLiteral(": ") + stem));
+        for (const QString &name : { in_language.stem, in_language.worksheet_stem,
+                 in_language.title, in_language.state, in_language.svg_title }) {
+            QVERIFY2(!name.contains(point), qPrintable(where + QStringLiteral(": ") + name));
+            for (const QString &word : long_words(name))
+                QVERIFY2(!english_words.contains(word) || words.contains(word),
+                    qPrintable(QStringLiteral("%1: \"%2\" is English").arg(where, name)));
+        }
+    }
+}
+
+void TestLanguages::usage_in_the_language_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("locale");
+    for (const char *program : { AURELION_PROGRAM, AURELION_RENDER })
+        for (const char *locale :
+            { "de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8", "it_IT.UTF-8", "pt_BR.UTF-8" })
+            QTest::addRow(
+                "%s, %s", qPrintable(QFileInfo(QString::fromUtf8(program)).fileName()), locale)
+                << QString::fromUtf8(program) << QString::fromUtf8(locale);
+}
+
+// --help answers in the language the environment asks for: no English sentence left, every
+// option and action named as the program reads it.
+void TestLanguages::usage_in_the_language()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, locale);
+    const auto usage = [&program](const QString &locale) {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), locale);
+        run.setProcessEnvironment(env);
+        run.start(program, { QStringLiteral("--help") });
+        run.waitForFinished(60000);
+        return run.exitCode() == 0 ? QString::fromUtf8(run.readAllStandardOutput()) : QString();
+    };
+    const QString english = usage(QStringLiteral("C.UTF-8"));
+    const QString shown = usage(locale);
+    QVERIFY(!english.isEmpty());
+    QVERIFY(!shown.isEmpty());
+    const QRegularExpression name(QStringLiteral("--[a-z][a-z-]+|\\b[a-z]+:(?=[A-Z])"));
+    for (const auto &m : name.globalMatch(english))
+        QVERIFY2(shown.contains(m.captured()), qPrintable(m.captured()));
+    // A line of English prose, but for the option and action names and the placeholders.
+    const QRegularExpression syntax(QStringLiteral("\\S*[-:.|=/\\[]\\S*|\\b[A-Z]+\\b"));
+    const QStringList shown_lines = shown.split(u'\n');
+    for (const QString &line : english.split(u'\n'))
+        if (QString(line).remove(syntax).contains(QRegularExpression(QStringLiteral("[a-z]{4,}"))))
+            QVERIFY2(!shown_lines.contains(line), qPrintable(line));
+}
+
+void TestLanguages::example_lesson_in_every_language_data() { catalogue_complete_data(); }
+
+// The example lesson ships in every language, in a folder named by its code and named in its
+// words: the same steps as the English one, titled in the language.
+void TestLanguages::example_lesson_in_every_language()
+{
+    QFETCH(QString, code);
+    const QDir folder(QString::fromUtf8(AURELION_SOURCE_DIR "/resources/lessons"));
+    Lesson english, lesson;
+    QVERIFY(!read_lesson(folder.filePath(QStringLiteral("golden-ratio.aurelion-lesson")), english)
+                 .failed());
+    const QStringList files =
+        QDir(folder.filePath(code)).entryList({ QStringLiteral("*.aurelion-lesson") });
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(QFileInfo(files[0]).completeBaseName().contains(
+                 QRegularExpression(QStringLiteral("^[a-z]+(-[a-z]+)*$"))),
+        qPrintable(files[0]));
+    const LessonError error = read_lesson(folder.filePath(code + u'/' + files[0]), lesson);
+    QVERIFY2(!error.failed(), qPrintable(error.text()));
+    QCOMPARE(lesson.steps.size(), english.steps.size());
+    // Each title has words of its own beside the English ones the language shares ("nature").
+    QStringList english_words = long_words(english.title);
+    for (const LessonStep &step : english.steps)
+        english_words << long_words(step.title);
+    QStringList titles = { lesson.title };
+    for (std::size_t i = 0; i < lesson.steps.size(); ++i) {
+        QCOMPARE(lesson.steps[i].actions, english.steps[i].actions);
+        QCOMPARE(lesson.steps[i].seed, english.steps[i].seed);
+        titles << lesson.steps[i].title;
+    }
+    for (const QString &title : titles) {
+        const QStringList words = long_words(title);
+        QVERIFY2(std::any_of(words.begin(), words.end(),
+                     [&](const QString &word) { return !english_words.contains(word); }),
+            qPrintable(QStringLiteral("\"%1\" is English").arg(title)));
+    }
+}
+
+void TestLanguages::one_term_throughout_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("other_terms");
+    // Brazilian schools say "razão áurea".
+    QTest::newRow("pt_BR, the golden ratio")
+        << "pt_BR" << QStringList { "número de ouro", "proporção áurea" };
+}
+
+// A language names a notion with one term in the window, the desktop entry, the metadata and
+// the example lesson.
+void TestLanguages::one_term_throughout()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, other_terms);
+    QStringList texts;
+    for (const auto &[source, translation] : read_catalogue(catalogue_path(code)).messages)
+        texts << translation;
+    const QDir source_dir(QString::fromUtf8(AURELION_SOURCE_DIR));
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    for (const QString &line :
+        read(source_dir.filePath(QStringLiteral("packaging/org.aurelion.Aurelion.desktop")))
+            .split(u'\n'))
+        if (line.contains(QStringLiteral("[%1]=").arg(code)))
+            texts << line;
+    const QString metainfo =
+        read(source_dir.filePath(QStringLiteral("packaging/org.aurelion.Aurelion.metainfo.xml")));
+    const QRegularExpression in_language(
+        QStringLiteral("xml:lang=\"%1\">([^<]*)<").arg(QRegularExpression::escape(code)));
+    for (const auto &m : in_language.globalMatch(metainfo))
+        texts << m.captured(1).simplified();
+    const QDir lessons(source_dir.filePath(QStringLiteral("resources/lessons/") + code));
+    for (const QString &name : lessons.entryList({ QStringLiteral("*.aurelion-lesson") }))
+        texts << read(lessons.filePath(name));
+    QVERIFY(texts.size() > 100);
+    for (const QString &text : texts)
+        for (const QString &term : other_terms)
+            QVERIFY2(!text.contains(term, Qt::CaseInsensitive), qPrintable(text));
 }
 
 QTEST_MAIN(TestLanguages)

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
-        <translation>F(0) = 1, F(1) = phi: jeder Quotient ist phi</translation>
+        <translation>F(0) = 1; F(1) = phi: jeder Quotient ist phi</translation>
     </message>
     <message>
         <source>start values 1 and -1/phi</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
-        <translation>F(0) = 1, F(1) = -1/phi: jeder Quotient ist -1/phi</translation>
+        <translation>F(0) = 1; F(1) = -1/phi: jeder Quotient ist -1/phi</translation>
     </message>
     <message>
         <source>start values 1 and 1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
-        <translation>F(0) = 1, F(1) = 1: die Fibonacci-Folge</translation>
+        <translation>F(0) = 1; F(1) = 1: die Fibonacci-Folge</translation>
     </message>
     <message>
         <source>F(0) down</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
-        <translation>k = 0, w = 0, yo = 20, d = 0,5: die Bevölkerung stirbt aus</translation>
+        <translation>k = 0; w = 0; yo = 20; d = 0,5: die Bevölkerung stirbt aus</translation>
     </message>
     <message>
         <source>example 2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
-        <translation>k = 0, w = 30, yo = 0, d = 0,5: die Bevölkerung wächst gegen 15</translation>
+        <translation>k = 0; w = 30; yo = 0; d = 0,5: die Bevölkerung wächst gegen 15</translation>
     </message>
     <message>
         <source>example 3</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
-        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: lineares Wachstum</translation>
+        <translation>k = 0,4; w = 5; yo = 10; d = 0,4: lineares Wachstum</translation>
     </message>
     <message>
         <source>example 4</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
-        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: exponentielles Wachstum</translation>
+        <translation>k = 0,4; w = 0; yo = 10; d = 0,1: exponentielles Wachstum</translation>
     </message>
     <message>
         <source>turn angle down</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
-        <translation>Die Parabel y = k² - k - 1 für k von -0,8 bis 2 mit den Nullstellen k1 = phi = %1 und k2 = -1/phi = %2, ihre Symmetrieachse bei k = 0,5</translation>
+        <translation>Die Parabel y = k² - k - 1 für k von -0,8 bis 2 mit den Nullstellen k1 = phi = %1 und k2 = -1/phi = %2 und der Symmetrieachse k = 0,5</translation>
     </message>
 </context>
 <context>
@@ -650,10 +650,6 @@
         <translation>Wiederhole das, und es entsteht ein Muster. </translation>
     </message>
     <message>
-        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Chaosspiel „%1“ mit %2 Ecken und k = %3 (%4): bisher %5 %6 gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</translation>
-    </message>
-    <message>
         <source>slow, one point a second</source>
         <translation>langsam, ein Punkt pro Sekunde</translation>
     </message>
@@ -661,13 +657,12 @@
         <source>fast</source>
         <translation>schnell</translation>
     </message>
-    <message>
-        <source>point</source>
-        <translation>Punkt</translation>
-    </message>
-    <message>
-        <source>points</source>
-        <translation>Punkte</translation>
+    <message numerus="yes">
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %n points drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>
+            <numerusform>Chaosspiel „%1“ mit %2 Ecken und k = %3 (%4): bisher %n Punkt gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</numerusform>
+            <numerusform>Chaosspiel „%1“ mit %2 Ecken und k = %3 (%4): bisher %n Punkte gezeichnet, jeder in der Farbe der Ecke, auf die er zusprang</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Konstruktion von phi mit Zirkel und Lineal: zwei Einheitsquadrate nebeneinander, ihre Diagonale OE = sqrt(5) = %1, der Kreis mit dem Radius 0,5 um ihren Mittelpunkt C schneidet OE in A, OA = phi = %2, und in B, OB = 1/phi = %3; unter der Achse die Strecken b = 1, a = %3 und c = a + b = %2</translation>
+        <translation>Konstruktion von phi mit Zirkel und Lineal: zwei Einheitsquadrate nebeneinander mit der Diagonale OE = sqrt(5) = %1; der Kreis mit dem Radius 0,5 um ihren Mittelpunkt C schneidet OE in A mit OA = phi = %2 und in B mit OB = 1/phi = %3; unter der Achse die Strecken b = 1; a = %3 und c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -831,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Dynamisches Bevölkerungsmodell %1, Alter 0 bis %2, Jahr %3: insgesamt %4, Geburtenrate %5 (%6 hält die Bevölkerung konstant); die Alterspyramide des Jahres über den Gesamtzahlen der Jahre 0 bis %3</translation>
+        <translation>Dynamisches Bevölkerungsmodell %1, Alter 0 bis %2, Jahr %3: insgesamt %4; Geburtenrate %5 (%6 hält die Bevölkerung konstant); die Alterspyramide des Jahres über den Gesamtzahlen der Jahre 0 bis %3</translation>
     </message>
 </context>
 <context>
@@ -846,7 +841,90 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Exponentialfunktion y = %1 phi^x mit dem Punkt P bei x = %2, y = %3; darüber a = %4 und b = %5, daneben c = a + b = %6, mit b = phi a und c = phi b</translation>
+        <translation>Exponentialfunktion y = %1 phi^x mit dem Punkt P bei x = %2; y = %3; darüber a = %4 und b = %5; daneben c = a + b = %6; dabei b = phi a und c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>graph-p</source>
+        <translation>graph-p</translation>
+    </message>
+    <message>
+        <source>ratio-graph</source>
+        <translation>quotienten-graph</translation>
+    </message>
+    <message>
+        <source>sequence-graph</source>
+        <translation>folgen-graph</translation>
+    </message>
+    <message>
+        <source>golden-rectangle</source>
+        <translation>goldenes-rechteck</translation>
+    </message>
+    <message>
+        <source>golden-ellipse-hyperbola</source>
+        <translation>goldene-ellipse-hyperbel</translation>
+    </message>
+    <message>
+        <source>pentagram</source>
+        <translation>pentagramm</translation>
+    </message>
+    <message>
+        <source>golden-ratio-analytic</source>
+        <translation>goldener-schnitt-berechnet</translation>
+    </message>
+    <message>
+        <source>golden-spiral</source>
+        <translation>goldene-spirale</translation>
+    </message>
+    <message>
+        <source>golden-ratio-construction</source>
+        <translation>goldener-schnitt-konstruktion</translation>
+    </message>
+    <message>
+        <source>life-generator</source>
+        <translation>lebensgenerator</translation>
+    </message>
+    <message>
+        <source>platonic-figures</source>
+        <translation>platonische-koerper</translation>
+    </message>
+    <message>
+        <source>exponential-function</source>
+        <translation>exponentialfunktion</translation>
+    </message>
+    <message>
+        <source>population-model</source>
+        <translation>bevoelkerungsmodell</translation>
+    </message>
+    <message>
+        <source>rabbits</source>
+        <translation>kaninchen</translation>
+    </message>
+    <message>
+        <source>chaos-game</source>
+        <translation>chaosspiel</translation>
+    </message>
+    <message>
+        <source>pythagoras</source>
+        <translation>pythagoras</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>arbeitsblatt</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two values of a list</comment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1131,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
-        <translation>Lebensgenerator mit k = %1, w = %2, yo = %3 und d = %4: </translation>
+        <translation>Lebensgenerator mit k = %1; w = %2; yo = %3 und d = %4: </translation>
     </message>
     <message>
         <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
@@ -1266,6 +1344,14 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>by the Aurelion team, 2026</source>
         <translation>vom Aurelion-Team, 2026</translation>
     </message>
+    <message>
+        <source>n=3   k=+.90</source>
+        <translation>n=3   k=+0,90</translation>
+    </message>
+    <message>
+        <source>n=4   k=-.46</source>
+        <translation>n=4   k=-0,46</translation>
+    </message>
 </context>
 <context>
     <name>PentagramTopic</name>
@@ -1445,14 +1531,6 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <translation>Animation aufnehmen</translation>
     </message>
     <message>
-        <source>The recording of 1 frame is not saved.</source>
-        <translation>Die Aufnahme mit 1 Bild ist nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>The recording of %1 frames is not saved.</source>
-        <translation>Die Aufnahme mit %1 Bildern ist nicht gespeichert.</translation>
-    </message>
-    <message>
         <source>
 
 Save it, discard it, or cancel and go on recording?</source>
@@ -1471,6 +1549,17 @@ Speichern oder verwerfen?</translation>
     <message>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>Aurelion drawing</source>
+        <translation>Aurelion-Zeichnung</translation>
+    </message>
+    <message numerus="yes">
+        <source>The recording of %n frames is not saved.</source>
+        <translation>
+            <numerusform>Die Aufnahme mit %n Bild ist nicht gespeichert.</numerusform>
+            <numerusform>Die Aufnahme mit %n Bildern ist nicht gespeichert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1717,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pythagoras mit den Katheten a = %1 und b = %2, der Hypotenuse c = %3 und e = %4: das Quadrat über c im Quadrat mit der Seite a + b = %5 hat den Flächeninhalt a² + b² = %6, die Quadrate über a und b daneben</translation>
+        <translation>Pythagoras mit den Katheten a = %1 und b = %2 sowie der Hypotenuse c = %3 und e = %4: das Quadrat über c im Quadrat mit der Seite a + b = %5 hat den Flächeninhalt a² + b² = %6; die Quadrate über a und b daneben</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
@@ -1733,17 +1822,12 @@ Speichern oder verwerfen?</translation>
         <source>Start Reprod.</source>
         <translation>Geschlechtsreif</translation>
     </message>
-    <message>
-        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
-        <translation>Fibonaccis Kaninchen, Monat %1 von %2: %3 %4 Kaninchen; die Summen Monat für Monat, die Fibonacci-Zahlen: %5</translation>
-    </message>
-    <message>
-        <source>pair</source>
-        <translation>Paar</translation>
-    </message>
-    <message>
-        <source>pairs</source>
-        <translation>Paare</translation>
+    <message numerus="yes">
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
+        <translation>
+            <numerusform>Fibonaccis Kaninchen, Monat %1 von %2: %n Kaninchenpaar; die Summen Monat für Monat, die Fibonacci-Zahlen: %3</numerusform>
+            <numerusform>Fibonaccis Kaninchen, Monat %1 von %2: %n Kaninchenpaare; die Summen Monat für Monat, die Fibonacci-Zahlen: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1819,13 +1903,12 @@ Speichern oder verwerfen?</translation>
 
 %2.</translation>
     </message>
-    <message>
-        <source>● REC  1 frame</source>
-        <translation>● REC  1 Bild</translation>
-    </message>
-    <message>
-        <source>● REC  %1 frames</source>
-        <translation>● REC  %1 Bilder</translation>
+    <message numerus="yes">
+        <source>● REC  %n frames</source>
+        <translation>
+            <numerusform>● REC  %n Bild</numerusform>
+            <numerusform>● REC  %n Bilder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1927,137 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
-        <translation>Goldenes Rechteck: Quadrate mit den Seiten 1, phi = %1, phi² = %2, phi³ = %3 und phi⁴ = %4 um die Eckpunkte A bis G, die Diagonalen EG und DF schneiden sich im Pol S = (0,276 | 0,447), die goldene Spirale um S und ihre Näherung durch Viertelkreise</translation>
+        <translation>Goldenes Rechteck: Quadrate mit den Seiten 1; phi = %1; phi² = %2; phi³ = %3 und phi⁴ = %4 um die Eckpunkte A bis G, die Diagonalen EG und DF schneiden sich im Pol S = (0,276 | 0,447), die goldene Spirale um S und ihre Näherung durch Viertelkreise</translation>
+    </message>
+</context>
+<context>
+    <name>RenderUsage</name>
+    <message>
+        <source>Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program&apos;s start-up on the offscreen platform, then the actions in order, each through
+the handler a user&apos;s click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window&apos;s zoom becomes Z (0.5 to 4), as View, Zoom In does
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window&apos;s client area as a user sees it
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
+  --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
+                      and the values of the topic&apos;s panels, with the program&apos;s name below
+  --paper a4|letter   the worksheet&apos;s paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
+  --zoom Z            the window&apos;s zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
+  --state FILE        the window&apos;s state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson&apos;s step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
+  --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
+</source>
+        <translation>Aufruf: aurelion-render [OPTIONEN] AKTION...
+
+Führt den Start des Programms auf der Offscreen-Plattform aus, dann die Aktionen der Reihe nach,
+jede über die Routine, die ein Klick des Benutzers erreicht, und schreibt dann die Ausgaben.
+
+Aktionen:
+  menu:NAME[:INDEX]   ein Menübefehl nach Steuerelementname (menu:M_R:4 ist Goldener Schnitt,
+                      Pentagramm)
+  click:NAME[:INDEX]  ein Klick auf eine Schaltfläche, eine Beschriftung oder ein Kontrollkästchen
+                      (click:ComP:0, click:Label7)
+  move:X,Y            der Zeiger geht über der Zeichenfläche zum Punkt (X, Y) ihrer Koordinaten
+  press:X,Y           der Zeiger geht dorthin und klickt auf die Zeichenfläche
+  tick[:N]            N Takte des Zeitgebers (Vorgabe 1), jeder nur, solange er läuft
+  zoom:Z              der Zoom des Fensters wird Z (0.5 bis 4), wie Ansicht, Vergrößern
+
+Optionen:
+  --seed N            Startwert des Zufallsgenerators, für wiederholbare Bilder
+  --png DATEI         der Inhalt des Fensters, wie ein Benutzer ihn sieht
+  --picture DATEI     nur die Zeichenfläche, nach der Endung: .png, oder .svg oder .pdf für
+                      Vektorgrafik in Zeichnungsgröße auf einem 96-dpi-Bildschirm (134,7 mm)
+                      (mehrmals für mehrere Bilder desselben Zustands, jedes in seinem Format)
+  --page DATEI.pdf    ein Arbeitsblatt: der Name des Themas, die Zeichnung, der Text der
+                      Seitenleiste und die Werte der Bedienfelder, darunter der Name des Programms
+  --paper a4|letter   das Papier des Arbeitsblatts (Vorgabe a4)
+  --black-and-white   Bild und Seite für einen Drucker ohne Farbe: Linien und Texte schwarz,
+                      Flächen hell, der Hintergrund weiß
+  --scale F           Pixelverhältnis der PNG-Bilder (Vorgabe 1)
+  --zoom Z            der Zoom des Fensters für --png, von 0.5 bis 4 (Vorgabe 1): jedes
+                      Steuerelement, jeder Text und jede Linie Z-mal so groß; --picture bleibt
+  --animation DATEI.gif  ein GIF der Zeichnung (wie --picture sie zeigt, mit --scale) mit einem
+                      Bild nach jeder Aktion, nach der die Zeichnung zu sehen ist
+  --frame-every N     bei tick-Aktionen ein Bild alle N Takte statt eines nach der Aktion
+  --delay MS          wie lange jedes Bild steht, 20 bis 600000 ms (Vorgabe 500, oder 40 für Bilder
+                      von Takten); das letzte Bild steht 3 Sekunden
+  --loop, --once      das GIF läuft endlos (die Vorgabe) oder einmal
+  --language CODE     die Sprache aller Texte und Zahlen: en, de, fr, es, it oder pt_BR
+                      (Vorgabe: die der Umgebung, wie das Programm sie wählt)
+  --state DATEI       der Zustand des Fensters als JSON
+  --trace DATEI       was die Flächen zeigen, ein JSON-Objekt je Zeile
+  --lesson DATEI      eine Lektion (.aurelion-lesson); ihre Schritte laufen vom Start an ab
+  --step N            die Ausgaben zeigen Schritt N der Lektion (ab 1), dann die angegebenen
+                      Aktionen
+  --handout DATEI.pdf die ganze Lektion als Heft: ein Titelblatt, dann ein Arbeitsblatt je
+                      Schritt mit seinem Titel darüber (--paper und --black-and-white gelten)
+  --format png|svg|pdf  das Format von --picture, wo sein Name keine Endung hat (-, eine Pipe)
+  --help              dieser Text
+
+Jede DATEI wird ganz oder gar nicht geschrieben, über eine temporäre Datei daneben, und alle
+erhalten ihre Namen zusammen, sobald alle fertig sind, oder keine; eine Pipe oder ein Gerät wird
+direkt beschrieben, und - ist die Standardausgabe (höchstens eine Ausgabe), also
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rechteck.svg
+Ein Name, dessen Endung ein anderes Format nennt (--png a.svg), ein leerer Name, dieselbe Datei
+für zwei Ausgaben und ein Ordner, der fehlt oder nicht beschrieben werden kann, werden vor dem
+Zeichnen abgelehnt, ebenso eine Datei, die nicht geschrieben werden darf, eine Ausgabe, die die
+Datei von --lesson ist, eine zweimal angegebene Ausgabe-Option (außer --picture) und eine
+Animation mit mehr als 3000 Bildern. Das Fenster wird mit --zoom mal --scale gezeichnet (und
+bei jedem zoom:Z): höchstens 16384 Pixel je Seite. Es wird immer offscreen gezeichnet, was
+QT_QPA_PLATFORM auch sagt.
+
+Rückgabewert: 0, wenn alles getan und geschrieben ist; 1, wenn dieser Text nicht auf die
+Standardausgabe geschrieben werden kann; 2 bei einem falschen Argument, einer falschen Aktion
+oder Ausgabe (eine einzeilige Meldung auf der Standardfehlerausgabe nennt es; eine Ausgabe, die
+nicht geschrieben werden kann, auch bei voller Platte oder geschlossener Pipe, sagt, warum).
+SIGINT und SIGTERM beenden es durch das Signal, ohne eine temporäre Datei zu hinterlassen.
+</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2068,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>, with the curve y = %1 phi^x; </source>
-        <translation>, mit der Kurve y = %1 phi^x; </translation>
+        <translation> (mit der Kurve y = %1 phi^x); </translation>
     </message>
     <message>
         <source>every F(i) is 0</source>
@@ -1893,7 +2106,106 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
-        <translation>Goldene Spirale r = phi^(h / 90°) um den Ursprung: der Radius wächst mit jeder Vierteldrehung um den Faktor phi = %1; die Punkte nach ganzen Vierteldrehungen, von r = %2 bis r = %3, sind durch Sehnen verbunden</translation>
+        <translation>Goldene Spirale r = phi^(h / 90°) um den Ursprung: der Radius wächst mit jeder Vierteldrehung um den Faktor phi = %1; die Punkte nach ganzen Vierteldrehungen (von r = %2 bis r = %3) sind durch Sehnen verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>StateWords</name>
+    <message>
+        <source>triangle half</source>
+        <translation>Dreieck halb</translation>
+    </message>
+    <message>
+        <source>triangle minus half</source>
+        <translation>Dreieck minus halb</translation>
+    </message>
+    <message>
+        <source>hexagon half</source>
+        <translation>Sechseck halb</translation>
+    </message>
+    <message>
+        <source>hexagon minus third</source>
+        <translation>Sechseck minus Drittel</translation>
+    </message>
+    <message>
+        <source>triangle nine tenths</source>
+        <translation>Dreieck neun Zehntel</translation>
+    </message>
+    <message>
+        <source>pentagon golden</source>
+        <translation>Fünfeck Goldener Schnitt</translation>
+    </message>
+    <message>
+        <source>square minus 0.46</source>
+        <translation>Quadrat minus 0,46</translation>
+    </message>
+    <message>
+        <source>square half</source>
+        <translation>Quadrat halb</translation>
+    </message>
+    <message>
+        <source>dodecagon fifth</source>
+        <translation>Zwölfeck Fünftel</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a symbol and its value</comment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>turn %1</source>
+        <translation>Drehung %1°</translation>
+    </message>
+    <message>
+        <source>tilt %1</source>
+        <translation>Neigung %1°</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>Jahr %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>Monat %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a start model of the population model, as a title names it</comment>
+        <translation>Modell %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two values of a lesson step&apos;s proposed title</comment>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+
+Opens the Aurelion window. The window&apos;s size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design&apos;s size
+  LESSON              open the lesson and show its first step
+  --help              this text
+  --version           the program&apos;s version
+</source>
+        <translation>Aufruf: aurelion [--reset-settings] [LEKTION.aurelion-lesson]
+
+Öffnet das Aurelion-Fenster. Größe und Lage des Fensters, sein Zoom und der Vollbildmodus
+bleiben zwischen zwei Starts in der Einstellungsdatei ~/.config/Aurelion/Aurelion.conf erhalten.
+
+  --reset-settings    sie vergessen und in der Größe des Entwurfs beginnen
+  LEKTION             die Lektion öffnen und ihren ersten Schritt zeigen
+  --help              dieser Text
+  --version           die Version des Programms
+</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
-        <translation>F(0) = 1, F(1) = phi: cada razón vale phi</translation>
+        <translation>F(0) = 1; F(1) = phi: cada razón vale phi</translation>
     </message>
     <message>
         <source>start values 1 and -1/phi</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
-        <translation>F(0) = 1, F(1) = -1/phi: cada razón vale -1/phi</translation>
+        <translation>F(0) = 1; F(1) = -1/phi: cada razón vale -1/phi</translation>
     </message>
     <message>
         <source>start values 1 and 1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
-        <translation>F(0) = 1, F(1) = 1: la sucesión de Fibonacci</translation>
+        <translation>F(0) = 1; F(1) = 1: la sucesión de Fibonacci</translation>
     </message>
     <message>
         <source>F(0) down</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>lower the start value F(0) by 0.2, down to -2</source>
-        <translation>bajar el valor inicial F(0) en 0,2, hasta -2</translation>
+        <translation>bajar el valor inicial F(0) en 0,2 (hasta -2)</translation>
     </message>
     <message>
         <source>F(1) down</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>lower the start value F(1) by 0.2, down to -2</source>
-        <translation>bajar el valor inicial F(1) en 0,2, hasta -2</translation>
+        <translation>bajar el valor inicial F(1) en 0,2 (hasta -2)</translation>
     </message>
     <message>
         <source>F(0) up</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>raise the start value F(0) by 0.2, up to 2</source>
-        <translation>subir el valor inicial F(0) en 0,2, hasta 2</translation>
+        <translation>subir el valor inicial F(0) en 0,2 (hasta 2)</translation>
     </message>
     <message>
         <source>F(1) up</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>raise the start value F(1) by 0.2, up to 2</source>
-        <translation>subir el valor inicial F(1) en 0,2, hasta 2</translation>
+        <translation>subir el valor inicial F(1) en 0,2 (hasta 2)</translation>
     </message>
     <message>
         <source>ratio index down</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>lower the birth factor k by 0.05, down to 0</source>
-        <translation>bajar el factor de natalidad k en 0,05, hasta 0</translation>
+        <translation>bajar el factor de natalidad k en 0,05 (hasta 0)</translation>
     </message>
     <message>
         <source>immigration rate w down</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>lower the population at t = 0 by 1, down to 0</source>
-        <translation>bajar la población en t = 0 en 1, hasta 0</translation>
+        <translation>bajar la población en t = 0 en 1 (hasta 0)</translation>
     </message>
     <message>
         <source>death factor d down</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>lower the death factor d by 0.1, down to 0</source>
-        <translation>bajar el factor de mortalidad d en 0,1, hasta 0</translation>
+        <translation>bajar el factor de mortalidad d en 0,1 (hasta 0)</translation>
     </message>
     <message>
         <source>birth factor k up</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>raise the birth factor k by 0.05, up to 1</source>
-        <translation>subir el factor de natalidad k en 0,05, hasta 1</translation>
+        <translation>subir el factor de natalidad k en 0,05 (hasta 1)</translation>
     </message>
     <message>
         <source>immigration rate w up</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>raise the death factor d by 0.1, up to 1</source>
-        <translation>subir el factor de mortalidad d en 0,1, hasta 1</translation>
+        <translation>subir el factor de mortalidad d en 0,1 (hasta 1)</translation>
     </message>
     <message>
         <source>reset birth factor k</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
-        <translation>k = 0, w = 0, yo = 20, d = 0,5: la población se extingue</translation>
+        <translation>k = 0; w = 0; yo = 20; d = 0,5: la población se extingue</translation>
     </message>
     <message>
         <source>example 2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
-        <translation>k = 0, w = 30, yo = 0, d = 0,5: la población tiende a 15</translation>
+        <translation>k = 0; w = 30; yo = 0; d = 0,5: la población tiende a 15</translation>
     </message>
     <message>
         <source>example 3</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
-        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crecimiento lineal</translation>
+        <translation>k = 0,4; w = 5; yo = 10; d = 0,4: crecimiento lineal</translation>
     </message>
     <message>
         <source>example 4</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
-        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crecimiento exponencial</translation>
+        <translation>k = 0,4; w = 0; yo = 10; d = 0,1: crecimiento exponencial</translation>
     </message>
     <message>
         <source>turn angle down</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
-        <translation>bajar el valor de la curva en x = 0 en 0,1, hasta 0,2</translation>
+        <translation>bajar el valor de la curva en x = 0 en 0,1 (hasta 0,2)</translation>
     </message>
     <message>
         <source>x of P up</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
-        <translation>subir el valor de la curva en x = 0 en 0,1, hasta 2</translation>
+        <translation>subir el valor de la curva en x = 0 en 0,1 (hasta 2)</translation>
     </message>
     <message>
         <source>next year</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>shorten the leg a by 1, down to 10</source>
-        <translation>acortar el cateto a en 1, hasta 10</translation>
+        <translation>acortar el cateto a en 1 (hasta 10)</translation>
     </message>
     <message>
         <source>leg b down</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>shorten the leg b by 1, down to 10</source>
-        <translation>acortar el cateto b en 1, hasta 10</translation>
+        <translation>acortar el cateto b en 1 (hasta 10)</translation>
     </message>
     <message>
         <source>leg a up</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>lengthen the leg a by 1, up to 50</source>
-        <translation>alargar el cateto a en 1, hasta 50</translation>
+        <translation>alargar el cateto a en 1 (hasta 50)</translation>
     </message>
     <message>
         <source>leg b up</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>lengthen the leg b by 1, up to 50</source>
-        <translation>alargar el cateto b en 1, hasta 50</translation>
+        <translation>alargar el cateto b en 1 (hasta 50)</translation>
     </message>
     <message>
         <source>reset leg a</source>
@@ -650,10 +650,6 @@
         <translation>Repite esto y aparecerá una figura. </translation>
     </message>
     <message>
-        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Juego del caos «%1» con %2 vértices y k = %3 (%4): %5 %6 dibujados hasta ahora, cada uno del color del vértice hacia el que saltó</translation>
-    </message>
-    <message>
         <source>slow, one point a second</source>
         <translation>lento, un punto por segundo</translation>
     </message>
@@ -661,13 +657,12 @@
         <source>fast</source>
         <translation>rápido</translation>
     </message>
-    <message>
-        <source>point</source>
-        <translation>punto</translation>
-    </message>
-    <message>
-        <source>points</source>
-        <translation>puntos</translation>
+    <message numerus="yes">
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %n points drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>
+            <numerusform>Juego del caos «%1» con %2 vértices y k = %3 (%4): %n punto dibujado hasta ahora, del color del vértice hacia el que saltó</numerusform>
+            <numerusform>Juego del caos «%1» con %2 vértices y k = %3 (%4): %n puntos dibujados hasta ahora, cada uno del color del vértice hacia el que saltó</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Construcción de phi con regla y compás: dos cuadrados unidad uno junto a otro, su diagonal OE = sqrt(5) = %1, la circunferencia de radio 0,5 con centro en su punto medio C corta OE en A, OA = phi = %2, y en B, OB = 1/phi = %3; bajo el eje, los segmentos b = 1, a = %3 y c = a + b = %2</translation>
+        <translation>Construcción de phi con regla y compás: dos cuadrados unidad uno junto a otro, de diagonal OE = sqrt(5) = %1; la circunferencia de radio 0,5 con centro en su punto medio C corta OE en A, con OA = phi = %2 y en B, con OB = 1/phi = %3; bajo el eje, los segmentos b = 1; a = %3 y c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -831,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Modelo dinámico de población %1, edades de 0 a %2, año %3: un total de %4, tasa de natalidad %5 (%6 mantiene constante la población); la pirámide de población del año sobre los totales de los años 0 a %3</translation>
+        <translation>Modelo dinámico de población %1, edades de 0 a %2, año %3: un total de %4; tasa de natalidad %5 (%6 mantiene constante la población); la pirámide de población del año sobre los totales de los años 0 a %3</translation>
     </message>
 </context>
 <context>
@@ -846,7 +841,90 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Función exponencial y = %1 phi^x con el punto P en x = %2, y = %3; encima a = %4 y b = %5, al lado c = a + b = %6, con b = phi a y c = phi b</translation>
+        <translation>Función exponencial y = %1 phi^x con el punto P en x = %2; y = %3; encima a = %4 y b = %5; al lado c = a + b = %6; con b = phi a y c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>graph-p</source>
+        <translation>grafica-p</translation>
+    </message>
+    <message>
+        <source>ratio-graph</source>
+        <translation>grafica-razon</translation>
+    </message>
+    <message>
+        <source>sequence-graph</source>
+        <translation>grafica-sucesion</translation>
+    </message>
+    <message>
+        <source>golden-rectangle</source>
+        <translation>rectangulo-aureo</translation>
+    </message>
+    <message>
+        <source>golden-ellipse-hyperbola</source>
+        <translation>elipse-hiperbola-aureas</translation>
+    </message>
+    <message>
+        <source>pentagram</source>
+        <translation>pentagrama</translation>
+    </message>
+    <message>
+        <source>golden-ratio-analytic</source>
+        <translation>numero-aureo-calculo</translation>
+    </message>
+    <message>
+        <source>golden-spiral</source>
+        <translation>espiral-aurea</translation>
+    </message>
+    <message>
+        <source>golden-ratio-construction</source>
+        <translation>numero-aureo-construccion</translation>
+    </message>
+    <message>
+        <source>life-generator</source>
+        <translation>generador-de-vida</translation>
+    </message>
+    <message>
+        <source>platonic-figures</source>
+        <translation>solidos-platonicos</translation>
+    </message>
+    <message>
+        <source>exponential-function</source>
+        <translation>funcion-exponencial</translation>
+    </message>
+    <message>
+        <source>population-model</source>
+        <translation>modelo-de-poblacion</translation>
+    </message>
+    <message>
+        <source>rabbits</source>
+        <translation>conejos</translation>
+    </message>
+    <message>
+        <source>chaos-game</source>
+        <translation>juego-del-caos</translation>
+    </message>
+    <message>
+        <source>pythagoras</source>
+        <translation>pitagoras</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>hoja-de-trabajo</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two values of a list</comment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1131,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
-        <translation>Generador de vida con k = %1, w = %2, yo = %3 y d = %4: </translation>
+        <translation>Generador de vida con k = %1; w = %2; yo = %3 y d = %4: </translation>
     </message>
     <message>
         <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
@@ -1266,6 +1344,14 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>by the Aurelion team, 2026</source>
         <translation>del equipo Aurelion, 2026</translation>
     </message>
+    <message>
+        <source>n=3   k=+.90</source>
+        <translation>n=3   k=+0,90</translation>
+    </message>
+    <message>
+        <source>n=4   k=-.46</source>
+        <translation>n=4   k=-0,46</translation>
+    </message>
 </context>
 <context>
     <name>PentagramTopic</name>
@@ -1445,14 +1531,6 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <translation>Grabar animación</translation>
     </message>
     <message>
-        <source>The recording of 1 frame is not saved.</source>
-        <translation>La grabación de 1 fotograma no está guardada.</translation>
-    </message>
-    <message>
-        <source>The recording of %1 frames is not saved.</source>
-        <translation>La grabación de %1 fotogramas no está guardada.</translation>
-    </message>
-    <message>
         <source>
 
 Save it, discard it, or cancel and go on recording?</source>
@@ -1471,6 +1549,17 @@ Save it or discard it?</source>
     <message>
         <source>&amp;Save…</source>
         <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>Aurelion drawing</source>
+        <translation>Dibujo de Aurelion</translation>
+    </message>
+    <message numerus="yes">
+        <source>The recording of %n frames is not saved.</source>
+        <translation>
+            <numerusform>La grabación de %n fotograma no está guardada.</numerusform>
+            <numerusform>La grabación de %n fotogramas no está guardada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1717,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pitágoras con los catetos a = %1 y b = %2, la hipotenusa c = %3 y e = %4: el cuadrado sobre c dentro del cuadrado de lado a + b = %5 tiene el área a² + b² = %6, los cuadrados sobre a y b al lado</translation>
+        <translation>Pitágoras con los catetos a = %1 y b = %2; la hipotenusa c = %3 y e = %4: el cuadrado sobre c dentro del cuadrado de lado a + b = %5 tiene el área a² + b² = %6; los cuadrados sobre a y b al lado</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
@@ -1733,17 +1822,12 @@ Save it or discard it?</source>
         <source>Start Reprod.</source>
         <translation>Inicio reprod.</translation>
     </message>
-    <message>
-        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
-        <translation>Los conejos de Fibonacci, mes %1 de %2: %3 %4 de conejos; los totales mes a mes, los números de Fibonacci: %5</translation>
-    </message>
-    <message>
-        <source>pair</source>
-        <translation>pareja</translation>
-    </message>
-    <message>
-        <source>pairs</source>
-        <translation>parejas</translation>
+    <message numerus="yes">
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
+        <translation>
+            <numerusform>Los conejos de Fibonacci, mes %1 de %2: %n pareja de conejos; los totales mes a mes, los números de Fibonacci: %3</numerusform>
+            <numerusform>Los conejos de Fibonacci, mes %1 de %2: %n parejas de conejos; los totales mes a mes, los números de Fibonacci: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1819,13 +1903,12 @@ Save it or discard it?</source>
 
 %2.</translation>
     </message>
-    <message>
-        <source>● REC  1 frame</source>
-        <translation>● REC  1 fotograma</translation>
-    </message>
-    <message>
-        <source>● REC  %1 frames</source>
-        <translation>● REC  %1 fotogramas</translation>
+    <message numerus="yes">
+        <source>● REC  %n frames</source>
+        <translation>
+            <numerusform>● REC  %n fotograma</numerusform>
+            <numerusform>● REC  %n fotogramas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1927,136 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
-        <translation>Rectángulo áureo: cuadrados de lado 1, phi = %1, phi² = %2, phi³ = %3 y phi⁴ = %4 alrededor de los vértices A a G, las diagonales EG y DF que se cortan en el polo S = (0,276; 0,447), la espiral áurea alrededor de S y su aproximación por cuartos de circunferencia</translation>
+        <translation>Rectángulo áureo: cuadrados de lado 1; phi = %1; phi² = %2; phi³ = %3 y phi⁴ = %4 alrededor de los vértices A a G, las diagonales EG y DF que se cortan en el polo S = (0,276; 0,447), la espiral áurea alrededor de S y su aproximación por cuartos de circunferencia</translation>
+    </message>
+</context>
+<context>
+    <name>RenderUsage</name>
+    <message>
+        <source>Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program&apos;s start-up on the offscreen platform, then the actions in order, each through
+the handler a user&apos;s click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window&apos;s zoom becomes Z (0.5 to 4), as View, Zoom In does
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window&apos;s client area as a user sees it
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
+  --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
+                      and the values of the topic&apos;s panels, with the program&apos;s name below
+  --paper a4|letter   the worksheet&apos;s paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
+  --zoom Z            the window&apos;s zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
+  --state FILE        the window&apos;s state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson&apos;s step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
+  --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
+</source>
+        <translation>Uso: aurelion-render [OPCIONES] ACCIÓN...
+
+Ejecuta el inicio del programa en la plataforma fuera de pantalla, luego las acciones en orden,
+cada una por el manejador al que llega un clic del usuario, y después escribe las salidas.
+
+Acciones:
+  menu:NOMBRE[:ÍNDICE]  una orden del menú por nombre de control (menu:M_R:4 es Número áureo,
+                      Pentagrama)
+  click:NOMBRE[:ÍNDICE]  un clic en un botón, una etiqueta o una casilla
+                      (click:ComP:0, click:Label7)
+  move:X,Y            el puntero va por la superficie de dibujo al punto (X, Y) de sus coordenadas
+  press:X,Y           el puntero va allí y hace clic en la superficie de dibujo
+  tick[:N]            N pulsos del temporizador (1 por defecto), cada uno solo mientras esté activo
+  zoom:Z              el zoom de la ventana pasa a Z (de 0.5 a 4), como Ver, Acercar
+
+Opciones:
+  --seed N            semilla del generador aleatorio, para imágenes reproducibles
+  --png ARCHIVO       el área de la ventana tal como la ve el usuario
+  --picture ARCHIVO   solo la superficie de dibujo, según la extensión: .png, o .svg o .pdf para
+                      gráficos vectoriales del tamaño del dibujo en pantalla de 96 ppp (134,7 mm)
+                      (repetida para más imágenes del mismo estado, cada una en su formato)
+  --page ARCHIVO.pdf  una hoja de trabajo: el nombre del tema, el dibujo, el texto del panel
+                      lateral y los valores del tema, con el nombre del programa debajo
+  --paper a4|letter   el papel de la hoja de trabajo (a4 por defecto)
+  --black-and-white   la imagen y la página para una impresora sin color: líneas y textos
+                      negros, rellenos claros, el fondo blanco
+  --scale F           relación de píxeles de las imágenes PNG (1 por defecto)
+  --zoom Z            el zoom de la ventana para --png, de 0.5 a 4 (1 por defecto): cada control,
+                      texto y línea Z veces más grande; --picture no cambia
+  --animation ARCHIVO.gif  un GIF del dibujo (como lo muestra --picture, a --scale) con un
+                      fotograma tras cada acción que deja el dibujo a la vista
+  --frame-every N     con acciones tick, un fotograma cada N pulsos en lugar de uno tras la acción
+  --delay MS          cuánto se muestra cada fotograma, de 20 a 600000 ms (500 por defecto, o 40
+                      para fotogramas de pulsos); el último se mantiene 3 segundos
+  --loop, --once      el GIF se repite sin fin (por defecto) o una sola vez
+  --language CÓDIGO   el idioma de todos los textos y números: en, de, fr, es, it o pt_BR
+                      (por defecto: el que pide el entorno, como lo elige el programa)
+  --state ARCHIVO     el estado de la ventana en JSON
+  --trace ARCHIVO     lo que muestran las superficies, un objeto JSON por línea
+  --lesson ARCHIVO    una lección (.aurelion-lesson); sus pasos se repiten desde el inicio
+  --step N            las salidas muestran el paso N de la lección (desde 1) y luego las acciones
+                      dadas
+  --handout ARCHIVO.pdf  toda la lección como cuadernillo: una portada y luego una hoja de
+                      trabajo por paso con su título (valen --paper y --black-and-white)
+  --format png|svg|pdf  el formato de --picture si su nombre no tiene extensión (-, una tubería)
+  --help              este texto
+
+Cada ARCHIVO se escribe entero o no se escribe, a través de un archivo temporal a su lado, y
+todos toman su nombre juntos una vez hechos todos, o ninguno; una tubería o un dispositivo se
+escribe en su sitio, y - es la salida estándar (una salida como mucho), así
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangulo.svg
+Un nombre cuya extensión indica otro formato (--png a.svg), un nombre vacío, el mismo archivo
+para dos salidas y una carpeta que falta o no se puede escribir se rechazan antes de dibujar;
+también un archivo que no se puede escribir por permisos, una salida que es el archivo de
+--lesson, una opción de salida dada dos veces (salvo --picture) y una animación de más de 3000
+fotogramas. La ventana se dibuja a --zoom por --scale (y con cualquier zoom:Z): como mucho
+16384 píxeles por lado. Siempre se dibuja fuera de pantalla, diga lo que diga QT_QPA_PLATFORM.
+
+Estado de salida: 0 cuando todo está hecho y escrito; 1 cuando este texto no se puede escribir
+en la salida estándar; 2 para un argumento, una acción o una salida incorrectos (un mensaje de
+una línea en la salida de error lo nombra; una salida que no se puede escribir, también con el
+disco lleno o la tubería cerrada, dice por qué). SIGINT y SIGTERM lo terminan con la señal, sin
+dejar ningún archivo temporal.
+</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2067,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>, with the curve y = %1 phi^x; </source>
-        <translation>, con la curva y = %1 phi^x; </translation>
+        <translation> (con la curva y = %1 phi^x); </translation>
     </message>
     <message>
         <source>every F(i) is 0</source>
@@ -1893,7 +2105,107 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
-        <translation>Espiral áurea r = phi^(h / 90°) alrededor del origen: el radio se multiplica por phi = %1 en cada cuarto de vuelta; los puntos de cada cuarto de vuelta completo, de r = %2 a r = %3, están unidos por cuerdas</translation>
+        <translation>Espiral áurea r = phi^(h / 90°) alrededor del origen: el radio se multiplica por phi = %1 en cada cuarto de vuelta; los puntos de cada cuarto de vuelta completo (de r = %2 a r = %3) están unidos por cuerdas</translation>
+    </message>
+</context>
+<context>
+    <name>StateWords</name>
+    <message>
+        <source>triangle half</source>
+        <translation>triángulo medio</translation>
+    </message>
+    <message>
+        <source>triangle minus half</source>
+        <translation>triángulo menos medio</translation>
+    </message>
+    <message>
+        <source>hexagon half</source>
+        <translation>hexágono medio</translation>
+    </message>
+    <message>
+        <source>hexagon minus third</source>
+        <translation>hexágono menos tercio</translation>
+    </message>
+    <message>
+        <source>triangle nine tenths</source>
+        <translation>triángulo nueve décimos</translation>
+    </message>
+    <message>
+        <source>pentagon golden</source>
+        <translation>pentágono áureo</translation>
+    </message>
+    <message>
+        <source>square minus 0.46</source>
+        <translation>cuadrado menos 0,46</translation>
+    </message>
+    <message>
+        <source>square half</source>
+        <translation>cuadrado medio</translation>
+    </message>
+    <message>
+        <source>dodecagon fifth</source>
+        <translation>dodecágono quinto</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a symbol and its value</comment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>turn %1</source>
+        <translation>giro %1°</translation>
+    </message>
+    <message>
+        <source>tilt %1</source>
+        <translation>inclinación %1°</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>año %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>mes %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a start model of the population model, as a title names it</comment>
+        <translation>modelo %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two values of a lesson step&apos;s proposed title</comment>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+
+Opens the Aurelion window. The window&apos;s size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design&apos;s size
+  LESSON              open the lesson and show its first step
+  --help              this text
+  --version           the program&apos;s version
+</source>
+        <translation>Uso: aurelion [--reset-settings] [LECCIÓN.aurelion-lesson]
+
+Abre la ventana de Aurelion. El tamaño y la posición de la ventana, su zoom y la pantalla
+completa se conservan de una ejecución a otra en el archivo de configuración
+~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    olvidarlos y empezar con el tamaño del diseño
+  LECCIÓN             abrir la lección y mostrar su primer paso
+  --help              este texto
+  --version           la versión del programa
+</translation>
     </message>
 </context>
 <context>

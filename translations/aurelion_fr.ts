@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
-        <translation>F(0) = 1, F(1) = phi : chaque rapport vaut phi</translation>
+        <translation>F(0) = 1 ; F(1) = phi : chaque rapport vaut phi</translation>
     </message>
     <message>
         <source>start values 1 and -1/phi</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
-        <translation>F(0) = 1, F(1) = -1/phi : chaque rapport vaut -1/phi</translation>
+        <translation>F(0) = 1 ; F(1) = -1/phi : chaque rapport vaut -1/phi</translation>
     </message>
     <message>
         <source>start values 1 and 1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
-        <translation>F(0) = 1, F(1) = 1 : la suite de Fibonacci</translation>
+        <translation>F(0) = 1 ; F(1) = 1 : la suite de Fibonacci</translation>
     </message>
     <message>
         <source>F(0) down</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>lower the start value F(0) by 0.2, down to -2</source>
-        <translation>diminuer la valeur initiale F(0) de 0,2, jusqu’à -2</translation>
+        <translation>diminuer la valeur initiale F(0) de 0,2 (jusqu’à -2)</translation>
     </message>
     <message>
         <source>F(1) down</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>lower the start value F(1) by 0.2, down to -2</source>
-        <translation>diminuer la valeur initiale F(1) de 0,2, jusqu’à -2</translation>
+        <translation>diminuer la valeur initiale F(1) de 0,2 (jusqu’à -2)</translation>
     </message>
     <message>
         <source>F(0) up</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>raise the start value F(0) by 0.2, up to 2</source>
-        <translation>augmenter la valeur initiale F(0) de 0,2, jusqu’à 2</translation>
+        <translation>augmenter la valeur initiale F(0) de 0,2 (jusqu’à 2)</translation>
     </message>
     <message>
         <source>F(1) up</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>raise the start value F(1) by 0.2, up to 2</source>
-        <translation>augmenter la valeur initiale F(1) de 0,2, jusqu’à 2</translation>
+        <translation>augmenter la valeur initiale F(1) de 0,2 (jusqu’à 2)</translation>
     </message>
     <message>
         <source>ratio index down</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>lower the birth factor k by 0.05, down to 0</source>
-        <translation>diminuer le facteur de natalité k de 0,05, jusqu’à 0</translation>
+        <translation>diminuer le facteur de natalité k de 0,05 (jusqu’à 0)</translation>
     </message>
     <message>
         <source>immigration rate w down</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>lower the population at t = 0 by 1, down to 0</source>
-        <translation>diminuer la population en t = 0 de 1, jusqu’à 0</translation>
+        <translation>diminuer la population en t = 0 de 1 (jusqu’à 0)</translation>
     </message>
     <message>
         <source>death factor d down</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>lower the death factor d by 0.1, down to 0</source>
-        <translation>diminuer le facteur de mortalité d de 0,1, jusqu’à 0</translation>
+        <translation>diminuer le facteur de mortalité d de 0,1 (jusqu’à 0)</translation>
     </message>
     <message>
         <source>birth factor k up</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>raise the birth factor k by 0.05, up to 1</source>
-        <translation>augmenter le facteur de natalité k de 0,05, jusqu’à 1</translation>
+        <translation>augmenter le facteur de natalité k de 0,05 (jusqu’à 1)</translation>
     </message>
     <message>
         <source>immigration rate w up</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>raise the death factor d by 0.1, up to 1</source>
-        <translation>augmenter le facteur de mortalité d de 0,1, jusqu’à 1</translation>
+        <translation>augmenter le facteur de mortalité d de 0,1 (jusqu’à 1)</translation>
     </message>
     <message>
         <source>reset birth factor k</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
-        <translation>k = 0, w = 0, yo = 20, d = 0,5 : la population s’éteint</translation>
+        <translation>k = 0 ; w = 0 ; yo = 20 ; d = 0,5 : la population s’éteint</translation>
     </message>
     <message>
         <source>example 2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
-        <translation>k = 0, w = 30, yo = 0, d = 0,5 : la population tend vers 15</translation>
+        <translation>k = 0 ; w = 30 ; yo = 0 ; d = 0,5 : la population tend vers 15</translation>
     </message>
     <message>
         <source>example 3</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
-        <translation>k = 0,4, w = 5, yo = 10, d = 0,4 : croissance linéaire</translation>
+        <translation>k = 0,4 ; w = 5 ; yo = 10 ; d = 0,4 : croissance linéaire</translation>
     </message>
     <message>
         <source>example 4</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
-        <translation>k = 0,4, w = 0, yo = 10, d = 0,1 : croissance exponentielle</translation>
+        <translation>k = 0,4 ; w = 0 ; yo = 10 ; d = 0,1 : croissance exponentielle</translation>
     </message>
     <message>
         <source>turn angle down</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
-        <translation>diminuer la valeur de la courbe en x = 0 de 0,1, jusqu’à 0,2</translation>
+        <translation>diminuer la valeur de la courbe en x = 0 de 0,1 (jusqu’à 0,2)</translation>
     </message>
     <message>
         <source>x of P up</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
-        <translation>augmenter la valeur de la courbe en x = 0 de 0,1, jusqu’à 2</translation>
+        <translation>augmenter la valeur de la courbe en x = 0 de 0,1 (jusqu’à 2)</translation>
     </message>
     <message>
         <source>next year</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>shorten the leg a by 1, down to 10</source>
-        <translation>raccourcir le côté a de 1, jusqu’à 10</translation>
+        <translation>raccourcir le côté a de 1 (jusqu’à 10)</translation>
     </message>
     <message>
         <source>leg b down</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>shorten the leg b by 1, down to 10</source>
-        <translation>raccourcir le côté b de 1, jusqu’à 10</translation>
+        <translation>raccourcir le côté b de 1 (jusqu’à 10)</translation>
     </message>
     <message>
         <source>leg a up</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>lengthen the leg a by 1, up to 50</source>
-        <translation>allonger le côté a de 1, jusqu’à 50</translation>
+        <translation>allonger le côté a de 1 (jusqu’à 50)</translation>
     </message>
     <message>
         <source>leg b up</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>lengthen the leg b by 1, up to 50</source>
-        <translation>allonger le côté b de 1, jusqu’à 50</translation>
+        <translation>allonger le côté b de 1 (jusqu’à 50)</translation>
     </message>
     <message>
         <source>reset leg a</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>The parabola y = k² - k - 1 for k from -0.8 to 2, crossing zero at k1 = phi = %1 and k2 = -1/phi = %2, with its axis at k = 0.5</source>
-        <translation>La parabole y = k² - k - 1 pour k de -0,8 à 2, qui s’annule en k1 = phi = %1 et en k2 = -1/phi = %2, d’axe k = 0,5</translation>
+        <translation>La parabole y = k² - k - 1 pour k de -0,8 à 2, qui s’annule en k1 = phi = %1 et en k2 = -1/phi = %2 et a pour axe k = 0,5</translation>
     </message>
 </context>
 <context>
@@ -650,10 +650,6 @@
         <translation>Recommencer : une figure apparaît. </translation>
     </message>
     <message>
-        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Jeu du chaos « %1 » à %2 sommets avec k = %3 (%4) : %5 %6 tracés jusqu’ici, chacun de la couleur du sommet vers lequel il a sauté</translation>
-    </message>
-    <message>
         <source>slow, one point a second</source>
         <translation>lent, un point par seconde</translation>
     </message>
@@ -661,13 +657,12 @@
         <source>fast</source>
         <translation>rapide</translation>
     </message>
-    <message>
-        <source>point</source>
-        <translation>point</translation>
-    </message>
-    <message>
-        <source>points</source>
-        <translation>points</translation>
+    <message numerus="yes">
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %n points drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>
+            <numerusform>Jeu du chaos « %1 » à %2 sommets avec k = %3 (%4) : %n point tracé jusqu’ici, de la couleur du sommet vers lequel il a sauté</numerusform>
+            <numerusform>Jeu du chaos « %1 » à %2 sommets avec k = %3 (%4) : %n points tracés jusqu’ici, chacun de la couleur du sommet vers lequel il a sauté</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -710,7 +705,7 @@
     </message>
     <message>
         <source>The error in Height only 8 cm</source>
-        <translation>L’erreur sur la hauteur : 8 cm</translation>
+        <translation>L’erreur de hauteur n’est que de 8 cm</translation>
     </message>
     <message>
         <source>If e = phi you get a GOLDEN HYPERBOLA. If the</source>
@@ -734,7 +729,7 @@
     </message>
     <message>
         <source>Golden ellipse with the semi-axes phi = %1 and sqrt(phi) = %2 and the foci F1 and F2 at 1 and -1; the green pyramid triangle with a base angle of %3°; the golden hyperbola with the vertices -1 and 1, the foci at -%1 and %1 and the asymptotes y = %2 x and y = -%2 x</source>
-        <translation>Ellipse d’or de demi-axes phi = %1 et sqrt(phi) = %2, de foyers F1 et F2 en 1 et -1 ; le triangle vert de la pyramide, d’angle à la base %3° ; l’hyperbole d’or de sommets -1 et 1, de foyers en -%1 et %1 et d’asymptotes y = %2 x et y = -%2 x</translation>
+        <translation>Ellipse d’or de demi-axes phi = %1 et sqrt(phi) = %2 et de foyers F1 et F2 en 1 et -1 ; le triangle vert de la pyramide, d’angle à la base %3° ; l’hyperbole d’or de sommets -1 et 1, de foyers en -%1 et %1 et d’asymptotes y = %2 x et y = -%2 x</translation>
     </message>
 </context>
 <context>
@@ -749,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Construction de phi à la règle et au compas : deux carrés unités côte à côte, leur diagonale OE = sqrt(5) = %1, le cercle de rayon 0,5 de centre C, son milieu, coupe OE en A, OA = phi = %2, et en B, OB = 1/phi = %3 ; sous l’axe, les segments b = 1, a = %3 et c = a + b = %2</translation>
+        <translation>Construction de phi à la règle et au compas : deux carrés unités côte à côte, de diagonale OE = sqrt(5) = %1 ; le cercle de rayon 0,5 centré en leur milieu C coupe OE en A, avec OA = phi = %2 et en B, avec OB = 1/phi = %3 ; sous l’axe, les segments b = 1 ; a = %3 et c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -831,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Modèle dynamique de population %1, âges de 0 à %2, année %3 : au total %4, taux de natalité %5 (%6 maintient la population constante) ; la pyramide des âges de l’année au-dessus des totaux des années 0 à %3</translation>
+        <translation>Modèle dynamique de population %1, âges de 0 à %2, année %3 : au total %4 ; taux de natalité %5 (%6 maintient la population constante) ; la pyramide des âges de l’année au-dessus des totaux des années 0 à %3</translation>
     </message>
 </context>
 <context>
@@ -846,7 +841,90 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Fonction exponentielle y = %1 phi^x avec le point P en x = %2, y = %3 ; au-dessus a = %4 et b = %5, à côté c = a + b = %6, avec b = phi a et c = phi b</translation>
+        <translation>Fonction exponentielle y = %1 phi^x avec le point P en x = %2 ; y = %3 ; au-dessus a = %4 et b = %5 ; à côté c = a + b = %6 ; avec b = phi a et c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>graph-p</source>
+        <translation>graphique-p</translation>
+    </message>
+    <message>
+        <source>ratio-graph</source>
+        <translation>graphique-quotient</translation>
+    </message>
+    <message>
+        <source>sequence-graph</source>
+        <translation>graphique-suite</translation>
+    </message>
+    <message>
+        <source>golden-rectangle</source>
+        <translation>rectangle-d-or</translation>
+    </message>
+    <message>
+        <source>golden-ellipse-hyperbola</source>
+        <translation>ellipse-hyperbole-d-or</translation>
+    </message>
+    <message>
+        <source>pentagram</source>
+        <translation>pentagramme</translation>
+    </message>
+    <message>
+        <source>golden-ratio-analytic</source>
+        <translation>nombre-d-or-calcul</translation>
+    </message>
+    <message>
+        <source>golden-spiral</source>
+        <translation>spirale-d-or</translation>
+    </message>
+    <message>
+        <source>golden-ratio-construction</source>
+        <translation>nombre-d-or-construction</translation>
+    </message>
+    <message>
+        <source>life-generator</source>
+        <translation>modele-de-croissance</translation>
+    </message>
+    <message>
+        <source>platonic-figures</source>
+        <translation>solides-de-platon</translation>
+    </message>
+    <message>
+        <source>exponential-function</source>
+        <translation>fonction-exponentielle</translation>
+    </message>
+    <message>
+        <source>population-model</source>
+        <translation>modele-de-population</translation>
+    </message>
+    <message>
+        <source>rabbits</source>
+        <translation>lapins</translation>
+    </message>
+    <message>
+        <source>chaos-game</source>
+        <translation>jeu-du-chaos</translation>
+    </message>
+    <message>
+        <source>pythagoras</source>
+        <translation>pythagore</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>fiche</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two values of a list</comment>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1131,7 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
     </message>
     <message>
         <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
-        <translation>Modèle de croissance avec k = %1, w = %2, yo = %3 et d = %4 : </translation>
+        <translation>Modèle de croissance avec k = %1 ; w = %2 ; yo = %3 et d = %4 : </translation>
     </message>
     <message>
         <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
@@ -1266,6 +1344,14 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>by the Aurelion team, 2026</source>
         <translation>par l’équipe Aurelion, 2026</translation>
     </message>
+    <message>
+        <source>n=3   k=+.90</source>
+        <translation>n=3   k=+0,90</translation>
+    </message>
+    <message>
+        <source>n=4   k=-.46</source>
+        <translation>n=4   k=-0,46</translation>
+    </message>
 </context>
 <context>
     <name>PentagramTopic</name>
@@ -1445,14 +1531,6 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <translation>Enregistrer une animation</translation>
     </message>
     <message>
-        <source>The recording of 1 frame is not saved.</source>
-        <translation>L’animation d’une image n’est pas enregistrée.</translation>
-    </message>
-    <message>
-        <source>The recording of %1 frames is not saved.</source>
-        <translation>L’animation de %1 images n’est pas enregistrée.</translation>
-    </message>
-    <message>
         <source>
 
 Save it, discard it, or cancel and go on recording?</source>
@@ -1471,6 +1549,17 @@ L’enregistrer ou l’abandonner ?</translation>
     <message>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Aurelion drawing</source>
+        <translation>Dessin d’Aurelion</translation>
+    </message>
+    <message numerus="yes">
+        <source>The recording of %n frames is not saved.</source>
+        <translation>
+            <numerusform>L’animation de %n image n’est pas enregistrée.</numerusform>
+            <numerusform>L’animation de %n images n’est pas enregistrée.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1717,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pythagore avec les côtés de l’angle droit a = %1 et b = %2, l’hypoténuse c = %3 et e = %4 : le carré sur c dans le carré de côté a + b = %5 a pour aire a² + b² = %6, les carrés sur a et b à côté</translation>
+        <translation>Pythagore avec les côtés de l’angle droit a = %1 et b = %2 ; l’hypoténuse c = %3 et e = %4 : le carré sur c dans le carré de côté a + b = %5 a pour aire a² + b² = %6 ; les carrés sur a et b à côté</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
@@ -1733,17 +1822,12 @@ L’enregistrer ou l’abandonner ?</translation>
         <source>Start Reprod.</source>
         <translation>Début reprod.</translation>
     </message>
-    <message>
-        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
-        <translation>Les lapins de Fibonacci, mois %1 sur %2 : %3 %4 de lapins ; les totaux mois par mois, les nombres de Fibonacci : %5</translation>
-    </message>
-    <message>
-        <source>pair</source>
-        <translation>couple</translation>
-    </message>
-    <message>
-        <source>pairs</source>
-        <translation>couples</translation>
+    <message numerus="yes">
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
+        <translation>
+            <numerusform>Les lapins de Fibonacci, mois %1 sur %2 : %n couple de lapins ; les totaux mois par mois, les nombres de Fibonacci : %3</numerusform>
+            <numerusform>Les lapins de Fibonacci, mois %1 sur %2 : %n couples de lapins ; les totaux mois par mois, les nombres de Fibonacci : %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1819,13 +1903,12 @@ L’enregistrer ou l’abandonner ?</translation>
 
 %2.</translation>
     </message>
-    <message>
-        <source>● REC  1 frame</source>
-        <translation>● REC  1 image</translation>
-    </message>
-    <message>
-        <source>● REC  %1 frames</source>
-        <translation>● REC  %1 images</translation>
+    <message numerus="yes">
+        <source>● REC  %n frames</source>
+        <translation>
+            <numerusform>● REC  %n image</numerusform>
+            <numerusform>● REC  %n images</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1927,136 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
-        <translation>Rectangle d’or : carrés de côtés 1, phi = %1, phi² = %2, phi³ = %3 et phi⁴ = %4 autour des sommets A à G, les diagonales EG et DF se coupant au pôle S = (0,276 ; 0,447), la spirale d’or autour de S et son approximation par des quarts de cercle</translation>
+        <translation>Rectangle d’or : carrés de côtés 1 ; phi = %1 ; phi² = %2 ; phi³ = %3 et phi⁴ = %4 autour des sommets A à G, les diagonales EG et DF se coupant au pôle S = (0,276 ; 0,447), la spirale d’or autour de S et son approximation par des quarts de cercle</translation>
+    </message>
+</context>
+<context>
+    <name>RenderUsage</name>
+    <message>
+        <source>Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program&apos;s start-up on the offscreen platform, then the actions in order, each through
+the handler a user&apos;s click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window&apos;s zoom becomes Z (0.5 to 4), as View, Zoom In does
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window&apos;s client area as a user sees it
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
+  --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
+                      and the values of the topic&apos;s panels, with the program&apos;s name below
+  --paper a4|letter   the worksheet&apos;s paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
+  --zoom Z            the window&apos;s zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
+  --state FILE        the window&apos;s state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson&apos;s step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
+  --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
+</source>
+        <translation>Utilisation : aurelion-render [OPTIONS] ACTION...
+
+Exécute le démarrage du programme sur la plateforme hors écran, puis les actions dans l’ordre,
+chacune par le gestionnaire qu’atteint un clic de l’utilisateur, puis écrit les sorties.
+
+Actions :
+  menu:NOM[:INDEX]    une commande de menu par nom de contrôle (menu:M_R:4 est Nombre d’or,
+                      Pentagramme)
+  click:NOM[:INDEX]   un clic sur un bouton, une étiquette ou une case à cocher
+                      (click:ComP:0, click:Label7)
+  move:X,Y            le pointeur va sur la surface de dessin au point (X, Y) de ses coordonnées
+  press:X,Y           le pointeur y va et clique sur la surface de dessin
+  tick[:N]            N tops de la minuterie (1 par défaut), chacun seulement si elle est active
+  zoom:Z              le zoom de la fenêtre devient Z (0.5 à 4), comme Affichage, Zoom avant
+
+Options :
+  --seed N            graine du générateur aléatoire, pour des images reproductibles
+  --png FICHIER       la zone cliente de la fenêtre telle que l’utilisateur la voit
+  --picture FICHIER   la seule surface de dessin, selon l’extension : .png, ou .svg ou .pdf pour
+                      un dessin vectoriel à la taille du dessin sur un écran à 96 dpi (134,7 mm)
+                      (à répéter pour plusieurs images du même état, chacune dans son format)
+  --page FICHIER.pdf  une fiche : le nom du sujet, le dessin, le texte du panneau latéral et
+                      les valeurs des panneaux du sujet, avec le nom du programme en bas
+  --paper a4|letter   le papier de la fiche (a4 par défaut)
+  --black-and-white   l’image et la page pour une imprimante sans couleur : traits et textes
+                      noirs, remplissages clairs, fond blanc
+  --scale F           rapport de pixels des images PNG (1 par défaut)
+  --zoom Z            le zoom de la fenêtre pour --png, de 0.5 à 4 (1 par défaut) : chaque
+                      contrôle, texte et trait Z fois plus grand ; --picture n’est pas concerné
+  --animation FICHIER.gif  un GIF du dessin (tel que --picture le montre, à --scale) avec une
+                      image après chaque action qui laisse le dessin affiché
+  --frame-every N     avec des actions tick, une image tous les N tops au lieu d’une après l’action
+  --delay MS          durée d’affichage de chaque image, de 20 à 600000 ms (500 par défaut, ou 40
+                      pour des images de tops) ; la dernière image reste 3 secondes
+  --loop, --once      le GIF tourne sans fin (par défaut) ou une seule fois
+  --language CODE     la langue de tous les textes et nombres : en, de, fr, es, it ou pt_BR
+                      (par défaut : celle que demande l’environnement, comme pour le programme)
+  --state FICHIER     l’état de la fenêtre en JSON
+  --trace FICHIER     ce que montrent les surfaces, un objet JSON par ligne
+  --lesson FICHIER    une leçon (.aurelion-lesson) ; ses étapes sont rejouées depuis le début
+  --step N            les sorties montrent l’étape N de la leçon (à partir de 1), puis les actions
+                      données
+  --handout FICHIER.pdf  toute la leçon en livret : une page de titre, puis une fiche par
+                      étape, titrée par son titre (--paper et --black-and-white s’appliquent)
+  --format png|svg|pdf  le format de --picture quand son nom n’a pas d’extension (-, un tube)
+  --help              ce texte
+
+Chaque FICHIER est écrit en entier ou pas du tout, par un fichier temporaire à côté, et tous
+prennent leur nom ensemble une fois tous faits, ou aucun ; un tube ou un périphérique est écrit
+sur place, et - est la sortie standard (une sortie au plus), ainsi
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+Un nom dont l’extension indique un autre format (--png a.svg), un nom vide, le même fichier pour
+deux sorties et un dossier absent ou impossible à écrire sont refusés avant le dessin ; de même
+un fichier qu’on n’a pas le droit d’écrire, une sortie qui est le fichier de --lesson, une
+option de sortie donnée deux fois (sauf --picture) et une animation de plus de 3000 images. La
+fenêtre est dessinée à --zoom fois --scale (et à tout zoom:Z) : 16384 pixels de côté au plus.
+Elle est toujours dessinée hors écran, quoi que dise QT_QPA_PLATFORM.
+
+Code de retour : 0 quand tout est fait et écrit ; 1 quand ce texte ne peut pas être écrit sur
+la sortie standard ; 2 pour un argument, une action ou une sortie incorrects (un message d’une
+ligne sur la sortie d’erreur le nomme ; une sortie qui ne peut pas être écrite, disque plein ou
+tube fermé compris, dit pourquoi). SIGINT et SIGTERM y mettent fin par le signal, sans laisser
+de fichier temporaire.
+</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2067,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>, with the curve y = %1 phi^x; </source>
-        <translation>, avec la courbe y = %1 phi^x ; </translation>
+        <translation> (avec la courbe y = %1 phi^x) ; </translation>
     </message>
     <message>
         <source>every F(i) is 0</source>
@@ -1893,7 +2105,107 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
-        <translation>Spirale d’or r = phi^(h / 90°) autour de l’origine : le rayon est multiplié par phi = %1 à chaque quart de tour ; les points à chaque quart de tour entier, de r = %2 à r = %3, sont reliés par des cordes</translation>
+        <translation>Spirale d’or r = phi^(h / 90°) autour de l’origine : le rayon est multiplié par phi = %1 à chaque quart de tour ; les points à chaque quart de tour entier (de r = %2 à r = %3) sont reliés par des cordes</translation>
+    </message>
+</context>
+<context>
+    <name>StateWords</name>
+    <message>
+        <source>triangle half</source>
+        <translation>triangle demi</translation>
+    </message>
+    <message>
+        <source>triangle minus half</source>
+        <translation>triangle moins demi</translation>
+    </message>
+    <message>
+        <source>hexagon half</source>
+        <translation>hexagone demi</translation>
+    </message>
+    <message>
+        <source>hexagon minus third</source>
+        <translation>hexagone moins tiers</translation>
+    </message>
+    <message>
+        <source>triangle nine tenths</source>
+        <translation>triangle neuf dixièmes</translation>
+    </message>
+    <message>
+        <source>pentagon golden</source>
+        <translation>pentagone d’or</translation>
+    </message>
+    <message>
+        <source>square minus 0.46</source>
+        <translation>carré moins 0,46</translation>
+    </message>
+    <message>
+        <source>square half</source>
+        <translation>carré demi</translation>
+    </message>
+    <message>
+        <source>dodecagon fifth</source>
+        <translation>dodécagone cinquième</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a symbol and its value</comment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>turn %1</source>
+        <translation>rotation %1°</translation>
+    </message>
+    <message>
+        <source>tilt %1</source>
+        <translation>inclinaison %1°</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>année %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>mois %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a start model of the population model, as a title names it</comment>
+        <translation>modèle %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two values of a lesson step&apos;s proposed title</comment>
+        <translation>%1 ; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+
+Opens the Aurelion window. The window&apos;s size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design&apos;s size
+  LESSON              open the lesson and show its first step
+  --help              this text
+  --version           the program&apos;s version
+</source>
+        <translation>Utilisation : aurelion [--reset-settings] [LEÇON.aurelion-lesson]
+
+Ouvre la fenêtre d’Aurelion. La taille et la position de la fenêtre, son zoom et le plein
+écran sont conservés d’une session à l’autre dans le fichier de réglages
+~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    les oublier et démarrer à la taille d’origine
+  LEÇON               ouvrir la leçon et afficher sa première étape
+  --help              ce texte
+  --version           la version du programme
+</translation>
     </message>
 </context>
 <context>

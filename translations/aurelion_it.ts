@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
-        <translation>F(0) = 1, F(1) = phi: ogni rapporto vale phi</translation>
+        <translation>F(0) = 1; F(1) = phi: ogni rapporto vale phi</translation>
     </message>
     <message>
         <source>start values 1 and -1/phi</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
-        <translation>F(0) = 1, F(1) = -1/phi: ogni rapporto vale -1/phi</translation>
+        <translation>F(0) = 1; F(1) = -1/phi: ogni rapporto vale -1/phi</translation>
     </message>
     <message>
         <source>start values 1 and 1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
-        <translation>F(0) = 1, F(1) = 1: la successione di Fibonacci</translation>
+        <translation>F(0) = 1; F(1) = 1: la successione di Fibonacci</translation>
     </message>
     <message>
         <source>F(0) down</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>lower the start value F(0) by 0.2, down to -2</source>
-        <translation>diminuire il valore iniziale F(0) di 0,2, fino a -2</translation>
+        <translation>diminuire il valore iniziale F(0) di 0,2 (fino a -2)</translation>
     </message>
     <message>
         <source>F(1) down</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>lower the start value F(1) by 0.2, down to -2</source>
-        <translation>diminuire il valore iniziale F(1) di 0,2, fino a -2</translation>
+        <translation>diminuire il valore iniziale F(1) di 0,2 (fino a -2)</translation>
     </message>
     <message>
         <source>F(0) up</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>raise the start value F(0) by 0.2, up to 2</source>
-        <translation>aumentare il valore iniziale F(0) di 0,2, fino a 2</translation>
+        <translation>aumentare il valore iniziale F(0) di 0,2 (fino a 2)</translation>
     </message>
     <message>
         <source>F(1) up</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>raise the start value F(1) by 0.2, up to 2</source>
-        <translation>aumentare il valore iniziale F(1) di 0,2, fino a 2</translation>
+        <translation>aumentare il valore iniziale F(1) di 0,2 (fino a 2)</translation>
     </message>
     <message>
         <source>ratio index down</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>lower the birth factor k by 0.05, down to 0</source>
-        <translation>diminuire il fattore di natalità k di 0,05, fino a 0</translation>
+        <translation>diminuire il fattore di natalità k di 0,05 (fino a 0)</translation>
     </message>
     <message>
         <source>immigration rate w down</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>lower the population at t = 0 by 1, down to 0</source>
-        <translation>diminuire la popolazione in t = 0 di 1, fino a 0</translation>
+        <translation>diminuire la popolazione in t = 0 di 1 (fino a 0)</translation>
     </message>
     <message>
         <source>death factor d down</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>lower the death factor d by 0.1, down to 0</source>
-        <translation>diminuire il fattore di mortalità d di 0,1, fino a 0</translation>
+        <translation>diminuire il fattore di mortalità d di 0,1 (fino a 0)</translation>
     </message>
     <message>
         <source>birth factor k up</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>raise the birth factor k by 0.05, up to 1</source>
-        <translation>aumentare il fattore di natalità k di 0,05, fino a 1</translation>
+        <translation>aumentare il fattore di natalità k di 0,05 (fino a 1)</translation>
     </message>
     <message>
         <source>immigration rate w up</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>raise the death factor d by 0.1, up to 1</source>
-        <translation>aumentare il fattore di mortalità d di 0,1, fino a 1</translation>
+        <translation>aumentare il fattore di mortalità d di 0,1 (fino a 1)</translation>
     </message>
     <message>
         <source>reset birth factor k</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
-        <translation>k = 0, w = 0, yo = 20, d = 0,5: la popolazione si estingue</translation>
+        <translation>k = 0; w = 0; yo = 20; d = 0,5: la popolazione si estingue</translation>
     </message>
     <message>
         <source>example 2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
-        <translation>k = 0, w = 30, yo = 0, d = 0,5: la popolazione tende a 15</translation>
+        <translation>k = 0; w = 30; yo = 0; d = 0,5: la popolazione tende a 15</translation>
     </message>
     <message>
         <source>example 3</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
-        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crescita lineare</translation>
+        <translation>k = 0,4; w = 5; yo = 10; d = 0,4: crescita lineare</translation>
     </message>
     <message>
         <source>example 4</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
-        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crescita esponenziale</translation>
+        <translation>k = 0,4; w = 0; yo = 10; d = 0,1: crescita esponenziale</translation>
     </message>
     <message>
         <source>turn angle down</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
-        <translation>diminuire il valore della curva in x = 0 di 0,1, fino a 0,2</translation>
+        <translation>diminuire il valore della curva in x = 0 di 0,1 (fino a 0,2)</translation>
     </message>
     <message>
         <source>x of P up</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
-        <translation>aumentare il valore della curva in x = 0 di 0,1, fino a 2</translation>
+        <translation>aumentare il valore della curva in x = 0 di 0,1 (fino a 2)</translation>
     </message>
     <message>
         <source>next year</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>shorten the leg a by 1, down to 10</source>
-        <translation>accorciare il cateto a di 1, fino a 10</translation>
+        <translation>accorciare il cateto a di 1 (fino a 10)</translation>
     </message>
     <message>
         <source>leg b down</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>shorten the leg b by 1, down to 10</source>
-        <translation>accorciare il cateto b di 1, fino a 10</translation>
+        <translation>accorciare il cateto b di 1 (fino a 10)</translation>
     </message>
     <message>
         <source>leg a up</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>lengthen the leg a by 1, up to 50</source>
-        <translation>allungare il cateto a di 1, fino a 50</translation>
+        <translation>allungare il cateto a di 1 (fino a 50)</translation>
     </message>
     <message>
         <source>leg b up</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>lengthen the leg b by 1, up to 50</source>
-        <translation>allungare il cateto b di 1, fino a 50</translation>
+        <translation>allungare il cateto b di 1 (fino a 50)</translation>
     </message>
     <message>
         <source>reset leg a</source>
@@ -650,10 +650,6 @@
         <translation>Ripeti e comparirà una figura. </translation>
     </message>
     <message>
-        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Gioco del caos «%1» con %2 vertici e k = %3 (%4): finora %5 %6 disegnati, ciascuno del colore del vertice verso cui è saltato</translation>
-    </message>
-    <message>
         <source>slow, one point a second</source>
         <translation>lento, un punto al secondo</translation>
     </message>
@@ -661,13 +657,12 @@
         <source>fast</source>
         <translation>veloce</translation>
     </message>
-    <message>
-        <source>point</source>
-        <translation>punto</translation>
-    </message>
-    <message>
-        <source>points</source>
-        <translation>punti</translation>
+    <message numerus="yes">
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %n points drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>
+            <numerusform>Gioco del caos «%1» con %2 vertici e k = %3 (%4): finora %n punto disegnato, del colore del vertice verso cui è saltato</numerusform>
+            <numerusform>Gioco del caos «%1» con %2 vertici e k = %3 (%4): finora %n punti disegnati, ciascuno del colore del vertice verso cui è saltato</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Costruzione di phi con riga e compasso: due quadrati unitari affiancati, la loro diagonale OE = sqrt(5) = %1, la circonferenza di raggio 0,5 con centro nel punto medio C che taglia OE in A, OA = phi = %2, e in B, OB = 1/phi = %3; sotto l’asse i segmenti b = 1, a = %3 e c = a + b = %2</translation>
+        <translation>Costruzione di phi con riga e compasso: due quadrati unitari affiancati, con la diagonale OE = sqrt(5) = %1; la circonferenza di raggio 0,5 con centro nel punto medio C taglia OE in A, con OA = phi = %2 e in B, con OB = 1/phi = %3; sotto l’asse i segmenti b = 1; a = %3 e c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -831,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Modello dinamico della popolazione %1, età da 0 a %2, anno %3: in totale %4, tasso di natalità %5 (%6 mantiene costante la popolazione); la piramide delle età dell’anno sopra i totali degli anni da 0 a %3</translation>
+        <translation>Modello dinamico della popolazione %1, età da 0 a %2, anno %3: in totale %4; tasso di natalità %5 (%6 mantiene costante la popolazione); la piramide delle età dell’anno sopra i totali degli anni da 0 a %3</translation>
     </message>
 </context>
 <context>
@@ -846,7 +841,90 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Funzione esponenziale y = %1 phi^x con il punto P in x = %2, y = %3; sopra a = %4 e b = %5, accanto c = a + b = %6, con b = phi a e c = phi b</translation>
+        <translation>Funzione esponenziale y = %1 phi^x con il punto P in x = %2; y = %3; sopra a = %4 e b = %5; accanto c = a + b = %6; con b = phi a e c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>graph-p</source>
+        <translation>grafico-p</translation>
+    </message>
+    <message>
+        <source>ratio-graph</source>
+        <translation>grafico-rapporto</translation>
+    </message>
+    <message>
+        <source>sequence-graph</source>
+        <translation>grafico-successione</translation>
+    </message>
+    <message>
+        <source>golden-rectangle</source>
+        <translation>rettangolo-aureo</translation>
+    </message>
+    <message>
+        <source>golden-ellipse-hyperbola</source>
+        <translation>ellisse-iperbole-auree</translation>
+    </message>
+    <message>
+        <source>pentagram</source>
+        <translation>pentagramma</translation>
+    </message>
+    <message>
+        <source>golden-ratio-analytic</source>
+        <translation>sezione-aurea-calcolo</translation>
+    </message>
+    <message>
+        <source>golden-spiral</source>
+        <translation>spirale-aurea</translation>
+    </message>
+    <message>
+        <source>golden-ratio-construction</source>
+        <translation>sezione-aurea-costruzione</translation>
+    </message>
+    <message>
+        <source>life-generator</source>
+        <translation>generatore-di-vita</translation>
+    </message>
+    <message>
+        <source>platonic-figures</source>
+        <translation>solidi-platonici</translation>
+    </message>
+    <message>
+        <source>exponential-function</source>
+        <translation>funzione-esponenziale</translation>
+    </message>
+    <message>
+        <source>population-model</source>
+        <translation>modello-di-popolazione</translation>
+    </message>
+    <message>
+        <source>rabbits</source>
+        <translation>conigli</translation>
+    </message>
+    <message>
+        <source>chaos-game</source>
+        <translation>gioco-del-caos</translation>
+    </message>
+    <message>
+        <source>pythagoras</source>
+        <translation>pitagora</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>scheda</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two values of a list</comment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1131,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
-        <translation>Generatore di vita con k = %1, w = %2, yo = %3 e d = %4: </translation>
+        <translation>Generatore di vita con k = %1; w = %2; yo = %3 e d = %4: </translation>
     </message>
     <message>
         <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
@@ -1266,6 +1344,14 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>by the Aurelion team, 2026</source>
         <translation>del team Aurelion, 2026</translation>
     </message>
+    <message>
+        <source>n=3   k=+.90</source>
+        <translation>n=3   k=+0,90</translation>
+    </message>
+    <message>
+        <source>n=4   k=-.46</source>
+        <translation>n=4   k=-0,46</translation>
+    </message>
 </context>
 <context>
     <name>PentagramTopic</name>
@@ -1445,14 +1531,6 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <translation>Registra animazione</translation>
     </message>
     <message>
-        <source>The recording of 1 frame is not saved.</source>
-        <translation>La registrazione di 1 fotogramma non è stata salvata.</translation>
-    </message>
-    <message>
-        <source>The recording of %1 frames is not saved.</source>
-        <translation>La registrazione di %1 fotogrammi non è stata salvata.</translation>
-    </message>
-    <message>
         <source>
 
 Save it, discard it, or cancel and go on recording?</source>
@@ -1471,6 +1549,17 @@ Salvarla o scartarla?</translation>
     <message>
         <source>&amp;Save…</source>
         <translation>&amp;Salva…</translation>
+    </message>
+    <message>
+        <source>Aurelion drawing</source>
+        <translation>Disegno di Aurelion</translation>
+    </message>
+    <message numerus="yes">
+        <source>The recording of %n frames is not saved.</source>
+        <translation>
+            <numerusform>La registrazione di %n fotogramma non è stata salvata.</numerusform>
+            <numerusform>La registrazione di %n fotogrammi non è stata salvata.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1717,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pitagora con i cateti a = %1 e b = %2, l’ipotenusa c = %3 ed e = %4: il quadrato su c dentro il quadrato di lato a + b = %5 ha l’area a² + b² = %6, i quadrati su a e b accanto</translation>
+        <translation>Pitagora con i cateti a = %1 e b = %2; l’ipotenusa c = %3 ed e = %4: il quadrato su c dentro il quadrato di lato a + b = %5 ha l’area a² + b² = %6; i quadrati su a e b accanto</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
@@ -1733,17 +1822,12 @@ Salvarla o scartarla?</translation>
         <source>Start Reprod.</source>
         <translation>Inizio riprod.</translation>
     </message>
-    <message>
-        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
-        <translation>I conigli di Fibonacci, mese %1 di %2: %3 %4 di conigli; i totali mese per mese, i numeri di Fibonacci: %5</translation>
-    </message>
-    <message>
-        <source>pair</source>
-        <translation>coppia</translation>
-    </message>
-    <message>
-        <source>pairs</source>
-        <translation>coppie</translation>
+    <message numerus="yes">
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
+        <translation>
+            <numerusform>I conigli di Fibonacci, mese %1 di %2: %n coppia di conigli; i totali mese per mese, i numeri di Fibonacci: %3</numerusform>
+            <numerusform>I conigli di Fibonacci, mese %1 di %2: %n coppie di conigli; i totali mese per mese, i numeri di Fibonacci: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1819,13 +1903,12 @@ Salvarla o scartarla?</translation>
 
 %2.</translation>
     </message>
-    <message>
-        <source>● REC  1 frame</source>
-        <translation>● REC  1 fotogramma</translation>
-    </message>
-    <message>
-        <source>● REC  %1 frames</source>
-        <translation>● REC  %1 fotogrammi</translation>
+    <message numerus="yes">
+        <source>● REC  %n frames</source>
+        <translation>
+            <numerusform>● REC  %n fotogramma</numerusform>
+            <numerusform>● REC  %n fotogrammi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1927,136 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
-        <translation>Rettangolo aureo: quadrati di lato 1, phi = %1, phi² = %2, phi³ = %3 e phi⁴ = %4 attorno ai vertici da A a G, le diagonali EG e DF che si incontrano nel polo S = (0,276; 0,447), la spirale aurea attorno a S e la sua approssimazione con quarti di circonferenza</translation>
+        <translation>Rettangolo aureo: quadrati di lato 1; phi = %1; phi² = %2; phi³ = %3 e phi⁴ = %4 attorno ai vertici da A a G, le diagonali EG e DF che si incontrano nel polo S = (0,276; 0,447), la spirale aurea attorno a S e la sua approssimazione con quarti di circonferenza</translation>
+    </message>
+</context>
+<context>
+    <name>RenderUsage</name>
+    <message>
+        <source>Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program&apos;s start-up on the offscreen platform, then the actions in order, each through
+the handler a user&apos;s click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window&apos;s zoom becomes Z (0.5 to 4), as View, Zoom In does
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window&apos;s client area as a user sees it
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
+  --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
+                      and the values of the topic&apos;s panels, with the program&apos;s name below
+  --paper a4|letter   the worksheet&apos;s paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
+  --zoom Z            the window&apos;s zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
+  --state FILE        the window&apos;s state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson&apos;s step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
+  --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
+</source>
+        <translation>Uso: aurelion-render [OPZIONI] AZIONE...
+
+Esegue l’avvio del programma sulla piattaforma fuori schermo, poi le azioni in ordine, ognuna
+attraverso il gestore raggiunto dal clic di un utente, poi scrive le uscite.
+
+Azioni:
+  menu:NOME[:INDICE]  un comando di menu per nome del controllo (menu:M_R:4 è Sezione aurea,
+                      Pentagramma)
+  click:NOME[:INDICE] un clic su un pulsante, un’etichetta o una casella di controllo
+                      (click:ComP:0, click:Label7)
+  move:X,Y            il puntatore va sulla superficie di disegno al punto (X, Y) delle sue
+                      coordinate
+  press:X,Y           il puntatore va lì e fa clic sulla superficie di disegno
+  tick[:N]            N impulsi del timer (predefinito 1), ognuno solo mentre è attivo
+  zoom:Z              lo zoom della finestra diventa Z (da 0.5 a 4), come Visualizza, Ingrandisci
+
+Opzioni:
+  --seed N            seme del generatore casuale, per immagini riproducibili
+  --png FILE          l’area client della finestra come la vede un utente
+  --picture FILE      solo la superficie di disegno, secondo l’estensione: .png, oppure .svg o
+                      .pdf per grafica vettoriale grande quanto il disegno a 96 dpi (134,7 mm)
+                      (ripetuta per più immagini dello stesso stato, ognuna nel suo formato)
+  --page FILE.pdf     una scheda di lavoro: il nome dell’argomento, il disegno, il testo del
+                      pannello laterale e i valori dei pannelli, con il nome del programma in fondo
+  --paper a4|letter   la carta della scheda di lavoro (predefinita a4)
+  --black-and-white   l’immagine e la pagina per una stampante senza colore: linee e testi neri,
+                      riempimenti chiari, sfondo bianco
+  --scale F           rapporto dei pixel delle immagini PNG (predefinito 1)
+  --zoom Z            lo zoom della finestra per --png, da 0.5 a 4 (predefinito 1): ogni controllo,
+                      testo e linea Z volte più grande; --picture non cambia
+  --animation FILE.gif  una GIF del disegno (come la mostra --picture, a --scale) con un
+                      fotogramma dopo ogni azione che lascia visibile il disegno
+  --frame-every N     con azioni tick, un fotogramma ogni N impulsi invece di uno dopo l’azione
+  --delay MS          quanto resta visibile ogni fotogramma, da 20 a 600000 ms (predefinito 500, o
+                      40 per fotogrammi di impulsi); l’ultimo resta 3 secondi
+  --loop, --once      la GIF si ripete all’infinito (predefinito) o una volta sola
+  --language CODICE   la lingua di tutti i testi e numeri: en, de, fr, es, it o pt_BR
+                      (predefinita: quella chiesta dall’ambiente, come la sceglie il programma)
+  --state FILE        lo stato della finestra in JSON
+  --trace FILE        ciò che mostrano le superfici, un oggetto JSON per riga
+  --lesson FILE       una lezione (.aurelion-lesson); i suoi passi si ripetono dall’avvio
+  --step N            le uscite mostrano il passo N della lezione (da 1), poi le azioni date
+  --handout FILE.pdf  tutta la lezione come fascicolo: un frontespizio, poi una scheda di
+                      lavoro per ogni passo con il suo titolo (valgono --paper e --black-and-white)
+  --format png|svg|pdf  il formato di --picture quando il nome non ha estensione (-, una pipe)
+  --help              questo testo
+
+Ogni FILE viene scritto per intero o per niente, attraverso un file temporaneo accanto, e tutti
+prendono il loro nome insieme quando sono tutti pronti, o nessuno; una pipe o un dispositivo
+viene scritto sul posto, e - è lo standard output (al massimo un’uscita), così
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rettangolo.svg
+Un nome la cui estensione indica un altro formato (--png a.svg), un nome vuoto, lo stesso file
+per due uscite e una cartella che manca o non si può scrivere vengono rifiutati prima di
+disegnare; così pure un file che non si ha il permesso di scrivere, un’uscita che è il file di
+--lesson, un’opzione di uscita data due volte (tranne --picture) e un’animazione di più di 3000
+fotogrammi. La finestra è disegnata a --zoom per --scale (e a ogni zoom:Z): al massimo 16384
+pixel per lato. È sempre disegnata fuori schermo, qualunque cosa dica QT_QPA_PLATFORM.
+
+Stato di uscita: 0 quando tutto è fatto e scritto; 1 quando questo testo non si può scrivere
+sullo standard output; 2 per un argomento, un’azione o un’uscita errati (un messaggio di una
+riga sullo standard error lo nomina; un’uscita che non si può scrivere, anche a disco pieno o
+a pipe chiusa, dice perché). SIGINT e SIGTERM lo terminano con il segnale, senza lasciare file
+temporanei.
+</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2067,7 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>, with the curve y = %1 phi^x; </source>
-        <translation>, con la curva y = %1 phi^x; </translation>
+        <translation> (con la curva y = %1 phi^x); </translation>
     </message>
     <message>
         <source>every F(i) is 0</source>
@@ -1893,7 +2105,107 @@ Salvarla o scartarla?</translation>
     </message>
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
-        <translation>Spirale aurea r = phi^(h / 90°) attorno all’origine: il raggio cresce di un fattore phi = %1 a ogni quarto di giro; i punti a ogni quarto di giro intero, da r = %2 a r = %3, sono uniti da corde</translation>
+        <translation>Spirale aurea r = phi^(h / 90°) attorno all’origine: il raggio cresce di un fattore phi = %1 a ogni quarto di giro; i punti a ogni quarto di giro intero (da r = %2 a r = %3) sono uniti da corde</translation>
+    </message>
+</context>
+<context>
+    <name>StateWords</name>
+    <message>
+        <source>triangle half</source>
+        <translation>triangolo metà</translation>
+    </message>
+    <message>
+        <source>triangle minus half</source>
+        <translation>triangolo meno metà</translation>
+    </message>
+    <message>
+        <source>hexagon half</source>
+        <translation>esagono metà</translation>
+    </message>
+    <message>
+        <source>hexagon minus third</source>
+        <translation>esagono meno terzo</translation>
+    </message>
+    <message>
+        <source>triangle nine tenths</source>
+        <translation>triangolo nove decimi</translation>
+    </message>
+    <message>
+        <source>pentagon golden</source>
+        <translation>pentagono aureo</translation>
+    </message>
+    <message>
+        <source>square minus 0.46</source>
+        <translation>quadrato meno 0,46</translation>
+    </message>
+    <message>
+        <source>square half</source>
+        <translation>quadrato metà</translation>
+    </message>
+    <message>
+        <source>dodecagon fifth</source>
+        <translation>dodecagono quinto</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a symbol and its value</comment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>turn %1</source>
+        <translation>rotazione %1°</translation>
+    </message>
+    <message>
+        <source>tilt %1</source>
+        <translation>inclinazione %1°</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>anno %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>mese %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a start model of the population model, as a title names it</comment>
+        <translation>modello %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two values of a lesson step&apos;s proposed title</comment>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+
+Opens the Aurelion window. The window&apos;s size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design&apos;s size
+  LESSON              open the lesson and show its first step
+  --help              this text
+  --version           the program&apos;s version
+</source>
+        <translation>Uso: aurelion [--reset-settings] [LEZIONE.aurelion-lesson]
+
+Apre la finestra di Aurelion. Dimensioni e posizione della finestra, zoom e schermo intero
+restano memorizzati da un avvio all’altro nel file delle impostazioni
+~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    dimenticarli e partire con le dimensioni del progetto
+  LEZIONE             aprire la lezione e mostrarne il primo passo
+  --help              questo testo
+  --version           la versione del programma
+</translation>
     </message>
 </context>
 <context>

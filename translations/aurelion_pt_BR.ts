@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = phi: every ratio is phi</source>
-        <translation>F(0) = 1, F(1) = phi: toda razão vale phi</translation>
+        <translation>F(0) = 1; F(1) = phi: toda razão vale phi</translation>
     </message>
     <message>
         <source>start values 1 and -1/phi</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = -1/phi: every ratio is -1/phi</source>
-        <translation>F(0) = 1, F(1) = -1/phi: toda razão vale -1/phi</translation>
+        <translation>F(0) = 1; F(1) = -1/phi: toda razão vale -1/phi</translation>
     </message>
     <message>
         <source>start values 1 and 1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>F(0) = 1, F(1) = 1: the Fibonacci sequence</source>
-        <translation>F(0) = 1, F(1) = 1: a sequência de Fibonacci</translation>
+        <translation>F(0) = 1; F(1) = 1: a sequência de Fibonacci</translation>
     </message>
     <message>
         <source>F(0) down</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>lower the start value F(0) by 0.2, down to -2</source>
-        <translation>diminuir o valor inicial F(0) em 0,2, até -2</translation>
+        <translation>diminuir o valor inicial F(0) em 0,2 (até -2)</translation>
     </message>
     <message>
         <source>F(1) down</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>lower the start value F(1) by 0.2, down to -2</source>
-        <translation>diminuir o valor inicial F(1) em 0,2, até -2</translation>
+        <translation>diminuir o valor inicial F(1) em 0,2 (até -2)</translation>
     </message>
     <message>
         <source>F(0) up</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>raise the start value F(0) by 0.2, up to 2</source>
-        <translation>aumentar o valor inicial F(0) em 0,2, até 2</translation>
+        <translation>aumentar o valor inicial F(0) em 0,2 (até 2)</translation>
     </message>
     <message>
         <source>F(1) up</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>raise the start value F(1) by 0.2, up to 2</source>
-        <translation>aumentar o valor inicial F(1) em 0,2, até 2</translation>
+        <translation>aumentar o valor inicial F(1) em 0,2 (até 2)</translation>
     </message>
     <message>
         <source>ratio index down</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>lower the birth factor k by 0.05, down to 0</source>
-        <translation>diminuir o fator de natalidade k em 0,05, até 0</translation>
+        <translation>diminuir o fator de natalidade k em 0,05 (até 0)</translation>
     </message>
     <message>
         <source>immigration rate w down</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>lower the population at t = 0 by 1, down to 0</source>
-        <translation>diminuir a população em t = 0 em 1, até 0</translation>
+        <translation>diminuir a população em t = 0 em 1 (até 0)</translation>
     </message>
     <message>
         <source>death factor d down</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>lower the death factor d by 0.1, down to 0</source>
-        <translation>diminuir o fator de mortalidade d em 0,1, até 0</translation>
+        <translation>diminuir o fator de mortalidade d em 0,1 (até 0)</translation>
     </message>
     <message>
         <source>birth factor k up</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>raise the birth factor k by 0.05, up to 1</source>
-        <translation>aumentar o fator de natalidade k em 0,05, até 1</translation>
+        <translation>aumentar o fator de natalidade k em 0,05 (até 1)</translation>
     </message>
     <message>
         <source>immigration rate w up</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>raise the death factor d by 0.1, up to 1</source>
-        <translation>aumentar o fator de mortalidade d em 0,1, até 1</translation>
+        <translation>aumentar o fator de mortalidade d em 0,1 (até 1)</translation>
     </message>
     <message>
         <source>reset birth factor k</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>k = 0, w = 0, yo = 20, d = 0.5: the population dies out</source>
-        <translation>k = 0, w = 0, yo = 20, d = 0,5: a população se extingue</translation>
+        <translation>k = 0; w = 0; yo = 20; d = 0,5: a população se extingue</translation>
     </message>
     <message>
         <source>example 2</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>k = 0, w = 30, yo = 0, d = 0.5: the population grows towards 15</source>
-        <translation>k = 0, w = 30, yo = 0, d = 0,5: a população tende a 15</translation>
+        <translation>k = 0; w = 30; yo = 0; d = 0,5: a população tende a 15</translation>
     </message>
     <message>
         <source>example 3</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 5, yo = 10, d = 0.4: linear growth</source>
-        <translation>k = 0,4, w = 5, yo = 10, d = 0,4: crescimento linear</translation>
+        <translation>k = 0,4; w = 5; yo = 10; d = 0,4: crescimento linear</translation>
     </message>
     <message>
         <source>example 4</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>k = 0.4, w = 0, yo = 10, d = 0.1: exponential growth</source>
-        <translation>k = 0,4, w = 0, yo = 10, d = 0,1: crescimento exponencial</translation>
+        <translation>k = 0,4; w = 0; yo = 10; d = 0,1: crescimento exponencial</translation>
     </message>
     <message>
         <source>turn angle down</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
-        <translation>diminuir o valor da curva em x = 0 em 0,1, até 0,2</translation>
+        <translation>diminuir o valor da curva em x = 0 em 0,1 (até 0,2)</translation>
     </message>
     <message>
         <source>x of P up</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
-        <translation>aumentar o valor da curva em x = 0 em 0,1, até 2</translation>
+        <translation>aumentar o valor da curva em x = 0 em 0,1 (até 2)</translation>
     </message>
     <message>
         <source>next year</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>shorten the leg a by 1, down to 10</source>
-        <translation>encurtar o cateto a em 1, até 10</translation>
+        <translation>encurtar o cateto a em 1 (até 10)</translation>
     </message>
     <message>
         <source>leg b down</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>shorten the leg b by 1, down to 10</source>
-        <translation>encurtar o cateto b em 1, até 10</translation>
+        <translation>encurtar o cateto b em 1 (até 10)</translation>
     </message>
     <message>
         <source>leg a up</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>lengthen the leg a by 1, up to 50</source>
-        <translation>alongar o cateto a em 1, até 50</translation>
+        <translation>alongar o cateto a em 1 (até 50)</translation>
     </message>
     <message>
         <source>leg b up</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>lengthen the leg b by 1, up to 50</source>
-        <translation>alongar o cateto b em 1, até 50</translation>
+        <translation>alongar o cateto b em 1 (até 50)</translation>
     </message>
     <message>
         <source>reset leg a</source>
@@ -650,10 +650,6 @@
         <translation>Repita e surgirá uma figura. </translation>
     </message>
     <message>
-        <source>Chaos game “%1” on %2 corners with k = %3, %4: %5 %6 drawn so far, each in the colour of the corner it jumped towards</source>
-        <translation>Jogo do caos “%1” com %2 vértices e k = %3 (%4): %5 %6 desenhados até agora, cada um na cor do vértice para o qual saltou</translation>
-    </message>
-    <message>
         <source>slow, one point a second</source>
         <translation>lento, um ponto por segundo</translation>
     </message>
@@ -661,13 +657,12 @@
         <source>fast</source>
         <translation>rápido</translation>
     </message>
-    <message>
-        <source>point</source>
-        <translation>ponto</translation>
-    </message>
-    <message>
-        <source>points</source>
-        <translation>pontos</translation>
+    <message numerus="yes">
+        <source>Chaos game “%1” on %2 corners with k = %3, %4: %n points drawn so far, each in the colour of the corner it jumped towards</source>
+        <translation>
+            <numerusform>Jogo do caos “%1” com %2 vértices e k = %3 (%4): %n ponto desenhado até agora, na cor do vértice para o qual saltou</numerusform>
+            <numerusform>Jogo do caos “%1” com %2 vértices e k = %3 (%4): %n pontos desenhados até agora, cada um na cor do vértice para o qual saltou</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -749,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Construção de phi com régua e compasso: dois quadrados unitários lado a lado, a diagonal OE = sqrt(5) = %1, a circunferência de raio 0,5 com centro no ponto médio C corta OE em A, OA = phi = %2, e em B, OB = 1/phi = %3; abaixo do eixo os segmentos b = 1, a = %3 e c = a + b = %2</translation>
+        <translation>Construção de phi com régua e compasso: dois quadrados unitários lado a lado, com a diagonal OE = sqrt(5) = %1; a circunferência de raio 0,5 com centro no ponto médio C corta OE em A, com OA = phi = %2 e em B, com OB = 1/phi = %3; abaixo do eixo os segmentos b = 1; a = %3 e c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -831,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Modelo dinâmico de população %1, idades de 0 a %2, ano %3: um total de %4, taxa de natalidade %5 (%6 mantém a população constante); a pirâmide etária do ano acima dos totais dos anos 0 a %3</translation>
+        <translation>Modelo dinâmico de população %1, idades de 0 a %2, ano %3: um total de %4; taxa de natalidade %5 (%6 mantém a população constante); a pirâmide etária do ano acima dos totais dos anos 0 a %3</translation>
     </message>
 </context>
 <context>
@@ -846,7 +841,90 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Função exponencial y = %1 phi^x com o ponto P em x = %2, y = %3; acima a = %4 e b = %5, ao lado c = a + b = %6, com b = phi a e c = phi b</translation>
+        <translation>Função exponencial y = %1 phi^x com o ponto P em x = %2; y = %3; acima a = %4 e b = %5; ao lado c = a + b = %6; com b = phi a e c = phi b</translation>
+    </message>
+</context>
+<context>
+    <name>FileName</name>
+    <message>
+        <source>graph-p</source>
+        <translation>grafico-p</translation>
+    </message>
+    <message>
+        <source>ratio-graph</source>
+        <translation>grafico-razao</translation>
+    </message>
+    <message>
+        <source>sequence-graph</source>
+        <translation>grafico-sequencia</translation>
+    </message>
+    <message>
+        <source>golden-rectangle</source>
+        <translation>retangulo-aureo</translation>
+    </message>
+    <message>
+        <source>golden-ellipse-hyperbola</source>
+        <translation>elipse-hiperbole-aureas</translation>
+    </message>
+    <message>
+        <source>pentagram</source>
+        <translation>pentagrama</translation>
+    </message>
+    <message>
+        <source>golden-ratio-analytic</source>
+        <translation>razao-aurea-calculo</translation>
+    </message>
+    <message>
+        <source>golden-spiral</source>
+        <translation>espiral-aurea</translation>
+    </message>
+    <message>
+        <source>golden-ratio-construction</source>
+        <translation>razao-aurea-construcao</translation>
+    </message>
+    <message>
+        <source>life-generator</source>
+        <translation>gerador-de-vida</translation>
+    </message>
+    <message>
+        <source>platonic-figures</source>
+        <translation>solidos-de-platao</translation>
+    </message>
+    <message>
+        <source>exponential-function</source>
+        <translation>funcao-exponencial</translation>
+    </message>
+    <message>
+        <source>population-model</source>
+        <translation>modelo-de-populacao</translation>
+    </message>
+    <message>
+        <source>rabbits</source>
+        <translation>coelhos</translation>
+    </message>
+    <message>
+        <source>chaos-game</source>
+        <translation>jogo-do-caos</translation>
+    </message>
+    <message>
+        <source>pythagoras</source>
+        <translation>pitagoras</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>worksheet</source>
+        <translation>folha-de-exercicios</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>two values of a list</comment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -912,7 +990,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versão %1&lt;/p&gt;&lt;p&gt;Um programa didático sobre o número de ouro phi e a sequência de Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion é software livre sob a Licença Pública Geral GNU, versão 3 ou (a seu critério) qualquer versão posterior (GPL-3.0-or-later). É fornecido sem nenhuma garantia.&lt;/p&gt;&lt;p&gt;As fontes Liberation que acompanham o programa estão sob a SIL Open Font License 1.1.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versão %1&lt;/p&gt;&lt;p&gt;Um programa didático sobre a razão áurea phi e a sequência de Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion é software livre sob a Licença Pública Geral GNU, versão 3 ou (a seu critério) qualquer versão posterior (GPL-3.0-or-later). É fornecido sem nenhuma garantia.&lt;/p&gt;&lt;p&gt;As fontes Liberation que acompanham o programa estão sob a SIL Open Font License 1.1.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1053,7 +1131,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>Life generator with k = %1, w = %2, yo = %3 and d = %4: </source>
-        <translation>Gerador de vida com k = %1, w = %2, yo = %3 e d = %4: </translation>
+        <translation>Gerador de vida com k = %1; w = %2; yo = %3 e d = %4: </translation>
     </message>
     <message>
         <source>y = yL + (yo - yL) e^((k - d) t) with the limit yL = %1 and the time constant T1 = %2</source>
@@ -1236,7 +1314,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
-        <translation> O NÚMERO DE OURO  : clique para a sequência F(0) = 1; F(1) = phi </translation>
+        <translation> A RAZÃO ÁUREA  : clique para a sequência F(0) = 1; F(1) = phi </translation>
     </message>
     <message>
         <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
@@ -1265,6 +1343,14 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     <message>
         <source>by the Aurelion team, 2026</source>
         <translation>da equipe Aurelion, 2026</translation>
+    </message>
+    <message>
+        <source>n=3   k=+.90</source>
+        <translation>n=3   k=+0,90</translation>
+    </message>
+    <message>
+        <source>n=4   k=-.46</source>
+        <translation>n=4   k=-0,46</translation>
     </message>
 </context>
 <context>
@@ -1445,14 +1531,6 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <translation>Gravar animação</translation>
     </message>
     <message>
-        <source>The recording of 1 frame is not saved.</source>
-        <translation>A gravação de 1 quadro não foi salva.</translation>
-    </message>
-    <message>
-        <source>The recording of %1 frames is not saved.</source>
-        <translation>A gravação de %1 quadros não foi salva.</translation>
-    </message>
-    <message>
         <source>
 
 Save it, discard it, or cancel and go on recording?</source>
@@ -1471,6 +1549,17 @@ Salvar ou descartar?</translation>
     <message>
         <source>&amp;Save…</source>
         <translation>&amp;Salvar…</translation>
+    </message>
+    <message>
+        <source>Aurelion drawing</source>
+        <translation>Desenho do Aurelion</translation>
+    </message>
+    <message numerus="yes">
+        <source>The recording of %n frames is not saved.</source>
+        <translation>
+            <numerusform>A gravação de %n quadro não foi salva.</numerusform>
+            <numerusform>A gravação de %n quadros não foi salva.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1717,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pitágoras com os catetos a = %1 e b = %2, a hipotenusa c = %3 e e = %4: o quadrado sobre c dentro do quadrado de lado a + b = %5 tem a área a² + b² = %6, os quadrados sobre a e b ao lado</translation>
+        <translation>Pitágoras com os catetos a = %1 e b = %2; a hipotenusa c = %3 e e = %4: o quadrado sobre c dentro do quadrado de lado a + b = %5 tem a área a² + b² = %6; os quadrados sobre a e b ao lado</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
@@ -1733,17 +1822,12 @@ Salvar ou descartar?</translation>
         <source>Start Reprod.</source>
         <translation>Início reprod.</translation>
     </message>
-    <message>
-        <source>Fibonacci&apos;s rabbits, month %1 of %2: %3 %4 of rabbits; the totals month by month, the Fibonacci numbers: %5</source>
-        <translation>Os coelhos de Fibonacci, mês %1 de %2: %3 %4 de coelhos; os totais mês a mês, os números de Fibonacci: %5</translation>
-    </message>
-    <message>
-        <source>pair</source>
-        <translation>casal</translation>
-    </message>
-    <message>
-        <source>pairs</source>
-        <translation>casais</translation>
+    <message numerus="yes">
+        <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
+        <translation>
+            <numerusform>Os coelhos de Fibonacci, mês %1 de %2: %n casal de coelhos; os totais mês a mês, os números de Fibonacci: %3</numerusform>
+            <numerusform>Os coelhos de Fibonacci, mês %1 de %2: %n casais de coelhos; os totais mês a mês, os números de Fibonacci: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1819,13 +1903,12 @@ Salvar ou descartar?</translation>
 
 %2.</translation>
     </message>
-    <message>
-        <source>● REC  1 frame</source>
-        <translation>● REC  1 quadro</translation>
-    </message>
-    <message>
-        <source>● REC  %1 frames</source>
-        <translation>● REC  %1 quadros</translation>
+    <message numerus="yes">
+        <source>● REC  %n frames</source>
+        <translation>
+            <numerusform>● REC  %n quadro</numerusform>
+            <numerusform>● REC  %n quadros</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1844,7 +1927,136 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Golden rectangle: squares of side 1, phi = %1, phi² = %2, phi³ = %3 and phi⁴ = %4 around the corner points A to G, the diagonals EG and DF crossing in the pole S = (0.276, 0.447), the golden spiral about S and its approximation by quarter circles</source>
-        <translation>Retângulo áureo: quadrados de lado 1, phi = %1, phi² = %2, phi³ = %3 e phi⁴ = %4 em torno dos vértices A a G, as diagonais EG e DF que se cruzam no polo S = (0,276; 0,447), a espiral áurea em torno de S e sua aproximação por quartos de circunferência</translation>
+        <translation>Retângulo áureo: quadrados de lado 1; phi = %1; phi² = %2; phi³ = %3 e phi⁴ = %4 em torno dos vértices A a G, as diagonais EG e DF que se cruzam no polo S = (0,276; 0,447), a espiral áurea em torno de S e sua aproximação por quartos de circunferência</translation>
+    </message>
+</context>
+<context>
+    <name>RenderUsage</name>
+    <message>
+        <source>Usage: aurelion-render [OPTIONS] ACTION...
+
+Runs the program&apos;s start-up on the offscreen platform, then the actions in order, each through
+the handler a user&apos;s click reaches, then writes the outputs.
+
+Actions:
+  menu:NAME[:INDEX]   a menu command by control name (menu:M_R:4 is Golden ratio, Pentagram)
+  click:NAME[:INDEX]  a click on a button, label or check box (click:ComP:0, click:Label7)
+  move:X,Y            the pointer moves over the drawing surface to user point (X, Y)
+  press:X,Y           the pointer moves there and clicks the drawing surface
+  tick[:N]            N ticks of the timer (default 1), each only while it is enabled
+  zoom:Z              the window&apos;s zoom becomes Z (0.5 to 4), as View, Zoom In does
+
+Options:
+  --seed N            seed of the random source, for reproducible pictures
+  --png FILE          the window&apos;s client area as a user sees it
+  --picture FILE      only the drawing surface, by the extension: .png, or .svg or .pdf for
+                      vector graphics at the drawing&apos;s size on a 96-dpi screen (134.7 mm)
+                      (again for more pictures of the same state, each in its own format)
+  --page FILE.pdf     a worksheet page: the topic&apos;s name, the drawing, the side panel&apos;s text
+                      and the values of the topic&apos;s panels, with the program&apos;s name below
+  --paper a4|letter   the worksheet&apos;s paper (default a4)
+  --black-and-white   the picture and the page for a printer without colour: lines and texts
+                      black, fills light, the background white
+  --scale F           device pixel ratio of the PNG pictures (default 1)
+  --zoom Z            the window&apos;s zoom for --png, from 0.5 to 4 (default 1): every control,
+                      text and line Z times as large; --picture is not affected
+  --animation FILE.gif  a GIF of the drawing (as --picture shows it, at --scale) with a frame
+                      after every action that leaves the drawing shown
+  --frame-every N     with tick actions, a frame every N ticks instead of one after the action
+  --delay MS          how long each frame shows, 20 to 600000 ms (default 500, or 40 for
+                      frames of ticks); the last frame holds 3 seconds
+  --loop, --once      the GIF plays forever (the default) or once
+  --language CODE     the language of every text and number: en, de, fr, es, it or pt_BR
+                      (default: the one the environment asks for, as the program chooses)
+  --state FILE        the window&apos;s state as JSON
+  --trace FILE        what the surfaces show, one JSON object a line
+  --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
+  --step N            the outputs show the lesson&apos;s step N (from 1), then the actions given
+  --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
+                      every step headed with its title (--paper and --black-and-white apply)
+  --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
+  --help              this text
+
+Every FILE is written whole or not at all, through a temporary file beside it, and all of
+them take their names together once all are made, or none does; a pipe or a
+device is written in place, and - is the standard output (one output at most), so
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; rectangle.svg
+A name whose extension says another format (--png a.svg), an empty name, the same file for
+two outputs and a folder that is missing or cannot be written are refused before drawing;
+so are a file you may not write, an output that is the --lesson file, an output option
+given twice (but --picture) and an animation of more than 3000 frames.
+The window is drawn at --zoom times --scale (and at any zoom:Z): at most 16384 pixels a side.
+It is always drawn offscreen, whatever QT_QPA_PLATFORM says.
+
+Exit status: 0 when everything is done and written; 1 when this text cannot be written to
+the standard output; 2 for a bad argument, action or output (a one-line message on standard
+error names it; an output that cannot be written, a full disk or a closed pipe among them,
+says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
+</source>
+        <translation>Uso: aurelion-render [OPÇÕES] AÇÃO...
+
+Executa a inicialização do programa na plataforma fora da tela, depois as ações em ordem, cada
+uma pelo tratador que um clique do usuário alcança, e então grava as saídas.
+
+Ações:
+  menu:NOME[:ÍNDICE]  um comando de menu pelo nome do controle (menu:M_R:4 é Razão áurea,
+                      Pentagrama)
+  click:NOME[:ÍNDICE] um clique em um botão, rótulo ou caixa de seleção
+                      (click:ComP:0, click:Label7)
+  move:X,Y            o ponteiro vai sobre a superfície de desenho até o ponto (X, Y) de suas
+                      coordenadas
+  press:X,Y           o ponteiro vai até lá e clica na superfície de desenho
+  tick[:N]            N pulsos do temporizador (padrão 1), cada um só enquanto ele estiver ativo
+  zoom:Z              o zoom da janela passa a Z (de 0.5 a 4), como Exibir, Ampliar
+
+Opções:
+  --seed N            semente do gerador aleatório, para imagens reproduzíveis
+  --png ARQUIVO       a área da janela como o usuário a vê
+  --picture ARQUIVO   só a superfície de desenho, pela extensão: .png, ou .svg ou .pdf para
+                      gráficos vetoriais no tamanho do desenho numa tela de 96 dpi (134,7 mm)
+                      (repetida para mais imagens do mesmo estado, cada uma em seu formato)
+  --page ARQUIVO.pdf  uma folha de exercícios: o nome do tema, o desenho, o texto do painel
+                      lateral e os valores dos painéis do tema, com o nome do programa embaixo
+  --paper a4|letter   o papel da folha de exercícios (padrão a4)
+  --black-and-white   a imagem e a página para uma impressora sem cor: linhas e textos pretos,
+                      preenchimentos claros, o fundo branco
+  --scale F           razão de pixels das imagens PNG (padrão 1)
+  --zoom Z            o zoom da janela para --png, de 0.5 a 4 (padrão 1): cada controle, texto e
+                      linha Z vezes maior; --picture não muda
+  --animation ARQUIVO.gif  um GIF do desenho (como --picture o mostra, em --scale) com um
+                      quadro depois de cada ação que deixa o desenho à vista
+  --frame-every N     com ações tick, um quadro a cada N pulsos em vez de um depois da ação
+  --delay MS          quanto tempo cada quadro fica, de 20 a 600000 ms (padrão 500, ou 40 para
+                      quadros de pulsos); o último quadro fica 3 segundos
+  --loop, --once      o GIF repete sem fim (o padrão) ou uma só vez
+  --language CÓDIGO   o idioma de todos os textos e números: en, de, fr, es, it ou pt_BR
+                      (padrão: o que o ambiente pede, como o programa escolhe)
+  --state ARQUIVO     o estado da janela em JSON
+  --trace ARQUIVO     o que as superfícies mostram, um objeto JSON por linha
+  --lesson ARQUIVO    uma aula (.aurelion-lesson); seus passos se repetem desde o início
+  --step N            as saídas mostram o passo N da aula (a partir de 1), depois as ações dadas
+  --handout ARQUIVO.pdf  a aula inteira como apostila: uma página de rosto, depois uma folha
+                      de exercícios por passo com seu título (valem --paper e --black-and-white)
+  --format png|svg|pdf  o formato de --picture quando o nome não tem extensão (-, um pipe)
+  --help              este texto
+
+Cada ARQUIVO é gravado inteiro ou não é gravado, por meio de um arquivo temporário ao lado, e
+todos recebem seus nomes juntos quando todos estão prontos, ou nenhum; um pipe ou um
+dispositivo é gravado no lugar, e - é a saída padrão (no máximo uma saída), assim
+  aurelion-render menu:M_R:2 --picture - --format svg &gt; retangulo.svg
+Um nome cuja extensão indica outro formato (--png a.svg), um nome vazio, o mesmo arquivo para
+duas saídas e uma pasta que falta ou não pode ser gravada são recusados antes de desenhar;
+também um arquivo que não se tem permissão de gravar, uma saída que é o arquivo de --lesson,
+uma opção de saída dada duas vezes (exceto --picture) e uma animação de mais de 3000 quadros. A
+janela é desenhada em --zoom vezes --scale (e em qualquer zoom:Z): no máximo 16384 pixels por
+lado. Ela é sempre desenhada fora da tela, diga o que disser QT_QPA_PLATFORM.
+
+Código de saída: 0 quando tudo foi feito e gravado; 1 quando este texto não pode ser gravado na
+saída padrão; 2 para um argumento, uma ação ou uma saída incorretos (uma mensagem de uma linha
+na saída de erro o nomeia; uma saída que não pode ser gravada, inclusive com o disco cheio ou o
+pipe fechado, diz por quê). SIGINT e SIGTERM o encerram pelo sinal, sem deixar arquivo
+temporário.
+</translation>
     </message>
 </context>
 <context>
@@ -1855,7 +2067,7 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>, with the curve y = %1 phi^x; </source>
-        <translation>, com a curva y = %1 phi^x; </translation>
+        <translation> (com a curva y = %1 phi^x); </translation>
     </message>
     <message>
         <source>every F(i) is 0</source>
@@ -1893,7 +2105,107 @@ Salvar ou descartar?</translation>
     </message>
     <message>
         <source>Golden spiral r = phi^(h / 90°) about the origin: the radius grows by phi = %1 every quarter turn; the points at whole quarter turns, from r = %2 to r = %3, are joined by chords</source>
-        <translation>Espiral áurea r = phi^(h / 90°) em torno da origem: o raio é multiplicado por phi = %1 a cada quarto de volta; os pontos a cada quarto de volta completo, de r = %2 a r = %3, são ligados por cordas</translation>
+        <translation>Espiral áurea r = phi^(h / 90°) em torno da origem: o raio é multiplicado por phi = %1 a cada quarto de volta; os pontos a cada quarto de volta completo (de r = %2 a r = %3) são ligados por cordas</translation>
+    </message>
+</context>
+<context>
+    <name>StateWords</name>
+    <message>
+        <source>triangle half</source>
+        <translation>triângulo metade</translation>
+    </message>
+    <message>
+        <source>triangle minus half</source>
+        <translation>triângulo menos metade</translation>
+    </message>
+    <message>
+        <source>hexagon half</source>
+        <translation>hexágono metade</translation>
+    </message>
+    <message>
+        <source>hexagon minus third</source>
+        <translation>hexágono menos terço</translation>
+    </message>
+    <message>
+        <source>triangle nine tenths</source>
+        <translation>triângulo nove décimos</translation>
+    </message>
+    <message>
+        <source>pentagon golden</source>
+        <translation>pentágono áureo</translation>
+    </message>
+    <message>
+        <source>square minus 0.46</source>
+        <translation>quadrado menos 0,46</translation>
+    </message>
+    <message>
+        <source>square half</source>
+        <translation>quadrado metade</translation>
+    </message>
+    <message>
+        <source>dodecagon fifth</source>
+        <translation>dodecágono quinto</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a symbol and its value</comment>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>turn %1</source>
+        <translation>rotação %1°</translation>
+    </message>
+    <message>
+        <source>tilt %1</source>
+        <translation>inclinação %1°</translation>
+    </message>
+    <message>
+        <source>year %1</source>
+        <translation>ano %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>mês %1</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a start model of the population model, as a title names it</comment>
+        <translation>modelo %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two values of a lesson step&apos;s proposed title</comment>
+        <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+
+Opens the Aurelion window. The window&apos;s size and place, its zoom and full screen are kept
+between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    forget them and start at the design&apos;s size
+  LESSON              open the lesson and show its first step
+  --help              this text
+  --version           the program&apos;s version
+</source>
+        <translation>Uso: aurelion [--reset-settings] [AULA.aurelion-lesson]
+
+Abre a janela do Aurelion. O tamanho e a posição da janela, o zoom e a tela cheia ficam
+guardados de uma execução para outra no arquivo de configurações
+~/.config/Aurelion/Aurelion.conf.
+
+  --reset-settings    esquecê-los e começar no tamanho original
+  AULA                abrir a aula e mostrar seu primeiro passo
+  --help              este texto
+  --version           a versão do programa
+</translation>
     </message>
 </context>
 <context>

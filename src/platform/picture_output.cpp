@@ -4,6 +4,7 @@
 #include "picture_box.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QMimeData>
 #include <QPageSize>
 #include <QPaintEngine>
@@ -22,7 +23,8 @@ namespace {
 // A logical pixel is 1/96 inch: 15 twips.
 constexpr int logical_dpi = 96;
 
-const QString drawing_title = QStringLiteral("Aurelion drawing");
+// The title of a picture that names nothing else, in the window's language.
+QString drawing_title() { return QCoreApplication::translate("Picture", "Aurelion drawing"); }
 
 // The points of a drawing as one path a colour: each row stretch a horizontal line one pixel
 // wide through the middle of its row, which covers exactly its pixels. Moves are relative, so
@@ -373,7 +375,7 @@ bool write_picture_svg(const PictureBox &picture, QIODevice &device, Ink ink)
     svg.setResolution(logical_dpi);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(drawing_title);
+    svg.setTitle(drawing_title());
     std::vector<QByteArray> pieces;
     const auto mark = [&pieces](QPainter &p, QByteArray &&piece) {
         // The generator leaves out a text drawn without a pen.
@@ -407,7 +409,7 @@ bool write_picture_pdf(const PictureBox &picture, QIODevice &device, Ink ink, co
 {
     const QSize size = picture.surface().inner_size();
     QPdfWriter pdf(&device);
-    pdf.setTitle(title.isEmpty() ? drawing_title : title);
+    pdf.setTitle(title.isEmpty() ? drawing_title() : title);
     pdf.setCreator(QStringLiteral("Aurelion"));
     pdf.setResolution(logical_dpi);
     // A page holds whole points: the drawing's size, rounded up.

@@ -1,5 +1,6 @@
 #include "first_paint.h"
 #include "fonts.h"
+#include "language/languages.h"
 #include "lesson/lesson_session.h"
 #include "main_window.h"
 #include "window/window_settings.h"
@@ -14,7 +15,8 @@
 
 namespace {
 
-const char usage[] = R"(Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
+const char usage[] =
+    QT_TRANSLATE_NOOP("Usage", R"(Usage: aurelion [--reset-settings] [LESSON.aurelion-lesson]
 
 Opens the Aurelion window. The window's size and place, its zoom and full screen are kept
 between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
@@ -23,7 +25,13 @@ between runs in the settings file ~/.config/Aurelion/Aurelion.conf.
   LESSON              open the lesson and show its first step
   --help              this text
   --version           the program's version
-)";
+)");
+
+// The usage in the language the environment asks for, before the window chooses its own.
+QByteArray usage_text()
+{
+    return Languages::translate(Languages::from_environment(), "Usage", usage).toUtf8();
+}
 
 // Written and flushed, or the program ends with a message: a full disk is no success.
 int print(const char *text)
@@ -42,7 +50,7 @@ int main(int argc, char *argv[])
     // The usage and the version need no display: they are answered before Qt looks for one.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
-            return print(usage);
+            return print(usage_text().constData());
         if (std::strcmp(argv[i], "--version") == 0)
             return print("aurelion " AURELION_VERSION "\n");
     }
@@ -57,7 +65,8 @@ int main(int argc, char *argv[])
         } else if (!arg.startsWith(QLatin1Char('-')) && lesson.isEmpty()) {
             lesson = arg;
         } else {
-            std::fprintf(stderr, "aurelion: %s: unknown option\n%s", qPrintable(arg), usage);
+            std::fprintf(stderr, "aurelion: %s: unknown option\n%s", qPrintable(arg),
+                usage_text().constData());
             return 2;
         }
     }

@@ -278,10 +278,11 @@ void MainWindow::Form_Load()
     f.Cchaos.load(1, 480, 0);
     f.Cchaos[0].set_caption(QCoreApplication::translate("MainWindow", "Fast"));
     f.Cchaos[1].set_caption(QCoreApplication::translate("MainWindow", "Slow"));
+    // A decimal comma asks for the zero before it: the factors with decimals are translated.
     const QStringList chaos_models = { QStringLiteral("n=3   k=+1/2"),
         QStringLiteral("n=3   k=-1/2"), QStringLiteral("n=6   k=+1/2"),
-        QStringLiteral("n=6   k=-1/3"), QStringLiteral("n=3   k=+.90"),
-        QStringLiteral("n=5  k=1-1/phi"), QStringLiteral("n=4   k=-.46"),
+        QStringLiteral("n=6   k=-1/3"), QCoreApplication::translate("MainWindow", "n=3   k=+.90"),
+        QStringLiteral("n=5  k=1-1/phi"), QCoreApplication::translate("MainWindow", "n=4   k=-.46"),
         QStringLiteral("n=4   k=+1/2"), QStringLiteral("n=12  k=+1/5") };
     for (int i = 1; i <= 8; ++i)
         f.Label11.load(i, 0, 320);

@@ -9,6 +9,9 @@
 #include "timer.h"
 #include "topic.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include <functional>
 
 // The main window as the topics reach it: its surfaces and controls, the values shared by all
@@ -45,6 +48,16 @@ struct Form1
     QString spoken(double value, int decimals = 3) const
     {
         return with_decimal_separator(::spoken(value, decimals), decimal_separator);
+    }
+    // Values in a row as the language keeps them apart: with semicolons where a comma is the
+    // decimal separator ("k = 0,4; w = 5").
+    static QString value_list(const QStringList &values)
+    {
+        QString list = values.value(0);
+        for (qsizetype i = 1; i < values.size(); ++i)
+            list = QCoreApplication::translate("Form1", "%1, %2", "two values of a list")
+                       .arg(list, values[i]);
+        return list;
     }
 
     FormSurface *background = nullptr; // the window background, drawn on in twips

@@ -24,9 +24,9 @@ void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 }
 
 // The usage on standard output; a failed write (a full disk, a closed pipe) is an error.
-int print_usage()
+int print_usage(const QString &language)
 {
-    std::fputs(render_usage(), stdout);
+    std::fputs(render_usage(language).constData(), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "aurelion-render: cannot write to the standard output: %s\n",
             std::strerror(errno));
@@ -63,9 +63,9 @@ int main(int argc, char *argv[])
         return render_refused;
     }
     if (request.help)
-        return print_usage();
+        return print_usage(request.language);
     if (request.asks_nothing()) {
-        std::fputs(render_usage(), stderr);
+        std::fputs(render_usage(request.language).constData(), stderr);
         return render_refused;
     }
     draw_offscreen(request.scale);

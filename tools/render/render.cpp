@@ -30,7 +30,7 @@
 
 namespace {
 
-const char usage[] = R"(Usage: aurelion-render [OPTIONS] ACTION...
+const char usage[] = QT_TRANSLATE_NOOP("RenderUsage", R"(Usage: aurelion-render [OPTIONS] ACTION...
 
 Runs the program's start-up on the offscreen platform, then the actions in order, each through
 the handler a user's click reaches, then writes the outputs.
@@ -89,7 +89,7 @@ Exit status: 0 when everything is done and written; 1 when this text cannot be w
 the standard output; 2 for a bad argument, action or output (a one-line message on standard
 error names it; an output that cannot be written, a full disk or a closed pipe among them,
 says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
-)";
+)");
 
 bool parse_number(const QString &text, double &value)
 {
@@ -281,7 +281,12 @@ QString save(const QString &path, const std::function<bool(QIODevice &)> &write)
 
 } // namespace
 
-const char *render_usage() { return usage; }
+QByteArray render_usage(const QString &language)
+{
+    return Languages::translate(
+        language.isEmpty() ? Languages::from_environment() : language, "RenderUsage", usage)
+        .toUtf8();
+}
 
 void print_render_error(const QString &message)
 {

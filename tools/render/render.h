@@ -4,6 +4,7 @@
 #include "picture_output.h"
 #include "worksheet.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -81,7 +82,8 @@ enum RenderStatus {
 // --scale; 820 x 560 pixels at 1).
 constexpr int render_pixel_limit = 16384;
 
-const char *render_usage();
+// The usage in the language asked for (--language), else in the one the environment asks for.
+QByteArray render_usage(const QString &language = {});
 // Reads the command line and checks it and the output files before anything is drawn; returns
 // a one-line message naming the bad argument, or nothing.
 QString parse_render_arguments(int argc, char *argv[], RenderRequest &request);

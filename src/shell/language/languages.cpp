@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QXmlStreamReader>
 
-Languages::Languages() = default;
+Languages::Languages() { install(code_); }
 
 Languages::~Languages() { remove_catalogues(); }
 
@@ -74,17 +74,24 @@ bool Languages::set_language(const QString &code)
 {
     if (!codes().contains(code))
         return false;
-    if (code == code_)
-        return true;
+    if (code != code_)
+        install(code);
+    return true;
+}
+
+void Languages::install(const QString &code)
+{
     remove_catalogues();
     code_ = code;
-    separator_ = u'.';
-    if (code == QLatin1String("en"))
-        return true;
+    // English has a catalogue too, of its singulars only: the sources write each counted noun in
+    // the plural ("%n points drawn") and every language chooses its forms by its own rule.
     auto ours = std::make_unique<QTranslator>();
     if (ours->load(QStringLiteral(":/i18n/aurelion_") + code))
         QCoreApplication::installTranslator(ours.get());
     ours_ = std::move(ours);
+    separator_ = u'.';
+    if (code == QLatin1String("en"))
+        return;
     // The standard file and print dialogs speak through Qt's own catalogue, where Debian keeps it.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(
@@ -92,7 +99,15 @@ bool Languages::set_language(const QString &code)
         QCoreApplication::installTranslator(qt.get());
     qt_ = std::move(qt);
     separator_ = QLocale(code).decimalPoint().at(0);
-    return true;
+}
+
+QString Languages::translate(const QString &code, const char *context, const char *source)
+{
+    QTranslator catalogue;
+    QString text;
+    if (catalogue.load(QStringLiteral(":/i18n/aurelion_") + code))
+        text = catalogue.translate(context, source);
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
 }
 
 void Languages::remove_catalogues()
@@ -116,6 +131,7 @@ Languages::Sources Languages::sources_of(const QString &code)
         return sources;
     QXmlStreamReader xml(&file);
     QByteArray context, source;
+    bool counted = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -123,7 +139,10 @@ Languages::Sources Languages::sources_of(const QString &code)
             context = xml.readElementText().toUtf8();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText().toUtf8();
-        else if (xml.name() == QLatin1String("translation"))
+        else if (xml.name() == QLatin1String("message"))
+            counted = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        // A text with a count shows its number, never its source's words as they stand.
+        else if (xml.name() == QLatin1String("translation") && !counted)
             sources.insert(
                 english ? QString::fromUtf8(source) : xml.readElementText(), { context, source });
     }

@@ -37,6 +37,10 @@ public:
     using Sources = QMultiHash<QString, std::pair<QByteArray, QByteArray>>;
     static Sources sources_of(const QString &code);
 
+    // A text in a language without installing its catalogue, for what is said before the
+    // application starts (the usage); the source text where the catalogue has none.
+    static QString translate(const QString &code, const char *context, const char *source);
+
     // Speaks this language from now on; false, and nothing changes, for an unknown code.
     bool set_language(const QString &code);
     QString language() const { return code_; }
@@ -44,6 +48,7 @@ public:
     QChar decimal_separator() const { return separator_; }
 
 private:
+    void install(const QString &code);
     void remove_catalogues();
 
     QString code_ = QStringLiteral("en");

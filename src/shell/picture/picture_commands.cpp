@@ -66,10 +66,7 @@ PictureCommands::PictureCommands(MainWindow &window)
 }
 
 // A worksheet beside a PDF of the drawing in the same folder keeps its own name.
-QString PictureCommands::worksheet_file_stem() const
-{
-    return picture_file_stem(window_) + QStringLiteral("-worksheet");
-}
+QString PictureCommands::worksheet_file_stem() const { return ::worksheet_file_stem(window_); }
 
 bool PictureCommands::topic_shown() const
 {

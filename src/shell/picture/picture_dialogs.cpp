@@ -313,10 +313,8 @@ RecordingAnswer WindowPictureDialogs::keep_recording(QWidget *parent, int frames
 {
     QMessageBox box(QMessageBox::Question,
         QCoreApplication::translate("Picture", "Record Animation"),
-        (frames == 1
-                ? QCoreApplication::translate("Picture", "The recording of 1 frame is not saved.")
-                : QCoreApplication::translate("Picture", "The recording of %1 frames is not saved.")
-                      .arg(frames))
+        QCoreApplication::translate(
+            "Picture", "The recording of %n frames is not saved.", nullptr, frames)
             + (can_go_on ? QCoreApplication::translate(
                    "Picture", "\n\nSave it, discard it, or cancel and go on recording?")
                          : QCoreApplication::translate("Picture", "\n\nSave it or discard it?")),

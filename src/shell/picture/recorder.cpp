@@ -219,8 +219,6 @@ void Recorder::show_state()
 {
     mark_->setVisible(recording());
     if (recording())
-        mark_->set_caption(frame_count() == 1
-                ? QCoreApplication::translate("Recording", "\u25CF REC  1 frame")
-                : QCoreApplication::translate("Recording", "\u25CF REC  %1 frames")
-                      .arg(frame_count()));
+        mark_->set_caption(QCoreApplication::translate(
+            "Recording", "\u25CF REC  %n frames", nullptr, frame_count()));
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -15,37 +16,49 @@ namespace {
 struct TopicName
 {
     const char *menu; // the menu command that chooses the topic
-    const char *slug; // the first part of a file name
+    const char *words; // the first words of its file names
 };
 
-// By topic number.
+// By topic number. A file name's words are translated as the language writes them, in lower
+// case with hyphens between them; letters beyond ASCII are spelt out in it (file_words()).
 constexpr TopicName topic_names[17] = {
     { nullptr, nullptr },
-    { "M_gr:3", "graph-p" },
-    { "M_gr:2", "ratio-graph" },
-    { "M_gr:1", "sequence-graph" },
-    { "M_R:2", "golden-rectangle" },
-    { "M_R:3", "golden-ellipse-hyperbola" },
-    { "M_R:4", "pentagram" },
-    { "M_R:1", "golden-ratio-analytic" },
-    { "M_R:5", "golden-spiral" },
-    { "M_R:0", "golden-ratio-construction" },
-    { "M_bevolk:0", "life-generator" },
-    { "M_plato", "platonic-figures" },
-    { "M_R:6", "exponential-function" },
-    { "M_bevolk:1", "population-model" },
-    { "M_gr:0", "rabbits" },
-    { "M_chaos", "chaos-game" },
-    { "M_Pyt", "pythagoras" },
+    { "M_gr:3", QT_TRANSLATE_NOOP("FileName", "graph-p") },
+    { "M_gr:2", QT_TRANSLATE_NOOP("FileName", "ratio-graph") },
+    { "M_gr:1", QT_TRANSLATE_NOOP("FileName", "sequence-graph") },
+    { "M_R:2", QT_TRANSLATE_NOOP("FileName", "golden-rectangle") },
+    { "M_R:3", QT_TRANSLATE_NOOP("FileName", "golden-ellipse-hyperbola") },
+    { "M_R:4", QT_TRANSLATE_NOOP("FileName", "pentagram") },
+    { "M_R:1", QT_TRANSLATE_NOOP("FileName", "golden-ratio-analytic") },
+    { "M_R:5", QT_TRANSLATE_NOOP("FileName", "golden-spiral") },
+    { "M_R:0", QT_TRANSLATE_NOOP("FileName", "golden-ratio-construction") },
+    { "M_bevolk:0", QT_TRANSLATE_NOOP("FileName", "life-generator") },
+    { "M_plato", QT_TRANSLATE_NOOP("FileName", "platonic-figures") },
+    { "M_R:6", QT_TRANSLATE_NOOP("FileName", "exponential-function") },
+    { "M_bevolk:1", QT_TRANSLATE_NOOP("FileName", "population-model") },
+    { "M_gr:0", QT_TRANSLATE_NOOP("FileName", "rabbits") },
+    { "M_chaos", QT_TRANSLATE_NOOP("FileName", "chaos-game") },
+    { "M_Pyt", QT_TRANSLATE_NOOP("FileName", "pythagoras") },
 };
 
-// The chaos game's models by item index: the polygon and the factor k.
-constexpr const char *chaos_slugs[] = { "triangle-half", "triangle-minus-half", "hexagon-half",
-    "hexagon-minus-third", "triangle-nine-tenths", "pentagon-golden", "square-minus-0.46",
-    "square-half", "dodecagon-fifth" };
+// The chaos game's models by item index, as a title names them: the polygon and the factor k.
+constexpr const char *chaos_models[] = { QT_TRANSLATE_NOOP("StateWords", "triangle half"),
+    QT_TRANSLATE_NOOP("StateWords", "triangle minus half"),
+    QT_TRANSLATE_NOOP("StateWords", "hexagon half"),
+    QT_TRANSLATE_NOOP("StateWords", "hexagon minus third"),
+    QT_TRANSLATE_NOOP("StateWords", "triangle nine tenths"),
+    QT_TRANSLATE_NOOP("StateWords", "pentagon golden"),
+    QT_TRANSLATE_NOOP("StateWords", "square minus 0.46"),
+    QT_TRANSLATE_NOOP("StateWords", "square half"),
+    QT_TRANSLATE_NOOP("StateWords", "dodecagon fifth") };
 
 // The population model's start models by item index.
-constexpr const char *population_slugs[] = { "1a", "1b", "2", "3", "4a", "4b" };
+constexpr const char *population_models[] = { "1a", "1b", "2", "3", "4a", "4b" };
+
+QString state_words(const char *source)
+{
+    return QCoreApplication::translate("StateWords", source);
+}
 
 // Value labels that have no name beside them in their row.
 QString name_of_value(const QString &control)
@@ -145,33 +158,39 @@ WorksheetPanel panel_of(MainWindow &window, Frame &frame)
     return panel;
 }
 
-// A number as a caption shows it, for a file name: a decimal point whatever the language, no
-// trailing zeros, "minus-" for the sign.
-QString number_slug(const QString &caption)
+// A number as a caption shows it, for a title: without trailing zeros, in the language's form;
+// English says its sign ("minus 0.61803"), as its file names do.
+QString number_words(const QString &caption, QChar separator)
 {
     QString text = caption.trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
+    if (text.contains(separator)) {
+        while (text.endsWith(u'0'))
             text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
+        if (text.endsWith(separator))
             text.chop(1);
     }
-    if (text.startsWith(QLatin1Char('-')))
-        text = QStringLiteral("minus-") + text.mid(1);
-    return text.isEmpty() ? QStringLiteral("0") : text;
+    if (text.isEmpty())
+        return QStringLiteral("0");
+    if (text.startsWith(u'-'))
+        return state_words(QT_TRANSLATE_NOOP("StateWords", "minus %1")).arg(text.mid(1));
+    return text;
 }
 
-// The state the topic's picture depends on, as parts of a file name, each a name and its value
-// ("month-6", "f0-1"); the file name joins them with hyphens, the picture's title with commas.
+// The state the topic's picture depends on, as a title names it, a part for each value
+// ("month 6", "f0 1"); the title joins them with commas, the file name with hyphens.
 QStringList state_parts(MainWindow &window, int topic)
 {
     Form1 &f = window.form();
-    const auto named = [](std::initializer_list<std::pair<const char *, QString>> values) {
+    const QChar separator = f.decimal_separator;
+    const auto named = [separator](std::initializer_list<std::pair<const char *, QString>> values) {
         QStringList parts;
         for (const auto &[name, caption] : values)
-            parts << QString::fromLatin1(name) + QLatin1Char('-') + number_slug(caption);
+            parts << QCoreApplication::translate("StateWords", "%1 %2", "a symbol and its value")
+                         .arg(QLatin1String(name), number_words(caption, separator));
         return parts;
+    };
+    const auto worded = [separator](const char *words, const QString &caption) {
+        return state_words(words).arg(number_words(caption, separator));
     };
     switch (topic) {
     case 1:
@@ -182,7 +201,8 @@ QStringList state_parts(MainWindow &window, int topic)
         return named({ { "k", f.Label9[0].caption() }, { "w", f.Label9[1].caption() },
             { "yo", f.Label9[2].caption() }, { "d", f.Label9[3].caption() } });
     case 11:
-        return named({ { "turn", f.Lh1->caption() }, { "tilt", f.Lh2->caption() } });
+        return { worded(QT_TRANSLATE_NOOP("StateWords", "turn %1"), f.Lh1->caption()),
+            worded(QT_TRANSLATE_NOOP("StateWords", "tilt %1"), f.Lh2->caption()) };
     case 12:
         return named({ { "x", f.LabQ[0].caption() }, { "y0", f.LabQ[1].caption() } });
     case 13: {
@@ -191,20 +211,22 @@ QStringList state_parts(MainWindow &window, int topic)
             QCoreApplication::translate("DynamicModelTopic", "YEAR ").trimmed());
         QStringList parts;
         if (model)
-            parts << QString::fromLatin1(population_slugs[std::clamp(model->chosen_model(), 0, 5)]);
+            parts << QCoreApplication::translate(
+                "StateWords", "%1", "a start model of the population model, as a title names it")
+                         .arg(QLatin1String(
+                             population_models[std::clamp(model->chosen_model(), 0, 5)]));
         if (!year.isEmpty())
-            parts << QStringLiteral("year-") + number_slug(year[1]);
+            parts << worded(QT_TRANSLATE_NOOP("StateWords", "year %1"), year[1]);
         return parts;
     }
     case 14:
-        return { QStringLiteral("month-")
-            + number_slug(f.Label10->caption().mid(
-                QCoreApplication::translate("RabbitTopic", "month").size())) };
+        return { worded(QT_TRANSLATE_NOOP("StateWords", "month %1"),
+            f.Label10->caption().mid(QCoreApplication::translate("RabbitTopic", "month").size())) };
     case 15: {
         const auto *chaos = topic_as<ChaosTopic>(window, 15);
         if (!chaos)
             return {};
-        return { QString::fromLatin1(chaos_slugs[std::clamp(chaos->chosen_model(), 0, 8)]) };
+        return { state_words(chaos_models[std::clamp(chaos->chosen_model(), 0, 8)]) };
     }
     case 16:
         return named({ { "a", f.L_pyt[0].caption() }, { "b", f.L_pyt[1].caption() } });
@@ -214,6 +236,41 @@ QStringList state_parts(MainWindow &window, int topic)
 }
 
 } // namespace
+
+QString file_words(const QString &words)
+{
+    // A minus sign that starts a number becomes the word.
+    QString text = QString(words).replace(QRegularExpression(QStringLiteral("(^|[\\s=])-(?=\\d)")),
+        QStringLiteral("\\1") + QCoreApplication::translate("FileName", "minus")
+            + QLatin1Char(' '));
+    text = text.toLower();
+    // German spells its umlauts out; the accents of the other languages are dropped.
+    static const std::pair<QChar, const char *> spelt[] = { { u'\u00e4', "ae" },
+        { u'\u00f6', "oe" }, { u'\u00fc', "ue" }, { u'\u00df', "ss" }, { u'\u00e6', "ae" },
+        { u'\u0153', "oe" } };
+    for (const auto &[letter, ascii] : spelt)
+        text.replace(letter, QLatin1String(ascii));
+    text = text.normalized(QString::NormalizationForm_D);
+    const auto digit_at = [&text](qsizetype i) {
+        return i >= 0 && i < text.size() && text[i] >= u'0' && text[i] <= u'9';
+    };
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // Accents, apostrophes and letters beyond ASCII are left out; the words and numbers are
+        // kept apart by one hyphen.
+        if ((c >= u'a' && c <= u'z') || digit_at(i))
+            name += c;
+        else if ((c == u'.' || c == u',') && digit_at(i - 1) && digit_at(i + 1))
+            name += c;
+        else if (c != u'\'' && c != u'\u2019' && (c.isSpace() || c.isPunct() || c.isSymbol())
+            && !name.isEmpty() && !name.endsWith(u'-'))
+            name += u'-';
+    }
+    if (name.endsWith(u'-'))
+        name.chop(1);
+    return name;
+}
 
 QString topic_caption(MainWindow &window, int topic)
 {
@@ -262,20 +319,24 @@ QString picture_file_stem(MainWindow &window)
     if (topic < 1 || topic > 16)
         return QStringLiteral("aurelion");
     QStringList parts = state_parts(window, topic);
-    parts.prepend(QLatin1String(topic_names[topic].slug));
-    return parts.join(QLatin1Char('-'));
+    parts.prepend(QCoreApplication::translate("FileName", topic_names[topic].words));
+    return file_words(parts.join(u' '));
+}
+
+QString worksheet_file_stem(MainWindow &window)
+{
+    return picture_file_stem(window) + u'-'
+        + file_words(QCoreApplication::translate("FileName", "worksheet"));
 }
 
 QString picture_title(MainWindow &window)
 {
     const int topic = window.form().topic;
     if (topic < 1 || topic > 16)
-        return QStringLiteral("Aurelion drawing");
-    QStringList parts = state_parts(window, topic);
-    for (QString &part : parts)
-        part.replace(QLatin1Char('-'), QLatin1Char(' '));
-    parts.prepend(topic_caption(window, topic));
-    return parts.join(QStringLiteral(", "));
+        return QCoreApplication::translate("Picture", "Aurelion drawing");
+    const QStringList parts = state_parts(window, topic);
+    const QString caption = topic_caption(window, topic);
+    return parts.isEmpty() ? caption : caption + QStringLiteral(", ") + Form1::value_list(parts);
 }
 
 QString picture_state_words(MainWindow &window)
@@ -283,7 +344,13 @@ QString picture_state_words(MainWindow &window)
     const int topic = window.form().topic;
     if (topic < 1 || topic > 16)
         return {};
-    return state_parts(window, topic)
-        .join(QLatin1Char(' '))
-        .replace(QLatin1Char('-'), QLatin1Char(' '));
+    // The values follow each other as a title of the language writes them: "month 6",
+    // "k 0.3 w 0" in English, "k = 0,3; w = 0" in German.
+    const QStringList parts = state_parts(window, topic);
+    QString words = parts.value(0);
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        words = QCoreApplication::translate(
+            "StateWords", "%1 %2", "two values of a lesson step's proposed title")
+                    .arg(words, parts[i]);
+    return words;
 }

@@ -3,6 +3,9 @@
 #include "palette.h"
 #include "topic.h"
 
+#include <algorithm>
+#include <limits>
+
 ChaosTopic::ChaosTopic(Form1 &form)
     : form(form)
 { }
@@ -133,12 +136,13 @@ QString ChaosTopic::description() const
 {
     const std::size_t drawn = form.Picture1->surface().drawn_count();
     const std::size_t points = drawn > drawn_before_points ? drawn - drawn_before_points : 0;
-    return tr("Chaos game \u201c%1\u201d on %2 corners with k = %3, %4: %5 %6 drawn "
-              "so far, each in the colour of the corner it jumped towards")
+    // The count chooses the plural form; an int holds it for ten days of the fast game.
+    const int counted = int(std::min<std::size_t>(points, std::numeric_limits<int>::max()));
+    return tr("Chaos game \u201c%1\u201d on %2 corners with k = %3, %4: %n points drawn "
+              "so far, each in the colour of the corner it jumped towards",
+        nullptr, counted)
         .arg(form.Label11[chaos_model].caption().simplified())
         .arg(corner_count)
         .arg(form.spoken(chaos_k, 4))
-        .arg(chaos_speed == 1 ? tr("slow, one point a second") : tr("fast"))
-        .arg(points)
-        .arg(points == 1 ? tr("point") : tr("points"));
+        .arg(chaos_speed == 1 ? tr("slow, one point a second") : tr("fast"));
 }

@@ -40,7 +40,8 @@ void AnalyticTopic::draw()
     plot.print_at(phi, -0.1, QStringLiteral("phi"));
     plot.print_at(phi - 0.1, 0.15, QStringLiteral("k1"));
     plot.print_at(-1 / phi, 0.15, QStringLiteral("k2"));
-    plot.print_at(0.45, -0.09, QStringLiteral("0.5"));
+    plot.print_at(
+        0.45, -0.09, with_decimal_separator(QStringLiteral("0.5"), form.decimal_separator));
 }
 
 QString AnalyticTopic::description() const

@@ -71,7 +71,8 @@ void ConstructionTopic::draw()
         { golden::Point { phi, -0.2 }, golden::Point { 0, -0.4 }, golden::Point { phi, -0.4 },
             golden::Point { phi, 0 }, golden::Point { 1 / phi, 0 }, golden::Point { -1 / phi, 0 } })
         plot.point_marker(m.x, m.y, QString(), 0);
-    plot.print_at(1.02, 0.25, QStringLiteral("0.5"));
+    plot.print_at(
+        1.02, 0.25, with_decimal_separator(QStringLiteral("0.5"), form.decimal_separator));
 }
 
 QString ConstructionTopic::description() const

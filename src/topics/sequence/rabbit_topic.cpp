@@ -139,12 +139,11 @@ QString RabbitTopic::description() const
     QStringList totals;
     for (int t = 0; t <= rabbit_month; ++t)
         totals << form.spoken(breeding.total[std::size_t(t)]);
-    const float pairs = breeding.total[std::size_t(rabbit_month)];
-    return tr("Fibonacci's rabbits, month %1 of %2: %3 %4 of rabbits; the totals month "
-              "by month, the Fibonacci numbers: %5")
+    const int pairs = int(breeding.total[std::size_t(rabbit_month)]);
+    return tr("Fibonacci's rabbits, month %1 of %2: %n pairs of rabbits; the totals month "
+              "by month, the Fibonacci numbers: %3",
+        nullptr, pairs)
         .arg(rabbit_month)
         .arg(rabbit_last_month)
-        .arg(form.spoken(pairs))
-        .arg(pairs == 1 ? tr("pair") : tr("pairs"))
-        .arg(totals.join(QStringLiteral(", ")));
+        .arg(form.value_list(totals));
 }

@@ -61,7 +61,6 @@ QString RatioGraphTopic::description() const
         if (limits.exists && !(float(std::abs(F(i))) > 0.001f))
             left_out << QString::number(i);
     if (!left_out.isEmpty())
-        text +=
-            tr("; no point for i = %1, where F(i) is 0").arg(left_out.join(QStringLiteral(", ")));
+        text += tr("; no point for i = %1, where F(i) is 0").arg(form.value_list(left_out));
     return text;
 }
