@@ -1008,6 +1008,54 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>Step %1: %2</source>
         <translation>Schritt %1: %2</translation>
     </message>
+    <message>
+        <source>Lesson &amp;Title...</source>
+        <translation>Lektions&amp;titel...</translation>
+    </message>
+    <message>
+        <source>&amp;First Step</source>
+        <translation>&amp;Erster Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;Last Step</source>
+        <translation>&amp;Letzter Schritt</translation>
+    </message>
+    <message>
+        <source>Lesson Title</source>
+        <translation>Titel der Lektion</translation>
+    </message>
+    <message>
+        <source>Title of the lesson:</source>
+        <translation>Titel der Lektion:</translation>
+    </message>
+    <message>
+        <source>The file of the lesson &quot;%1&quot; was changed by another program since it was opened or saved here.</source>
+        <translation>Die Datei der Lektion „%1“ wurde von einem anderen Programm geändert, seit sie hier geöffnet oder gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
+        <translation>Neu laden und die hier gemachten Änderungen verlieren, oder mit der Lektion, wie sie hier ist, überschreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
+        <translation>Die Lektion %1 hat keine Schritte: Ihre Datei ist leer oder enthält nur Kommentare und einen Titel. Schritte fügen Sie mit „Schritt hinzufügen“ (%2) hinzu.</translation>
+    </message>
+    <message>
+        <source>Checking the new step...</source>
+        <translation>Der neue Schritt wird geprüft...</translation>
+    </message>
+    <message>
+        <source>Showing step %1 of %2...</source>
+        <translation>Schritt %1 von %2 wird gezeigt...</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1008,6 +1008,54 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>Step %1: %2</source>
         <translation>Paso %1: %2</translation>
     </message>
+    <message>
+        <source>Lesson &amp;Title...</source>
+        <translation>&amp;Título de la lección...</translation>
+    </message>
+    <message>
+        <source>&amp;First Step</source>
+        <translation>Pr&amp;imer paso</translation>
+    </message>
+    <message>
+        <source>&amp;Last Step</source>
+        <translation>Ú&amp;ltimo paso</translation>
+    </message>
+    <message>
+        <source>Lesson Title</source>
+        <translation>Título de la lección</translation>
+    </message>
+    <message>
+        <source>Title of the lesson:</source>
+        <translation>Título de la lección:</translation>
+    </message>
+    <message>
+        <source>The file of the lesson &quot;%1&quot; was changed by another program since it was opened or saved here.</source>
+        <translation>El archivo de la lección «%1» ha sido modificado por otro programa desde que se abrió o se guardó aquí.</translation>
+    </message>
+    <message>
+        <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
+        <translation>¿Volver a cargarlo, y perder los cambios hechos aquí, o sobrescribirlo con la lección tal como está aquí?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Volver a cargar</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sobrescribir</translation>
+    </message>
+    <message>
+        <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
+        <translation>La lección %1 no tiene pasos: su archivo está vacío o solo contiene comentarios y un título. Añada pasos con Añadir paso (%2).</translation>
+    </message>
+    <message>
+        <source>Checking the new step...</source>
+        <translation>Comprobando el nuevo paso...</translation>
+    </message>
+    <message>
+        <source>Showing step %1 of %2...</source>
+        <translation>Mostrando el paso %1 de %2...</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

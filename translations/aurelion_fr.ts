@@ -1008,6 +1008,54 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>Step %1: %2</source>
         <translation>Étape %1 : %2</translation>
     </message>
+    <message>
+        <source>Lesson &amp;Title...</source>
+        <translation>&amp;Titre de la leçon...</translation>
+    </message>
+    <message>
+        <source>&amp;First Step</source>
+        <translation>&amp;Première étape</translation>
+    </message>
+    <message>
+        <source>&amp;Last Step</source>
+        <translation>&amp;Dernière étape</translation>
+    </message>
+    <message>
+        <source>Lesson Title</source>
+        <translation>Titre de la leçon</translation>
+    </message>
+    <message>
+        <source>Title of the lesson:</source>
+        <translation>Titre de la leçon :</translation>
+    </message>
+    <message>
+        <source>The file of the lesson &quot;%1&quot; was changed by another program since it was opened or saved here.</source>
+        <translation>Le fichier de la leçon « %1 » a été modifié par un autre programme depuis qu’il a été ouvert ou enregistré ici.</translation>
+    </message>
+    <message>
+        <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
+        <translation>Le recharger, et perdre les modifications faites ici, ou l’écraser avec la leçon telle qu’elle est ici ?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recharger</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>É&amp;craser</translation>
+    </message>
+    <message>
+        <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
+        <translation>La leçon %1 n’a aucune étape : son fichier est vide ou ne contient que des commentaires et un titre. Ajoutez des étapes avec Ajouter une étape (%2).</translation>
+    </message>
+    <message>
+        <source>Checking the new step...</source>
+        <translation>Vérification de la nouvelle étape...</translation>
+    </message>
+    <message>
+        <source>Showing step %1 of %2...</source>
+        <translation>Affichage de l’étape %1 sur %2...</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

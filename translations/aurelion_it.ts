@@ -1008,6 +1008,54 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>Step %1: %2</source>
         <translation>Passo %1: %2</translation>
     </message>
+    <message>
+        <source>Lesson &amp;Title...</source>
+        <translation>&amp;Titolo della lezione...</translation>
+    </message>
+    <message>
+        <source>&amp;First Step</source>
+        <translation>&amp;Primo passo</translation>
+    </message>
+    <message>
+        <source>&amp;Last Step</source>
+        <translation>&amp;Ultimo passo</translation>
+    </message>
+    <message>
+        <source>Lesson Title</source>
+        <translation>Titolo della lezione</translation>
+    </message>
+    <message>
+        <source>Title of the lesson:</source>
+        <translation>Titolo della lezione:</translation>
+    </message>
+    <message>
+        <source>The file of the lesson &quot;%1&quot; was changed by another program since it was opened or saved here.</source>
+        <translation>Il file della lezione «%1» è stato modificato da un altro programma da quando è stato aperto o salvato qui.</translation>
+    </message>
+    <message>
+        <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
+        <translation>Ricaricarlo, perdendo le modifiche fatte qui, o sovrascriverlo con la lezione così com’è qui?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Ricarica</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
+        <translation>La lezione %1 non ha passi: il suo file è vuoto o contiene solo commenti e un titolo. Aggiungere i passi con Aggiungi passo (%2).</translation>
+    </message>
+    <message>
+        <source>Checking the new step...</source>
+        <translation>Verifica del nuovo passo...</translation>
+    </message>
+    <message>
+        <source>Showing step %1 of %2...</source>
+        <translation>Visualizzazione del passo %1 di %2...</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1008,6 +1008,54 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <source>Step %1: %2</source>
         <translation>Passo %1: %2</translation>
     </message>
+    <message>
+        <source>Lesson &amp;Title...</source>
+        <translation>&amp;Título da aula...</translation>
+    </message>
+    <message>
+        <source>&amp;First Step</source>
+        <translation>&amp;Primeiro passo</translation>
+    </message>
+    <message>
+        <source>&amp;Last Step</source>
+        <translation>Ú&amp;ltimo passo</translation>
+    </message>
+    <message>
+        <source>Lesson Title</source>
+        <translation>Título da aula</translation>
+    </message>
+    <message>
+        <source>Title of the lesson:</source>
+        <translation>Título da aula:</translation>
+    </message>
+    <message>
+        <source>The file of the lesson &quot;%1&quot; was changed by another program since it was opened or saved here.</source>
+        <translation>O arquivo da aula “%1” foi alterado por outro programa desde que foi aberto ou salvo aqui.</translation>
+    </message>
+    <message>
+        <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
+        <translation>Recarregá-lo, e perder as alterações feitas aqui, ou sobrescrevê-lo com a aula como está aqui?</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Recarregar</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sobrescrever</translation>
+    </message>
+    <message>
+        <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
+        <translation>A aula %1 não tem passos: seu arquivo está vazio ou contém só comentários e um título. Adicione passos com Adicionar passo (%2).</translation>
+    </message>
+    <message>
+        <source>Checking the new step...</source>
+        <translation>Verificando o novo passo...</translation>
+    </message>
+    <message>
+        <source>Showing step %1 of %2...</source>
+        <translation>Mostrando o passo %1 de %2...</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>
