@@ -42,6 +42,7 @@ private slots:
     void file_changed_on_disk_asks_data();
     void file_changed_on_disk_asks();
     void lesson_file_grows_linearly();
+    void picture_beyond_a_steps_limits();
     void lesson_title_set_in_the_window();
     void step_title_waits_for_text();
     void lesson_without_steps_says_so_data();
@@ -580,6 +581,20 @@ void TestLessonWindow::lesson_file_grows_linearly()
     QVERIFY(student.session.open_lesson(path));
     QVERIFY(student.session.present(19));
     QCOMPARE(student.window().form().topic, 1);
+}
+
+// A step replays within what a lesson file may hold: a picture beyond it does not become a step
+// that could not be saved and read back.
+void TestLessonWindow::picture_beyond_a_steps_limits()
+{
+    TestSession t;
+    t.perform_all({ "menu:M_chaos", "click:Cchaos:1", "tick:50001" });
+    t.commands().actions().add_step->trigger();
+    QCOMPARE(t.dialogs.errors.size(), 1);
+    QVERIFY2(t.dialogs.errors.front().contains(QStringLiteral("at most 50000")),
+        qPrintable(t.dialogs.errors.front()));
+    QVERIFY(t.session.lesson().steps.empty());
+    QVERIFY(!t.session.modified());
 }
 
 void TestLessonWindow::lesson_title_set_in_the_window()

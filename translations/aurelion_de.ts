@@ -1056,6 +1056,10 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>Showing step %1 of %2...</source>
         <translation>Schritt %1 von %2 wird gezeigt...</translation>
     </message>
+    <message>
+        <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
+        <translation>Das Bild kann kein Schritt werden: %1. Wählen Sie sein Thema neu und fügen Sie den Schritt früher hinzu.</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1056,6 +1056,10 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>Showing step %1 of %2...</source>
         <translation>Mostrando el paso %1 de %2...</translation>
     </message>
+    <message>
+        <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
+        <translation>La imagen no puede convertirse en un paso: %1. Elija de nuevo su tema y añada el paso antes.</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1056,6 +1056,10 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>Showing step %1 of %2...</source>
         <translation>Affichage de l’étape %1 sur %2...</translation>
     </message>
+    <message>
+        <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
+        <translation>L’image ne peut pas devenir une étape : %1. Choisissez de nouveau son sujet et ajoutez l’étape plus tôt.</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1056,6 +1056,10 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>Showing step %1 of %2...</source>
         <translation>Visualizzazione del passo %1 di %2...</translation>
     </message>
+    <message>
+        <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
+        <translation>L’immagine non può diventare un passo: %1. Scegliere di nuovo il suo argomento e aggiungere il passo prima.</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1056,6 +1056,10 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <source>Showing step %1 of %2...</source>
         <translation>Mostrando o passo %1 de %2...</translation>
     </message>
+    <message>
+        <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
+        <translation>A imagem não pode virar um passo: %1. Escolha de novo o seu tema e adicione o passo mais cedo.</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

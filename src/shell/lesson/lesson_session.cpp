@@ -1,6 +1,5 @@
 #include "lesson/lesson_session.h"
 
-#include "input_file.h"
 #include "language/languages.h"
 #include "lesson/action_recorder.h"
 #include "lesson/lesson_commands.h"
@@ -11,7 +10,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QSettings>
@@ -23,8 +21,6 @@ namespace {
 
 const QString recent_key = QStringLiteral("lessons/recent");
 constexpr int recent_count = 6;
-// Larger files are not compared byte by byte: they count as changed when their size or time has.
-constexpr qint64 compared_bytes = 64 << 20;
 
 // The timer does not fire on its own while this lives: the window keeps what it shows.
 class TimerHold
@@ -44,14 +40,6 @@ private:
     Timer &timer_;
     bool was_;
 };
-
-QByteArray digest_of(const QString &path)
-{
-    QByteArray bytes;
-    if (!read_regular_file(path, compared_bytes, bytes).isEmpty())
-        return {};
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 // Shorter ways to try. A control clicked again may set afresh what it set before (a model, an
 // example, start values, an angle set to nought), so that what came before counts for nothing:
@@ -145,19 +133,6 @@ std::unique_ptr<MainWindow> LessonSession::make_window(std::uint64_t seed, Parts
     return window;
 }
 
-// The one place that tells whether someone else changed the file since it was read or written
-// here: a file whose size and time are as they were is taken as it was; otherwise its bytes are
-// compared. A file that is gone has nothing to lose.
-bool LessonSession::changed_on_disk(const FileStamp &stamp)
-{
-    const QFileInfo now(stamp.path);
-    if (!now.exists())
-        return false;
-    if (now.size() == stamp.size && now.lastModified() == stamp.modified)
-        return false;
-    return stamp.digest.isEmpty() || digest_of(stamp.path) != stamp.digest;
-}
-
 std::optional<int> LessonSession::shown_step() const
 {
     if (!open_ || !step_ || window_->form().topic != step_topic_)
@@ -222,7 +197,7 @@ void LessonSession::new_lesson()
     open_ = true;
     lesson_ = {};
     path_.clear();
-    stamp_ = {};
+    source_path_.clear();
     modified_ = false;
     step_.reset();
     changed();
@@ -240,9 +215,6 @@ bool LessonSession::open_lesson(const QString &path) { return !busy_ && read(pat
 
 bool LessonSession::read(const QString &path)
 {
-    // Taken before the file is read: a change in between is asked about at the next save.
-    const QFileInfo file(path);
-    FileStamp stamp { path, file.size(), file.lastModified(), digest_of(path) };
     Lesson read;
     if (const LessonError error = read_lesson(path, read); error.failed()) {
         dialogs_->show_error(window_.get(),
@@ -253,7 +225,7 @@ bool LessonSession::read(const QString &path)
     open_ = true;
     lesson_ = read;
     path_ = path;
-    stamp_ = stamp;
+    source_path_ = path;
     modified_ = false;
     step_.reset();
     remember(path);
@@ -313,10 +285,18 @@ ActionRecorder::Path LessonSession::shortest_path(
         if (!*same)
             path = relevant;
     }
-    // A few shorter ways are tried, each kept where it shows the same.
+    // A few shorter ways are tried, each kept where it shows the same; each try replays its
+    // path, so that the tries together replay a bounded number of actions and ticks.
+    const auto work = [](const std::vector<RenderAction> &actions) {
+        long units = 0;
+        for (const RenderAction &a : actions)
+            units += a.kind == RenderAction::Kind::Tick ? a.count : 1;
+        return units;
+    };
     std::set<QString> tried;
-    int budget = 8;
-    for (bool shorter = true; shorter && budget > 0;) {
+    int tries = 8;
+    long units = 20000;
+    for (bool shorter = true; shorter && tries > 0;) {
         shorter = false;
         for (const std::vector<RenderAction> &actions : shorter_tries(path.actions)) {
             QString words;
@@ -324,6 +304,9 @@ ActionRecorder::Path LessonSession::shortest_path(
                 words += action_text(a) + QLatin1Char(' ');
             if (!tried.insert(words).second)
                 continue;
+            units -= work(actions);
+            if (units < 0)
+                return path;
             const ActionRecorder::Path trial { actions, path.seed };
             const std::optional<bool> same = gives(trial, shown);
             if (!same)
@@ -333,7 +316,7 @@ ActionRecorder::Path LessonSession::shortest_path(
                 shorter = true;
                 break;
             }
-            if (--budget == 0)
+            if (--tries == 0)
                 break;
         }
     }
@@ -371,6 +354,19 @@ void LessonSession::add_step()
     if (std::any_of(path.actions.begin(), path.actions.end(),
             [](const RenderAction &a) { return a.kind == RenderAction::Kind::Tick; }))
         step.seed = path.seed;
+    // A step must replay within what a lesson file may hold (the chaos game's ticks, the
+    // actions of a step, the steps of a lesson), or the lesson could not be read back.
+    Lesson with = lesson_;
+    with.steps.push_back(step);
+    Lesson read;
+    if (const LessonError error = parse_lesson(lesson_text(with), read); error.failed()) {
+        dialogs_->show_error(&w,
+            QCoreApplication::translate("Lesson",
+                "The picture cannot become a step: %1. Choose its topic afresh and add the step "
+                "sooner.")
+                .arg(error.message));
+        return;
+    }
     lesson_.steps.push_back(step);
     step_ = int(lesson_.steps.size()) - 1;
     step_topic_ = topic;
@@ -398,7 +394,7 @@ bool LessonSession::save()
         return false;
     if (path_.isEmpty())
         return save_as();
-    if (stamp_.path == path_ && changed_on_disk(stamp_)) {
+    if (source_path_ == path_ && lesson_changed_on_disk(path_, lesson_)) {
         switch (dialogs_->ask_changed_on_disk(window_.get(), name())) {
         case LessonDialogs::Changed::Reload:
             read(path_);
@@ -422,8 +418,7 @@ bool LessonSession::write()
                 .arg(path_, why));
         return false;
     }
-    const QFileInfo file(path_);
-    stamp_ = { path_, file.size(), file.lastModified(), digest_of(path_) };
+    source_path_ = path_;
     modified_ = false;
     remember(path_);
     changed();
@@ -453,7 +448,7 @@ void LessonSession::close_lesson()
     open_ = false;
     lesson_ = {};
     path_.clear();
-    stamp_ = {};
+    source_path_.clear();
     modified_ = false;
     step_.reset();
     changed();

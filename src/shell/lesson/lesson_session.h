@@ -7,7 +7,6 @@
 #include "main_window.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QStringList>
 
 #include <chrono>
@@ -68,16 +67,6 @@ public:
 
 private:
     class Parts;
-    // What a lesson file held when it was last read or written here.
-    struct FileStamp
-    {
-        QString path;
-        qint64 size = -1;
-        QDateTime modified;
-        QByteArray digest;
-    };
-
-    static bool changed_on_disk(const FileStamp &stamp);
     std::unique_ptr<MainWindow> make_window(std::uint64_t seed, Parts *&parts);
     bool read(const QString &path);
     bool write();
@@ -102,7 +91,7 @@ private:
     bool open_ = false;
     Lesson lesson_;
     QString path_;
-    FileStamp stamp_;
+    QString source_path_; // the file the lesson was read from or last saved as
     bool modified_ = false;
     std::optional<int> step_;
     int step_topic_ = 0; // the topic the step shows
