@@ -41,6 +41,7 @@ private slots:
     void mark_names_only_the_step_on_screen();
     void file_changed_on_disk_asks_data();
     void file_changed_on_disk_asks();
+    void hand_edits_kept_through_the_window();
     void lesson_file_grows_linearly();
     void picture_beyond_a_steps_limits();
     void lesson_title_set_in_the_window();
@@ -549,6 +550,36 @@ void TestLessonWindow::file_changed_on_disk_asks()
         QCOMPARE(t.session.lesson().steps.front().title, QStringLiteral("Spiral, renamed"));
         QCOMPARE(t.mark(), QStringLiteral("Step 1 of 1: Spiral, renamed"));
     }
+}
+
+// A commented, hand-formatted lesson opened in the window, a step added and the lesson saved:
+// every line of the file stays as it was, the new step after them.
+void TestLessonWindow::hand_edits_kept_through_the_window()
+{
+    const QByteArray hand = "# For class 3b, Tuesday.\n"
+                            "title: The golden number\n"
+                            "\n"
+                            "# Start with the rabbits.\n"
+                            "step: Rabbits after two months\n"
+                            "menu:M_gr:0   # the diagram\n"
+                            "click:Command5 click:Command5\n"
+                            "\n"
+                            "\n"
+                            "step: The pentagram\n"
+                            "menu:M_R:4\n"
+                            "# Ask: where is phi?\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand.aurelion-lesson"));
+    write_file(path, hand);
+    TestSession t;
+    QVERIFY(t.session.open_lesson(path));
+    t.perform_all({ "menu:M_R:5" });
+    t.dialogs.title = QStringLiteral("The spiral");
+    t.commands().actions().add_step->trigger();
+    QVERIFY(t.session.save());
+    const QByteArray saved = file_bytes(path);
+    QVERIFY2(saved.startsWith(hand), saved.constData());
+    QVERIFY2(saved.mid(hand.size()).contains("step: The spiral\nmenu:M_R:5\n"), saved.constData());
 }
 
 // A lesson built over twenty steps in one session, topic after topic and back: each step keeps
