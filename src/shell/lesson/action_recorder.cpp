@@ -134,9 +134,19 @@ void ActionRecorder::add(RenderAction action)
         topic_menus_[topic] = action.key();
     if (action.kind == RenderAction::Kind::Press && pointer_)
         pointer_->press = entries_.size();
-    entry.key = shown_key(window_, false);
-    entry.changed = entries_.empty() || !entries_.back().key || *entries_.back().key != *entry.key;
+    if (looking_ || action.kind == RenderAction::Kind::Menu) {
+        entry.key = shown_key(window_, false);
+        entry.changed =
+            entries_.empty() || !entries_.back().key || *entries_.back().key != *entry.key;
+    }
     entries_.push_back(entry);
+}
+
+void ActionRecorder::keep_looking(bool on)
+{
+    looking_ = on;
+    if (on && !entries_.empty() && entries_.back().action.kind != RenderAction::Kind::Tick)
+        entries_.back().key = shown_key(window_, false);
 }
 
 void ActionRecorder::add_tick()

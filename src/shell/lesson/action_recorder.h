@@ -41,6 +41,11 @@ public:
     // drawing starts afresh after numbers were drawn, so that a path's seed gives its game.
     void set_random(StepRandom *random) { random_ = random; }
 
+    // While off, what is done is kept without what the window shows after each click (a step
+    // replayed, whose actions are the shortest already), but after each topic chosen; turned on
+    // again, the last action is looked at.
+    void keep_looking(bool on);
+
     // Everything done since the window started, in order, ticks in a row gathered.
     std::vector<RenderAction> actions() const;
     // The shortest way found to what the window shows.
@@ -80,4 +85,5 @@ private:
     std::optional<Pointer> pointer_;
     std::map<int, QString> topic_menus_; // the menu command that chose each topic
     std::size_t drawn_ = 0; // what the drawing showed after the last thing done
+    bool looking_ = true;
 };

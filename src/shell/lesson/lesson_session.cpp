@@ -472,11 +472,14 @@ bool LessonSession::present(int index)
     next->setAttribute(Qt::WA_DontShowOnScreen);
     next->show();
     next_parts->quiet = true;
+    ActionRecorder &recorder = next->lesson_commands()->recorder();
+    recorder.keep_looking(false);
     const StepReplay done = replay(*next, step.actions, &old,
         QCoreApplication::translate("Lesson", "Showing step %1 of %2...")
             .arg(index + 1)
             .arg(lesson_.steps.size()));
     next_parts->quiet = false;
+    recorder.keep_looking(true);
     busy_ = false;
     if (done.outcome != StepReplay::Outcome::Done) {
         next_hold.reset();
