@@ -1008,6 +1008,30 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>Step %1: %2</source>
         <translation>Schritt %1: %2</translation>
     </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösungen: %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1008,6 +1008,30 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <source>Step %1: %2</source>
         <translation>Paso %1: %2</translation>
     </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Preguntas</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Solucionario: %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Índice</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

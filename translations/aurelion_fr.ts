@@ -1008,6 +1008,30 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <source>Step %1: %2</source>
         <translation>Étape %1 : %2</translation>
     </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1008,6 +1008,30 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <source>Step %1: %2</source>
         <translation>Passo %1: %2</translation>
     </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Risposta: %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continua)</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Domande</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluzioni: %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Indice</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>

@@ -1008,6 +1008,30 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <source>Step %1: %2</source>
         <translation>Passo %1: %2</translation>
     </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Resposta: %1</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuação)</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Perguntas</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Gabarito: %1</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sumário</translation>
+    </message>
 </context>
 <context>
     <name>LifeGeneratorTopic</name>
