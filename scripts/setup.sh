@@ -13,7 +13,7 @@ esac
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libbenchmark-dev
   libgif-dev fonts-liberation2 fonts-dejavu-core desktop-file-utils appstream poppler-utils
   python3-debian xvfb xauth dbus at-spi2-core python3-pyatspi xdotool
-  librsvg2-bin qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+  librsvg2-bin qt6-l10n-tools qt6-tools-dev qt6-translations-l10n qpdf tidy chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

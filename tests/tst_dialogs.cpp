@@ -35,7 +35,8 @@ const char *const dialog_names[] = { "Save Picture As", "Save Worksheet As", "Wo
     "Save Recording", "Print Worksheet", "Print Preview", "End Simul", "Coördinates",
     "a long message", "recording not saved", "recording not saved, no going on",
     "Keyboard Shortcuts", "About Aurelion", "Open Lesson", "Save Lesson As", "Add Step",
-    "lesson not saved" };
+    "lesson not saved", "Lesson Title", "lesson changed on disk", "lesson without steps",
+    "step's progress" };
 
 // A window at a zoom: maximised on the screen for zoom 0, else at that fixed zoom.
 struct ZoomedWindow : TestWindow
@@ -172,6 +173,32 @@ void TestDialogs::dialogs_fit_their_text()
     } else if (dialog == QStringLiteral("lesson not saved")) {
         when_modal(
             [&] { lessons.ask_unsaved(&t.window, QStringLiteral("The golden number")); }, check);
+    } else if (dialog == QStringLiteral("Lesson Title")) {
+        when_modal(
+            [&] { lessons.ask_lesson_title(&t.window, QStringLiteral("The golden number")); },
+            check);
+    } else if (dialog == QStringLiteral("lesson changed on disk")) {
+        when_modal(
+            [&] { lessons.ask_changed_on_disk(&t.window, QStringLiteral("The golden number")); },
+            check);
+    } else if (dialog == QStringLiteral("lesson without steps")) {
+        when_modal(
+            [&] {
+                lessons.show_message(&t.window,
+                    QStringLiteral("The lesson golden-ratio.aurelion-lesson has no steps: its file "
+                                   "is empty or holds only comments and a title. Add steps with "
+                                   "Add Step (Ctrl+L)."));
+            },
+            check);
+    } else if (dialog == QStringLiteral("step's progress")) {
+        // The progress does not wait: it shows until it is destroyed.
+        const auto progress =
+            lessons.show_progress(&t.window, QStringLiteral("Showing step 12 of 20..."), 1000);
+        QWidget *d = QApplication::activeModalWidget();
+        QVERIFY(d);
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QApplication::processEvents();
+        check(*d);
     } else {
         // The Help menu's dialogs do not wait: they are open when the command returns.
         const QString name = dialog == QStringLiteral("Keyboard Shortcuts")

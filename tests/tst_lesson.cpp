@@ -21,6 +21,8 @@ private slots:
     void action_words();
     void parse_data();
     void parse();
+    void notes_data();
+    void notes();
     void errors_data();
     void errors();
     void round_trip_data();
@@ -183,6 +185,52 @@ void TestLesson::parse()
         lesson.steps.front().seed ? qint64(*lesson.steps.front().seed) : qint64(-1), first_seed);
 }
 
+void TestLesson::notes_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("texts"); // of the first step
+    QTest::addColumn<QStringList>("questions"); // of the first step, each "question | answer"
+
+    QTest::newRow("texts and questions with and without answers")
+        << QByteArray("step: The pentagram\nmenu:M_R:4\ntext: Five corners.\n"
+                      "text:   Each diagonal cuts two others.  \n"
+                      "question: How many diagonals?\nanswer: Five.\n"
+                      "question: Which ratio?\n\nstep: Next\n")
+        << QStringList { "Five corners.", "Each diagonal cuts two others." }
+        << QStringList { "How many diagonals? | Five.", "Which ratio? | " };
+    QTest::newRow("an answer after a comment, words and a text")
+        << QByteArray("step: A\nquestion: Why?\n# think\nmenu:M_R:2\ntext: Look.\n"
+                      "answer: Because. # kept\n")
+        << QStringList { "Look." } << QStringList { "Why? | Because. # kept" };
+    QTest::newRow("UTF-16 with Windows line ends")
+        << utf16("step: A\r\nquestion: \xCF\x86 = ?\r\nanswer: 1,618\r\n", false) << QStringList()
+        << QStringList { QString::fromUtf8("\xCF\x86 = ? | 1,618") };
+    QTest::newRow("the most and the longest")
+        << "step: A\n"
+            + ("text: " + QByteArray(text_max_length, 't') + '\n').repeated(step_max_texts)
+            + ("question: " + QByteArray(question_max_length, 'q')
+                + "\nanswer: " + QByteArray(answer_max_length, 'a') + '\n')
+                  .repeated(step_max_questions)
+        << QStringList(step_max_texts, QString(text_max_length, QLatin1Char('t')))
+        << QStringList(step_max_questions,
+               QString(question_max_length, QLatin1Char('q')) + " | "
+                   + QString(answer_max_length, QLatin1Char('a')));
+}
+
+void TestLesson::notes()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, questions);
+    Lesson lesson;
+    QCOMPARE(parse_lesson(text, lesson).text(), QString());
+    QCOMPARE(lesson.steps.front().texts, texts);
+    QStringList read;
+    for (const LessonQuestion &q : lesson.steps.front().questions)
+        read << q.question + " | " + q.answer;
+    QCOMPARE(read, questions);
+}
+
 void TestLesson::errors_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -258,6 +306,42 @@ void TestLesson::errors_data()
     QTest::newRow("UTF-16 cut in half") << utf16("step: A\n", false) + 'x'
                                         << "line 2: not UTF-16 text: the file ends in half a "
                                            "character";
+    QTest::newRow("an answer without a question")
+        << QByteArray("step: A\ntext: Look.\nanswer: Five.\n")
+        << "line 3: an answer without a question before it in the step";
+    QTest::newRow("an answer to the previous step's question")
+        << QByteArray("step: A\nquestion: Why?\nstep: B\nanswer: Because.\n")
+        << "line 4: an answer without a question before it in the step";
+    QTest::newRow("a second answer")
+        << QByteArray("step: A\nquestion: Why?\nanswer: One.\n\nanswer: Two.\n")
+        << "line 5: a second answer to the question";
+    QTest::newRow("an empty question")
+        << QByteArray("step: A\nquestion:   \n") << "line 2: the question is empty";
+    QTest::newRow("an empty text") << QByteArray("step: A\ntext:\n") << "line 2: the text is empty";
+    QTest::newRow("an empty answer")
+        << QByteArray("step: A\nquestion: Why?\nanswer:\n") << "line 3: the answer is empty";
+    QTest::newRow("a question before the first step")
+        << QByteArray("title: T\nquestion: Why?\n")
+        << "line 2: question: before the first step (a step starts with \"step: TITLE\")";
+    QTest::newRow("too many questions")
+        << "step: A\n" + QByteArray("question: Why?\n").repeated(step_max_questions + 1)
+        << QStringLiteral("line %1: a step has at most %2 questions")
+               .arg(step_max_questions + 2)
+               .arg(step_max_questions);
+    QTest::newRow("too many texts")
+        << "step: A\n" + QByteArray("text: Look.\n").repeated(step_max_texts + 1)
+        << QStringLiteral("line %1: a step has at most %2 texts")
+               .arg(step_max_texts + 2)
+               .arg(step_max_texts);
+    QTest::newRow("a question too long")
+        << "step: A\nquestion: " + QByteArray(question_max_length + 1, 'q') + "\n"
+        << QStringLiteral("line 2: a question has at most %1 characters").arg(question_max_length);
+    QTest::newRow("a text too long")
+        << "step: A\ntext: " + QByteArray(text_max_length + 1, 't') + "\n"
+        << QStringLiteral("line 2: a text has at most %1 characters").arg(text_max_length);
+    QTest::newRow("an answer too long")
+        << "step: A\nquestion: Why?\nanswer: " + QByteArray(answer_max_length + 1, 'a') + "\n"
+        << QStringLiteral("line 3: an answer has at most %1 characters").arg(answer_max_length);
     QTest::newRow("UTF-16 with half a character pair")
         << utf16("step: A\n", false) + QByteArray("\x3D\xD8\n\x00", 4) << "line 2: not UTF-16 text";
 }
@@ -288,6 +372,10 @@ void TestLesson::round_trip_data()
         many += "click:Label11:" + QByteArray::number(i % 7) + ' ';
     QTest::newRow("long steps are wrapped") << many;
     QTest::newRow("no title") << QByteArray("step: Only\nmenu:M_Pyt\n");
+    QTest::newRow("texts and questions")
+        << QByteArray("step: The pentagram\nmenu:M_R:4\ntext: Five corners.\n"
+                      "text: A # is kept.\nquestion: How many diagonals?\nanswer: Five.\n"
+                      "question: Which ratio?\nstep: Questions only\nquestion: Why?\n");
 }
 
 void TestLesson::round_trip()
@@ -326,8 +414,10 @@ void TestLesson::save_keeps_old_file()
     for (int i = 0; i < 40; ++i) {
         RenderAction action;
         QVERIFY(parse_action(QStringLiteral("menu:M_R:%1").arg(i % 7), action).isEmpty());
-        lesson.steps.push_back(
-            { QStringLiteral("Step %1").arg(i), std::nullopt, { action }, {}, nullptr });
+        LessonStep step;
+        step.title = QStringLiteral("Step %1").arg(i);
+        step.actions = { action };
+        lesson.steps.push_back(step);
     }
     constexpr rlim_t room = 1024;
     QVERIFY(lesson_text(lesson).size() > qsizetype(room));
@@ -439,6 +529,23 @@ void TestLesson::edits_keep_the_rest_of_the_file_data()
     QTest::newRow("the same step twice")
         << QByteArray("# c\nstep: A\nmenu:M_R:4 # pentagram\n") << "twice"
         << QByteArray("# c\nstep: A\nmenu:M_R:4 # pentagram\n\nstep: A\nmenu:M_R:4\n");
+    QByteArray asked = commented;
+    asked.replace("# half a year\nclick:Command5\n",
+        "# half a year\nclick:Command5\nquestion: How many pairs?\nanswer: 13.\n");
+    QTest::newRow("a question added after the words") << commented << "ask 1" << asked;
+    const QByteArray noted("step: The rabbits\nmenu:M_gr:0 click:Command5\ntext: Six months.\n"
+                           "# ask the class first\nquestion: How many pairs?\nanswer: 13.\n"
+                           "step: Chaos\nmenu:M_chaos # fast\ntext: Points.\n");
+    QTest::newRow("an answer changed, the words kept")
+        << noted << "answer 1"
+        << QByteArray("step: The rabbits\nmenu:M_gr:0 click:Command5\ntext: Six months.\n"
+                      "question: How many pairs?\nanswer: Thirteen.\n# ask the class first\n"
+                      "step: Chaos\nmenu:M_chaos # fast\ntext: Points.\n");
+    QTest::newRow("the words changed, the texts kept")
+        << noted << "act 2"
+        << QByteArray("step: The rabbits\nmenu:M_gr:0 click:Command5\ntext: Six months.\n"
+                      "# ask the class first\nquestion: How many pairs?\nanswer: 13.\n"
+                      "step: Chaos\nmenu:M_gr:0 click:Command1\ntext: Points.\n");
     QTest::newRow("Windows line ends")
         << QByteArray("title: T\r\n\r\nstep: The chaos game\r\nmenu:M_chaos\r\n") << "rename 1"
         << QByteArray("title: T\r\n\r\nstep: Chaos, fast\r\nmenu:M_chaos\r\n");
@@ -459,8 +566,13 @@ void TestLesson::edits_keep_the_rest_of_the_file()
     std::vector<LessonStep> &steps = lesson.steps;
     if (edit.startsWith(QLatin1String("rename")))
         steps[std::size_t(edit.back().digitValue() - 1)].title = QStringLiteral("Chaos, fast");
-    else if (edit == QLatin1String("act 1"))
-        steps[0].actions = step_with({}, { "menu:M_gr:0", "click:Command1" }).actions;
+    else if (edit.startsWith(QLatin1String("act")))
+        steps[std::size_t(edit.back().digitValue() - 1)].actions =
+            step_with({}, { "menu:M_gr:0", "click:Command1" }).actions;
+    else if (edit == QLatin1String("ask 1"))
+        steps[0].questions.push_back({ QStringLiteral("How many pairs?"), QStringLiteral("13.") });
+    else if (edit == QLatin1String("answer 1"))
+        steps[0].questions[0].answer = QStringLiteral("Thirteen.");
     else if (edit == QLatin1String("remove 2"))
         steps.erase(steps.begin() + 1);
     else if (edit == QLatin1String("add"))

@@ -1,16 +1,25 @@
 #include "lesson/action_recorder.h"
 #include "lesson/lesson_commands.h"
 #include "lesson/lesson_session.h"
+#include "lesson/shown_state.h"
+#include "lesson/step_random.h"
 #include "window_actions.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QFile>
-#include <QJsonDocument>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
 
 // The Lesson menu in the window: steps added, saved, opened and shown as they were added.
 class TestLessonWindow : public QObject
@@ -21,7 +30,26 @@ private slots:
     void lesson_menu_before_picture();
     void steps_show_what_was_added_data();
     void steps_show_what_was_added();
+    void steps_keep_the_shortest_words_data();
+    void steps_keep_the_shortest_words();
+    void step_is_the_moment_of_ctrl_l();
     void page_keys_step_through_the_lesson();
+    void long_step_shows_progress_data();
+    void long_step_shows_progress();
+    void mark_keeps_the_step_number_data();
+    void mark_keeps_the_step_number();
+    void mark_names_only_the_step_on_screen();
+    void file_changed_on_disk_asks_data();
+    void file_changed_on_disk_asks();
+    void hand_edits_kept_through_the_window();
+    void lesson_file_grows_linearly();
+    void picture_beyond_a_steps_limits();
+    void lesson_title_set_in_the_window();
+    void step_title_waits_for_text();
+    void lesson_without_steps_says_so_data();
+    void lesson_without_steps_says_so();
+    void recent_entries_tell_folders_apart_data();
+    void recent_entries_tell_folders_apart();
     void bad_lesson_keeps_the_lesson_data();
     void bad_lesson_keeps_the_lesson();
     void unsaved_changes_ask_data();
@@ -29,6 +57,24 @@ private slots:
 };
 
 namespace {
+
+// A long piece of work's progress as a script answers it: cancelled when it is first asked, or
+// never.
+struct ScriptedProgress final : LessonProgress
+{
+    ScriptedProgress(bool cancel, int &asked)
+        : cancel(cancel)
+        , asked(asked)
+    { }
+    void set_done(long) override { }
+    bool cancelled() override
+    {
+        ++asked;
+        return cancel;
+    }
+    bool cancel;
+    int &asked;
+};
 
 // Answers the Lesson menu's dialogs as a script says.
 struct ScriptedDialogs final : LessonDialogs
@@ -41,30 +87,50 @@ struct ScriptedDialogs final : LessonDialogs
     std::optional<QString> ask_step_title(QWidget *, const QString &proposed) override
     {
         proposals << proposed;
+        if (while_asked)
+            while_asked();
         return title ? title : std::optional<QString>(proposed);
+    }
+    std::optional<QString> ask_lesson_title(QWidget *, const QString &) override
+    {
+        return lesson_title;
     }
     Unsaved ask_unsaved(QWidget *, const QString &) override
     {
         ++questions;
         return unsaved;
     }
+    Changed ask_changed_on_disk(QWidget *, const QString &) override
+    {
+        ++changed_questions;
+        return changed;
+    }
+    std::unique_ptr<LessonProgress> show_progress(QWidget *, const QString &text, long) override
+    {
+        progress_texts << text;
+        return std::make_unique<ScriptedProgress>(cancel_progress, progress_asked);
+    }
     void show_error(QWidget *, const QString &text) override { errors << text; }
+    void show_message(QWidget *, const QString &text) override { messages << text; }
 
-    std::optional<QString> open, save, title;
+    std::optional<QString> open, save, title, lesson_title;
+    std::function<void()> while_asked;
     Unsaved unsaved = Unsaved::Cancel;
-    QStringList proposals, errors;
-    int questions = 0;
+    Changed changed = Changed::Cancel;
+    bool cancel_progress = false;
+    QStringList proposals, errors, messages, progress_texts;
+    int questions = 0, changed_questions = 0, progress_asked = 0;
 };
 
 struct TestSession
 {
-    explicit TestSession(std::uint64_t seed = 5)
+    explicit TestSession(std::uint64_t seed = 5, bool manual_timer = true, double zoom = 1)
         : session(
-            [this] {
+            [this, manual_timer, zoom] {
                 WindowOptions options;
-                options.manual_timer = true;
+                options.manual_timer = manual_timer;
                 options.messages = &messages;
-                options.zoom = 1;
+                options.zoom = zoom;
                 return options;
             }(),
             seed)
@@ -73,6 +139,7 @@ struct TestSession
         session.window().show();
     }
     MainWindow &window() { return session.window(); }
+    LessonCommands &commands() { return *window().lesson_commands(); }
     void perform_all(const QStringList &words)
     {
         for (const QString &word : words) {
@@ -81,9 +148,9 @@ struct TestSession
             QCOMPARE(perform(window(), action), QString());
         }
     }
-    QByteArray state() { return QJsonDocument(state_of(window(), messages)).toJson(); }
+    QByteArray shown() { return shown_state(window()); }
     QImage drawing() { return window().form().Picture1->surface().image(); }
-    QString mark() { return window().lesson_commands()->mark(); }
+    QString mark() { return commands().mark(); }
 
     RecordedMessageBox messages;
     ScriptedDialogs dialogs;
@@ -98,6 +165,29 @@ QString menu_titles(QMenuBar *bar)
     return titles.join(QLatin1Char('|'));
 }
 
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray file_bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Lets the event loop run until the condition holds; a watchdog ends a test that would wait
+// for ever.
+template <typename Condition> void wait_until(Condition condition)
+{
+    ::alarm(60);
+    while (!condition())
+        QTest::qWait(5);
+    ::alarm(0);
+}
+
 } // namespace
 
 void TestLessonWindow::lesson_menu_before_picture()
@@ -105,11 +195,14 @@ void TestLessonWindow::lesson_menu_before_picture()
     TestSession t;
     const QString titles = menu_titles(t.window().menuBar());
     QVERIFY2(titles.contains(QStringLiteral("|Lesson|Picture|")), qPrintable(titles));
-    const LessonCommands::Actions &a = t.window().lesson_commands()->actions();
+    const LessonCommands::Actions &a = t.commands().actions();
     QCOMPARE(a.open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(a.add_step->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
     QCOMPARE(a.save->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+L")));
-    QVERIFY(!a.save->isEnabled());
+    QCOMPARE(a.first_step->shortcut(), QKeySequence(Qt::Key_Home));
+    QCOMPARE(a.last_step->shortcut(), QKeySequence(Qt::Key_End));
+    for (QAction *closed : { a.save, a.title, a.first_step, a.last_step })
+        QVERIFY(!closed->isEnabled());
     QCOMPARE(t.mark(), QString());
 }
 
@@ -123,25 +216,30 @@ void TestLessonWindow::steps_show_what_was_added_data()
                { "menu:M_R:6", "move:0.5,1.5", "menu:M_Pyt" } }
         << QStringList { "Fibonacci's rabblis, month 2", "CHAOS, triangle minus half",
                "Pythagoras, a 40 b 30" };
+    QTest::newRow("the chaos game twice, start values carried over")
+        << QList<QStringList> { { "tick:300", "menu:M_chaos", "tick:12", "menu:M_gr:1",
+                                    "click:Label8" },
+               { "menu:M_chaos", "click:Label11:4", "tick:7", "click:Cchaos:1", "tick:2" },
+               { "menu:M_gr:3" } }
+        << QStringList { "Graph y = F(i), f0 1 f1 minus 0.61803", "CHAOS, triangle nine tenths",
+               "Graph P, f0 1 f1 minus 0.61803" };
 }
 
 // Each step, added after what the user did, is saved, opened in a new program and shown: the
-// window's state and drawing are those at the time it was added.
+// window shows what it showed when the step was added, to the pixel.
 void TestLessonWindow::steps_show_what_was_added()
 {
     QFETCH(QList<QStringList>, steps);
     QFETCH(QStringList, titles);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("class.aurelion-lesson"));
-    std::vector<QByteArray> states;
-    std::vector<QImage> drawings;
+    std::vector<QByteArray> shown;
     {
         TestSession teacher(11);
         for (const QStringList &words : steps) {
             teacher.perform_all(words);
-            states.push_back(teacher.state());
-            drawings.push_back(teacher.drawing());
-            teacher.window().lesson_commands()->actions().add_step->trigger();
+            shown.push_back(teacher.shown());
+            teacher.commands().actions().add_step->trigger();
         }
         QCOMPARE(teacher.dialogs.proposals, titles);
         QCOMPARE(teacher.mark(),
@@ -150,7 +248,7 @@ void TestLessonWindow::steps_show_what_was_added()
                 .arg(teacher.dialogs.proposals.back()));
         QVERIFY(teacher.session.modified());
         teacher.dialogs.save = path;
-        teacher.window().lesson_commands()->actions().save->trigger();
+        teacher.commands().actions().save->trigger();
         QVERIFY(!teacher.session.modified());
         QCOMPARE(teacher.dialogs.errors, QStringList());
     }
@@ -158,25 +256,114 @@ void TestLessonWindow::steps_show_what_was_added()
     QVERIFY(student.session.open_lesson(path));
     for (int i = 0; i < int(steps.size()); ++i) {
         QVERIFY(student.session.present(i));
-        QApplication::processEvents();
-        QCOMPARE(student.state(), states[std::size_t(i)]);
-        QVERIFY(student.drawing() == drawings[std::size_t(i)]);
+        QCOMPARE(student.shown(), shown[std::size_t(i)]);
         QVERIFY(student.mark().startsWith(
             QStringLiteral("Step %1 of %2: ").arg(i + 1).arg(steps.size())));
     }
+}
+
+void TestLessonWindow::steps_keep_the_shortest_words_data()
+{
+    QTest::addColumn<QByteArray>("shown"); // a step shown first, or nothing
+    QTest::addColumn<QStringList>("done");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("models tried before the one shown")
+        << QByteArray()
+        << QStringList { "tick:90", "menu:M_chaos", "click:Label11:3", "tick:4", "click:Cchaos:1",
+               "click:Label11:5", "tick:2" }
+        << QStringList { "menu:M_chaos", "click:Cchaos:1", "click:Label11:5", "tick:2" };
+    QTest::newRow("a turn set to nought after turns")
+        << QByteArray()
+        << QStringList { "menu:M_plato", "click:Crot1:1", "click:Crot2:0", "click:Crot1:1",
+               "click:Lh1" }
+        << QStringList { "menu:M_plato", "click:Crot2:0", "click:Lh1" };
+    // The diagram of the life generator is drawn again over itself at each click: what it shows
+    // depends on how often.
+    QTest::newRow("examples tried, their diagram drawn thrice")
+        << QByteArray() << QStringList { "menu:M_bevolk:0", "click:CEx:1", "click:CEx:2" }
+        << QStringList { "menu:M_bevolk:0", "click:CEx:1", "click:CEx:2" };
+    QTest::newRow("start values chosen after steps")
+        << QByteArray()
+        << QStringList { "menu:M_gr:1", "click:ComP:0", "click:ComP:0", "click:Label8" }
+        << QStringList { "menu:M_gr:1", "click:Label8" };
+    QTest::newRow("a population run on from its model chosen again")
+        << QByteArray()
+        << QStringList { "menu:M_bevolk:1", "click:Command3", "click:Optie:2", "click:Command3" }
+        << QStringList { "menu:M_bevolk:1", "click:Optie:2", "click:Command3" };
+    QTest::newRow("turns are no settings")
+        << QByteArray() << QStringList { "menu:M_plato", "click:Crot1:1", "click:Crot1:1" }
+        << QStringList { "menu:M_plato", "click:Crot1:1", "click:Crot1:1" };
+    QTest::newRow("a step shown, then taken back")
+        << QByteArray("step: Month 2\nmenu:M_gr:0 click:Command5 click:Command5\n")
+        << QStringList { "click:Command4", "click:Command4" } << QStringList { "menu:M_gr:0" };
+    QTest::newRow("a step shown, then taken further")
+        << QByteArray("step: Month 2\nmenu:M_gr:0 click:Command5 click:Command5\n")
+        << QStringList { "click:Command5", "click:Command4", "click:Command5" }
+        << QStringList { "menu:M_gr:0", "click:Command5", "click:Command5", "click:Command5" };
+}
+
+// Add Step keeps the shortest words it finds that show what the window shows.
+void TestLessonWindow::steps_keep_the_shortest_words()
+{
+    QFETCH(QByteArray, shown);
+    QFETCH(QStringList, done);
+    QFETCH(QStringList, kept);
+    QTemporaryDir dir;
+    TestSession t;
+    if (!shown.isEmpty()) {
+        const QString path = dir.filePath(QStringLiteral("shown.aurelion-lesson"));
+        write_file(path, shown);
+        QVERIFY(t.session.open_lesson(path));
+    }
+    t.perform_all(done);
+    const QByteArray now = t.shown();
+    t.commands().actions().add_step->trigger();
+    QStringList words;
+    for (const RenderAction &a : t.session.lesson().steps.back().actions)
+        words << action_text(a);
+    QCOMPARE(words, kept);
+    QVERIFY(t.session.present(int(t.session.lesson().steps.size()) - 1));
+    QCOMPARE(t.shown(), now);
+}
+
+// The chaos game runs under its timer while the teacher types the step's title: the step is what
+// the window showed at Ctrl+L, the game waits while the title is asked and goes on after.
+void TestLessonWindow::step_is_the_moment_of_ctrl_l()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("game.aurelion-lesson"));
+    QImage at_ctrl_l;
+    {
+        TestSession teacher(3, false);
+        teacher.perform_all({ "menu:M_chaos" });
+        const QImage fresh = teacher.drawing();
+        wait_until([&] { return teacher.drawing() != fresh; });
+        at_ctrl_l = teacher.drawing();
+        bool held = false;
+        teacher.dialogs.while_asked = [&teacher, &held, &at_ctrl_l] {
+            QTest::qWait(300);
+            held = teacher.drawing() == at_ctrl_l;
+        };
+        teacher.commands().actions().add_step->trigger();
+        QVERIFY(held);
+        wait_until([&] { return teacher.drawing() != at_ctrl_l; });
+        teacher.dialogs.save = path;
+        QVERIFY(teacher.session.save());
+    }
+    TestSession student(8);
+    QVERIFY(student.session.open_lesson(path));
+    QVERIFY(student.drawing() == at_ctrl_l);
 }
 
 void TestLessonWindow::page_keys_step_through_the_lesson()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("l.aurelion-lesson"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("title: T\nstep: Spiral\nmenu:M_R:5\nstep: Pentagram\nmenu:M_R:4\n"
-               "step: Pythagoras\nmenu:M_Pyt\n");
-    file.close();
+    write_file(path,
+        "title: T\nstep: Spiral\nmenu:M_R:5\nstep: Pentagram\nmenu:M_R:4\n"
+        "step: Pythagoras\nmenu:M_Pyt\n");
     TestSession t;
-    // Without a lesson, Page Down steps through the topics.
+    // Without a lesson, Page Down steps through the topics; Home and End are left alone.
     QCOMPARE(t.window().form().topic, 0);
     t.window().view().next_topic();
     QVERIFY(t.window().form().topic != 0);
@@ -192,10 +379,396 @@ void TestLessonWindow::page_keys_step_through_the_lesson()
     t.window().view().previous_topic();
     QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Spiral"));
     QCOMPARE(t.window().form().topic, spiral);
-    t.window().lesson_commands()->actions().close->trigger();
+    // Home and End: the first and the last step.
+    t.commands().actions().last_step->trigger();
+    QCOMPARE(t.mark(), QStringLiteral("Step 3 of 3: Pythagoras"));
+    t.commands().actions().first_step->trigger();
+    QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Spiral"));
+    QApplication::setActiveWindow(&t.window());
+    QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+    QTest::keyClick(&t.window(), Qt::Key_End);
+    QCOMPARE(t.mark(), QStringLiteral("Step 3 of 3: Pythagoras"));
+    QVERIFY(QTest::qWaitForWindowActive(&t.window()));
+    QTest::keyClick(&t.window(), Qt::Key_Home);
+    QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Spiral"));
+    t.commands().actions().close->trigger();
     QCOMPARE(t.mark(), QString());
+    QVERIFY(!t.commands().actions().first_step->isEnabled());
     t.window().view().next_topic();
     QVERIFY(t.window().form().topic != spiral);
+}
+
+void TestLessonWindow::long_step_shows_progress_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("real_dialog"); // the program's own progress, cancelled with Esc
+    QTest::newRow("cancelled: the step before stays") << true << false;
+    QTest::newRow("Esc: the step before stays") << true << true;
+    QTest::newRow("left to finish") << false << false;
+}
+
+// A step whose replay takes long shows its progress and can be cancelled, leaving the window on
+// screen and its mark as they were; the step's game does not run on meanwhile.
+void TestLessonWindow::long_step_shows_progress()
+{
+    QFETCH(bool, cancel);
+    QFETCH(bool, real_dialog);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.aurelion-lesson"));
+    write_file(path, "step: Pentagram\nmenu:M_R:4\nstep: Chaos\nseed:4\nmenu:M_chaos tick:3000\n");
+    TestSession t;
+    WindowLessonDialogs windows;
+    if (real_dialog)
+        t.session.set_dialogs(windows);
+    QVERIFY(t.session.open_lesson(path));
+    t.session.set_progress_delay(std::chrono::milliseconds(0));
+    MainWindow *before = &t.window();
+    const QByteArray shown = t.shown();
+    t.dialogs.cancel_progress = cancel;
+    // Esc in the progress as soon as it shows.
+    QTimer escape;
+    escape.setInterval(5);
+    QObject::connect(&escape, &QTimer::timeout, [&escape] {
+        if (QWidget *progress = QApplication::activeModalWidget()) {
+            escape.stop();
+            QTest::keyClick(progress, Qt::Key_Escape);
+        }
+    });
+    if (real_dialog)
+        escape.start();
+    ::alarm(60);
+    t.window().view().next_topic();
+    ::alarm(0);
+    if (!real_dialog) {
+        QCOMPARE(t.dialogs.progress_texts, QStringList { "Showing step 2 of 2..." });
+        QVERIFY(t.dialogs.progress_asked > 0);
+    }
+    QCOMPARE(t.dialogs.errors, QStringList());
+    if (cancel) {
+        QCOMPARE(&t.window(), before);
+        QCOMPARE(t.mark(), QStringLiteral("Step 1 of 2: Pentagram"));
+        QCOMPARE(t.shown(), shown);
+    } else {
+        QCOMPARE(t.mark(), QStringLiteral("Step 2 of 2: Chaos"));
+        QCOMPARE(t.window().form().topic, 15);
+    }
+}
+
+void TestLessonWindow::mark_keeps_the_step_number_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<double>("zoom");
+    const QString rabbits = QStringLiteral("Fibonacci's rabbits after six months");
+    const QString euclid =
+        QString::fromUtf8("Le point A coupe p2p4 en « moyenne et extrême raison »");
+    for (double zoom : { 0.5, 1.0, 2.0, 3.0 }) {
+        QTest::addRow("a long title at zoom %g", zoom) << rabbits << zoom;
+        QTest::addRow("French quotes and accents at zoom %g", zoom) << euclid << zoom;
+    }
+}
+
+// "Step 1 of 1:" always shows whole, the title as far as it fits with an ellipsis, never cut at
+// either end; the whole text is the mark's tooltip and what a screen reader reads.
+void TestLessonWindow::mark_keeps_the_step_number()
+{
+    QFETCH(QString, title);
+    QFETCH(double, zoom);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mark.aurelion-lesson"));
+    write_file(path, "step: " + title.toUtf8() + "\nmenu:M_R:4\n");
+    TestSession t(5, true, zoom);
+    QVERIFY(t.session.open_lesson(path));
+    const QString whole = QStringLiteral("Step 1 of 1: ") + title;
+    const Label &mark = t.commands().mark_label();
+    QVERIFY2(
+        mark.caption().startsWith(QStringLiteral("Step 1 of 1: ")), qPrintable(mark.caption()));
+    QVERIFY2(mark.caption().endsWith(QChar(0x2026)), qPrintable(mark.caption()));
+    QCOMPARE(mark.toolTip(), whole);
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(const_cast<Label *>(&mark));
+    QVERIFY(read);
+    QCOMPARE(read->text(QAccessible::Description), whole);
+    // The ink stays clear of both ends of the mark.
+    const QImage drawn = const_cast<Label &>(mark).grab().toImage();
+    const QRgb background = drawn.pixel(0, drawn.height() - 1);
+    for (int x : { 0, 1, drawn.width() - 2, drawn.width() - 1 })
+        for (int y = 0; y < drawn.height(); ++y)
+            QVERIFY2(
+                drawn.pixel(x, y) == background, qPrintable(QStringLiteral("ink at %1").arg(x)));
+}
+
+void TestLessonWindow::mark_names_only_the_step_on_screen()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("l.aurelion-lesson"));
+    write_file(path,
+        "step: Rabbits\nmenu:M_gr:0 click:Command5\nstep: Pentagram\nmenu:M_R:4\n"
+        "step: Spiral\nmenu:M_R:5\n");
+    TestSession t;
+    QVERIFY(t.session.open_lesson(path));
+    t.window().view().next_topic();
+    QCOMPARE(t.mark(), QStringLiteral("Step 2 of 3: Pentagram"));
+    // Another topic: no step is on screen; its own topic again: the step's values are gone.
+    t.perform_all({ "menu:M_plato" });
+    QCOMPARE(t.mark(), QString());
+    QVERIFY(!t.commands().mark_label().isVisible());
+    // Page Down goes on from the step last shown.
+    t.window().view().next_topic();
+    QCOMPARE(t.mark(), QStringLiteral("Step 3 of 3: Spiral"));
+    // A click on the step's topic keeps the step named.
+    t.window().view().previous_topic();
+    t.window().view().previous_topic();
+    t.perform_all({ "click:Command5" });
+    QCOMPARE(t.mark(), QStringLiteral("Step 1 of 3: Rabbits"));
+}
+
+void TestLessonWindow::file_changed_on_disk_asks_data()
+{
+    QTest::addColumn<QByteArray>("edit"); // written over the file after it was opened
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("kept"); // the file after the save: "ours", "theirs"
+    const QByteArray theirs = "# Edited by hand.\nstep: Spiral, renamed\nmenu:M_R:5\n";
+    const int cancel = int(LessonDialogs::Changed::Cancel);
+    QTest::newRow("unchanged: saved at once") << QByteArray() << cancel << false << "ours";
+    QTest::newRow("the same bytes written again: saved at once")
+        << QByteArray("step: Spiral\nmenu:M_R:5\n") << cancel << false << "ours";
+    QTest::newRow("changed, Cancel: the file stays") << theirs << cancel << true << "theirs";
+    QTest::newRow("changed, Overwrite")
+        << theirs << int(LessonDialogs::Changed::Overwrite) << true << "ours";
+    QTest::newRow("changed, Reload: the file's lesson")
+        << theirs << int(LessonDialogs::Changed::Reload) << true << "theirs";
+}
+
+// The file changed by another program since it was read: saving asks Reload, Overwrite or
+// Cancel; a file as it was is saved without a question.
+void TestLessonWindow::file_changed_on_disk_asks()
+{
+    QFETCH(QByteArray, edit);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand.aurelion-lesson"));
+    write_file(path, "step: Spiral\nmenu:M_R:5\n");
+    TestSession t;
+    QVERIFY(t.session.open_lesson(path));
+    t.perform_all({ "menu:M_R:4" });
+    t.commands().actions().add_step->trigger();
+    if (!edit.isEmpty())
+        write_file(path, edit);
+    const QByteArray theirs = file_bytes(path);
+    t.dialogs.changed = LessonDialogs::Changed(answer);
+    t.commands().actions().save->trigger();
+    QCOMPARE(t.dialogs.changed_questions, asked ? 1 : 0);
+    if (kept == QLatin1String("theirs")) {
+        QCOMPARE(file_bytes(path), theirs);
+    } else {
+        Lesson saved;
+        QVERIFY(!read_lesson(path, saved).failed());
+        QCOMPARE(int(saved.steps.size()), 2);
+    }
+    const bool reloaded = LessonDialogs::Changed(answer) == LessonDialogs::Changed::Reload;
+    QCOMPARE(t.session.modified(), kept == QLatin1String("theirs") && !reloaded);
+    if (reloaded) {
+        QCOMPARE(t.session.lesson().steps.front().title, QStringLiteral("Spiral, renamed"));
+        QCOMPARE(t.mark(), QStringLiteral("Step 1 of 1: Spiral, renamed"));
+    }
+}
+
+// A commented, hand-formatted lesson opened in the window, a step added and the lesson saved:
+// every line of the file stays as it was, the new step after them.
+void TestLessonWindow::hand_edits_kept_through_the_window()
+{
+    const QByteArray hand = "# For class 3b, Tuesday.\n"
+                            "title: The golden number\n"
+                            "\n"
+                            "# Start with the rabbits.\n"
+                            "step: Rabbits after two months\n"
+                            "menu:M_gr:0   # the diagram\n"
+                            "click:Command5 click:Command5\n"
+                            "\n"
+                            "\n"
+                            "step: The pentagram\n"
+                            "menu:M_R:4\n"
+                            "# Ask: where is phi?\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hand.aurelion-lesson"));
+    write_file(path, hand);
+    TestSession t;
+    QVERIFY(t.session.open_lesson(path));
+    t.perform_all({ "menu:M_R:5" });
+    t.dialogs.title = QStringLiteral("The spiral");
+    t.commands().actions().add_step->trigger();
+    QVERIFY(t.session.save());
+    const QByteArray saved = file_bytes(path);
+    QVERIFY2(saved.startsWith(hand), saved.constData());
+    QVERIFY2(saved.mid(hand.size()).contains("step: The spiral\nmenu:M_R:5\n"), saved.constData());
+}
+
+// A lesson built over twenty steps in one session, topic after topic and back: each step keeps
+// what it shows, not everything done before it, so the file grows by about as much each step.
+void TestLessonWindow::lesson_file_grows_linearly()
+{
+    const QList<QStringList> visits = { { "menu:M_gr:0", "click:Command5", "click:Command4" },
+        { "menu:M_chaos", "tick:30" }, { "menu:M_R:4", "move:0.5,0.25" },
+        { "menu:M_plato", "click:Crot1:1", "click:Crot1:0", "click:ChP:2" },
+        { "menu:M_gr:3", "click:Label7" } };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("twenty.aurelion-lesson"));
+    TestSession t;
+    t.dialogs.save = path;
+    std::vector<qint64> sizes;
+    for (int step = 0; step < 20; ++step) {
+        t.perform_all(visits[step % visits.size()]);
+        t.dialogs.title = QStringLiteral("Step %1").arg(step + 1, 2, 10, QLatin1Char('0'));
+        t.commands().actions().add_step->trigger();
+        QVERIFY(t.session.save());
+        sizes.push_back(QFileInfo(path).size());
+    }
+    // Each step adds its title and a few words, however many came before it.
+    for (std::size_t i = 1; i < sizes.size(); ++i)
+        QVERIFY2(sizes[i] - sizes[i - 1] <= 80,
+            qPrintable(
+                QStringLiteral("step %1 added %2 bytes").arg(i + 1).arg(sizes[i] - sizes[i - 1])));
+    // And every step shows what it did.
+    TestSession student(1);
+    QVERIFY(student.session.open_lesson(path));
+    QVERIFY(student.session.present(19));
+    QCOMPARE(student.window().form().topic, 1);
+}
+
+// A step replays within what a lesson file may hold: a picture beyond it does not become a step
+// that could not be saved and read back.
+void TestLessonWindow::picture_beyond_a_steps_limits()
+{
+    TestSession t;
+    t.perform_all({ "menu:M_chaos", "click:Cchaos:1", "tick:50001" });
+    t.commands().actions().add_step->trigger();
+    QCOMPARE(t.dialogs.errors.size(), 1);
+    QVERIFY2(t.dialogs.errors.front().contains(QStringLiteral("at most 50000")),
+        qPrintable(t.dialogs.errors.front()));
+    QVERIFY(t.session.lesson().steps.empty());
+    QVERIFY(!t.session.modified());
+}
+
+void TestLessonWindow::lesson_title_set_in_the_window()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("file-name.aurelion-lesson"));
+    TestSession t;
+    t.perform_all({ "menu:M_R:2" });
+    t.commands().actions().add_step->trigger();
+    QVERIFY(t.commands().actions().title->isEnabled());
+    t.dialogs.lesson_title = QString::fromUtf8("Le nombre d'or, « classe 3b »");
+    t.commands().actions().title->trigger();
+    QVERIFY(t.session.modified());
+    t.dialogs.save = path;
+    QVERIFY(t.session.save());
+    // Changed again after a save.
+    t.dialogs.lesson_title = QStringLiteral("The golden number");
+    t.commands().actions().title->trigger();
+    QVERIFY(t.session.modified());
+    QVERIFY(t.session.save());
+    Lesson saved;
+    QVERIFY(!read_lesson(path, saved).failed());
+    QCOMPARE(saved.title, QStringLiteral("The golden number"));
+}
+
+// OK in the step's title dialog waits until there is a title.
+void TestLessonWindow::step_title_waits_for_text()
+{
+    TestSession t;
+    WindowLessonDialogs windows;
+    QStringList enabled;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&look, &enabled] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        auto *line = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
+        auto *buttons = dialog ? dialog->findChild<QDialogButtonBox *>() : nullptr;
+        if (!line || !buttons)
+            return;
+        look.stop();
+        QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+        for (const char *text : { "Pentagram", "", "   ", "x" }) {
+            line->setText(QString::fromLatin1(text));
+            enabled << QStringLiteral("%1:%2").arg(text).arg(ok->isEnabled());
+        }
+        ok->click();
+    });
+    look.start();
+    ::alarm(60);
+    const auto title = windows.ask_step_title(&t.window(), QStringLiteral("Pentagram"));
+    ::alarm(0);
+    QCOMPARE(enabled, QStringList({ "Pentagram:1", ":0", "   :0", "x:1" }));
+    QCOMPARE(title, std::optional<QString>(QStringLiteral("x")));
+}
+
+void TestLessonWindow::lesson_without_steps_says_so_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("comments only") << QByteArray("# A lesson to come.\n\n#   Steps later.\n");
+    QTest::newRow("a title only") << QByteArray("title: Next week\n");
+}
+
+void TestLessonWindow::lesson_without_steps_says_so()
+{
+    QFETCH(QByteArray, text);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.aurelion-lesson"));
+    write_file(path, text);
+    TestSession t;
+    QVERIFY(t.session.open_lesson(path));
+    QCOMPARE(t.dialogs.messages.size(), 1);
+    QVERIFY2(
+        t.dialogs.messages.front().contains(QStringLiteral("empty.aurelion-lesson has no steps")),
+        qPrintable(t.dialogs.messages.front()));
+    QVERIFY(t.session.is_open());
+    QCOMPARE(t.session.path(), path);
+}
+
+void TestLessonWindow::recent_entries_tell_folders_apart_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("names of their own") << QStringList { "/home/t/a.aurelion-lesson",
+        "/home/t/b.aurelion-lesson" } << QStringList { "a.aurelion-lesson", "b.aurelion-lesson" };
+    QTest::newRow("one name in two folders")
+        << QStringList { "/home/t/3b/phi.aurelion-lesson", "/home/t/a.aurelion-lesson",
+               "/home/t/3c/phi.aurelion-lesson" }
+        << QStringList { "phi.aurelion-lesson (3b)", "a.aurelion-lesson",
+               "phi.aurelion-lesson (3c)" };
+    QTest::newRow("folders of one name") << QStringList {
+        "/school/2024/3b/phi.aurelion-lesson", "/school/2025/3b/phi.aurelion-lesson"
+    } << QStringList { "phi.aurelion-lesson (2024/3b)", "phi.aurelion-lesson (2025/3b)" };
+    QTest::newRow("an ampersand is no accelerator")
+        << QStringList { "/t/rock&roll.aurelion-lesson" }
+        << QStringList { "rock&&roll.aurelion-lesson" };
+}
+
+void TestLessonWindow::recent_entries_tell_folders_apart()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, entries);
+    QCOMPARE(recent_entries(paths), entries);
+    // In the menu, each entry's tooltip is its whole path.
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a/phi.aurelion-lesson"));
+    const QString b = dir.filePath(QStringLiteral("b/phi.aurelion-lesson"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a"))
+        && QDir(dir.path()).mkpath(QStringLiteral("b")));
+    write_file(a, "step: A\nmenu:M_R:4\n");
+    write_file(b, "step: B\nmenu:M_R:5\n");
+    TestSession t;
+    QVERIFY(t.session.open_lesson(a));
+    QVERIFY(t.session.open_lesson(b));
+    QStringList shown;
+    for (QAction *entry : t.commands().recent_menu()->actions())
+        shown << entry->text() + QLatin1Char('|') + entry->toolTip();
+    QCOMPARE(shown,
+        QStringList({ "phi.aurelion-lesson (b)|" + QDir::toNativeSeparators(b),
+            "phi.aurelion-lesson (a)|" + QDir::toNativeSeparators(a) }));
 }
 
 void TestLessonWindow::bad_lesson_keeps_the_lesson_data()
@@ -217,16 +790,12 @@ void TestLessonWindow::bad_lesson_keeps_the_lesson()
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("good.aurelion-lesson"));
     const QString bad = dir.filePath(QStringLiteral("bad.aurelion-lesson"));
-    for (const auto &[p, bytes] :
-        { std::pair(good, QByteArray("step: Spiral\nmenu:M_R:5\n")), std::pair(bad, text) }) {
-        QFile f(p);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    write_file(good, "step: Spiral\nmenu:M_R:5\n");
+    write_file(bad, text);
     TestSession t;
     QVERIFY(t.session.open_lesson(good));
     t.dialogs.open = bad;
-    t.window().lesson_commands()->actions().open->trigger();
+    t.commands().actions().open->trigger();
     QCOMPARE(t.dialogs.errors.size(), 1);
     QVERIFY2(t.dialogs.errors.front().endsWith(error), qPrintable(t.dialogs.errors.front()));
     QCOMPARE(t.session.path(), good);
@@ -252,7 +821,7 @@ void TestLessonWindow::unsaved_changes_ask()
     const QString path = dir.filePath(QStringLiteral("new.aurelion-lesson"));
     TestSession t;
     t.perform_all({ "menu:M_R:2" });
-    t.window().lesson_commands()->actions().add_step->trigger();
+    t.commands().actions().add_step->trigger();
     t.dialogs.unsaved = LessonDialogs::Unsaved(answer);
     t.dialogs.save = path;
     QCloseEvent close;

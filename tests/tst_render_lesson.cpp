@@ -28,6 +28,16 @@ private slots:
     void only_regular_files_are_lessons();
     void ticks_end_with_the_timer();
     void title_page_lists_the_steps_under_the_title();
+    void answers_only_in_the_answer_key_data();
+    void answers_only_in_the_answer_key();
+    void questions_have_ruled_space_data();
+    void questions_have_ruled_space();
+    void many_questions_go_on_over_pages();
+    void answer_key_refused_data();
+    void answer_key_refused();
+    void handouts_in_place_with_all_outputs_or_none_data();
+    void handouts_in_place_with_all_outputs_or_none();
+    void example_lesson_makes_its_web_page();
 };
 
 namespace {
@@ -57,6 +67,20 @@ QString write(const QTemporaryDir &dir, const QByteArray &text)
     file.write(text);
     return path;
 }
+
+// A lesson with the teacher's texts and questions, some answered.
+const QByteArray questions("title: Phi in class\n"
+                           "step: The rabbits\nmenu:M_gr:0 click:Command5\n"
+                           "text: Every pair has a new pair each month from its second month on.\n"
+                           "question: How many pairs are there after a year?\n"
+                           "answer: One hundred and forty-four.\n"
+                           "question: Which sequence do the totals make?\n"
+                           "answer: The Fibonacci sequence.\n"
+                           "step: The pentagram\nmenu:M_R:4\n"
+                           "text: Each diagonal cuts two others in the golden ratio.\n"
+                           "question: How many diagonals has a pentagon?\n"
+                           "answer: Five diagonals.\n"
+                           "question: Draw one of them.\n");
 
 const QByteArray three_steps("title: Phi in class\n"
                              "step: The rabbits\nmenu:M_gr:0 click:Command5 click:Command5\n"
@@ -180,7 +204,10 @@ void TestRenderLesson::bad_lessons()
     QTemporaryDir dir;
     const QString lesson = write(dir, text);
     const QString pdf_path = dir.filePath(QStringLiteral("handout.pdf"));
-    const Run run = render(QStringList { "--lesson", lesson, "--handout", pdf_path } + options);
+    const QString key_path = dir.filePath(QStringLiteral("key.html"));
+    const Run run =
+        render(QStringList { "--lesson", lesson, "--handout", pdf_path, "--answer-key", key_path }
+            + options);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
     QVERIFY2(run.error.trimmed().endsWith(message), qPrintable(run.error));
@@ -188,6 +215,7 @@ void TestRenderLesson::bad_lessons()
             || run.error.contains(QStringLiteral("--lesson ") + lesson),
         qPrintable(run.error));
     QVERIFY(!QFile::exists(pdf_path));
+    QVERIFY(!QFile::exists(key_path));
 }
 
 void TestRenderLesson::replay_errors_name_file_and_line_data()
@@ -300,6 +328,199 @@ void TestRenderLesson::title_page_lists_the_steps_under_the_title()
     }
     QCOMPARE(heading.join(QLatin1Char(' ')), "Step 1: " + long_title);
     QVERIFY2(bottom < 0.2 * height, qPrintable(QString::number(bottom)));
+}
+
+void TestRenderLesson::answers_only_in_the_answer_key_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("answer_key"); // the title page's heading of the answer key
+    QTest::newRow("English") << "en"
+                             << "Answer key: Phi in class";
+    QTest::newRow("German") << "de" << QString::fromUtf8("L\xC3\xB6sungen: Phi in class");
+}
+
+// The pupils' handout has the texts and questions, the answer key has the answers besides.
+void TestRenderLesson::answers_only_in_the_answer_key()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, answer_key);
+    QTemporaryDir dir;
+    const QString pupils = dir.filePath(QStringLiteral("h.pdf"));
+    const QString key = dir.filePath(QStringLiteral("k.pdf"));
+    const Run run = render({ "--lesson", write(dir, questions), "--handout", pupils, "--answer-key",
+        key, "--language", language });
+    QCOMPARE(run.error, QString());
+    QCOMPARE(run.status, 0);
+    const QString handout = pdf::text(pupils), answers = pdf::text(key);
+    for (const char *shown : { "Every pair has a new pair each month from its second month on.",
+             "1. How many pairs are there after a year?", "2. Which sequence do the totals make?",
+             "Each diagonal cuts two others in the golden ratio.",
+             "1. How many diagonals has a pentagon?", "2. Draw one of them." }) {
+        QVERIFY2(handout.contains(QLatin1String(shown)), shown);
+        QVERIFY2(answers.contains(QLatin1String(shown)), shown);
+    }
+    for (const char *answer :
+        { "One hundred and forty-four.", "The Fibonacci sequence.", "Five diagonals." }) {
+        QVERIFY2(!handout.contains(QLatin1String(answer)), answer);
+        QVERIFY2(answers.contains(QLatin1String(answer)), answer);
+    }
+    QVERIFY2(answers.startsWith(answer_key), qPrintable(answers.left(80)));
+    QVERIFY2(handout.startsWith(QStringLiteral("Phi in class")), qPrintable(handout.left(80)));
+    for (const QString &path : { pupils, key }) {
+        QProcess qpdf;
+        qpdf.start(QStringLiteral(QPDF), { QStringLiteral("--check"), path });
+        QVERIFY(qpdf.waitForFinished(60000));
+        QCOMPARE(qpdf.exitCode(), 0);
+    }
+}
+
+void TestRenderLesson::questions_have_ruled_space_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("rules"); // long lines across the page
+    // The heading's rule and the footer's, and three lines to write on under each question.
+    QTest::newRow("pupils' handout") << "--handout" << 2 + 3 * 3;
+    QTest::newRow("answer key") << "--answer-key" << 2;
+}
+
+// Counted on the page as a reader sees it: lines across the width between the margins.
+void TestRenderLesson::questions_have_ruled_space()
+{
+    QFETCH(QString, output);
+    QFETCH(int, rules);
+    QTemporaryDir dir;
+    // A step that shows the title screen has no drawing, whose frame would be a line as well.
+    const QString lesson = write(dir,
+        "step: Three questions\ntext: Think first.\nquestion: One?\nanswer: Yes.\n"
+        "question: Two?\nanswer: No.\nquestion: Three?\nanswer: Maybe.\n");
+    const QString path = dir.filePath(QStringLiteral("h.pdf"));
+    QCOMPARE(render({ "--lesson", lesson, output, path }).status, 0);
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral(PDFTOPPM),
+        { "-gray", "-r", "72", "-f", "2", "-l", "2", "-png", path, dir.filePath("page") });
+    QVERIFY(pdftoppm.waitForFinished(60000));
+    const QImage page(dir.filePath(QStringLiteral("page-2.png")));
+    QVERIFY(!page.isNull());
+    int found = 0;
+    bool in_rule = false;
+    for (int y = 0; y < page.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 220 ? 1 : 0;
+        const bool rule = dark > page.width() * 3 / 4;
+        found += rule && !in_rule ? 1 : 0;
+        in_rule = rule;
+    }
+    QCOMPARE(found, rules);
+}
+
+// A step with more questions than fit under its drawing goes on over pages of its own.
+void TestRenderLesson::many_questions_go_on_over_pages()
+{
+    QTemporaryDir dir;
+    QByteArray text("step: The golden rectangle\nmenu:M_R:2\n");
+    for (int i = 1; i <= 10; ++i)
+        text += "question: Question number " + QByteArray::number(i) + "?\n";
+    const QString path = dir.filePath(QStringLiteral("h.pdf"));
+    QCOMPARE(render({ "--lesson", write(dir, text), "--handout", path }).status, 0);
+    QVERIFY(pdf::page_count(path) >= 3);
+    const QString all = pdf::text(path);
+    QVERIFY(all.contains(QStringLiteral("Step 1: The golden rectangle (continued)")));
+    for (int i = 1; i <= 10; ++i)
+        QVERIFY(all.contains(QStringLiteral("%1. Question number %1?").arg(i)));
+    // The drawing keeps most of the page's width on the step's own page.
+    const std::vector<pdf::Word> first = pdf::words(path, 2);
+    const auto question = std::find_if(first.begin(), first.end(),
+        [](const pdf::Word &w) { return w.text == QLatin1String("Question"); });
+    QVERIFY(question != first.end());
+    QVERIFY2(question->box.top() > 0.5 * pdf::page_size(path).height(),
+        qPrintable(QString::number(question->box.top())));
+}
+
+void TestRenderLesson::answer_key_refused_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // LESSON: the lesson; names in the folder
+    QTest::addColumn<QString>("message"); // after "aurelion-render: "
+    QTest::newRow("not a PDF or a web page") << QStringList { "--lesson", "LESSON", "--answer-key",
+        "k.txt" } << "--answer-key DIR/k.txt: the file must end in .pdf or .html";
+    QTest::newRow("a handout that is no web page either") << QStringList { "--lesson", "LESSON",
+        "--handout", "h.svg" } << "--handout DIR/h.svg: the file must end in .pdf or .html";
+    QTest::newRow("without a lesson") << QStringList { "--answer-key", "k.html" }
+                                      << "--answer-key DIR/k.html: needs --lesson FILE";
+    QTest::newRow("the handout's file") << QStringList { "--lesson", "LESSON", "--handout", "a.pdf",
+        "--answer-key", "a.pdf" } << "--answer-key DIR/a.pdf: the same file as --handout DIR/a.pdf";
+    QTest::newRow("given twice") << QStringList {
+        "--lesson", "LESSON", "--answer-key", "a.pdf", "--answer-key", "b.pdf"
+    } << "--answer-key: --answer-key is given twice; every output but --picture is given once";
+    QTest::newRow("in a missing folder")
+        << QStringList { "--lesson", "LESSON", "--answer-key", "missing/k.html" }
+        << "--answer-key DIR/missing/k.html: the folder DIR/missing does not exist";
+}
+
+void TestRenderLesson::answer_key_refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString lesson = write(dir, questions);
+    for (QString &argument : arguments)
+        if (argument == QLatin1String("LESSON"))
+            argument = lesson;
+        else if (!argument.startsWith(QLatin1String("--")))
+            argument = dir.filePath(argument);
+    const Run run = render(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error,
+        "aurelion-render: "
+            + QString(message).replace(QLatin1String("DIR"), dir.path()).replace("LESSON", lesson)
+            + "\n");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("l.aurelion-lesson") });
+}
+
+void TestRenderLesson::handouts_in_place_with_all_outputs_or_none_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // names in the folder, or a device
+    QTest::newRow("both, then a full device")
+        << QStringList { "--handout", "h.pdf", "--answer-key", "k.html", "--png", "/dev/full" };
+    QTest::newRow("a handout, then an answer key into a full device")
+        << QStringList { "--handout", "h.html", "--answer-key", "full.pdf" };
+}
+
+// The handout and the answer key take their names with the tool's other files, or none does.
+void TestRenderLesson::handouts_in_place_with_all_outputs_or_none()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const QString lesson = write(dir, questions);
+    // A name of a PDF for the full device, which a stream carries whatever it is called.
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), dir.filePath(QStringLiteral("full.pdf"))));
+    for (QString &argument : arguments)
+        if (!argument.startsWith(QLatin1String("-")) && !argument.startsWith(QLatin1Char('/')))
+            argument = dir.filePath(argument);
+    const Run run = render(QStringList { "--lesson", lesson, "--step", "1" } + arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.error.contains(QStringLiteral("No space left on device")), qPrintable(run.error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+        (QStringList { QStringLiteral("full.pdf"), QStringLiteral("l.aurelion-lesson") }));
+}
+
+// The lesson that ships with the program as a web page: one file under 1 MB, a drawing a step.
+void TestRenderLesson::example_lesson_makes_its_web_page()
+{
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("example.html"));
+    const Run run =
+        render({ "--lesson", QStringLiteral(AURELION_EXAMPLE_LESSON), "--handout", html });
+    QCOMPARE(run.error, QString());
+    QCOMPARE(run.status, 0);
+    QFile file(html);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray page = file.readAll();
+    QVERIFY2(page.size() < 1024 * 1024, qPrintable(QString::number(page.size())));
+    QCOMPARE(page.count("<svg"), 6);
+    QVERIFY(page.contains("<h2 id=\"step-6-heading\">Step 6: The chaos game</h2>"));
 }
 
 QTEST_MAIN(TestRenderLesson)

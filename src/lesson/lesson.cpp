@@ -13,6 +13,9 @@ namespace {
 const QLatin1String title_key("title:");
 const QLatin1String step_key("step:");
 const QLatin1String seed_word("seed:");
+const QLatin1String text_key("text:");
+const QLatin1String question_key("question:");
+const QLatin1String answer_key("answer:");
 const QString generated_comment = QStringLiteral(
     "# An Aurelion lesson: each step shows what its actions do from the program's start.");
 constexpr qsizetype words_line_width = 100;
@@ -172,6 +175,55 @@ LessonError read_words(const QString &text, int line, LessonStep &step, long &ti
     return {};
 }
 
+// Reads a text, question or answer line (trimmed, starting with its key) into the step.
+LessonError read_note(const QString &line, int number, LessonStep &step)
+{
+    const auto value_after = [&line](QLatin1String key) { return line.mid(key.size()).trimmed(); };
+    if (line.startsWith(text_key)) {
+        const QString text = value_after(text_key);
+        if (text.isEmpty())
+            return { number, QStringLiteral("the text is empty") };
+        if (text.size() > text_max_length)
+            return { number,
+                QStringLiteral("a text has at most %1 characters").arg(text_max_length) };
+        if (step.texts.size() >= step_max_texts)
+            return { number, QStringLiteral("a step has at most %1 texts").arg(step_max_texts) };
+        step.texts << text;
+        return {};
+    }
+    if (line.startsWith(question_key)) {
+        const QString question = value_after(question_key);
+        if (question.isEmpty())
+            return { number, QStringLiteral("the question is empty") };
+        if (question.size() > question_max_length)
+            return { number,
+                QStringLiteral("a question has at most %1 characters").arg(question_max_length) };
+        if (step.questions.size() >= std::size_t(step_max_questions))
+            return { number,
+                QStringLiteral("a step has at most %1 questions").arg(step_max_questions) };
+        step.questions.push_back({ question, {} });
+        return {};
+    }
+    const QString answer = value_after(answer_key);
+    if (step.questions.empty())
+        return { number, QStringLiteral("an answer without a question before it in the step") };
+    if (!step.questions.back().answer.isEmpty())
+        return { number, QStringLiteral("a second answer to the question") };
+    if (answer.isEmpty())
+        return { number, QStringLiteral("the answer is empty") };
+    if (answer.size() > answer_max_length)
+        return { number,
+            QStringLiteral("an answer has at most %1 characters").arg(answer_max_length) };
+    step.questions.back().answer = answer;
+    return {};
+}
+
+bool is_note(const QString &line)
+{
+    return line.startsWith(text_key) || line.startsWith(question_key)
+        || line.startsWith(answer_key);
+}
+
 // The step's seed and actions as lines of words, each at most 100 characters wide.
 QStringList words_lines(const LessonStep &step)
 {
@@ -197,38 +249,76 @@ QString title_line(const QString &key, const QString &title)
     return key + QLatin1Char(' ') + one_line(title);
 }
 
-// A step as it is written where it has no lines of its own, or its seed and actions changed:
-// its title line, its words, and its comments kept where they were.
+// The step's texts, then its questions each with its answer; what is empty on one line is left
+// out, as the file could not hold it.
+QStringList note_lines(const LessonStep &step)
+{
+    QStringList lines;
+    for (const QString &text : step.texts)
+        if (!one_line(text).isEmpty())
+            lines << title_line(text_key, text);
+    for (const LessonQuestion &q : step.questions) {
+        if (one_line(q.question).isEmpty())
+            continue;
+        lines << title_line(question_key, q.question);
+        if (!one_line(q.answer).isEmpty())
+            lines << title_line(answer_key, q.answer);
+    }
+    return lines;
+}
+
+// A step as it is written where it has no lines of its own, or its seed and actions or its
+// texts and questions changed: its title line, its words, its texts and questions, and its
+// comments kept where they were.
 QStringList step_lines(const LessonStep &step)
 {
     const StepSource *source = step.source.get();
     if (!source)
-        return QStringList { title_line(step_key, step.title) } + words_lines(step);
+        return QStringList { title_line(step_key, step.title) } + words_lines(step)
+            + note_lines(step);
     const LessonStep &read = source->as_read;
     const bool words_changed = step.seed != read.seed || step.actions != read.actions;
-    // New words go where the first line of words was, or under the title in a step without.
-    auto first_words =
-        std::find(source->kinds.begin(), source->kinds.end(), StepSource::Kind::Words);
+    const bool notes_changed = step.texts != read.texts || step.questions != read.questions;
+    using Kind = StepSource::Kind;
+    const auto first = [source](Kind kind) {
+        return std::find(source->kinds.begin(), source->kinds.end(), kind);
+    };
+    // New words go where the first line of words was, or under the title in a step without;
+    // new texts and questions where the first of them was, or after the words.
+    auto first_words = first(Kind::Words);
     if (first_words == source->kinds.end())
-        first_words =
-            std::find(source->kinds.begin(), source->kinds.end(), StepSource::Kind::Title);
+        first_words = first(Kind::Title);
+    auto first_note = first(Kind::Note);
+    if (first_note == source->kinds.end()) {
+        const auto last_words =
+            std::find(source->kinds.rbegin(), source->kinds.rend(), Kind::Words);
+        first_note =
+            last_words == source->kinds.rend() ? first(Kind::Title) : std::prev(last_words.base());
+    }
     QStringList lines;
     for (std::size_t i = 0; i < source->kinds.size(); ++i) {
         const QString &line = source->lines[qsizetype(i)];
         switch (source->kinds[i]) {
-        case StepSource::Kind::Title:
+        case Kind::Title:
             lines << (step.title == read.title ? line : title_line(step_key, step.title));
             break;
-        case StepSource::Kind::Words:
+        case Kind::Words:
             if (!words_changed)
                 lines << line;
             break;
-        case StepSource::Kind::Other:
+        case Kind::Note:
+            if (!notes_changed)
+                lines << line;
+            break;
+        case Kind::Other:
             lines << line;
             break;
         }
-        if (words_changed && source->kinds.begin() + qsizetype(i) == first_words)
+        const auto at = source->kinds.begin() + qsizetype(i);
+        if (words_changed && at == first_words)
             lines += words_lines(step);
+        if (notes_changed && at == first_note)
+            lines += note_lines(step);
     }
     return lines;
 }
@@ -343,6 +433,18 @@ LessonError parse_lesson(const QByteArray &bytes, Lesson &lesson)
             source->title_line = int(source->header.size());
             read.title = line.mid(title_key.size()).trimmed();
             keep_line(StepSource::Kind::Other);
+            continue;
+        }
+        if (is_note(line)) {
+            if (read.steps.empty())
+                return { number,
+                    QStringLiteral("%1 before the first step (a step starts with \"step: "
+                                   "TITLE\")")
+                        .arg(line.left(line.indexOf(QLatin1Char(':')) + 1)) };
+            if (const LessonError error = read_note(line, number, read.steps.back());
+                error.failed())
+                return error;
+            keep_line(StepSource::Kind::Note);
             continue;
         }
         if (read.steps.empty())

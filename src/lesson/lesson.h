@@ -23,11 +23,30 @@ inline constexpr int lesson_max_line = 1000; // characters a line
 inline constexpr int lesson_max_steps = 1000;
 inline constexpr int step_max_actions = 500; // action words a step
 inline constexpr long step_max_ticks = 50000; // timer ticks a step, all its tick words together
+// What a teacher writes for a step: enough for a few minutes of explanation and a page of
+// questions, so that a step's part of a handout takes no more than a few pages and its part of a
+// web page stays readable on a phone.
+inline constexpr int step_max_texts = 10; // paragraphs of text a step
+inline constexpr int step_max_questions = 10;
+inline constexpr int text_max_length = 800; // characters a paragraph
+inline constexpr int question_max_length = 300;
+inline constexpr int answer_max_length = 600;
 
 struct StepSource;
 
+// A question the teacher asks at a step, with its answer where the teacher gave one.
+struct LessonQuestion
+{
+    QString question;
+    QString answer; // empty: none given
+
+    friend bool operator==(const LessonQuestion &, const LessonQuestion &) = default;
+};
+
 // One step of a lesson: its title and the actions that lead from the program's start to what
-// the step shows. The seed is the random source's, for the chaos game's points.
+// the step shows. The seed is the random source's, for the chaos game's points. The teacher's
+// explanation and questions go with it: each text a paragraph of one line (line breaks are
+// written as blanks), the questions in the order they are asked.
 struct LessonStep
 {
     QString title;
@@ -37,10 +56,13 @@ struct LessonStep
     // The step's lines in the file it was read from, kept so that writing the lesson back keeps
     // its comments and formatting while the step is unchanged; none for a step not read.
     std::shared_ptr<const StepSource> source;
+    QStringList texts;
+    std::vector<LessonQuestion> questions;
 
     friend bool operator==(const LessonStep &a, const LessonStep &b)
     {
-        return a.title == b.title && a.seed == b.seed && a.actions == b.actions;
+        return a.title == b.title && a.seed == b.seed && a.actions == b.actions
+            && a.texts == b.texts && a.questions == b.questions;
     }
 };
 
@@ -49,7 +71,8 @@ struct LessonStep
 struct StepSource
 {
     QStringList lines;
-    enum class Kind { Other, Title, Words }; // Other: a comment or a blank line
+    // Other: a comment or a blank line; Note: a text, a question or an answer.
+    enum class Kind { Other, Title, Words, Note };
     std::vector<Kind> kinds; // of each line
     LessonStep as_read; // without its source
     int number = 0; // the step's place in the file, from 0

@@ -25,9 +25,15 @@ void Timer::tick()
         on_timer();
 }
 
+void Timer::hold(bool on)
+{
+    held_ = on;
+    restart();
+}
+
 void Timer::restart()
 {
     timer_.stop();
-    if (!manual_ && enabled_ && interval_ > 0)
+    if (!manual_ && !held_ && enabled_ && interval_ > 0)
         timer_.start(interval_);
 }

@@ -15,6 +15,10 @@ public:
     int Interval() const { return interval_; }
     void set_Interval(int milliseconds);
     void tick();
+    // While held, the timer does not fire on its own (a dialog is open over the window, or the
+    // window is being made); tick() still delivers a tick. Enabled and Interval stay as they are.
+    void hold(bool on);
+    bool held() const { return held_; }
 
     std::function<void()> on_timer;
 
@@ -24,5 +28,6 @@ private:
     QTimer timer_;
     bool manual_;
     bool enabled_ = false;
+    bool held_ = false;
     int interval_ = 0;
 };

@@ -56,11 +56,13 @@ private:
 };
 
 constexpr double heading_points = 16;
+constexpr double notes_points = 10; // the teacher's words, at one size for the pupils to read
 constexpr double footer_points = 8;
 constexpr double text_sizes[] = { 10, 9, 8, 7 };
 constexpr double heading_gap = 10; // from the heading's rule to the drawing
 constexpr double text_gap = 12; // from the drawing to the texts
 constexpr double footer_gap = 8; // from the texts to the footer's rule
+constexpr double notes_gap = 12; // from the columns to the teacher's words
 constexpr double column_gap = 18;
 constexpr double cell_gap = 12;
 // The type stays at a size, and the texts in fewer columns, while the drawing keeps at least
@@ -71,8 +73,9 @@ constexpr double true_scale = 72.0 / 96;
 
 SheetFont font_of(PlacedText::Style style, double points)
 {
-    return SheetFont(
-        points, style == PlacedText::Style::Heading || style == PlacedText::Style::PanelTitle);
+    return SheetFont(points,
+        style == PlacedText::Style::Heading || style == PlacedText::Style::PanelTitle
+            || style == PlacedText::Style::Question);
 }
 
 // One line of the text area before it is placed in a column.
@@ -83,6 +86,7 @@ struct Row
     double height = 0;
     double space_before = 0; // dropped at the top of a column
     bool keep_with_next = false; // a panel's title stays with its first row
+    int rules = 0; // ruled lines to write on, across the row's height
 };
 
 // The side panel's lines (or the heading), wrapped to the column's width.
@@ -180,6 +184,48 @@ bool add_panel_rows(
         rows.push_back(row);
     }
     return true;
+}
+
+// The teacher's paragraphs, then the questions under their heading, each with its answer or
+// ruled lines to write it on, across the width.
+std::vector<Row> notes_rows(const Worksheet &sheet, double width)
+{
+    std::vector<Row> rows;
+    const double line = font_of(PlacedText::Style::Paragraph, notes_points).line();
+    // Wraps the text into rows, the first after a space.
+    const auto add = [&](const QString &text, PlacedText::Style style, double space) {
+        const std::size_t first = rows.size();
+        add_text_rows(rows, { text }, width, notes_points, style);
+        if (rows.size() > first)
+            rows[first].space_before = space;
+    };
+    for (const QString &paragraph : sheet.paragraphs)
+        add(paragraph, PlacedText::Style::Paragraph, 0.5 * line);
+    if (!sheet.questions_heading.isEmpty())
+        add(sheet.questions_heading, PlacedText::Style::PanelTitle, line);
+    for (const WorksheetQuestion &question : sheet.questions) {
+        add(question.question, PlacedText::Style::Question, 0.6 * line);
+        if (!question.answer.trimmed().isEmpty()) {
+            add(question.answer, PlacedText::Style::Answer, 0.2 * line);
+        } else {
+            Row rule;
+            rule.rules = worksheet_answer_rules;
+            // Room under the last line, clear of what follows.
+            rule.height = (worksheet_answer_rules + 0.4) * worksheet_rule_points;
+            rows.push_back(rule);
+        }
+    }
+    if (!rows.empty())
+        rows.front().space_before = 0;
+    return rows;
+}
+
+double rows_height(const std::vector<Row> &rows)
+{
+    double height = 0;
+    for (const Row &row : rows)
+        height += row.space_before + row.height;
+    return height;
 }
 
 // The tops of the rows, column by column, when the columns are at most this high; nothing if
@@ -311,6 +357,8 @@ WorksheetLayout layout_worksheet(
     const bool has_drawing = sheet.drawing.shown();
     const QSizeF drawing = has_drawing ? QSizeF(sheet.drawing.size) : QSizeF(1, 1);
     const double drawing_gap = has_drawing ? text_gap : 0;
+    const std::vector<Row> notes = notes_rows(sheet, content.width());
+    const double notes_height = rows_height(notes);
 
     const auto candidate = [&](double points, int columns) -> std::optional<Candidate> {
         Candidate c;
@@ -325,8 +373,10 @@ WorksheetLayout layout_worksheet(
             if (!add_panel_rows(c.rows, panel, width, points))
                 return {};
         c.text_height = c.rows.empty() ? 0 : least_height(c.rows, columns);
-        const double room =
-            body_bottom - body_top - (c.rows.empty() ? 0 : drawing_gap + c.text_height);
+        const double above_notes = c.rows.empty() ? drawing_gap : notes_gap;
+        const double room = body_bottom - body_top
+            - (c.rows.empty() ? 0 : drawing_gap + c.text_height)
+            - (notes.empty() ? 0 : above_notes + notes_height);
         if (!flow(c.rows, columns, c.text_height) || room < 0 || (has_drawing && room == 0))
             return {};
         c.scale =
@@ -374,6 +424,20 @@ WorksheetLayout layout_worksheet(
         if (chosen->rows[i].figure)
             layout.side_panel = chosen->rows[i].figure->translated(corner);
     }
+    double y = chosen->rows.empty() ? texts_top : texts_top + chosen->text_height + notes_gap;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const Row &row = notes[i];
+        y += i > 0 ? row.space_before : 0;
+        for (PlacedText part : row.parts) {
+            part.box.translate(content.left(), y);
+            layout.texts.push_back(part);
+        }
+        for (int r = 1; r <= row.rules; ++r) {
+            const double at = y + r * worksheet_rule_points;
+            layout.rules.emplace_back(content.left(), at, content.right(), at);
+        }
+        y += row.height;
+    }
     layout.texts.push_back(footnote);
     return layout;
 }
@@ -416,6 +480,9 @@ void paint_worksheet(
     painter.drawLine(QPointF(content.left(), rule_at), QPointF(content.right(), rule_at));
     painter.drawLine(
         QPointF(content.left(), footer_rule_at), QPointF(content.right(), footer_rule_at));
+
+    for (const QLineF &rule : layout.rules)
+        painter.drawLine(rule);
 
     paint_figure(painter, sheet.drawing, layout.drawing, ink);
     paint_figure(painter, sheet.side_panel, layout.side_panel, ink);

@@ -2,6 +2,7 @@
 
 #include "surface.h"
 
+#include <QLineF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -36,6 +37,13 @@ struct WorksheetFigure
     bool shown() const { return !size.isEmpty() && paint; }
 };
 
+// A question on a page, with ruled lines under it to write the answer on, or with its answer.
+struct WorksheetQuestion
+{
+    QString question; // as it is printed, with its number ("2. Which ratio?")
+    QString answer; // as it is printed ("Answer: The golden number."); empty: ruled lines
+};
+
 // What a worksheet page shows of the topic on screen.
 struct Worksheet
 {
@@ -44,6 +52,11 @@ struct Worksheet
     QStringList texts; // the side panel's lines, in the order they were printed
     WorksheetFigure side_panel; // the side panel itself where it holds a diagram, not just text
     std::vector<WorksheetPanel> panels;
+    // A handout's page adds the teacher's words across the page under the rest: paragraphs of
+    // explanation, then the questions under their heading.
+    QStringList paragraphs;
+    QString questions_heading; // "Questions"; empty: none
+    std::vector<WorksheetQuestion> questions;
 };
 
 enum class Paper { A4, Letter };
@@ -59,7 +72,7 @@ QString program_name_and_version();
 // One line of text placed on a page.
 struct PlacedText
 {
-    enum class Style { Heading, Text, PanelTitle, Cell, Footer };
+    enum class Style { Heading, Text, PanelTitle, Cell, Footer, Paragraph, Question, Answer };
     QString text;
     Style style = Style::Text;
     double points = 10; // font size
@@ -69,8 +82,10 @@ struct PlacedText
 // Where everything of a worksheet goes on one portrait page, in points from the page's
 // upper-left corner: the heading at the top (on as many lines as it needs), the drawing across
 // the width under it (a page without a drawing has its texts there), the side
-// panel's lines and the panels' rows under the drawing in one to three columns, the footer at
-// the bottom. The drawing is scaled down, the columns added and the type made smaller, in that
+// panel's lines and the panels' rows under the drawing in one to three columns, the teacher's
+// paragraphs and questions across the page under them in type of a fixed size (a question's
+// answer, or ruled lines to write it on, under the question), the footer at the bottom. The
+// drawing is scaled down, the columns added and the type of the columns made smaller, in that
 // order of preference, until everything fits on the page.
 struct WorksheetLayout
 {
@@ -80,10 +95,15 @@ struct WorksheetLayout
     QRectF drawing; // the drawing's place, in its own proportions; empty on a page without one
     QRectF side_panel; // the side panel's place where it is a figure, at most its true size
     std::vector<PlacedText> texts;
+    std::vector<QLineF> rules; // the lines to write answers on
     int columns = 1;
     double text_points = 10;
     bool fits = false; // false only if even the smallest type in three columns overflows
 };
+
+// Ruled space for an answer: three lines 8 mm apart, as in a pupil's exercise book.
+constexpr int worksheet_answer_rules = 3;
+constexpr double worksheet_rule_points = 8 / 25.4 * 72;
 
 // Margins of 15 mm, or the printer's least margins where they are wider.
 constexpr double worksheet_margin_points = 15 / 25.4 * 72;

@@ -1,5 +1,5 @@
 // The render tool's lesson options: a step of a lesson shown by the other outputs, and the whole
-// lesson as a handout, a worksheet page a step.
+// lesson as a handout and an answer key, each a PDF of a worksheet page a step or a web page.
 
 #include "lesson.h"
 #include "lesson/handout.h"
@@ -14,12 +14,13 @@ std::optional<QString> parse_lesson_option(
 {
     if (arg == QLatin1String("--lesson"))
         return value(request.lesson);
-    if (arg == QLatin1String("--handout")) {
-        if (QString e = value(request.handout); !e.isEmpty())
+    if (arg == QLatin1String("--handout") || arg == QLatin1String("--answer-key")) {
+        QString &path = arg == QLatin1String("--handout") ? request.handout : request.answer_key;
+        if (QString e = value(path); !e.isEmpty())
             return e;
-        if (picture_format_of(request.handout) != PictureFormat::Pdf)
-            return QStringLiteral("--handout %1: the file must end in .pdf")
-                .arg(OutputFile::quoted(request.handout));
+        if (!handout_format_of(path))
+            return QStringLiteral("%1 %2: the file must end in .pdf or .html")
+                .arg(arg, OutputFile::quoted(path));
         return QString();
     }
     if (arg == QLatin1String("--step")) {
@@ -54,12 +55,16 @@ QString apply_lesson(RenderRequest &request)
         if (!request.handout.isEmpty())
             return QStringLiteral("--handout %1: needs --lesson FILE")
                 .arg(OutputFile::quoted(request.handout));
+        if (!request.answer_key.isEmpty())
+            return QStringLiteral("--answer-key %1: needs --lesson FILE")
+                .arg(OutputFile::quoted(request.answer_key));
         return {};
     }
     Lesson &lesson = request.lesson_read;
     if (const LessonError error = read_lesson(request.lesson, lesson); error.failed())
         return QStringLiteral("%1: %2").arg(lesson_named(request), error.text());
-    if ((request.step || !request.handout.isEmpty()) && lesson.steps.empty())
+    const bool handouts = !request.handout.isEmpty() || !request.answer_key.isEmpty();
+    if ((request.step || handouts) && lesson.steps.empty())
         return QStringLiteral("%1: %2").arg(lesson_named(request), empty_lesson_reason(lesson));
     if (request.step) {
         if (std::size_t(*request.step) > lesson.steps.size())
@@ -94,15 +99,39 @@ QString write_handout(const RenderRequest &request)
     settings.ink = request.black_and_white ? Ink::BlackAndWhite : Ink::Colour;
     settings.language = request.language;
     settings.seed = request.seed;
-    // Written into the file as the pages come, so that no more than a page is held in memory.
-    HandoutResult result;
-    const QString why = save_stream(request.handout, [&](OutputFile &file) {
-        result = write_handout_pdf(lesson, settings, file.device());
-        return result.outcome == HandoutResult::Outcome::Written;
-    });
+    // Written into the files as the pages come, so that no more than a page is held in memory.
+    std::vector<std::pair<const QString *, std::unique_ptr<OutputFile>>> files;
+    std::vector<HandoutTarget> targets;
+    for (const auto &[path, answers] :
+        { std::pair { &request.handout, false }, std::pair { &request.answer_key, true } }) {
+        if (path->isEmpty())
+            continue;
+        auto file = std::make_unique<OutputFile>(*path);
+        if (!file->open())
+            return QStringLiteral("%1: cannot write the file: %2")
+                .arg(OutputFile::quoted(*path), file->error());
+        targets.push_back({ *handout_format_of(*path), answers, &file->device() });
+        files.emplace_back(path, std::move(file));
+    }
+    const HandoutResult result = write_handouts(lesson, settings, targets);
     if (result.outcome == HandoutResult::Outcome::StepFailed)
         return QStringLiteral("%1: %2").arg(lesson_named(request), result.error.text());
-    return why.isEmpty() ? QString()
-                         : QStringLiteral("%1: cannot write the file: %2")
-                               .arg(OutputFile::quoted(request.handout), why);
+    // The file that failed: the first that says why, else the first.
+    const auto failed = [&files]() -> std::pair<const QString *, std::unique_ptr<OutputFile>> & {
+        for (auto &entry : files)
+            if (!entry.second->error().isEmpty())
+                return entry;
+        return files.front();
+    };
+    bool written = result.outcome == HandoutResult::Outcome::Written;
+    for (auto &entry : files)
+        written = written && entry.second->commit();
+    if (written)
+        return {};
+    const auto &[path, file] = failed();
+    const QString why =
+        file->error().isEmpty() ? QStringLiteral("the contents could not be made") : file->error();
+    for (auto &entry : files)
+        entry.second->cancel();
+    return QStringLiteral("%1: cannot write the file: %2").arg(OutputFile::quoted(*path), why);
 }

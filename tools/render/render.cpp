@@ -70,7 +70,12 @@ Options:
   --lesson FILE       a lesson file (.aurelion-lesson); its steps replay from the start
   --step N            the outputs show the lesson's step N (from 1), then the actions given
   --handout FILE.pdf  the whole lesson as a booklet: a title page, then a worksheet page for
-                      every step headed with its title (--paper and --black-and-white apply)
+                      every step headed with its title, its texts and its questions with ruled
+                      lines to answer on (--paper and --black-and-white apply)
+  --handout FILE.html  the whole lesson as one web page for any browser, phone or learning
+                      platform: each step's drawing, texts and questions, no scripts and no
+                      request to any other file
+  --answer-key FILE   the same as --handout (.pdf or .html) with each question's answer
   --format png|svg|pdf  the format of --picture where its name has no extension (-, a pipe)
   --help              this text
 
@@ -598,8 +603,9 @@ QString parse_render_arguments(int argc, char *argv[], RenderRequest &request)
                 return value.isEmpty()
                     ? QStringLiteral("%1: %2").arg(arg, why)
                     : QStringLiteral("%1 %2: %3").arg(arg, OutputFile::quoted(value), why);
-        } else if (arg == QLatin1String("--handout") && !request.handout.isEmpty()) {
-            return QStringLiteral("%1: %2").arg(arg, given_again("--handout"));
+        } else if ((arg == QLatin1String("--handout") && !request.handout.isEmpty())
+            || (arg == QLatin1String("--answer-key") && !request.answer_key.isEmpty())) {
+            return QStringLiteral("%1: %2").arg(arg, given_again(qPrintable(arg)));
         } else if (const std::optional<QString> e =
                        parse_lesson_option(arg, lesson_value, request)) {
             if (!e->isEmpty())
@@ -738,8 +744,15 @@ int run_render(const RenderRequest &request)
                 return write_worksheet_pdf(sheet, page_size_of(request.paper), ink, d);
             });
         });
-    if (!request.handout.isEmpty())
-        outputs.emplace_back(request.handout, [&] { return write_handout(request); });
+    // The handout and the answer key come from one replay of the lesson, written where a
+    // stream among them is written.
+    if (!request.handout.isEmpty() || !request.answer_key.isEmpty()) {
+        const QString &place =
+            OutputFile::is_stream(request.answer_key) || request.handout.isEmpty()
+            ? request.answer_key
+            : request.handout;
+        outputs.emplace_back(place, [&] { return write_handout(request); });
+    }
     for (const bool streams : { false, true })
         for (const auto &[path, write] : outputs)
             if (OutputFile::is_stream(path) == streams)

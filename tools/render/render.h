@@ -36,7 +36,8 @@ struct RenderRequest
     QString lesson; // a lesson file
     Lesson lesson_read; // its contents
     std::optional<int> step; // the lesson's step the outputs show, from 1
-    QString handout; // the whole lesson as a PDF, a worksheet page a step
+    QString handout; // the whole lesson as a PDF (a worksheet page a step) or a web page
+    QString answer_key; // the same with the answers
 
     // The files asked for, each with the option that names it, in the order they are written.
     struct Output
@@ -61,7 +62,8 @@ struct RenderRequest
             all.push_back({ "--picture", picture, {}, nullptr });
         for (const Output &o : { Output { "--page", page, { "pdf" }, "PDF" },
                  Output { "--animation", animation, { "gif" }, "GIF" },
-                 Output { "--handout", handout, { "pdf" }, "PDF" } })
+                 Output { "--handout", handout, { "pdf", "html", "htm" }, "PDF or HTML" },
+                 Output { "--answer-key", answer_key, { "pdf", "html", "htm" }, "PDF or HTML" } })
             if (!o.path.isEmpty())
                 all.push_back(o);
         return all;
@@ -93,8 +95,8 @@ std::optional<QString> parse_lesson_option(
     const QString &arg, const std::function<QString(QString &)> &value, RenderRequest &request);
 // Reads the lesson and puts the chosen step's seed and actions before the command line's.
 QString apply_lesson(RenderRequest &request);
-// Writes the handout: a title page and a worksheet page for every step; returns a message on
-// failure.
+// Writes the handout and the answer key, each a PDF (a title page and a worksheet page for
+// every step) or a web page, from one replay of the lesson; returns a message on failure.
 QString write_handout(const RenderRequest &request);
 // Starts the window, performs the actions and writes the outputs; returns the exit status.
 int run_render(const RenderRequest &request);

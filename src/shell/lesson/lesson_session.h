@@ -1,12 +1,15 @@
 #pragma once
 
 #include "lesson.h"
+#include "lesson/action_recorder.h"
 #include "lesson/lesson_dialogs.h"
+#include "lesson/step_replay.h"
 #include "main_window.h"
 
+#include <QByteArray>
 #include <QStringList>
 
-#include <functional>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -30,15 +33,19 @@ public:
     const Lesson &lesson() const { return lesson_; }
     const QString &path() const { return path_; }
     bool modified() const { return modified_; }
-    // The step on screen, from 0, while the window shows one as it was added or opened.
+    // The step last shown or added, from 0: Page Down and Page Up go on from there.
     std::optional<int> step() const { return step_; }
-    // "Step 3 of 8: The golden rectangle"; empty while no step is on screen.
+    // The step the window shows: the step last shown or added, while its topic is on screen.
+    std::optional<int> shown_step() const;
+    // "Step 3 of 8: The golden rectangle" while a step is shown, else nothing.
     QString mark() const;
     // The lessons opened or saved last, the latest first.
     const QStringList &recent() const { return recent_; }
 
     LessonDialogs &dialogs() { return *dialogs_; }
     void set_dialogs(LessonDialogs &dialogs) { dialogs_ = &dialogs; }
+    // How long a step's replay goes on before its progress shows.
+    void set_progress_delay(std::chrono::milliseconds delay) { progress_delay_ = delay; }
 
     // The Lesson menu's commands. Each asks through the dialogs where it must; a cancelled
     // dialog or a failure (after a message) changes nothing.
@@ -46,10 +53,12 @@ public:
     void open_lesson();
     bool open_lesson(const QString &path);
     void add_step();
+    void set_title();
     bool save();
     bool save_as();
     void close_lesson();
-    // Shows the step (from 0) in a fresh window that takes the place of the one on screen.
+    // Shows the step (from 0) in a fresh window that takes the place of the one on screen once
+    // the step is ready; a cancelled or failed replay leaves the window on screen as it was.
     bool present(int step);
     // One step on or back while a lesson with steps is open; false leaves the keys to the topics.
     bool step_by(int delta);
@@ -57,21 +66,34 @@ public:
     bool may_discard_changes();
 
 private:
-    std::unique_ptr<MainWindow> make_window(std::uint64_t seed);
+    class Parts;
+    std::unique_ptr<MainWindow> make_window(std::uint64_t seed, Parts *&parts);
+    bool read(const QString &path);
+    bool write();
+    std::optional<bool> gives(const ActionRecorder::Path &path, const QByteArray &shown);
+    // The shortest of the paths, and of a few shorter ones tried, that shows what was shown.
+    ActionRecorder::Path shortest_path(ActionRecorder::Path shortest,
+        const ActionRecorder::Path &relevant, const QByteArray &shown);
+    StepReplay replay(MainWindow &window, const std::vector<RenderAction> &actions, QWidget *parent,
+        const QString &text);
     void changed();
     void remember(const QString &path);
     QString name() const;
 
     WindowOptions options_;
-    std::vector<std::unique_ptr<SeededRandom>> randoms_;
     std::unique_ptr<MainWindow> window_;
+    Parts *parts_ = nullptr; // the window's, owned by it
     std::uint64_t seed_ = 0;
     WindowLessonDialogs own_dialogs_;
     LessonDialogs *dialogs_ = &own_dialogs_;
+    std::chrono::milliseconds progress_delay_ { 500 };
+    bool busy_ = false; // a step is being replayed or checked
     bool open_ = false;
     Lesson lesson_;
     QString path_;
+    QString source_path_; // the file the lesson was read from or last saved as
     bool modified_ = false;
     std::optional<int> step_;
+    int step_topic_ = 0; // the topic the step shows
     QStringList recent_;
 };
