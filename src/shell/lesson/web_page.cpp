@@ -12,7 +12,9 @@ namespace {
 // One column of at most 48 characters' width, the drawings as wide as it (and at most 40 rem, a
 // little more than their true size); long words broken rather than pushed sideways. In print a
 // step starts a page, the answer key's answers are printed open and the pupils' page gets ruled
-// lines under each question, 8 mm apart as in an exercise book.
+// lines under each question, 8 mm apart as in an exercise book. The printed answers are hidden
+// by the page itself rather than by the style sheet, so that a platform that strips the styles
+// still shows each answer only folded under its question.
 const char style_sheet[] = R"(html{-webkit-text-size-adjust:100%;text-size-adjust:100%}
 body{margin:0 auto;max-width:48rem;padding:0 1rem 2rem;font-family:"Liberation Sans",Arial,Helvetica,sans-serif;line-height:1.5;color:#111;background:#fff;overflow-wrap:break-word}
 h1{font-size:1.75rem;line-height:1.25;margin:1.5rem 0 .75rem}
@@ -27,7 +29,6 @@ figure svg{display:block;width:100%;max-width:40rem;height:auto;border:1px solid
 .question{font-weight:bold;margin:0}
 summary{cursor:pointer;color:#0645ad}
 details p{margin:.25rem 0 0}
-.printed-answer{display:none}
 footer{margin-top:3rem;font-size:.85rem;color:#555}
 @media print{
 body{max-width:none;padding:0;font-size:11pt}
@@ -104,7 +105,8 @@ public:
                 html += "<li>\n<p class=\"question\">" + escaped(q.question) + "</p>\n";
                 if (answer_key_ && !q.answer.isEmpty())
                     html += "<details>\n<summary>" + escaped(answer_label()) + "</summary>\n<p>"
-                        + escaped(q.answer) + "</p>\n</details>\n<p class=\"printed-answer\">"
+                        + escaped(q.answer)
+                        + "</p>\n</details>\n<p class=\"printed-answer\" hidden>"
                         + escaped(QCoreApplication::translate("Lesson", "Answer: %1").arg(q.answer))
                         + "</p>\n";
                 html += "</li>\n";
