@@ -1,3 +1,5 @@
+#include "lesson/web_page.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -15,6 +17,8 @@ class TestWebPage : public QObject
 
 private slots:
     void initTestCase();
+    void drawings_kept_apart_data();
+    void drawings_kept_apart();
     void valid_html_data();
     void valid_html();
     void stands_alone_data();
@@ -211,6 +215,45 @@ void TestWebPage::initTestCase()
         const Run made = run(render, arguments);
         QVERIFY2(made.status == 0, made.output.constData());
     }
+}
+
+void TestWebPage::drawings_kept_apart_data()
+{
+    QTest::addColumn<QByteArray>("svg");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QStringList>("gone");
+    QTest::newRow("class rules become styles")
+        << QByteArray("<?xml version=\"1.0\"?>\n<svg width=\"2mm\" viewBox=\"0 0 10 20\">"
+                      "<title>Drawing</title><defs><style type=\"text/css\"><![CDATA[\n"
+                      ".s0{fill:#f00}\n.s1{font-family:'Sans'}\n]]></style></defs><g class=\"s0\" "
+                      "id=\"a\"><rect/></g><use href=\"#a\" class=\"s1\"/></svg>")
+        << QStringList { "<svg viewBox=\"0 0 10 20\" width=\"10\" height=\"20\" role=\"img\" "
+                         "aria-label=\"A &lt;red&gt; square\">\n<title>A &lt;red&gt; "
+                         "square</title>",
+               "<g style=\"fill:#f00\" id=\"p-a\">",
+               "<use href=\"#p-a\" style=\"font-family:'Sans'\"/>" }
+        << QStringList { "<style", "class=", "2mm", "Drawing", "<?xml" };
+    QTest::newRow("other style sheets keep their names apart")
+        << QByteArray("<svg><style>.a .b{fill:red} #c{stroke:url(#d)}</style>"
+                      "<g class=\"a\"><g class=\"b\" id=\"c\"/></g></svg>")
+        << QStringList { "<style>.p-a .p-b{fill:red} #p-c{stroke:url(#p-d)}</style>",
+               "<g class=\"p-a\"><g class=\"p-b\" id=\"p-c\"/>" }
+        << QStringList { "style=" };
+}
+
+// Drawings side by side in one page: their names apart, their styles intact, the description
+// their name for a screen reader.
+void TestWebPage::drawings_kept_apart()
+{
+    QFETCH(QByteArray, svg);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, gone);
+    const QString inlined =
+        QString::fromUtf8(inline_svg(svg, QStringLiteral("p-"), QStringLiteral("A <red> square")));
+    for (const QString &text : kept)
+        QVERIFY2(inlined.contains(text), qPrintable(inlined));
+    for (const QString &text : gone)
+        QVERIFY2(!inlined.contains(text), qPrintable(inlined));
 }
 
 void TestWebPage::valid_html_data()

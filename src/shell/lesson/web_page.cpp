@@ -4,8 +4,11 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QHash>
 #include <QIODevice>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -141,7 +144,9 @@ QByteArray prefixed_selectors(const QByteArray &css, const QByteArray &prefix)
     std::vector<bool> declarations; // of each open block
     const auto flush_prelude = [&](bool selectors) {
         out += selectors
-            ? QString::fromUtf8(prelude).replace(name, QStringLiteral("\\1") + prefix).toUtf8()
+            ? QString::fromUtf8(prelude)
+                  .replace(name, QStringLiteral("\\1") + prefix + QStringLiteral("\\2"))
+                  .toUtf8()
             : prelude;
         prelude.clear();
     };
@@ -163,6 +168,68 @@ QByteArray prefixed_selectors(const QByteArray &css, const QByteArray &prefix)
     }
     flush_prelude(false);
     return out;
+}
+
+// An SVG's style sheets of plain class rules (".name{declarations}", as the picture files have)
+// as the style attributes of the elements of those classes: the body of a page holds no style
+// element, and a learning platform may strip them. Other style sheets stay.
+QString classes_inlined(const QString &body)
+{
+    static const QRegularExpression sheet_re(
+        QStringLiteral("\\s*<style[^>]*>\\s*(?:<!\\[CDATA\\[)?(.*?)(?:\\]\\]>)?\\s*</style>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression rule_re(
+        QStringLiteral("\\s*\\.([\\w-]+)\\s*\\{([^{}]*)\\}\\s*"));
+    static const QRegularExpression class_re(
+        QStringLiteral("(\\sclass\\s*=\\s*)([\"'])([^\"']*)\\2"));
+    QHash<QString, QString> rules;
+    QString out;
+    qsizetype done = 0;
+    for (auto it = sheet_re.globalMatch(body); it.hasNext();) {
+        const QRegularExpressionMatch sheet = it.next();
+        QHash<QString, QString> found;
+        const QString css = sheet.captured(1);
+        qsizetype at = 0;
+        for (QRegularExpressionMatch rule = rule_re.match(css, 0, QRegularExpression::NormalMatch,
+                 QRegularExpression::AnchorAtOffsetMatchOption);
+             rule.hasMatch() && at < css.size();
+             rule = rule_re.match(css, at, QRegularExpression::NormalMatch,
+                 QRegularExpression::AnchorAtOffsetMatchOption)) {
+            found.insert(rule.captured(1), rule.captured(2).trimmed());
+            at = rule.capturedEnd();
+        }
+        if (at < css.size())
+            continue;
+        rules.insert(found);
+        out += QStringView(body).mid(done, sheet.capturedStart() - done);
+        done = sheet.capturedEnd();
+    }
+    out += QStringView(body).mid(done);
+    if (rules.isEmpty())
+        return out;
+
+    QString styled;
+    done = 0;
+    for (auto it = class_re.globalMatch(out); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QStringList names = m.captured(3).simplified().split(QLatin1Char(' '));
+        const qsizetype tag_start = out.lastIndexOf(QLatin1Char('<'), m.capturedStart());
+        const qsizetype tag_end = out.indexOf(QLatin1Char('>'), m.capturedEnd());
+        const QStringView tag = QStringView(out).mid(tag_start, tag_end - tag_start);
+        if (!std::all_of(names.begin(), names.end(),
+                [&rules](const QString &name) { return rules.contains(name); })
+            || tag.contains(QLatin1String(" style=")))
+            continue;
+        QStringList declarations;
+        for (const QString &name : names)
+            declarations.append(rules.value(name));
+        styled += QStringView(out).mid(done, m.capturedStart() - done);
+        styled += QStringLiteral(" style=\"") + declarations.join(QLatin1Char(';')).toHtmlEscaped()
+            + QLatin1Char('"');
+        done = m.capturedEnd();
+    }
+    styled += QStringView(out).mid(done);
+    return styled;
 }
 
 } // namespace
@@ -233,7 +300,7 @@ QByteArray inline_svg(const QByteArray &svg, const QString &prefix, const QStrin
         out += QStringView(text).mid(done);
         return out;
     };
-    body = with_prefix(body);
+    body = with_prefix(classes_inlined(body));
     QString styled;
     qsizetype done = 0;
     for (auto it = styles.globalMatch(body); it.hasNext();) {

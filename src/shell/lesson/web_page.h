@@ -27,7 +27,9 @@ std::unique_ptr<HandoutWriter> web_page_writer(
 
 // A picture file's SVG as it stands inside a page among others: without the XML declaration,
 // sized by its view box, every id and class name (and every reference to them, in attributes
-// and in style sheets) starting with the prefix so that no two drawings of the page share one,
-// and the description as the image's name for assistive technology (role="img" with an
+// and in style sheets) starting with the prefix so that no two drawings of the page share one, a
+// style sheet of plain class rules moved into the style attributes of those classes' elements
+// (the body of a page holds no style element, and a learning platform may strip them), and the
+// description as the image's name for assistive technology (role="img" with an
 // aria-label) and as its title.
 QByteArray inline_svg(const QByteArray &svg, const QString &prefix, const QString &description);
