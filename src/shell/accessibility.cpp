@@ -3,7 +3,10 @@
 
 #include "main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 
@@ -194,6 +197,64 @@ public:
     }
 };
 
+// With a menu open, Left and Right go on along the menu bar through the titles without a menu
+// (CHAOS, Pythagoras, Platonic Figures, End) as through the others. The bar highlights such a
+// title when the menu before it closes, but the window system then gives the focus back to the
+// control that had it, and the next arrow key would move among the controls instead. So until a
+// title is chosen, the bar is left or the pointer is used, the menu keys go to the bar.
+class MenuBarKeys final : public QObject
+{
+public:
+    explicit MenuBarKeys(QMenuBar &bar)
+        : QObject(&bar)
+        , bar_(bar)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::WindowDeactivate) {
+            along_bar_ = false;
+            return false;
+        }
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool menu_key = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
+            || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter
+            || key == Qt::Key_Escape || key == Qt::Key_Space;
+        auto *widget = qobject_cast<QWidget *>(receiver);
+        if (!widget || widget->window() != bar_.window()) {
+            // In a menu, Left and Right may take the bar to a title without a menu.
+            if (qobject_cast<QMenu *>(receiver) && type == QEvent::KeyPress
+                && (key == Qt::Key_Left || key == Qt::Key_Right))
+                along_bar_ = true;
+            return false;
+        }
+        if (!along_bar_ || QApplication::activePopupWidget() || receiver == &bar_)
+            return false;
+        if (!bar_.activeAction() || !menu_key) {
+            along_bar_ = false;
+            return false;
+        }
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        QCoreApplication::sendEvent(&bar_, event);
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            along_bar_ = false;
+        return true;
+    }
+
+private:
+    QMenuBar &bar_;
+    bool along_bar_ = false; // a menu of the bar was left with Left or Right
+};
+
 } // namespace
 
 void MainWindow::use_keyboard_menu_style(QMenuBar *bar)
@@ -203,6 +264,7 @@ void MainWindow::use_keyboard_menu_style(QMenuBar *bar)
     auto *style = new KeyboardMenuStyle;
     style->setParent(bar);
     bar->setStyle(style);
+    new MenuBarKeys(*bar);
 }
 
 void MainWindow::describe_controls()
