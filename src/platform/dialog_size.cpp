@@ -22,6 +22,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -76,11 +77,12 @@ public:
         const QWidget *widget) const override
     {
         const auto *spin = qstyleoption_cast<const QStyleOptionSpinBox *>(option);
-        if (control != CC_SpinBox || !spin)
+        if (control != CC_SpinBox || !spin || usual_)
             return QProxyStyle::subControlRect(control, option, part, widget);
         QStyleOptionSpinBox usual = *spin;
         usual.rect = QRect(QPoint(), shrunk(spin->rect.size()));
-        const QRect r = QProxyStyle::subControlRect(control, &usual, part, widget);
+        const QRect r =
+            as_usual([&] { return QProxyStyle::subControlRect(control, &usual, part, widget); });
         return QRect(spin->rect.topLeft() + QPoint(grown(r.left()), grown(r.top())),
             QSize(grown(r.width()), grown(r.height())));
     }
@@ -89,7 +91,7 @@ public:
         QPainter *painter, const QWidget *widget) const override
     {
         const auto *spin = qstyleoption_cast<const QStyleOptionSpinBox *>(option);
-        if (control != CC_SpinBox || !spin) {
+        if (control != CC_SpinBox || !spin || usual_) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
@@ -98,17 +100,21 @@ public:
         painter->save();
         painter->translate(spin->rect.topLeft());
         painter->scale(growth_, growth_);
-        QProxyStyle::drawComplexControl(control, &usual, painter, widget);
+        as_usual([&] {
+            QProxyStyle::drawComplexControl(control, &usual, painter, widget);
+            return 0;
+        });
         painter->restore();
     }
 
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents,
         const QWidget *widget) const override
     {
-        const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
-        if (type != CT_SpinBox)
-            return size;
+        if (type != CT_SpinBox || usual_)
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
         // The text is at the larger size already; the buttons and the frame around it grow.
+        const QSize size =
+            as_usual([&] { return QProxyStyle::sizeFromContents(type, option, contents, widget); });
         const QSize around = (size - contents).expandedTo(QSize(0, 0));
         return contents + QSize(grown(around.width()), grown(around.height()));
     }
@@ -120,7 +126,18 @@ private:
         return QSize(int(size.width() / growth_ + 0.5), int(size.height() / growth_ + 0.5));
     }
 
+    // The style's own measures within a spin box that is drawn or measured as at the usual
+    // text: the style asks its proxy again for the parts it draws.
+    template <class Work> std::invoke_result_t<Work> as_usual(Work work) const
+    {
+        usual_ = true;
+        const std::invoke_result_t<Work> result = work();
+        usual_ = false;
+        return result;
+    }
+
     double growth_;
+    mutable bool usual_ = false;
 };
 
 // An icon whose largest picture is smaller than the size it shows at, enlarged to it: the
