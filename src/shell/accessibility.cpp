@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -226,13 +227,25 @@ protected:
         const bool menu_key = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
             || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter
             || key == Qt::Key_Escape || key == Qt::Key_Space;
+        const bool sideways = key == Qt::Key_Left || key == Qt::Key_Right;
         auto *widget = qobject_cast<QWidget *>(receiver);
         if (!widget || widget->window() != bar_.window()) {
-            // In a menu, Left and Right may take the bar to a title without a menu.
-            if (qobject_cast<QMenu *>(receiver) && type == QEvent::KeyPress
-                && (key == Qt::Key_Left || key == Qt::Key_Right))
+            auto *menu = qobject_cast<QMenu *>(receiver);
+            if (!menu || type != QEvent::KeyPress || !sideways)
+                return false;
+            // From the extension's menu to the first title or the last one shown.
+            if (QToolButton *more = extension(); more && menu == more->menu()) {
+                menu->close();
+                bar_.setActiveAction(end_title(key == Qt::Key_Left));
                 along_bar_ = true;
-            return false;
+                return true;
+            }
+            // In a menu, Left and Right may take the bar to a title without a menu, or to the
+            // extension; in a submenu, or on an item that opens one, they are the menu's.
+            along_bar_ = true;
+            const bool opens = menu->activeAction() && menu->activeAction()->menu();
+            return bar_.actions().contains(menu->menuAction()) && !(key == Qt::Key_Right && opens)
+                && to_extension(key);
         }
         if (!along_bar_ || QApplication::activePopupWidget() || receiver == &bar_)
             return false;
@@ -244,6 +257,8 @@ protected:
             event->accept();
             return true;
         }
+        if (sideways && to_extension(key))
+            return true;
         QCoreApplication::sendEvent(&bar_, event);
         if (key != Qt::Key_Left && key != Qt::Key_Right)
             along_bar_ = false;
@@ -251,6 +266,48 @@ protected:
     }
 
 private:
+    // The titles that do not fit the bar are in the menu of its extension, "»".
+    QToolButton *extension() const
+    {
+        auto *more = bar_.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+        return more && more->isVisible() && more->menu() ? more : nullptr;
+    }
+
+    // Whether the bar shows the title: it lays out those of the extension's menu at or beyond
+    // the extension's button, where its own keys would highlight them unseen.
+    bool shown(QAction *title) const
+    {
+        const QRect place = bar_.actionGeometry(title);
+        const QToolButton *more = extension();
+        return place.isValid() && (!more || place.right() < more->x());
+    }
+
+    // The last title the bar shows, or the first.
+    QAction *end_title(bool last) const
+    {
+        QList<QAction *> titles = bar_.actions();
+        if (last)
+            std::reverse(titles.begin(), titles.end());
+        for (QAction *title : titles)
+            if (title->isVisible() && !title->isSeparator() && shown(title))
+                return title;
+        return nullptr;
+    }
+
+    // Right after the last title shown and Left before the first open the extension's menu,
+    // which the bar itself passes by.
+    bool to_extension(int key)
+    {
+        QToolButton *more = extension();
+        if (!more || !bar_.activeAction() || bar_.activeAction() != end_title(key == Qt::Key_Right))
+            return false;
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        bar_.setActiveAction(nullptr);
+        more->menu()->popup(more->mapToGlobal(QPoint(0, more->height())));
+        return true;
+    }
+
     QMenuBar &bar_;
     bool along_bar_ = false; // a menu of the bar was left with Left or Right
 };
