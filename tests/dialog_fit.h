@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QSplitterHandle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTabBar>
 #include <QTextDocument>
 
@@ -22,8 +24,9 @@
 // size policy lets a layout shrink it; a line edit by its text, as its hint asks room for the
 // font's widest glyph); a label's text, a combo box's current item, a line edit's
 // text and a tab's caption fit their widget; a check box's or radio button's indicator is about
-// as tall as its text; an item view's columns fit its width. Children inside a scroll area's
-// view scroll and are not measured.
+// as tall as its text, and so is a button's icon; a spin box's buttons are about as wide as its
+// text is tall; an item view's columns fit its width. Children inside a scroll area's view scroll
+// and are not measured.
 inline QStringList dialog_misfits(const QWidget &dialog)
 {
     QStringList misfits;
@@ -138,6 +141,34 @@ inline QStringList dialog_misfits(const QWidget &dialog)
                                .arg(name(view))
                                .arg(header->length())
                                .arg(view->viewport()->width());
+        }
+
+        // Icons and a spin box's buttons grow with the text: a picture of the usual size beside
+        // larger text is not enlarged by a larger icon size alone.
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w);
+            button && !button->icon().isNull()) {
+            const QSize icon = button->icon().actualSize(button->iconSize());
+            if (icon.height() < metrics.height() * 0.55)
+                misfits << QStringLiteral("%1's icon is %2 pixels beside %3-pixel text")
+                               .arg(name(w))
+                               .arg(icon.height())
+                               .arg(metrics.height());
+        }
+        if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(w);
+            spin && spin->buttonSymbols() != QAbstractSpinBox::NoButtons) {
+            QStyleOptionSpinBox option;
+            option.initFrom(spin);
+            option.frame = spin->hasFrame();
+            option.buttonSymbols = spin->buttonSymbols();
+            option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField
+                | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+            const QRect up = spin->style()->subControlRect(
+                QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin);
+            if (up.width() < metrics.height() * 0.55)
+                misfits << QStringLiteral("%1's buttons are %2 pixels wide beside %3-pixel text")
+                               .arg(name(w))
+                               .arg(up.width())
+                               .arg(metrics.height());
         }
 
         if (qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w)) {

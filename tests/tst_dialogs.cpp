@@ -6,13 +6,17 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <functional>
 
@@ -27,16 +31,18 @@ private slots:
     void dialogs_fit_their_text();
     void the_preview_fills_the_window_data();
     void the_preview_fills_the_window();
+    void the_screen_size_is_the_drawing_on_the_screen_data();
+    void the_screen_size_is_the_drawing_on_the_screen();
 };
 
 namespace {
 
 const char *const dialog_names[] = { "Save Picture As", "Save Worksheet As", "Worksheet Page",
-    "Save Recording", "Print Worksheet", "Print Preview", "End Simul", "Coördinates",
-    "a long message", "recording not saved", "recording not saved, no going on",
-    "Keyboard Shortcuts", "About Aurelion", "Open Lesson", "Save Lesson As", "Add Step",
-    "lesson not saved", "Lesson Title", "lesson changed on disk", "lesson without steps",
-    "step's progress" };
+    "Save Recording", "Print Worksheet", "Print Worksheet with its options", "Print Preview",
+    "End Simul", "Coördinates", "a long message", "recording not saved",
+    "recording not saved, no going on", "Keyboard Shortcuts", "About Aurelion", "Open Lesson",
+    "Save Lesson As", "Add Step", "lesson not saved", "Lesson Title", "lesson changed on disk",
+    "lesson without steps", "step's progress" };
 
 // A window at a zoom: maximised on the screen for zoom 0, else at that fixed zoom.
 struct ZoomedWindow : TestWindow
@@ -138,8 +144,25 @@ void TestDialogs::dialogs_fit_their_text()
         when_modal([&] { dialogs.choose_worksheet_file(&t.window, stem, Paper::A4); }, check, 1);
     } else if (dialog == QStringLiteral("Save Recording")) {
         when_modal([&] { dialogs.choose_recording_file(&t.window, stem); }, check);
-    } else if (dialog == QStringLiteral("Print Worksheet")) {
-        when_modal([&] { dialogs.choose_printer(&t.window, printer); }, check);
+    } else if (dialog.startsWith(QStringLiteral("Print Worksheet"))) {
+        // Qt proposes a file in the working folder: here one whose path is long and has spaces.
+        QTemporaryDir folder;
+        const QString deep =
+            folder.filePath(QStringLiteral("a long path/with spaces/aurelion/build/default/tests"));
+        QVERIFY(QDir().mkpath(deep));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(deep);
+        const bool options = dialog.endsWith(QStringLiteral("options"));
+        when_modal([&] { dialogs.choose_printer(&t.window, printer); },
+            [&](QWidget &d) {
+                for (QPushButton *button : d.findChildren<QPushButton *>())
+                    if (options && button->text().startsWith(QStringLiteral("&Options"))) {
+                        button->click();
+                        QTest::qWait(50);
+                    }
+                check(d);
+            });
+        QDir::setCurrent(before);
     } else if (dialog == QStringLiteral("Print Preview")) {
         when_modal([&] { dialogs.preview(&t.window, printer, [](QPrinter &) {}); }, check);
     } else if (dialog == QStringLiteral("End Simul")) {
@@ -253,6 +276,45 @@ void TestDialogs::the_preview_fills_the_window()
                        .arg(t.window.width())
                        .arg(t.window.height())));
     QCOMPARE(mode, QPrintPreviewWidget::FitInView);
+}
+
+void TestDialogs::the_screen_size_is_the_drawing_on_the_screen_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QSize>("png"); // the picture at the screen's size
+    QTest::newRow("zoom 1") << 1.0 << QSize(509, 509);
+    QTest::newRow("zoom 2") << 2.0 << QSize(1018, 1018);
+    QTest::newRow("zoom 1.5") << 1.5 << QSize(764, 764);
+}
+
+void TestDialogs::the_screen_size_is_the_drawing_on_the_screen()
+{
+    // Save Picture As offers the drawing as the window shows it, and twice and four times that.
+    QFETCH(double, zoom);
+    QFETCH(QSize, png);
+    ZoomedWindow t(zoom);
+    t.window.menus().at(QStringLiteral("M_R:2"))->trigger();
+    QTemporaryDir folder;
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(files);
+        offered = files->nameFilters();
+        files->selectNameFilter(offered.front());
+        files->selectFile(folder.filePath(QStringLiteral("rectangle")));
+        static_cast<QDialog *>(files)->accept();
+    });
+    WindowPictureDialogs dialogs;
+    const std::optional<PictureChoice> choice = dialogs.choose_picture_file(
+        &t.window, QStringLiteral("rectangle"), t.window.form().Picture1->surface().inner_size());
+    QVERIFY(choice);
+    QCOMPARE(offered.size(), 5);
+    for (int i = 0; i < 3; ++i) {
+        const int side = qCeil(509 * zoom * (1 << i));
+        QVERIFY2(offered[i].contains(QStringLiteral("%1 × %1").arg(side)), qPrintable(offered[i]));
+    }
+    QVERIFY(t.window.picture_commands().save_picture(*choice));
+    QCOMPARE(QImage(choice->path).size(), png);
 }
 
 QTEST_MAIN(TestDialogs)

@@ -16,6 +16,8 @@ private slots:
     void the_focus_ring_clears_the_text();
     void tab_stops_only_at_controls_that_act_data();
     void tab_stops_only_at_controls_that_act();
+    void the_focus_is_always_on_a_visible_control_data();
+    void the_focus_is_always_on_a_visible_control();
 };
 
 namespace {
@@ -180,6 +182,61 @@ void TestFocus::tab_stops_only_at_controls_that_act()
         t.click(QStringLiteral("L_pyt:2"));
         QVERIFY(!t.picture1().empty());
         QCOMPARE(int(t.picture1().size()), drawn);
+    }
+}
+
+void TestFocus::the_focus_is_always_on_a_visible_control_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<double>("zoom");
+    for (const char *menu : topic_menus)
+        for (const double zoom : { 1.0, 2.0 })
+            QTest::addRow("%s at zoom %g", menu, zoom) << QString::fromLatin1(menu) << zoom;
+}
+
+void TestFocus::the_focus_is_always_on_a_visible_control()
+{
+    // Tab, Shift+Tab and the arrow keys go round the controls of the frame on screen and nowhere
+    // else: not to the stage that holds the design, where the focus would show nowhere. At zoom
+    // 2 the design is larger than the window, and the view follows the focus: the control that
+    // has it is in sight.
+    QFETCH(QString, menu);
+    QFETCH(double, zoom);
+    TestWindow t(1, false, zoom);
+    t.window.resize(700, 500);
+    t.window.show();
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.menu(menu);
+    std::map<const QWidget *, QString> names;
+    for (const auto &[key, control] : t.window.controls())
+        names[&control->widget()] = key;
+    const QWidget *view = t.window.stage().viewport();
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), key, modifiers);
+    };
+    const auto on_a_control = [&](const char *key) {
+        const QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return true;
+        const QRect seen(view->mapFromGlobal(focus->mapToGlobal(QPoint())), focus->size());
+        if (names.count(focus) && focus->isVisible() && view->rect().contains(seen))
+            return true;
+        qWarning("%s gives the focus to %s %s at (%d, %d) in a view of %dx%d", key,
+            focus->metaObject()->className(), qPrintable(names.count(focus) ? names[focus] : ""),
+            seen.x(), seen.y(), view->width(), view->height());
+        return false;
+    };
+    for (const Qt::KeyboardModifiers direction : { Qt::NoModifier, Qt::ShiftModifier }) {
+        for (int i = 0; i < 24; ++i) {
+            press(Qt::Key_Tab, direction);
+            QVERIFY(on_a_control("Tab"));
+            press(Qt::Key_Down);
+            QVERIFY(on_a_control("Down"));
+            press(Qt::Key_Up);
+            QVERIFY(on_a_control("Up"));
+        }
     }
 }
 

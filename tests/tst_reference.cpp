@@ -1,7 +1,9 @@
 // The window of every topic, drawn afresh by the render tool, compared pixel for pixel with the
 // picture kept in tests/reference. A changed picture fails until its reference is deliberately
 // renewed: run this test with AURELION_UPDATE_REFERENCE=1 and commit the new picture with the
-// reason for the change.
+// reason for the change. What is compared is what the design fixes, the window background with
+// the drawing surfaces, panels and frames below the menu bar; the menu bar is in the desktop's
+// font, whose height differs from one machine to the next.
 
 #include "topic_states.h"
 
@@ -22,6 +24,15 @@ namespace {
 constexpr int channel_tolerance = 6;
 constexpr int differing_pixels_allowed = 12;
 
+// The window design at zoom 1, 12300 x 8112 twips: the last rows of the window's picture.
+constexpr QSize design_size(820, 541);
+
+QImage design_of(const QImage &window)
+{
+    return window.copy(QRect(QPoint(0, window.height() - design_size.height()), design_size))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 struct Difference
 {
     int pixels = 0; // pixels with a channel further apart than the tolerance
@@ -30,8 +41,8 @@ struct Difference
 
 Difference compare(const QImage &reference, const QImage &fresh)
 {
-    Difference result { 0, fresh.convertToFormat(QImage::Format_RGB32) };
-    const QImage a = reference.convertToFormat(QImage::Format_RGB32);
+    Difference result { 0, design_of(fresh) };
+    const QImage a = design_of(reference);
     for (int y = 0; y < a.height(); ++y) {
         const auto *ra = reinterpret_cast<const QRgb *>(a.constScanLine(y));
         auto *rb = reinterpret_cast<QRgb *>(result.marked.scanLine(y));
@@ -91,7 +102,9 @@ void TestReference::window_of_each_topic()
     }
     const QImage reference(reference_path);
     QVERIFY2(!reference.isNull(), qPrintable(reference_path + QStringLiteral(" is missing")));
-    QCOMPARE(fresh.size(), reference.size());
+    QCOMPARE(fresh.width(), design_size.width());
+    QVERIFY(fresh.height() > design_size.height());
+    QCOMPARE(reference.width(), design_size.width());
     const Difference difference = compare(reference, fresh);
     if (difference.pixels > differing_pixels_allowed) {
         const QString marked = QDir::current().filePath(name + QStringLiteral("-differs.png"));

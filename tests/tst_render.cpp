@@ -817,7 +817,10 @@ void TestRender::longest_names_are_replaced()
     old.close();
     const Run run = render({ "menu:M_R:2", "--png", path });
     QCOMPARE(run.status, 0);
-    QCOMPARE(QImage(path).size(), QSize(820, 560));
+    // The window: the design's 820 x 541 pixels under the menu bar, in the desktop's font.
+    const QImage window(path);
+    QCOMPARE(window.width(), 820);
+    QVERIFY(window.height() > 541);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList { name });
 }

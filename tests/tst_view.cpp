@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -166,6 +167,8 @@ private slots:
     void every_menu_at_the_zoom();
     void menu_bar_titles_spaced_at_the_zoom_data();
     void menu_bar_titles_spaced_at_the_zoom();
+    void the_arrow_keys_reach_every_menu_data();
+    void the_arrow_keys_reach_every_menu();
     void esc_returns_to_the_zoom_before_full_screen_data();
     void esc_returns_to_the_zoom_before_full_screen();
     void ctrl_wheel_zooms_in_steps_data();
@@ -624,6 +627,77 @@ void TestView::menu_bar_titles_spaced_at_the_zoom()
         QVERIFY(room(plain.window) > 2);
         QVERIFY2(room(zoomed.window) >= (room(plain.window) - 2) * zoom,
             qPrintable(QStringLiteral("%1 %2").arg(room(plain.window)).arg(room(zoomed.window))));
+    }
+}
+
+void TestView::the_arrow_keys_reach_every_menu_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QSize>("window"); // empty: the window's size for the zoom
+    for (const double zoom : { 1.0, 2.0 })
+        QTest::addRow("zoom %g", zoom) << zoom << QSize();
+    QTest::newRow("zoom 2 in a window too narrow for the titles") << 2.0 << QSize(820, 560);
+}
+
+void TestView::the_arrow_keys_reach_every_menu()
+{
+    // With a menu open, Right goes through every title of the menu bar and round to the first,
+    // Left back again: the menus and the commands on the bar itself (CHAOS, Pythagoras, Platonic
+    // Figures, End) alike. The keys go where the keyboard's go: to the open menu, else to the
+    // widget with the focus, which the window system gives back to the frame's control that had
+    // it when a menu closes.
+    // Titles that do not fit are in the menu of the bar's extension, "»", which the keys reach
+    // after the last title shown.
+    QFETCH(double, zoom);
+    QFETCH(QSize, window);
+    TestWindow t(1, false, zoom);
+    if (window.isValid())
+        t.window.resize(window);
+    t.window.show();
+    t.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&t.window));
+    t.menu(QStringLiteral("M_gr:0"));
+    QWidget *control = &t.window.controls().at(QStringLiteral("Command5"))->widget();
+    control->setFocus(Qt::TabFocusReason);
+    QMenuBar *bar = t.window.menuBar();
+    auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    if (more && !more->isVisible())
+        more = nullptr;
+    QStringList titles, beyond;
+    for (QAction *title : bar->actions())
+        if (title->isVisible() && !title->isSeparator())
+            (more && bar->actionGeometry(title).right() >= more->x() ? beyond : titles)
+                << shown(title->text());
+    QVERIFY(titles.size() + beyond.size() >= 10);
+    QVERIFY2(beyond.isEmpty() == !window.isValid(), qPrintable(titles.join(QLatin1Char(','))));
+    if (!beyond.isEmpty()) {
+        QVERIFY(more && more->menu());
+        titles << QStringLiteral("»");
+    }
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+        bar->actionGeometry(t.window.menus().at(QStringLiteral("M_Fibo"))).center());
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    const auto active = [bar, more] {
+        if (more && QApplication::activePopupWidget() == more->menu())
+            return QStringLiteral("»");
+        return bar->activeAction() ? shown(bar->activeAction()->text()) : QString();
+    };
+    QCOMPARE(active(), titles.front());
+    for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Left }) {
+        QStringList reached;
+        for (int i = 0; i < titles.size(); ++i) {
+            QWidget *to = QApplication::activePopupWidget();
+            if (!to) {
+                control->setFocus(Qt::PopupFocusReason);
+                to = control;
+            }
+            QTest::keyClick(to, key);
+            reached << active();
+        }
+        QStringList expected;
+        for (int i = 1; i <= titles.size(); ++i)
+            expected << titles[(key == Qt::Key_Right ? i : titles.size() - i) % titles.size()];
+        QCOMPARE(reached, expected);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "dialog_size.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -8,13 +11,18 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
+#include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -63,9 +71,118 @@ public:
         }
     }
 
+    // A spin box whose buttons and arrows the style draws at a fixed size is drawn as at the
+    // usual text, grown as a whole: its buttons, arrows and frame in the measure of its text.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+        const QWidget *widget) const override
+    {
+        const auto *spin = qstyleoption_cast<const QStyleOptionSpinBox *>(option);
+        if (control != CC_SpinBox || !spin || usual_)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        QStyleOptionSpinBox usual = *spin;
+        usual.rect = QRect(QPoint(), shrunk(spin->rect.size()));
+        const QRect r =
+            as_usual([&] { return QProxyStyle::subControlRect(control, &usual, part, widget); });
+        return QRect(spin->rect.topLeft() + QPoint(grown(r.left()), grown(r.top())),
+            QSize(grown(r.width()), grown(r.height())));
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+        QPainter *painter, const QWidget *widget) const override
+    {
+        const auto *spin = qstyleoption_cast<const QStyleOptionSpinBox *>(option);
+        if (control != CC_SpinBox || !spin || usual_) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSpinBox usual = *spin;
+        usual.rect = QRect(QPoint(), shrunk(spin->rect.size()));
+        painter->save();
+        painter->translate(spin->rect.topLeft());
+        painter->scale(growth_, growth_);
+        as_usual([&] {
+            QProxyStyle::drawComplexControl(control, &usual, painter, widget);
+            return 0;
+        });
+        painter->restore();
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents,
+        const QWidget *widget) const override
+    {
+        if (type != CT_SpinBox || usual_)
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        // The text is at the larger size already; the buttons and the frame around it grow.
+        const QSize size =
+            as_usual([&] { return QProxyStyle::sizeFromContents(type, option, contents, widget); });
+        const QSize around = (size - contents).expandedTo(QSize(0, 0));
+        return contents + QSize(grown(around.width()), grown(around.height()));
+    }
+
 private:
+    int grown(int usual) const { return int(usual * growth_ + 0.5); }
+    QSize shrunk(QSize size) const
+    {
+        return QSize(int(size.width() / growth_ + 0.5), int(size.height() / growth_ + 0.5));
+    }
+
+    // The style's own measures within a spin box that is drawn or measured as at the usual
+    // text: the style asks its proxy again for the parts it draws.
+    template <class Work> std::invoke_result_t<Work> as_usual(Work work) const
+    {
+        usual_ = true;
+        const std::invoke_result_t<Work> result = work();
+        usual_ = false;
+        return result;
+    }
+
     double growth_;
+    mutable bool usual_ = false;
 };
+
+// An icon whose largest picture is smaller than the size it shows at, enlarged to it: the
+// built-in icons come at the usual sizes only, and an icon is never drawn larger than its
+// largest picture.
+QIcon enlarged(const QIcon &icon, QSize size, qreal ratio)
+{
+    QIcon larger;
+    for (const QIcon::Mode mode :
+        { QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected })
+        for (const QIcon::State state : { QIcon::Off, QIcon::On }) {
+            QPixmap picture = icon.pixmap(size, ratio, mode, state);
+            if (picture.isNull())
+                continue;
+            const QSize wanted = size * ratio;
+            if (picture.width() < wanted.width() && picture.height() < wanted.height()) {
+                picture = picture.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                picture.setDevicePixelRatio(ratio);
+            }
+            larger.addPixmap(picture, mode, state);
+        }
+    return larger;
+}
+
+// The icons of the dialog's buttons and tool buttons at the size their style now gives them.
+void enlarge_icons(QWidget &dialog)
+{
+    const char *const done = "aurelion_icon_enlarged";
+    const qreal ratio = dialog.devicePixelRatioF();
+    for (QAbstractButton *button : dialog.findChildren<QAbstractButton *>()) {
+        if (button->icon().isNull() || button->property(done).toBool())
+            continue;
+        const auto *tool = qobject_cast<QToolButton *>(button);
+        if (tool && tool->defaultAction()) {
+            QAction *action = tool->defaultAction();
+            if (!action->property(done).toBool()) {
+                action->setIcon(enlarged(action->icon(), button->iconSize(), ratio));
+                action->setProperty(done, true);
+            }
+        } else {
+            button->setIcon(enlarged(button->icon(), button->iconSize(), ratio));
+        }
+        button->setProperty(done, true);
+    }
+}
 
 // Whether a widget scrolls in a view of the dialog (an editor in a table, a list's item).
 bool inside_scrolled_view(const QWidget &widget, const QWidget &dialog)
@@ -82,12 +199,18 @@ constexpr QSize frame_room(16, 48);
 
 QSize room_in(QRect area) { return (area.size() - frame_room).expandedTo(QSize(1, 1)); }
 
-// Where a dialog goes to lie within the area, title bar included.
-QPoint within(QRect area, QRect dialog)
+// Where a dialog goes to lie within the area, title bar included: its frame where the window
+// system has given it one, else the room a frame takes at most.
+QPoint within(QRect area, const QWidget &dialog, QPoint place)
 {
-    return { std::clamp(dialog.left(), area.left(), area.right() - dialog.width()),
-        std::clamp(dialog.top(), area.top() + frame_room.height() / 2,
-            std::max(area.top() + frame_room.height() / 2, area.bottom() - dialog.height())) };
+    const QSize frame = dialog.frameGeometry().size() - dialog.size();
+    const bool framed = dialog.isVisible() && frame.height() > 0;
+    const QSize whole = dialog.size() + (framed ? frame : frame_room);
+    const int top = area.top() + (framed ? 0 : frame_room.height() / 2);
+    const int left = area.left() + (framed ? 0 : frame_room.width() / 2);
+    return { std::clamp(
+                 place.x(), left, std::max(left, area.left() + area.width() - whole.width())),
+        std::clamp(place.y(), top, std::max(top, area.top() + area.height() - whole.height())) };
 }
 
 } // namespace
@@ -122,20 +245,33 @@ QSize room_for_text(QWidget &control)
 
 // Sizes set for the usual text would clip the larger one: every control gets at least the room
 // its text asks for. Views scroll, wrapped text takes its height from its width, and a line edit
-// (whose hint is seventeen of the font's widest glyphs) grows with the layout around it.
+// (whose hint is seventeen of the font's widest glyphs) grows with the layout around it and is
+// at least as wide as its text (a path), within two thirds of the screen.
 void make_room(QWidget &dialog)
 {
     // A message box wraps its text itself, to the width it chooses.
     const bool wraps_itself = qobject_cast<QMessageBox *>(&dialog);
+    const QScreen *screen = dialog.screen();
+    const int widest_edit = (screen ? screen->availableGeometry().width() : 1024) * 2 / 3;
     // Inner controls first: a box holding them then asks room for them all.
     const QList<QWidget *> children = dialog.findChildren<QWidget *>();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         QWidget *child = *it;
         if (child->isWindow() || qobject_cast<QAbstractScrollArea *>(child)
             || child->hasHeightForWidth() || inside_scrolled_view(*child, dialog)
-            || qobject_cast<QComboBox *>(child->parentWidget()) || qobject_cast<QLineEdit *>(child)
+            || qobject_cast<QComboBox *>(child->parentWidget())
             || (wraps_itself && qobject_cast<QLabel *>(child)))
             continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(child)) {
+            if (qobject_cast<QAbstractSpinBox *>(edit->parentWidget()))
+                continue;
+            const QMargins margins = edit->textMargins();
+            const int wide = edit->fontMetrics().horizontalAdvance(edit->displayText())
+                + margins.left() + margins.right() + edit->fontMetrics().averageCharWidth()
+                + (edit->width() - edit->contentsRect().width()) + 8;
+            edit->setMinimumWidth(std::max(edit->minimumWidth(), std::min(wide, widest_edit)));
+            continue;
+        }
         const QSize hint = room_for_text(*child);
         if (!hint.isValid())
             continue;
@@ -150,35 +286,82 @@ void make_room(QWidget &dialog)
 
 namespace {
 
-// Dialogs that fill in their controls as they show (the printers, the page count) make room once
-// more then, and grow if that needs more.
+// The style on every widget of the dialog: the dialogs that make their controls as they show
+// (an input dialog's buttons) or later (a print dialog's options) have them in it too.
+void use_style(QWidget &dialog, QStyle *style)
+{
+    for (QWidget *child : dialog.findChildren<QWidget *>())
+        if (child->style() != style)
+            child->setStyle(style);
+}
+
+// A dialog that grows as it shows, or later (a print dialog's options), stays within the area,
+// title bar included: it moves up or left where it would leave the screen.
+void keep_within(QWidget &dialog, QRect area)
+{
+    const QSize size = dialog.size().boundedTo(room_in(area)).expandedTo(dialog.minimumSize());
+    if (size != dialog.size())
+        dialog.resize(size);
+    const QPoint place = within(area, dialog, dialog.pos());
+    if (place != dialog.pos())
+        dialog.move(place);
+}
+
+// Dialogs that fill in their controls as they show (the printers, the page count) or show more
+// of them later (a print dialog's options) make room once more then, and grow if that needs
+// more; a dialog that grows stays on the screen.
 class RoomWhenShown final : public QObject
 {
 public:
-    RoomWhenShown(QWidget &dialog, QRect area)
+    RoomWhenShown(QWidget &dialog, QRect area, QStyle *style)
         : QObject(&dialog)
+        , dialog_(dialog)
         , area_(area)
+        , style_(style)
     {
         dialog.installEventFilter(this);
+        for (QWidget *child : dialog.findChildren<QWidget *>())
+            if (!child->isWindow())
+                child->installEventFilter(this);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == parent()) {
-            auto &dialog = static_cast<QWidget &>(*watched);
-            make_room(dialog);
-            const QSize wanted =
-                dialog.size().expandedTo(dialog.minimumSizeHint()).boundedTo(room_in(area_));
-            if (wanted != dialog.size()) {
-                dialog.resize(wanted);
-                dialog.move(within(area_, QRect(dialog.pos(), wanted)));
-            }
+        if (watched == &dialog_ && event->type() == QEvent::Show) {
+            make_room_again();
+        } else if (watched == &dialog_ && event->type() == QEvent::Resize && dialog_.isVisible()) {
+            keep_within(dialog_, area_);
+        } else if (watched != &dialog_ && event->type() == QEvent::Show && dialog_.isVisible()
+            && !again_) {
+            // Once for all the controls that show together, when they have.
+            again_ = true;
+            QTimer::singleShot(0, this, [this] {
+                again_ = false;
+                make_room_again();
+            });
         }
         return false;
     }
 
 private:
+    void make_room_again()
+    {
+        if (style_) {
+            use_style(dialog_, style_);
+            enlarge_icons(dialog_);
+        }
+        make_room(dialog_);
+        const QSize wanted =
+            dialog_.size().expandedTo(dialog_.minimumSizeHint()).boundedTo(room_in(area_));
+        if (wanted != dialog_.size())
+            dialog_.resize(wanted);
+        keep_within(dialog_, area_);
+    }
+
+    QWidget &dialog_;
     QRect area_;
+    QStyle *style_;
+    bool again_ = false;
 };
 
 } // namespace
@@ -187,17 +370,19 @@ void fit_dialog(QWidget &dialog, const QFont &font, QSize least)
 {
     dialog.setFont(font);
     const double growth = font_growth(font);
+    QStyle *style = nullptr;
     if (growth > 1.01) {
-        auto *style = new GrownStyle(growth);
+        style = new GrownStyle(growth);
         style->setParent(&dialog);
         dialog.setStyle(style);
-        for (QWidget *child : dialog.findChildren<QWidget *>())
-            child->setStyle(style);
+        use_style(dialog, style);
     }
     dialog.ensurePolished();
     // A message box's icon was drawn at the usual size.
     if (auto *box = qobject_cast<QMessageBox *>(&dialog); box && box->icon() != QMessageBox::NoIcon)
         box->setIcon(box->icon());
+    if (style)
+        enlarge_icons(dialog);
     make_room(dialog);
 
     QWidget *parent = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
@@ -209,9 +394,9 @@ void fit_dialog(QWidget &dialog, const QFont &font, QSize least)
                              .expandedTo(least * growth)
                              .boundedTo(room);
     dialog.resize(wanted);
-    new RoomWhenShown(dialog, area);
+    new RoomWhenShown(dialog, area, style);
 
     QRect placed(QPoint(), wanted);
     placed.moveCenter(parent ? parent->frameGeometry().center() : area.center());
-    dialog.move(within(area, placed));
+    dialog.move(within(area, dialog, placed.topLeft()));
 }

@@ -275,6 +275,14 @@ Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smal
     , smallest_zoom_(smallest_zoom)
 {
     setFrameShape(QFrame::NoFrame);
+    // The keyboard's focus goes to the controls on the stage, never to the stage itself, where
+    // it would show nowhere; the stage scrolls to the control that has it, however it came there
+    // (the first Tab of the window, a click, a key).
+    setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && form_->isAncestorOf(now))
+            ensureWidgetVisible(now);
+    });
     setAlignment(Qt::AlignCenter);
     setWidgetResizable(false);
     QPalette margins = viewport()->palette();
@@ -290,5 +298,8 @@ Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smal
 }
 
 QSize Stage::sizeHint() const { return form_->size(); }
+
+// The arrow keys that a control passes on do not move the view under it.
+void Stage::keyPressEvent(QKeyEvent *event) { event->ignore(); }
 
 QSize Stage::minimumSizeHint() const { return form_->size_at(smallest_zoom_); }

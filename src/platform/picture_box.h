@@ -158,6 +158,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     FormSurface *form_;
     double smallest_zoom_;

@@ -3,9 +3,13 @@
 
 #include "main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -194,6 +198,120 @@ public:
     }
 };
 
+// With a menu open, Left and Right go on along the menu bar through the titles without a menu
+// (CHAOS, Pythagoras, Platonic Figures, End) as through the others. The bar highlights such a
+// title when the menu before it closes, but the window system then gives the focus back to the
+// control that had it, and the next arrow key would move among the controls instead. So until a
+// title is chosen, the bar is left or the pointer is used, the menu keys go to the bar.
+class MenuBarKeys final : public QObject
+{
+public:
+    explicit MenuBarKeys(QMenuBar &bar)
+        : QObject(&bar)
+        , bar_(bar)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::WindowDeactivate) {
+            along_bar_ = false;
+            return false;
+        }
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool menu_key = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
+            || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter
+            || key == Qt::Key_Escape || key == Qt::Key_Space;
+        const bool sideways = key == Qt::Key_Left || key == Qt::Key_Right;
+        auto *widget = qobject_cast<QWidget *>(receiver);
+        if (!widget || widget->window() != bar_.window()) {
+            auto *menu = qobject_cast<QMenu *>(receiver);
+            if (!menu || type != QEvent::KeyPress || !sideways)
+                return false;
+            // From the extension's menu to the first title or the last one shown.
+            if (QToolButton *more = extension(); more && menu == more->menu()) {
+                menu->close();
+                bar_.setActiveAction(end_title(key == Qt::Key_Left));
+                along_bar_ = true;
+                return true;
+            }
+            // In a menu, Left and Right may take the bar to a title without a menu, or to the
+            // extension; in a submenu, or on an item that opens one, they are the menu's.
+            along_bar_ = true;
+            const bool opens = menu->activeAction() && menu->activeAction()->menu();
+            return bar_.actions().contains(menu->menuAction()) && !(key == Qt::Key_Right && opens)
+                && to_extension(key);
+        }
+        if (!along_bar_ || QApplication::activePopupWidget() || receiver == &bar_)
+            return false;
+        if (!bar_.activeAction() || !menu_key) {
+            along_bar_ = false;
+            return false;
+        }
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (sideways && to_extension(key))
+            return true;
+        QCoreApplication::sendEvent(&bar_, event);
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            along_bar_ = false;
+        return true;
+    }
+
+private:
+    // The titles that do not fit the bar are in the menu of its extension, "»".
+    QToolButton *extension() const
+    {
+        auto *more = bar_.findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+        return more && more->isVisible() && more->menu() ? more : nullptr;
+    }
+
+    // Whether the bar shows the title: it lays out those of the extension's menu at or beyond
+    // the extension's button, where its own keys would highlight them unseen.
+    bool shown(QAction *title) const
+    {
+        const QRect place = bar_.actionGeometry(title);
+        const QToolButton *more = extension();
+        return place.isValid() && (!more || place.right() < more->x());
+    }
+
+    // The last title the bar shows, or the first.
+    QAction *end_title(bool last) const
+    {
+        QList<QAction *> titles = bar_.actions();
+        if (last)
+            std::reverse(titles.begin(), titles.end());
+        for (QAction *title : titles)
+            if (title->isVisible() && !title->isSeparator() && shown(title))
+                return title;
+        return nullptr;
+    }
+
+    // Right after the last title shown and Left before the first open the extension's menu,
+    // which the bar itself passes by.
+    bool to_extension(int key)
+    {
+        QToolButton *more = extension();
+        if (!more || !bar_.activeAction() || bar_.activeAction() != end_title(key == Qt::Key_Right))
+            return false;
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        bar_.setActiveAction(nullptr);
+        more->menu()->popup(more->mapToGlobal(QPoint(0, more->height())));
+        return true;
+    }
+
+    QMenuBar &bar_;
+    bool along_bar_ = false; // a menu of the bar was left with Left or Right
+};
+
 } // namespace
 
 void MainWindow::use_keyboard_menu_style(QMenuBar *bar)
@@ -203,6 +321,7 @@ void MainWindow::use_keyboard_menu_style(QMenuBar *bar)
     auto *style = new KeyboardMenuStyle;
     style->setParent(bar);
     bar->setStyle(style);
+    new MenuBarKeys(*bar);
 }
 
 void MainWindow::describe_controls()

@@ -151,8 +151,8 @@ bool PictureCommands::save_picture(const PictureChoice &choice)
 {
     const PictureBox &picture = *window_.form().Picture1;
     const QString why = save_file(choice.path, [&](QIODevice &device) {
-        return write_picture(
-            picture, choice.format, choice.scale, Ink::Colour, device, picture_title(window_));
+        return write_picture(picture, choice.format, choice.scale * choice.screen, Ink::Colour,
+            device, picture_title(window_));
     });
     if (why.isEmpty())
         return true;

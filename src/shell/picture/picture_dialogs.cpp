@@ -23,11 +23,14 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+#include <QtMath>
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -58,6 +61,75 @@ QString start_folder(
 // The smallest file dialog at zoom 1 that shows the folders beside every column of the files.
 constexpr QSize file_dialog_size(760, 480);
 
+// The file list's columns in the room of the view: the size, the type and the date as wide as
+// what they show (at least a sample of each in the font), the names in the room that is left,
+// again whenever the folder's files come in or the view changes its width.
+class FileColumns final : public QObject
+{
+public:
+    FileColumns(QTreeView &files, std::vector<int> least)
+        : QObject(&files)
+        , files_(files)
+        , least_(std::move(least))
+    {
+        files.header()->setStretchLastSection(false);
+        files.viewport()->installEventFilter(this);
+        fit_soon_.setSingleShot(true);
+        fit_soon_.setInterval(0);
+        connect(&fit_soon_, &QTimer::timeout, this, [this] { fit(); });
+        if (QAbstractItemModel *model = files.model()) {
+            connect(model, &QAbstractItemModel::rowsInserted, this, [this] { fit_soon_.start(); });
+            connect(model, &QAbstractItemModel::layoutChanged, this, [this] { fit_soon_.start(); });
+            connect(model, &QAbstractItemModel::modelReset, this, [this] { fit_soon_.start(); });
+        }
+        fit();
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fit_soon_.start();
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        QHeaderView *columns = files_.header();
+        int others = 0;
+        for (int i = 1; i < columns->count(); ++i) {
+            if (columns->isSectionHidden(i))
+                continue;
+            const int least = i < int(least_.size()) ? least_[std::size_t(i)] : 0;
+            const int wide = std::max({ least, shown_width(i), columns->sectionSizeHint(i) });
+            columns->resizeSection(i, wide);
+            others += wide;
+        }
+        const int names = files_.viewport()->width() - others;
+        columns->resizeSection(0, std::max(least_.empty() ? 0 : least_.front(), names));
+    }
+
+    // The widest of the first rows' texts in a column: a folder of thousands of files is not
+    // measured whole.
+    int shown_width(int column) const
+    {
+        const QAbstractItemModel *model = files_.model();
+        if (!model)
+            return 0;
+        const QModelIndex folder = files_.rootIndex();
+        const int rows = std::min(model->rowCount(folder), 500);
+        int wide = 0;
+        for (int row = 0; row < rows; ++row)
+            wide =
+                std::max(wide, files_.sizeHintForIndex(model->index(row, column, folder)).width());
+        return wide;
+    }
+
+    QTreeView &files_;
+    std::vector<int> least_;
+    QTimer fit_soon_;
+};
+
 // The file list's columns for a name, a size, a type and a date in the font, whatever widths a
 // dialog of another zoom left in the remembered state; the folders beside them as wide as their
 // names. Answers the width the folders and the columns need side by side.
@@ -69,12 +141,12 @@ int size_file_columns(QFileDialog &dialog, const QFont &font)
     if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
         static const char *const samples[] = { "aurelion-golden-rectangle-00", "128.88 KiB",
             "PNG image", "12/31/26 12:00 PM" };
-        QHeaderView *columns = files->header();
-        for (int i = 0; i < columns->count() && i < 4; ++i) {
-            const int width = metrics.horizontalAdvance(QLatin1String(samples[i])) + padding;
-            columns->resizeSection(i, width);
-            wide += width;
+        std::vector<int> least;
+        for (const char *sample : samples) {
+            least.push_back(metrics.horizontalAdvance(QLatin1String(sample)) + padding);
+            wide += least.back();
         }
+        new FileColumns(*files, least);
         wide += files->verticalScrollBar()->sizeHint().width() * font_growth(font) + padding;
     }
     if (auto *folders = dialog.findChild<QSplitter *>(QStringLiteral("splitter"))) {
@@ -164,6 +236,13 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     QWidget *parent, const QString &stem, QSize drawing)
 {
     ProgramSettings settings;
+    // The screen's size is the drawing as the window shows it: at the window's zoom, in the
+    // screen's pixels.
+    double screen = 1;
+    if (auto *window = dynamic_cast<MainWindow *>(parent)) {
+        const FormSurface &form = *window->form().background;
+        screen = form.zoom() * form.screen_ratio();
+    }
     const QStringList sizes = { QCoreApplication::translate("Picture", "screen size"),
         QCoreApplication::translate("Picture", "twice the size"),
         QCoreApplication::translate("Picture", "four times the size") };
@@ -171,8 +250,8 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     for (std::size_t i = 0; i < png_scales.size(); ++i)
         filters << QCoreApplication::translate("Picture", "PNG image, %1, %2 × %3 pixels (*.png)")
                        .arg(sizes[int(i)])
-                       .arg(drawing.width() * png_scales[i])
-                       .arg(drawing.height() * png_scales[i]);
+                       .arg(qCeil(drawing.width() * png_scales[i] * screen))
+                       .arg(qCeil(drawing.height() * png_scales[i] * screen));
     filters << QCoreApplication::translate("Picture", "SVG vector drawing (*.svg)")
             << QCoreApplication::translate("Picture", "PDF vector drawing (*.pdf)");
     const int last = std::clamp(
@@ -187,6 +266,7 @@ std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
 
     PictureChoice choice;
     choice.path = *path;
+    choice.screen = screen;
     static const PictureFormat filter_format[] = { PictureFormat::Png, PictureFormat::Png,
         PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf };
     if (const std::optional<PictureFormat> typed = picture_format_of(choice.path)) {

@@ -26,7 +26,8 @@ struct PictureChoice
 {
     QString path;
     PictureFormat format = PictureFormat::Png;
-    int scale = 1; // pixels a logical pixel each way, for PNG
+    int scale = 1; // for PNG: once, twice or four times the drawing's size on the screen
+    double screen = 1; // pixels a logical pixel of the drawing takes on the screen, each way
 };
 
 // Where, on what paper and in what ink the user wants the worksheet.

@@ -105,8 +105,8 @@ void Recorder::record_frame()
             stop();
             return;
         }
-        const int shown =
-            int(std::clamp<qint64>(since_held_.elapsed(), shortest_frame_ms, longest_frame_ms));
+        const int shown = int(std::clamp<qint64>(
+            held_before_ms_ + since_held_.elapsed(), shortest_frame_ms, longest_frame_ms));
         if (!animation_.add_frame(held_, shown)) {
             discard(QCoreApplication::translate("Recording", "The recording has stopped.\n\n%1.")
                         .arg(animation_.error()));
@@ -114,6 +114,7 @@ void Recorder::record_frame()
         }
     }
     held_ = animation_.capture();
+    held_before_ms_ = 0;
     since_held_.start();
     show_state();
 }
@@ -127,13 +128,17 @@ void Recorder::stop()
 bool Recorder::may_close() { return !recording() || conclude(true); }
 
 // While a dialog asks, the drawing does not change the recording: a frame shown behind it is held
-// until the recording goes on or ends.
+// until the recording goes on or ends, and the time the dialog asked is not part of its showing.
 void Recorder::pause(bool paused)
 {
     window_.form().Picture1->drawing_changed = nullptr;
     next_frame_->stop();
-    if (!paused)
-        window_.form().Picture1->drawing_changed = [this] { drawing_changed(); };
+    if (paused) {
+        held_before_ms_ += since_held_.isValid() ? since_held_.elapsed() : 0;
+        return;
+    }
+    since_held_.start();
+    window_.form().Picture1->drawing_changed = [this] { drawing_changed(); };
 }
 
 bool Recorder::conclude(bool ask_first)
@@ -149,7 +154,10 @@ bool Recorder::conclude(bool ask_first)
             case RecordingAnswer::GoOn:
                 if (can_go_on) {
                     pause(false);
-                    record_frame();
+                    // The held frame shows on; only a drawing that changed behind the dialog
+                    // (the chaos game runs on) is a frame of its own.
+                    if (animation_.capture() != held_)
+                        record_frame();
                     return false;
                 }
                 break;

@@ -70,6 +70,7 @@ private:
     int recordings_ = 0; // recordings started, for the frames' file names
     QImage held_; // the last frame, written when the next one shows how long it lasted
     QElapsedTimer since_held_;
+    qint64 held_before_ms_ = 0; // how long the held frame showed before a dialog paused it
     QTimer *next_frame_;
     Label *mark_;
 };
