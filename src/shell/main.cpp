@@ -2,7 +2,7 @@
 #include "fonts.h"
 #include "lesson/lesson_session.h"
 #include "main_window.h"
-#include "window/window_settings.h"
+#include "window/settings_file.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -62,10 +62,13 @@ int main(int argc, char *argv[])
         }
     }
     load_bundled_fonts();
-    QSettings settings;
+    SettingsFile settings;
+    if (!settings.refused().isEmpty())
+        std::fprintf(stderr,
+            "aurelion: %s: %s; the settings are not read and the file is left as it is\n",
+            qPrintable(settings.file()), qPrintable(settings.refused()));
     if (reset)
-        change_settings_file(
-            settings, [](QSettings &file) { file.clear(); }, WindowSettings::lock_wait_ms);
+        settings.change([](QSettings &file) { file.clear(); });
     WindowOptions options;
     options.device_pixel_ratio =
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
