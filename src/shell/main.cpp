@@ -2,12 +2,15 @@
 #include "fonts.h"
 #include "lesson/lesson_session.h"
 #include "main_window.h"
+#include "recovery/recovery.h"
+#include "recovery/signal_watcher.h"
 #include "window/settings_file.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -46,6 +49,8 @@ int main(int argc, char *argv[])
         if (std::strcmp(argv[i], "--version") == 0)
             return print("aurelion " AURELION_VERSION "\n");
     }
+    // From here on a request to end waits until the window can keep what it holds.
+    SignalWatcher::install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Aurelion"));
     QApplication::setOrganizationName(QStringLiteral("Aurelion"));
@@ -74,6 +79,7 @@ int main(int argc, char *argv[])
         app.primaryScreen() ? app.primaryScreen()->devicePixelRatio() : 1.0;
     options.settings = &settings;
     LessonSession session(options, SeededRandom::fresh_seed());
+    Recovery recovery(session);
     MainWindow &window = session.window();
     FirstPaintProbe::install(window);
     // The icon waits until the window is up: reading it is no part of the first frame.
@@ -85,5 +91,9 @@ int main(int argc, char *argv[])
         window.setWindowIcon(QIcon(QStringLiteral(":/icons/aurelion.png")));
         session.open_lesson(lesson);
     }
-    return app.exec();
+    // What runs that were told to end kept is offered once the window is on the screen.
+    QTimer::singleShot(0, &recovery, [&recovery] { recovery.offer(); });
+    const int status = app.exec();
+    recovery.ended_normally();
+    return status;
 }
