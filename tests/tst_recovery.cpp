@@ -39,6 +39,8 @@ private slots:
     void program_with_a_refused_settings_file_data();
     void program_with_a_refused_settings_file();
     void program_drops_what_cannot_be_read();
+    void usage_errors_without_a_display_data();
+    void usage_errors_without_a_display();
 
 private:
     QTemporaryDir config_;
@@ -424,6 +426,38 @@ void TestRecovery::program_drops_what_cannot_be_read()
     QVERIFY2(said.contains(QStringLiteral("lesson-999999999-a.aurelion-lesson: not a regular file: "
                                           "a named pipe: removed from the recovery folder")),
         qPrintable(said));
+}
+
+void TestRecovery::usage_errors_without_a_display_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named"); // the argument the message names
+    QTest::newRow("an unknown option") << QStringList { "--bogus" } << "--bogus";
+    QTest::newRow("after Qt's own option and its value")
+        << QStringList { "-style", "fusion", "--reset-settings", "-x" } << "-x";
+    QTest::newRow("a second lesson")
+        << QStringList { "a.aurelion-lesson", "b.aurelion-lesson" } << "b.aurelion-lesson";
+}
+
+void TestRecovery::usage_errors_without_a_display()
+{
+    // Without a display (over ssh, in a build) a wrong command line is told as one.
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(AURELION_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 2);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(said.startsWith(QStringLiteral("aurelion: ") + named + QStringLiteral(": ")),
+        qPrintable(said));
+    QVERIFY(said.contains(QStringLiteral("Usage: aurelion")));
 }
 
 QTEST_MAIN(TestRecovery)
