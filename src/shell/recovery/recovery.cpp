@@ -153,8 +153,10 @@ bool Recovery::recover(const KeptItem &item)
     std::optional<QString> path;
     if (item.kind == KeptItem::Kind::Lesson) {
         path = dialogs_->choose_lesson_file(&window, item.name);
-        if (path)
-            why = save_lesson(*path, item.lesson);
+        if (path) {
+            Lesson lesson = item.lesson;
+            why = save_lesson(*path, lesson);
+        }
     } else {
         path = dialogs_->choose_recording_file(&window, item.name);
         if (path)

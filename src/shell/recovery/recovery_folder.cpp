@@ -148,7 +148,7 @@ QString RecoveryFolder::own_prefix(const QString &kind) const
         + QLatin1Char('-');
 }
 
-QString RecoveryFolder::keep_lesson(const Lesson &lesson, const QString &name, QString &why)
+QString RecoveryFolder::keep_lesson(Lesson lesson, const QString &name, QString &why)
 {
     if (!make()) {
         why = QStringLiteral("the folder %1 cannot be made").arg(path_);
@@ -207,11 +207,7 @@ std::vector<KeptItem> RecoveryFolder::items(QStringList &dropped) const
         item.kept = QFileInfo(item.path).lastModified();
         QString why;
         if (lesson) {
-            QByteArray bytes;
-            why = read_regular_file(item.path, max_lesson_bytes, bytes);
-            if (why.isEmpty())
-                if (const LessonError error = parse_lesson(bytes, item.lesson); error.failed())
-                    why = error.text();
+            why = read_lesson(item.path, item.lesson).text();
             if (why.isEmpty() && !item.lesson.title.isEmpty())
                 item.name = item.lesson.title;
         } else if (const int fd = open_regular(item.path, max_recording_bytes, why); fd >= 0) {

@@ -27,9 +27,8 @@ struct KeptItem
 class RecoveryFolder
 {
 public:
-    // The largest files offered back; a kept lesson is as small as the lesson files the program
-    // writes, a recording at most 3000 frames.
-    static constexpr qint64 max_lesson_bytes = 16 * 1024 * 1024;
+    // The largest recording offered back, at most 3000 frames; a lesson is read as any lesson
+    // file is, within the lesson file's limits.
     static constexpr qint64 max_recording_bytes = qint64(2) * 1024 * 1024 * 1024;
 
     // $XDG_STATE_HOME/aurelion/recovery, or ~/.local/state/aurelion/recovery.
@@ -40,7 +39,7 @@ public:
 
     // Keeps the lesson of this run in place of the one it kept before; returns where, or nothing
     // with the reason in `why`.
-    QString keep_lesson(const Lesson &lesson, const QString &name, QString &why);
+    QString keep_lesson(Lesson lesson, const QString &name, QString &why);
     // The lesson this run kept is no longer needed.
     void forget_lesson();
     // Where the next recording of this run is kept: the folder is made if need be.
