@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window.h"
+#include "window/settings_file.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,7 +13,7 @@ struct TestWindow
     // Without recording, for long runs where only the pixels matter. A zoom of 0 fits the
     // window; the device pixel ratio stands for the screen's.
     explicit TestWindow(std::uint64_t seed = 1, bool record = true, double zoom = 0,
-        qreal device_pixel_ratio = 1, QSettings *settings = nullptr)
+        qreal device_pixel_ratio = 1, SettingsFile *settings = nullptr)
         : random(seed)
         , window([this, record, zoom, device_pixel_ratio, settings] {
             WindowOptions options;
@@ -27,7 +28,7 @@ struct TestWindow
         }())
     { }
     // A window that keeps its size, zoom and full screen in these settings.
-    explicit TestWindow(QSettings &settings)
+    explicit TestWindow(SettingsFile &settings)
         : TestWindow(1, false, 0, 1, &settings)
     { }
 

@@ -520,7 +520,7 @@ void TestView::settings_round_trip()
     QFETCH(bool, full_screen);
     QFETCH(QString, stored);
     QTemporaryDir dir;
-    QSettings file(dir.filePath(QStringLiteral("aurelion.conf")), QSettings::IniFormat);
+    SettingsFile file(dir.filePath(QStringLiteral("aurelion.conf")));
     QRect geometry;
     {
         TestWindow run(file);
@@ -538,7 +538,8 @@ void TestView::settings_round_trip()
         first.close();
     }
     if (!stored.isEmpty())
-        file.setValue(QStringLiteral("window/zoom"), stored);
+        QVERIFY(file.change(
+            [&](QSettings &kept) { kept.setValue(QStringLiteral("window/zoom"), stored); }));
     TestWindow next_run(file);
     MainWindow &second = next_run.window;
     QCOMPARE(
@@ -784,9 +785,9 @@ void TestView::restored_window_on_the_screen()
     QFETCH(QRect, kept);
     QFETCH(bool, default_size);
     QTemporaryDir dir;
-    QSettings file(dir.filePath(QStringLiteral("aurelion.conf")), QSettings::IniFormat);
-    file.setValue(QStringLiteral("window/geometry"), geometry_of(kept));
-    file.sync();
+    SettingsFile file(dir.filePath(QStringLiteral("aurelion.conf")));
+    QVERIFY(file.change(
+        [&](QSettings &k) { k.setValue(QStringLiteral("window/geometry"), geometry_of(kept)); }));
     TestWindow run(file);
     MainWindow &window = run.window;
     window.show();
@@ -832,7 +833,7 @@ void TestView::full_screen_only_when_kept_as_true()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[window]\nzoom=fit\nfullScreen=" + stored.toUtf8() + "\n");
     }
-    QSettings settings(path, QSettings::IniFormat);
+    SettingsFile settings(path);
     TestWindow run(settings);
     QCOMPARE(bool(run.window.windowState() & Qt::WindowFullScreen), full_screen);
     QCOMPARE(settings_flag(QVariant(stored)).has_value(),
@@ -850,7 +851,7 @@ void TestView::a_lock_that_cannot_be_taken_is_given_up()
         before.setValue(QStringLiteral("window/zoom"), QStringLiteral("1.5"));
     }
     QVERIFY(QDir().mkdir(path + QStringLiteral(".lock")));
-    QSettings settings(path, QSettings::IniFormat);
+    SettingsFile settings(path);
     {
         TestWindow run(settings);
         run.window.show();
@@ -898,7 +899,7 @@ void TestView::settings_through_a_symbolic_link()
         file.write("[picture]\nfolder=/tmp\n");
     }
     QVERIFY(QFile::link(target, link));
-    QSettings settings(link, QSettings::IniFormat);
+    SettingsFile settings(link);
     {
         TestWindow run(settings);
         run.window.view().set_zoom(1.5);

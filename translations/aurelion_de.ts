@@ -1988,6 +1988,49 @@ Speichern oder verwerfen?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>What an earlier run of Aurelion kept for recovery cannot be read and has been removed:
+
+%1</source>
+        <translation>Was ein früherer Lauf von Aurelion zur Wiederherstellung aufbewahrt hat, lässt sich nicht lesen und wurde entfernt:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 while it was recording the drawing. The recording was not saved.</source>
+        <translation>Aurelion wurde am %1 um %2 beendet, während die Zeichnung aufgenommen wurde. Die Aufnahme wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Recover it and choose where to save it, discard it, or decide at the next start?</source>
+        <translation>Wiederherstellen und einen Speicherort wählen, verwerfen oder beim nächsten Start entscheiden?</translation>
+    </message>
+    <message>
+        <source>The recovered work could not be saved as %1: %2.</source>
+        <translation>Die wiederhergestellte Arbeit konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover…</source>
+        <translation>&amp;Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before a new lesson was saved.</source>
+        <translation>Aurelion wurde am %1 um %2 beendet, bevor eine neue Lektion gespeichert war.</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before the lesson &quot;%3&quot; was saved.</source>
+        <translation>Aurelion wurde am %1 um %2 beendet, bevor die Lektion „%3“ gespeichert war.</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>

@@ -1988,6 +1988,49 @@ Save it or discard it?</source>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>What an earlier run of Aurelion kept for recovery cannot be read and has been removed:
+
+%1</source>
+        <translation>Lo que una ejecución anterior de Aurelion guardó para recuperarlo no se puede leer y se ha eliminado:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 while it was recording the drawing. The recording was not saved.</source>
+        <translation>Aurelion se cerró el %1 a las %2 mientras grababa el dibujo. La grabación no se guardó.</translation>
+    </message>
+    <message>
+        <source>Recover it and choose where to save it, discard it, or decide at the next start?</source>
+        <translation>¿Recuperarla y elegir dónde guardarla, descartarla o decidir en el próximo inicio?</translation>
+    </message>
+    <message>
+        <source>The recovered work could not be saved as %1: %2.</source>
+        <translation>El trabajo recuperado no se pudo guardar como %1: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover…</source>
+        <translation>&amp;Recuperar…</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Más tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before a new lesson was saved.</source>
+        <translation>Aurelion se cerró el %1 a las %2 antes de guardar una lección nueva.</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before the lesson &quot;%3&quot; was saved.</source>
+        <translation>Aurelion se cerró el %1 a las %2 antes de guardar la lección «%3».</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>

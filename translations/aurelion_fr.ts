@@ -1988,6 +1988,49 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>What an earlier run of Aurelion kept for recovery cannot be read and has been removed:
+
+%1</source>
+        <translation>Ce qu’une exécution précédente d’Aurelion avait conservé pour la récupération est illisible et a été supprimé :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 while it was recording the drawing. The recording was not saved.</source>
+        <translation>Aurelion s’est fermé le %1 à %2 pendant l’enregistrement du dessin. L’animation n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Recover it and choose where to save it, discard it, or decide at the next start?</source>
+        <translation>La récupérer et choisir où l’enregistrer, l’abandonner ou décider au prochain démarrage ?</translation>
+    </message>
+    <message>
+        <source>The recovered work could not be saved as %1: %2.</source>
+        <translation>Le travail récupéré n’a pas pu être enregistré sous %1 : %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover…</source>
+        <translation>&amp;Récupérer…</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Abandonner</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before a new lesson was saved.</source>
+        <translation>Aurelion s’est fermé le %1 à %2 avant l’enregistrement d’une nouvelle leçon.</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before the lesson &quot;%3&quot; was saved.</source>
+        <translation>Aurelion s’est fermé le %1 à %2 avant l’enregistrement de la leçon « %3 ».</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>

@@ -1988,6 +1988,49 @@ Salvarla o scartarla?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>What an earlier run of Aurelion kept for recovery cannot be read and has been removed:
+
+%1</source>
+        <translation>Ciò che un’esecuzione precedente di Aurelion aveva conservato per il recupero non si può leggere ed è stato rimosso:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 while it was recording the drawing. The recording was not saved.</source>
+        <translation>Aurelion si è chiuso il %1 alle %2 mentre registrava il disegno. La registrazione non è stata salvata.</translation>
+    </message>
+    <message>
+        <source>Recover it and choose where to save it, discard it, or decide at the next start?</source>
+        <translation>Recuperarla e scegliere dove salvarla, scartarla o decidere al prossimo avvio?</translation>
+    </message>
+    <message>
+        <source>The recovered work could not be saved as %1: %2.</source>
+        <translation>Non è stato possibile salvare il lavoro recuperato come %1: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover…</source>
+        <translation>&amp;Recupera…</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Più tardi</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Scarta</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before a new lesson was saved.</source>
+        <translation>Aurelion si è chiuso il %1 alle %2 prima che una nuova lezione fosse salvata.</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before the lesson &quot;%3&quot; was saved.</source>
+        <translation>Aurelion si è chiuso il %1 alle %2 prima che la lezione «%3» fosse salvata.</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>

@@ -1988,6 +1988,49 @@ Salvar ou descartar?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>What an earlier run of Aurelion kept for recovery cannot be read and has been removed:
+
+%1</source>
+        <translation>O que uma execução anterior do Aurelion guardou para recuperação não pode ser lido e foi removido:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 while it was recording the drawing. The recording was not saved.</source>
+        <translation>O Aurelion foi encerrado em %1 às %2 enquanto gravava o desenho. A gravação não foi salva.</translation>
+    </message>
+    <message>
+        <source>Recover it and choose where to save it, discard it, or decide at the next start?</source>
+        <translation>Recuperá-la e escolher onde salvá-la, descartá-la ou decidir na próxima inicialização?</translation>
+    </message>
+    <message>
+        <source>The recovered work could not be saved as %1: %2.</source>
+        <translation>Não foi possível salvar o trabalho recuperado como %1: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Recover…</source>
+        <translation>&amp;Recuperar…</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Mais tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before a new lesson was saved.</source>
+        <translation>O Aurelion foi encerrado em %1 às %2 antes que uma nova aula fosse salva.</translation>
+    </message>
+    <message>
+        <source>Aurelion ended on %1 at %2 before the lesson &quot;%3&quot; was saved.</source>
+        <translation>O Aurelion foi encerrado em %1 às %2 antes que a aula “%3” fosse salva.</translation>
+    </message>
+</context>
+<context>
     <name>RectangleTopic</name>
     <message>
         <source>GOLDEN  RECTANGLE</source>

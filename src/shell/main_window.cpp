@@ -26,6 +26,7 @@
 #include "sequence/sequence_panels.h"
 #include "window/held_buttons.h"
 #include "window/help_menu.h"
+#include "window/settings_file.h"
 #include "window/view_menu.h"
 #include "window/window_settings.h"
 
@@ -45,7 +46,7 @@ MainWindow::MainWindow(const WindowOptions &options)
     // Asked for, or chosen in the menu before, or what the environment asks for.
     QString language = options.language;
     if (language.isEmpty() && options.settings)
-        language = options.settings->value(QLatin1String(LanguageMenu::key)).toString();
+        language = options.settings->values().value(QLatin1String(LanguageMenu::key)).toString();
     if (!languages_->set_language(language))
         languages_->set_language(Languages::from_environment());
     form_.decimal_separator = languages_->decimal_separator();

@@ -14,7 +14,6 @@
 
 class QAction;
 class QMenuBar;
-class QSettings;
 class DynamicModelTopic;
 class HeldButtons;
 class HelpMenu;
@@ -25,6 +24,7 @@ class Languages;
 class PictureCommands;
 class PlatonicTopic;
 class SequencePanels;
+class SettingsFile;
 class ViewMenu;
 class WindowSettings;
 
@@ -39,7 +39,7 @@ struct WindowOptions
     RandomSource *random = nullptr; // the window seeds its own when none is given
     double zoom = 0; // a fixed zoom, with the window sized to it; 0: the zoom fits the window
     // Where the window keeps its size, zoom and full screen between runs; none: nothing is kept.
-    QSettings *settings = nullptr;
+    SettingsFile *settings = nullptr;
     // The lesson the window belongs to: the window has the Lesson menu and keeps what the user
     // does; none: no lessons.
     LessonSession *lesson = nullptr;

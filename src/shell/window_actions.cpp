@@ -78,7 +78,10 @@ QJsonObject state_of(MainWindow &window, const RecordedMessageBox &messages)
     return state;
 }
 
-QString perform(MainWindow &window, const RenderAction &a)
+namespace {
+
+// The action as a user's click does it.
+QString act(MainWindow &window, const RenderAction &a)
 {
     const auto refuse = [&a](const QString &why) {
         const QString message = QStringLiteral("%1: %2").arg(a.argument, why);
@@ -142,4 +145,16 @@ QString perform(MainWindow &window, const RenderAction &a)
         return {};
     }
     return {};
+}
+
+} // namespace
+
+QString perform(MainWindow &window, const RenderAction &action)
+{
+    const QString why = act(window, action);
+    // After a user's click the event loop delivers what the handlers posted: each control shown
+    // asks to be painted later. Without an event loop between the actions (the render tool, a
+    // step's replay) those requests would pile up, two kilobytes a topic: they are delivered here.
+    QCoreApplication::sendPostedEvents();
+    return why;
 }

@@ -2,7 +2,7 @@
 
 #include "language/languages.h"
 #include "main_window.h"
-#include "window/window_settings.h"
+#include "window/settings_file.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 
 const char *const LanguageMenu::key = "window/language";
 
-LanguageMenu::LanguageMenu(MainWindow &window, QMenu &view, QSettings *settings)
+LanguageMenu::LanguageMenu(MainWindow &window, QMenu &view, SettingsFile *settings)
     : QObject(&view)
     , window_(window)
     , settings_(settings)
@@ -31,10 +31,8 @@ LanguageMenu::LanguageMenu(MainWindow &window, QMenu &view, QSettings *settings)
             window_.switch_language(code);
             // Kept at once, through the file's lock like the window's other settings.
             if (settings_)
-                change_settings_file(
-                    *settings_,
-                    [&code](QSettings &kept) { kept.setValue(QLatin1String(key), code); },
-                    WindowSettings::lock_wait_ms);
+                settings_->change(
+                    [&code](QSettings &kept) { kept.setValue(QLatin1String(key), code); });
         });
     }
     update();

@@ -5,14 +5,14 @@
 class MainWindow;
 class QActionGroup;
 class QMenu;
-class QSettings;
+class SettingsFile;
 
 // The Language submenu of the View menu: English and each language of a catalogue in its own
 // name. A choice switches the window at once and is kept in the settings for the next start.
 class LanguageMenu final : public QObject
 {
 public:
-    LanguageMenu(MainWindow &window, QMenu &view, QSettings *settings);
+    LanguageMenu(MainWindow &window, QMenu &view, SettingsFile *settings);
 
     // The settings' key of the chosen language.
     static const char *const key;
@@ -22,7 +22,7 @@ public:
 
 private:
     MainWindow &window_;
-    QSettings *settings_;
+    SettingsFile *settings_;
     QMenu *menu_;
     QActionGroup *group_;
 };

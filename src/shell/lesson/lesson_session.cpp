@@ -6,6 +6,7 @@
 #include "lesson/shown_state.h"
 #include "lesson/step_random.h"
 #include "picture/worksheet_content.h"
+#include "window/settings_file.h"
 #include "window_actions.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ LessonSession::LessonSession(const WindowOptions &options, std::uint64_t first_s
 {
     options_.lesson = this;
     if (options_.settings)
-        recent_ = options_.settings->value(recent_key).toStringList();
+        recent_ = options_.settings->values().value(recent_key).toStringList();
     window_ = make_window(first_seed, parts_);
 }
 
@@ -171,8 +172,9 @@ void LessonSession::remember(const QString &path)
     recent_.prepend(absolute);
     while (recent_.size() > recent_count)
         recent_.removeLast();
+    // Kept at once, through the file's lock like the window's other settings.
     if (options_.settings)
-        options_.settings->setValue(recent_key, recent_);
+        options_.settings->change([this](QSettings &kept) { kept.setValue(recent_key, recent_); });
 }
 
 bool LessonSession::may_discard_changes()

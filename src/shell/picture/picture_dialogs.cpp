@@ -2,6 +2,7 @@
 
 #include "dialog_size.h"
 #include "main_window.h"
+#include "window/settings_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,19 +35,28 @@
 
 namespace {
 
-// The program keeps only the dialogs' folders and the last picture type between runs.
-class ProgramSettings final : public QSettings
+// The program keeps only the dialogs' folders and the last picture type between runs, in the
+// settings file, read and written as strictly as the window's own settings.
+class ProgramSettings final
 {
 public:
-    ProgramSettings()
-        : QSettings(QStringLiteral("Aurelion"), QStringLiteral("Aurelion"))
-    { }
+    QVariant value(const QString &key, const QVariant &fallback = {}) const
+    {
+        return file_.values().value(key, fallback);
+    }
+    void set_value(const QString &key, const QVariant &value)
+    {
+        file_.change([&](QSettings &kept) { kept.setValue(key, value); });
+    }
+
+private:
+    SettingsFile file_;
 };
 
 constexpr std::array<int, 3> png_scales = { 1, 2, 4 };
 
 QString start_folder(
-    const QSettings &settings, const QString &key, QStandardPaths::StandardLocation fallback)
+    const ProgramSettings &settings, const QString &key, QStandardPaths::StandardLocation fallback)
 {
     const QString remembered = settings.value(key).toString();
     if (!remembered.isEmpty() && QDir(remembered).exists())
@@ -332,14 +342,14 @@ void WindowPictureDialogs::picture_saved(const PictureChoice &choice)
     else if (choice.format == PictureFormat::Pdf)
         used = 4;
     ProgramSettings settings;
-    settings.setValue(QStringLiteral("picture/folder"), QFileInfo(choice.path).absolutePath());
-    settings.setValue(QStringLiteral("picture/type"), used);
+    settings.set_value(QStringLiteral("picture/folder"), QFileInfo(choice.path).absolutePath());
+    settings.set_value(QStringLiteral("picture/type"), used);
 }
 
 void WindowPictureDialogs::worksheet_saved(const WorksheetChoice &choice)
 {
     ProgramSettings settings;
-    settings.setValue(QStringLiteral("worksheet/folder"), QFileInfo(choice.path).absolutePath());
+    settings.set_value(QStringLiteral("worksheet/folder"), QFileInfo(choice.path).absolutePath());
 }
 
 bool WindowPictureDialogs::choose_printer(QWidget *parent, QPrinter &printer)
@@ -386,7 +396,7 @@ std::optional<QString> WindowPictureDialogs::choose_recording_file(
 void WindowPictureDialogs::recording_saved(const QString &path)
 {
     ProgramSettings settings;
-    settings.setValue(QStringLiteral("recording/folder"), QFileInfo(path).absolutePath());
+    settings.set_value(QStringLiteral("recording/folder"), QFileInfo(path).absolutePath());
 }
 
 RecordingAnswer WindowPictureDialogs::keep_recording(QWidget *parent, int frames, bool can_go_on)

@@ -127,6 +127,20 @@ void Recorder::stop()
 
 bool Recorder::may_close() { return !recording() || conclude(true); }
 
+QString Recorder::finish_into(const QString &path)
+{
+    pause(true);
+    const bool kept = (held_.isNull() || animation_.add_frame(held_, last_frame_ms))
+        && animation_.finish(last_frame_ms);
+    held_ = {};
+    QString why = kept ? QString() : animation_.error();
+    QFile::remove(path);
+    if (kept && !QFile::rename(frames_file_, path))
+        why = QStringLiteral("%1 cannot be written").arg(path);
+    discard({});
+    return why;
+}
+
 // While a dialog asks, the drawing does not change the recording: a frame shown behind it is held
 // until the recording goes on or ends, and the time the dialog asked is not part of its showing.
 void Recorder::pause(bool paused)

@@ -39,6 +39,10 @@ public:
     // Whether the program may end: true when nothing is recorded, or the recording was saved or
     // discarded; false when the user goes on recording.
     bool may_close();
+    // Ends a running recording without a question and moves it, finished, into this file: for a
+    // program told to end, which keeps the recording for the next start. Returns why it could
+    // not, or nothing; the recording is over either way.
+    QString finish_into(const QString &path);
     bool recording() const { return animation_.recording(); }
     int frame_count() const;
     // The recording's pixels per logical pixel of the drawing: 2 when the window shows the

@@ -1,18 +1,13 @@
 #include "window/window_settings.h"
 
+#include "window/settings_file.h"
 #include "window/view_menu.h"
 #include "window_host.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QMainWindow>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -38,13 +33,12 @@ QScreen *screen_of(const QRect &place)
     return best;
 }
 
-// The file a chain of symbolic links ends in.
-QString link_target(const QString &path)
+// A fixed zoom as the settings write it, within the zoom's range; 0 for "fit" or anything else.
+double fixed_zoom(const QString &text)
 {
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.absoluteFilePath();
+    bool number = false;
+    const double zoom = text.toDouble(&number);
+    return number && zoom >= ViewMenu::min_zoom && zoom <= ViewMenu::max_fit_zoom ? zoom : 0;
 }
 
 } // namespace
@@ -61,46 +55,7 @@ std::optional<bool> settings_flag(const QVariant &value)
     return std::nullopt;
 }
 
-bool change_settings_file(
-    QSettings &settings, const std::function<void(QSettings &)> &change, int lock_wait_ms)
-{
-    const QString path = settings.fileName();
-    const QString target = link_target(path);
-    if (QFileInfo target_info(target); target_info.exists() && !target_info.isFile())
-        return false;
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    // The lock QSettings itself takes on the file, so two runs do not write at once; a lock that
-    // cannot be taken (held by a program that hangs, or a folder in its place) is given up.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(lock_wait_ms))
-        return false;
-
-    // The settings written as QSettings writes them, into a copy of the file.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return false;
-    const QString copy = scratch.filePath(QStringLiteral("settings.conf"));
-    if (QFile::exists(target) && !QFile::copy(target, copy))
-        return false;
-    QByteArray bytes;
-    {
-        QSettings edited(copy, QSettings::IniFormat);
-        change(edited);
-        edited.sync();
-        if (edited.status() != QSettings::NoError)
-            return false;
-    }
-    if (QFile written(copy); written.open(QIODevice::ReadOnly))
-        bytes = written.readAll();
-
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return false;
-    settings.sync();
-    return true;
-}
-
-WindowSettings::WindowSettings(WindowHost &window, ViewMenu &view, QSettings *settings)
+WindowSettings::WindowSettings(WindowHost &window, ViewMenu &view, SettingsFile *settings)
     : window_(window)
     , view_(view)
     , settings_(settings)
@@ -112,36 +67,45 @@ void WindowSettings::restore()
 {
     if (!settings_)
         return;
+    const QSettings &kept = settings_->values();
     QMainWindow &window = window_.widget();
     const QSize default_size = window.size();
-    if (const QByteArray geometry = settings_->value(geometry_key).toByteArray();
+    // A fixed zoom belongs to the size the window had: without that size (none kept, or too large
+    // for this screen) the zoom fits the window instead, so that nothing hides behind scroll bars.
+    bool sized = false;
+    if (const QByteArray geometry = kept.value(geometry_key).toByteArray();
         !geometry.isEmpty() && window.restoreGeometry(geometry)) {
         // Full screen is the setting's to say, not the geometry's.
         window.setWindowState(window.windowState() & ~Qt::WindowFullScreen);
-        keep_on_screen(default_size);
+        sized = keep_on_screen(default_size);
         // Once shown, the window knows its frame: the frame too goes on the screen.
         default_size_ = default_size;
     }
+    // A maximised window takes the screen's size, whatever it had before: the zoom is kept where
+    // the design at that zoom fits this screen.
+    const double fixed = fixed_zoom(kept.value(zoom_key).toString());
+    if (sized && fixed > 0 && (window.windowState() & Qt::WindowMaximized)) {
+        const QSize room = screen_of(window.frameGeometry())->availableGeometry().size();
+        const QSize design = view_.size_for_zoom(fixed);
+        sized = design.width() <= room.width() && design.height() <= room.height();
+    }
     // Without a zoom kept (a first run), the window fits as it starts.
-    const QString zoom = settings_->value(zoom_key).toString();
-    bool number = false;
-    const double fixed = zoom.toDouble(&number);
-    if (number && fixed >= ViewMenu::min_zoom && fixed <= ViewMenu::max_fit_zoom)
+    if (fixed > 0 && sized)
         view_.set_zoom(fixed);
-    else if (!zoom.isEmpty())
+    else if (kept.contains(zoom_key))
         view_.fit_to_window();
-    if (settings_flag(settings_->value(full_screen_key)).value_or(false))
+    if (settings_flag(kept.value(full_screen_key)).value_or(false))
         view_.set_full_screen(true);
 }
 
 // Larger than the screen's free area, the window takes its size at zoom 1 (or the whole area
 // where that is larger too); then it moves into the area, its top left corner and with it the
 // menu bar first.
-void WindowSettings::keep_on_screen(QSize default_size)
+bool WindowSettings::keep_on_screen(QSize default_size)
 {
     QMainWindow &window = window_.widget();
     if (window.windowState() & Qt::WindowMaximized)
-        return;
+        return true;
     const QRect frame = window.frameGeometry();
     const QMargins borders(window.geometry().left() - frame.left(),
         window.geometry().top() - frame.top(), frame.right() - window.geometry().right(),
@@ -149,13 +113,15 @@ void WindowSettings::keep_on_screen(QSize default_size)
     const QRect area = screen_of(frame)->availableGeometry();
     const QSize room = area.marginsRemoved(borders).size();
     QSize size = window.size();
-    if (size.width() > room.width() || size.height() > room.height())
+    const bool fits = size.width() <= room.width() && size.height() <= room.height();
+    if (!fits)
         size = default_size.boundedTo(room);
     const QSize outside = size.grownBy(borders);
     const QPoint corner(std::clamp(frame.left(), area.left(), area.right() + 1 - outside.width()),
         std::clamp(frame.top(), area.top(), area.bottom() + 1 - outside.height()));
     window.resize(size);
     window.move(corner);
+    return fits;
 }
 
 bool WindowSettings::save()
@@ -166,14 +132,11 @@ bool WindowSettings::save()
     const QByteArray geometry = window.saveGeometry();
     const QString zoom = view_.zoom_fits() ? QStringLiteral("fit") : QString::number(view_.zoom());
     const bool full_screen = window.windowState() & Qt::WindowFullScreen;
-    return change_settings_file(
-        *settings_,
-        [&](QSettings &file) {
-            file.setValue(geometry_key, geometry);
-            file.setValue(zoom_key, zoom);
-            file.setValue(full_screen_key, full_screen);
-        },
-        lock_wait_ms);
+    return settings_->change([&](QSettings &file) {
+        file.setValue(geometry_key, geometry);
+        file.setValue(zoom_key, zoom);
+        file.setValue(full_screen_key, full_screen);
+    });
 }
 
 bool WindowSettings::eventFilter(QObject *watched, QEvent *event)
@@ -181,7 +144,8 @@ bool WindowSettings::eventFilter(QObject *watched, QEvent *event)
     if (watched != &window_.widget())
         return false;
     if (event->type() == QEvent::Show && default_size_) {
-        keep_on_screen(*default_size_);
+        if (!keep_on_screen(*default_size_) && !view_.zoom_fits())
+            view_.fit_to_window();
         default_size_.reset();
     }
     return false;
