@@ -57,8 +57,18 @@ struct AnsweredLessons final : LessonDialogs
     {
         return proposed;
     }
+    std::optional<QString> ask_lesson_title(QWidget *, const QString &title) override
+    {
+        return title;
+    }
     Unsaved ask_unsaved(QWidget *, const QString &) override { return Unsaved::Discard; }
+    Changed ask_changed_on_disk(QWidget *, const QString &) override { return Changed::Cancel; }
+    std::unique_ptr<LessonProgress> show_progress(QWidget *, const QString &, long) override
+    {
+        return {};
+    }
     void show_error(QWidget *, const QString &text) override { errors << text; }
+    void show_message(QWidget *, const QString &text) override { errors << text; }
 
     QStringList errors;
 };
