@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Width = 440 el    Height = 280 el     1 el = 0.5237 m</source>
-        <translation>Breite = 440 E.    Höhe = 280 E.     1 Elle = 0,5237 m</translation>
+        <translation>Breite = 440 Ellen    Höhe = 280 Ellen     1 Elle = 0,5237 m</translation>
     </message>
     <message>
         <source>The error in Height only 8 cm</source>
@@ -802,7 +802,7 @@
     </message>
     <message>
         <source>Born</source>
-        <translation>Geb.</translation>
+        <translation>Geburten</translation>
     </message>
     <message>
         <source>Deaht</source>
@@ -980,9 +980,9 @@
         <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
 
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
-        <translation>Tab und Umschalt+Tab gehen Zeile für Zeile durch die Schaltflächen, Kontrollkästchen und anklickbaren Beschriftungen des sichtbaren Rahmens; Leertaste oder Eingabe drückt sie. Die Schaltflächen „&lt;“ und „&gt;“ und „Nächstes Jahr“ wiederholen ihren Schritt, solange sie gedrückt bleiben, mit der Maus oder der Leertaste.
+        <translation>Tab und Umschalt+Tab gehen Zeile für Zeile durch die Schaltflächen, Kontrollkästchen und anklickbaren Beschriftungen des sichtbaren Rahmens; Leertaste oder Eingabetaste drückt sie. Die Schaltflächen „&lt;“ und „&gt;“ und „Nächstes Jahr“ wiederholen ihren Schritt, solange sie gedrückt bleiben, mit der Maus oder der Leertaste.
 
-Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Eingabe wählt, Esc schließt sie.</translation>
+Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, die Eingabetaste wählt, Esc schließt sie.</translation>
     </message>
     <message>
         <source>About Aurelion</source>
@@ -990,7 +990,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Lernprogramm zur Goldenen Zahl phi und zur Fibonacci-Folge.&lt;/p&gt;&lt;p&gt;Aurelion ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es gibt keine Gewährleistung.&lt;/p&gt;&lt;p&gt;Die mitgelieferten Liberation-Schriften stehen unter der SIL Open Font License 1.1.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein Lernprogramm zur Goldenen Zahl phi und zur Fibonacci-Folge.&lt;/p&gt;&lt;p&gt;Aurelion ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es wird ohne jede Gewährleistung bereitgestellt.&lt;/p&gt;&lt;p&gt;Die mitgelieferten Liberation-Schriften stehen unter der SIL Open Font License 1.1.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1060,7 +1060,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>The lesson &quot;%1&quot; has changes that are not saved.</source>
-        <translation>Die Lektion „%1“ hat Änderungen, die nicht gespeichert sind.</translation>
+        <translation>Die Lektion „%1“ hat ungespeicherte Änderungen.</translation>
     </message>
     <message>
         <source>Step %1 of %2: %3</source>
@@ -1112,7 +1112,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
-        <translation>Neu laden und die hier gemachten Änderungen verlieren, oder mit der Lektion, wie sie hier ist, überschreiben?</translation>
+        <translation>Die Datei neu laden und die hier gemachten Änderungen verwerfen oder sie mit der Lektion, wie sie hier ist, überschreiben?</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
@@ -1124,7 +1124,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>The lesson %1 has no steps: its file is empty or holds only comments and a title. Add steps with Add Step (%2).</source>
-        <translation>Die Lektion %1 hat keine Schritte: Ihre Datei ist leer oder enthält nur Kommentare und einen Titel. Schritte fügen Sie mit „Schritt hinzufügen“ (%2) hinzu.</translation>
+        <translation>Die Lektion %1 hat keine Schritte: ihre Datei ist leer oder enthält nur Kommentare und einen Titel. Schritte fügen Sie mit „Schritt hinzufügen“ (%2) hinzu.</translation>
     </message>
     <message>
         <source>Checking the new step...</source>
@@ -1171,7 +1171,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source>See also: Population - Dynamic Population Model</source>
-        <translation>Siehe auch: Bevölkerung - Dynamisches Modell</translation>
+        <translation>Siehe auch: Bevölkerung - Dynamisches Bevölkerungsmodell</translation>
     </message>
     <message>
         <source>integration</source>
@@ -1390,7 +1390,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
     </message>
     <message>
         <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
-        <translation> DIE GOLDENE ZAHL  : Klick für die Folge F(0) = 1; F(1) = phi </translation>
+        <translation> DIE GOLDENE ZAHL: Klick für die Folge F(0) = 1; F(1) = phi </translation>
     </message>
     <message>
         <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
@@ -1518,7 +1518,7 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <source>The worksheet could not be printed to %1.
 
 %2.</source>
-        <translation>Das Arbeitsblatt konnte nicht nach %1 gedruckt werden.
+        <translation>Das Arbeitsblatt konnte nicht in %1 gedruckt werden.
 
 %2.</translation>
     </message>
@@ -1633,8 +1633,8 @@ Speichern oder verwerfen?</translation>
     <message numerus="yes">
         <source>The recording of %n frames is not saved.</source>
         <translation>
-            <numerusform>Die Aufnahme mit %n Bild ist nicht gespeichert.</numerusform>
-            <numerusform>Die Aufnahme mit %n Bildern ist nicht gespeichert.</numerusform>
+            <numerusform>Die Aufnahme mit %n Bild ist noch nicht gespeichert.</numerusform>
+            <numerusform>Die Aufnahme mit %n Bildern ist noch nicht gespeichert.</numerusform>
         </translation>
     </message>
 </context>
@@ -1654,7 +1654,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Given is a cube with lenght L = 10</source>
-        <translation>Gegeben ist ein Würfel mit der Kante L = 10</translation>
+        <translation>Gegeben ist ein Würfel mit der Kantenlänge L = 10</translation>
     </message>
     <message>
         <source>The dodecaëder constructed outside the cube has</source>
@@ -1662,7 +1662,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>a lenght  Ld = L / phi</source>
-        <translation>die Kante  Ld = L / phi</translation>
+        <translation>die Kantenlänge  Ld = L / phi</translation>
     </message>
     <message>
         <source>The icosaëder constructed inside the cube has</source>
@@ -1670,7 +1670,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>a lenght  Li = L / phi</source>
-        <translation>die Kante  Li = L / phi</translation>
+        <translation>die Kantenlänge  Li = L / phi</translation>
     </message>
     <message>
         <source>The tetraëder constructed inside de cube has a</source>
@@ -1678,7 +1678,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>length Lt = sqrt(2). L</source>
-        <translation>Kante Lt = sqrt(2). L</translation>
+        <translation>Kantenlänge Lt = sqrt(2). L</translation>
     </message>
     <message>
         <source>The octaëder is constructed inside de tetraëder</source>
@@ -1706,7 +1706,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>the dotted cube of side 10</source>
-        <translation>der gepunktete Würfel mit der Kante 10</translation>
+        <translation>der gepunktete Würfel mit der Kantenlänge 10</translation>
     </message>
     <message>
         <source> and </source>
@@ -1753,11 +1753,11 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Make a square AFGH with lenght  L = a + b</source>
-        <translation>Zeichne ein Quadrat AFGH mit der Seite  L = a + b</translation>
+        <translation>Zeichne ein Quadrat AFGH mit der Seitenlänge  L = a + b</translation>
     </message>
     <message>
         <source>Make a square CBDE with lenght  c</source>
-        <translation>Zeichne ein Quadrat CBDE mit der Seite  c</translation>
+        <translation>Zeichne ein Quadrat CBDE mit der Seitenlänge  c</translation>
     </message>
     <message>
         <source>The area of AFGH is :</source>
@@ -1793,7 +1793,7 @@ Speichern oder verwerfen?</translation>
     </message>
     <message>
         <source>Pythagoras with the legs a = %1 and b = %2, the hypotenuse c = %3 and e = %4: the square on c inside the square of side a + b = %5 has the area a² + b² = %6, the squares on a and b beside it</source>
-        <translation>Pythagoras mit den Katheten a = %1 und b = %2 sowie der Hypotenuse c = %3 und e = %4: das Quadrat über c im Quadrat mit der Seite a + b = %5 hat den Flächeninhalt a² + b² = %6; die Quadrate über a und b daneben</translation>
+        <translation>Pythagoras mit den Katheten a = %1 und b = %2 sowie der Hypotenuse c = %3 und e = %4: das Quadrat über c im Quadrat mit der Seitenlänge a + b = %5 hat den Flächeninhalt a² + b² = %6; die Quadrate über a und b daneben</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
