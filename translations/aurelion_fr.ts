@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>fast play</source>
-        <translation>jeu rapide</translation>
+        <translation>tracé rapide</translation>
     </message>
     <message>
         <source>50 points every 20 milliseconds</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>slow play</source>
-        <translation>jeu lent</translation>
+        <translation>tracé lent</translation>
     </message>
     <message>
         <source>one point a second, with the chosen corner marked</source>
@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>Grahic construction   phi = ( 1 + sqrt( 5 ) ) / 2 </source>
-        <translation>Construction   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
+        <translation>Construction graphique   phi = ( 1 + sqrt( 5 ) ) / 2 </translation>
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>ratio-graph</source>
-        <translation>graphique-quotient</translation>
+        <translation>graphique-rapport</translation>
     </message>
     <message>
         <source>sequence-graph</source>
@@ -980,9 +980,9 @@
         <source>Tab and Shift+Tab move through the buttons, check boxes and clickable labels of the frame on screen, row by row; Space or Enter presses them. A “&lt;” or “&gt;” button and “Next Year” repeat their step while they are held down, with the mouse or with Space.
 
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
-        <translation>Tab et Maj+Tab parcourent, ligne par ligne, les boutons, cases à cocher et étiquettes cliquables du cadre affiché ; Espace ou Entrée les actionne. Les boutons « &lt; » et « &gt; » et « Année suivante » répètent leur pas tant qu’on les maintient enfoncés, à la souris ou avec Espace.
+        <translation>Tab et Maj+Tab parcourent, ligne par ligne, les boutons, cases à cocher et étiquettes cliquables du cadre affiché ; Espace ou Entrée les actionne. Les boutons « &lt; », « &gt; » et « Année suivante » répètent leur pas tant qu’on les maintient enfoncés, à la souris ou avec Espace.
 
-La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée choisit et Échap la ferme.</translation>
+La touche Alt ouvre la barre de menus ; les touches fléchées permettent de s’y déplacer, Entrée choisit et Échap la ferme.</translation>
     </message>
     <message>
         <source>About Aurelion</source>
@@ -1741,7 +1741,7 @@ L’enregistrer ou l’abandonner ?</translation>
     <name>PythagorasTopic</name>
     <message>
         <source>Pythagoras of Samos lived from 575 to 500 BC.</source>
-        <translation>Pythagore de Samos a vécu de 575 à 500 av. J.-C.</translation>
+        <translation>Pythagore de Samos vécut de 575 à 500 av. J.-C.</translation>
     </message>
     <message>
         <source>He spent 22 years in Egypt and 12 years in Babylon.</source>
@@ -1797,7 +1797,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
-        <translation> ; avec la construction du nombre d’or : e = a, c = phi a, et JKEC est un rectangle d’or</translation>
+        <translation> ; avec la construction du nombre d’or : e = a ; c = phi a et JKEC est un rectangle d’or</translation>
     </message>
 </context>
 <context>
@@ -1868,7 +1868,7 @@ L’enregistrer ou l’abandonner ?</translation>
     </message>
     <message>
         <source>Age one month</source>
-        <translation>Âge un mois</translation>
+        <translation>Âgés d’un mois</translation>
     </message>
     <message>
         <source>Newly - BORN</source>
@@ -2241,19 +2241,19 @@ de fichier temporaire.
     <name>StateWords</name>
     <message>
         <source>triangle half</source>
-        <translation>triangle demi</translation>
+        <translation>triangle un demi</translation>
     </message>
     <message>
         <source>triangle minus half</source>
-        <translation>triangle moins demi</translation>
+        <translation>triangle moins un demi</translation>
     </message>
     <message>
         <source>hexagon half</source>
-        <translation>hexagone demi</translation>
+        <translation>hexagone un demi</translation>
     </message>
     <message>
         <source>hexagon minus third</source>
-        <translation>hexagone moins tiers</translation>
+        <translation>hexagone moins un tiers</translation>
     </message>
     <message>
         <source>triangle nine tenths</source>
@@ -2269,11 +2269,11 @@ de fichier temporaire.
     </message>
     <message>
         <source>square half</source>
-        <translation>carré demi</translation>
+        <translation>carré un demi</translation>
     </message>
     <message>
         <source>dodecagon fifth</source>
-        <translation>dodécagone cinquième</translation>
+        <translation>dodécagone un cinquième</translation>
     </message>
     <message>
         <source>minus %1</source>
