@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>lower the population at t = 0 by 1, down to 0</source>
-        <translation>bajar la población en t = 0 en 1 (hasta 0)</translation>
+        <translation>bajar en 1 la población para t = 0 (hasta 0)</translation>
     </message>
     <message>
         <source>death factor d down</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>raise the population at t = 0 by 1</source>
-        <translation>subir la población en t = 0 en 1</translation>
+        <translation>subir en 1 la población para t = 0</translation>
     </message>
     <message>
         <source>death factor d up</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>set the population at t = 0 to 10</source>
-        <translation>poner la población en t = 0 a 10</translation>
+        <translation>poner a 10 la población para t = 0</translation>
     </message>
     <message>
         <source>reset death factor d</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>move the point P 0.1 to the left, down to -2</source>
-        <translation>mover el punto P 0,1 a la izquierda, hasta -2</translation>
+        <translation>mover el punto P 0,1 hacia la izquierda (hasta -2)</translation>
     </message>
     <message>
         <source>y0 down</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>lower the curve&apos;s value at x = 0 by 0.1, down to 0.2</source>
-        <translation>bajar el valor de la curva en x = 0 en 0,1 (hasta 0,2)</translation>
+        <translation>bajar en 0,1 el valor de la curva para x = 0 (hasta 0,2)</translation>
     </message>
     <message>
         <source>x of P up</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>move the point P 0.1 to the right, up to 4</source>
-        <translation>mover el punto P 0,1 a la derecha, hasta 4</translation>
+        <translation>mover el punto P 0,1 hacia la derecha (hasta 4)</translation>
     </message>
     <message>
         <source>y0 up</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>raise the curve&apos;s value at x = 0 by 0.1, up to 2</source>
-        <translation>subir el valor de la curva en x = 0 en 0,1 (hasta 2)</translation>
+        <translation>subir en 0,1 el valor de la curva para x = 0 (hasta 2)</translation>
     </message>
     <message>
         <source>next year</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>fast play</source>
-        <translation>juego rápido</translation>
+        <translation>modo rápido</translation>
     </message>
     <message>
         <source>50 points every 20 milliseconds</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>slow play</source>
-        <translation>juego lento</translation>
+        <translation>modo lento</translation>
     </message>
     <message>
         <source>one point a second, with the chosen corner marked</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>set the leg a to 40</source>
-        <translation>poner el cateto a a 40</translation>
+        <translation>dar al cateto a la longitud 40</translation>
     </message>
     <message>
         <source>reset leg b</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>set the leg b to 30</source>
-        <translation>poner el cateto b a 30</translation>
+        <translation>dar al cateto b la longitud 30</translation>
     </message>
     <message>
         <source>hypotenuse c</source>
@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>worksheet</source>
-        <translation>hoja-de-trabajo</translation>
+        <translation>ficha</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1072,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>Title screen</source>
-        <translation>Pantalla de título</translation>
+        <translation>Pantalla inicial</translation>
     </message>
     <message>
         <source>The lesson could not be saved as %1: %2</source>
@@ -1171,7 +1171,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source>See also: Population - Dynamic Population Model</source>
-        <translation>Véase también: Población - Modelo dinámico</translation>
+        <translation>Véase también: Población - Modelo dinámico de población</translation>
     </message>
     <message>
         <source>integration</source>
@@ -1390,7 +1390,7 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
     </message>
     <message>
         <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
-        <translation> EL NÚMERO ÁUREO  : clic para la sucesión F(0) = 1; F(1) = phi </translation>
+        <translation> EL NÚMERO ÁUREO: clic para la sucesión F(0) = 1; F(1) = phi </translation>
     </message>
     <message>
         <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
@@ -1797,7 +1797,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>; with the golden construction: e = a, c = phi a, and JKEC is a golden rectangle</source>
-        <translation>; con la construcción áurea: e = a, c = phi a, y JKEC es un rectángulo áureo</translation>
+        <translation>; con la construcción áurea: e = a; c = phi a y JKEC es un rectángulo áureo</translation>
     </message>
 </context>
 <context>
@@ -1888,7 +1888,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>PAIRS of RABBITS</source>
-        <translation>PAREJAS de CONEJOS</translation>
+        <translation>PAREJAS DE CONEJOS</translation>
     </message>
     <message>
         <source>Sum</source>
@@ -1896,7 +1896,7 @@ Save it or discard it?</source>
     </message>
     <message>
         <source>Start Reprod.</source>
-        <translation>Inicio reprod.</translation>
+        <translation>Edad fértil</translation>
     </message>
     <message numerus="yes">
         <source>Fibonacci&apos;s rabbits, month %1 of %2: %n pairs of rabbits; the totals month by month, the Fibonacci numbers: %3</source>
@@ -2138,12 +2138,12 @@ Opciones:
   --picture ARCHIVO   solo la superficie de dibujo, según la extensión: .png, o .svg o .pdf para
                       gráficos vectoriales del tamaño del dibujo en pantalla de 96 ppp (134,7 mm)
                       (repetida para más imágenes del mismo estado, cada una en su formato)
-  --page ARCHIVO.pdf  una hoja de trabajo: el nombre del tema, el dibujo, el texto del panel
+  --page ARCHIVO.pdf  una ficha: el nombre del tema, el dibujo, el texto del panel
                       lateral y los valores del tema, con el nombre del programa debajo
-  --paper a4|letter   el papel de la hoja de trabajo (a4 por defecto)
+  --paper a4|letter   el papel de la ficha (a4 por defecto)
   --black-and-white   la imagen y la página para una impresora sin color: líneas y textos
                       negros, rellenos claros, el fondo blanco
-  --scale F           relación de píxeles de las imágenes PNG (1 por defecto)
+  --scale F           relación de píxeles del dispositivo para las imágenes PNG (1 por defecto)
   --zoom Z            el zoom de la ventana para --png, de 0.5 a 4 (1 por defecto): cada control,
                       texto y línea Z veces más grande; --picture no cambia
   --animation ARCHIVO.gif  un GIF del dibujo (como lo muestra --picture, a --scale) con un
@@ -2159,9 +2159,9 @@ Opciones:
   --lesson ARCHIVO    una lección (.aurelion-lesson); sus pasos se repiten desde el inicio
   --step N            las salidas muestran el paso N de la lección (desde 1) y luego las acciones
                       dadas
-  --handout ARCHIVO.pdf  toda la lección como cuadernillo: una portada y luego una hoja de
-                      trabajo por paso con su título, sus textos y sus preguntas con renglones
-                      para responder (valen --paper y --black-and-white)
+  --handout ARCHIVO.pdf  toda la lección como cuadernillo: una portada y luego una ficha
+                      por paso con su título, sus textos y sus preguntas con renglones para
+                      responder (valen --paper y --black-and-white)
   --handout ARCHIVO.html  toda la lección como una página web para cualquier navegador, móvil o
                       plataforma educativa: el dibujo, los textos y las preguntas de cada paso,
                       sin scripts ni acceso a otro archivo
@@ -2241,19 +2241,19 @@ dejar ningún archivo temporal.
     <name>StateWords</name>
     <message>
         <source>triangle half</source>
-        <translation>triángulo medio</translation>
+        <translation>triángulo un medio</translation>
     </message>
     <message>
         <source>triangle minus half</source>
-        <translation>triángulo menos medio</translation>
+        <translation>triángulo menos un medio</translation>
     </message>
     <message>
         <source>hexagon half</source>
-        <translation>hexágono medio</translation>
+        <translation>hexágono un medio</translation>
     </message>
     <message>
         <source>hexagon minus third</source>
-        <translation>hexágono menos tercio</translation>
+        <translation>hexágono menos un tercio</translation>
     </message>
     <message>
         <source>triangle nine tenths</source>
@@ -2269,11 +2269,11 @@ dejar ningún archivo temporal.
     </message>
     <message>
         <source>square half</source>
-        <translation>cuadrado medio</translation>
+        <translation>cuadrado un medio</translation>
     </message>
     <message>
         <source>dodecagon fifth</source>
-        <translation>dodecágono quinto</translation>
+        <translation>dodecágono un quinto</translation>
     </message>
     <message>
         <source>minus %1</source>
