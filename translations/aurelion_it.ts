@@ -982,7 +982,7 @@
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
         <translation>Tab e Maiusc+Tab scorrono, riga per riga, i pulsanti, le caselle e le etichette cliccabili del riquadro visibile; Spazio o Invio li preme. I pulsanti «&lt;» e «&gt;» e «Prossimo anno» ripetono il passo finché restano premuti, con il mouse o con Spazio.
 
-Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio sceglie ed Esc la chiude.</translation>
+Il tasto Alt apre la barra dei menu; con i tasti freccia ci si muove al suo interno, Invio sceglie ed Esc la chiude.</translation>
     </message>
     <message>
         <source>About Aurelion</source>
@@ -990,7 +990,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A teaching program about the golden number phi and the Fibonacci sequence.&lt;/p&gt;&lt;p&gt;Aurelion is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;The Liberation fonts it brings along are under the SIL Open Font License 1.1.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versione %1&lt;/p&gt;&lt;p&gt;Un programma didattico sul numero aureo phi e sulla successione di Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion è software libero distribuito con la GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (GPL-3.0-or-later). Non è fornito con alcuna garanzia.&lt;/p&gt;&lt;p&gt;I font Liberation che include sono distribuiti con la SIL Open Font License 1.1.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Aurelion&lt;/h3&gt;&lt;p&gt;Versione %1&lt;/p&gt;&lt;p&gt;Un programma didattico sul numero aureo phi e sulla successione di Fibonacci.&lt;/p&gt;&lt;p&gt;Aurelion è software libero distribuito secondo i termini della GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (GPL-3.0-or-later). È fornito senza alcuna garanzia.&lt;/p&gt;&lt;p&gt;I font Liberation che include sono distribuiti secondo i termini della SIL Open Font License 1.1.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1136,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
-        <translation>L’immagine non può diventare un passo: %1. Scegliere di nuovo il suo argomento e aggiungere il passo prima.</translation>
+        <translation>L’immagine non può diventare un passo: %1. Scegliere di nuovo il suo argomento e aggiungere il passo più presto.</translation>
     </message>
     <message>
         <source>Answer: %1</source>
@@ -1144,7 +1144,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation>%1 (continua)</translation>
+        <translation>%1 (segue)</translation>
     </message>
     <message>
         <source>Questions</source>
@@ -1390,7 +1390,7 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
     </message>
     <message>
         <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
-        <translation> IL NUMERO AUREO  : clic per la successione F(0) = 1; F(1) = phi </translation>
+        <translation> IL NUMERO AUREO: clic per la successione F(0) = 1; F(1) = phi </translation>
     </message>
     <message>
         <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
@@ -2159,7 +2159,7 @@ Opzioni:
   --trace FILE        ciò che mostrano le superfici, un oggetto JSON per riga
   --lesson FILE       una lezione (.aurelion-lesson); i suoi passi si ripetono dall’avvio
   --step N            le uscite mostrano il passo N della lezione (da 1), poi le azioni date
-  --handout FILE.pdf  tutta la lezione come fascicolo: un frontespizio, poi una scheda di
+  --handout FILE.pdf  tutta la lezione come dispensa: un frontespizio, poi una scheda di
                       lavoro per ogni passo con il suo titolo, i suoi testi e le sue domande con
                       righe per rispondere (valgono --paper e --black-and-white)
   --handout FILE.html tutta la lezione come una pagina web per ogni browser, telefono o
@@ -2330,7 +2330,7 @@ Apre la finestra di Aurelion. Dimensioni e posizione della finestra, zoom e sche
 restano memorizzati da un avvio all’altro nel file delle impostazioni
 ~/.config/Aurelion/Aurelion.conf.
 
-  --reset-settings    dimenticarli e partire con le dimensioni del progetto
+  --reset-settings    dimenticarli e ripartire dalle dimensioni originali
   LEZIONE             aprire la lezione e mostrarne il primo passo
   --help              questo testo
   --version           la versione del programma
