@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>move the point P 0.1 to the left, down to -2</source>
-        <translation>mover o ponto P 0,1 para a esquerda, até -2</translation>
+        <translation>mover o ponto P 0,1 para a esquerda (até -2)</translation>
     </message>
     <message>
         <source>y0 down</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>move the point P 0.1 to the right, up to 4</source>
-        <translation>mover o ponto P 0,1 para a direita, até 4</translation>
+        <translation>mover o ponto P 0,1 para a direita (até 4)</translation>
     </message>
     <message>
         <source>y0 up</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>lower the birth rate</source>
-        <translation>baixar a taxa de natalidade</translation>
+        <translation>diminuir a taxa de natalidade</translation>
     </message>
     <message>
         <source>birth rate up</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>fast play</source>
-        <translation>jogo rápido</translation>
+        <translation>modo rápido</translation>
     </message>
     <message>
         <source>50 points every 20 milliseconds</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>slow play</source>
-        <translation>jogo lento</translation>
+        <translation>modo lento</translation>
     </message>
     <message>
         <source>one point a second, with the chosen corner marked</source>
@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>Ruler-and-compass construction of phi: two unit squares side by side, their diagonal OE = sqrt(5) = %1, the circle of radius 0.5 about its middle C cutting OE at A, OA = phi = %2, and at B, OB = 1/phi = %3; below the axis the segments b = 1, a = %3 and c = a + b = %2</source>
-        <translation>Construção de phi com régua e compasso: dois quadrados unitários lado a lado, com a diagonal OE = sqrt(5) = %1; a circunferência de raio 0,5 com centro no ponto médio C corta OE em A, com OA = phi = %2 e em B, com OB = 1/phi = %3; abaixo do eixo os segmentos b = 1; a = %3 e c = a + b = %2</translation>
+        <translation>Construção de phi com régua e compasso: dois quadrados unitários lado a lado, com a diagonal OE = sqrt(5) = %1; a circunferência de raio 0,5 com centro no ponto médio C corta OE em A (OA = phi = %2) e em B (OB = 1/phi = %3); abaixo do eixo, os segmentos b = 1; a = %3 e c = a + b = %2</translation>
     </message>
 </context>
 <context>
@@ -826,7 +826,7 @@
     </message>
     <message>
         <source>Dynamic population model %1, ages 0 to %2, year %3: a total of %4, birth rate %5 (%6 keeps the population constant); the age pyramid of the year above the totals of years 0 to %3</source>
-        <translation>Modelo dinâmico de população %1, idades de 0 a %2, ano %3: um total de %4; taxa de natalidade %5 (%6 mantém a população constante); a pirâmide etária do ano acima dos totais dos anos 0 a %3</translation>
+        <translation>Modelo dinâmico de população %1, idades de 0 a %2, ano %3: um total de %4; taxa de natalidade %5 (%6 mantém a população constante); a pirâmide etária do ano acima dos totais dos anos de 0 a %3</translation>
     </message>
 </context>
 <context>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Exponential function y = %1 phi^x with the point P at x = %2, y = %3; above it a = %4 and b = %5, beside it c = a + b = %6, with b = phi a and c = phi b</source>
-        <translation>Função exponencial y = %1 phi^x com o ponto P em x = %2; y = %3; acima a = %4 e b = %5; ao lado c = a + b = %6; com b = phi a e c = phi b</translation>
+        <translation>Função exponencial y = %1 phi^x com o ponto P em x = %2 e y = %3; acima dele, a = %4 e b = %5; ao lado, c = a + b = %6; com b = phi a e c = phi b</translation>
     </message>
 </context>
 <context>
@@ -982,7 +982,7 @@
 The Alt key opens the menu bar; the arrow keys move in it, Enter chooses and Esc closes it.</source>
         <translation>Tab e Shift+Tab percorrem, linha por linha, os botões, caixas de seleção e rótulos clicáveis do quadro visível; Espaço ou Enter os aciona. Os botões “&lt;” e “&gt;” e “Próximo ano” repetem o passo enquanto ficam pressionados, com o mouse ou com Espaço.
 
-A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a fecha.</translation>
+A tecla Alt abre a barra de menus; as teclas de seta percorrem a barra, Enter escolhe e Esc a fecha.</translation>
     </message>
     <message>
         <source>About Aurelion</source>
@@ -1112,7 +1112,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>Reload it, and lose the changes made here, or overwrite it with the lesson as it is here?</source>
-        <translation>Recarregá-lo, e perder as alterações feitas aqui, ou sobrescrevê-lo com a aula como está aqui?</translation>
+        <translation>Recarregá-lo, perdendo as alterações feitas aqui, ou sobrescrevê-lo com a aula como está aqui?</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
@@ -1136,7 +1136,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>The picture cannot become a step: %1. Choose its topic afresh and add the step sooner.</source>
-        <translation>A imagem não pode virar um passo: %1. Escolha de novo o seu tema e adicione o passo mais cedo.</translation>
+        <translation>A imagem não pode se tornar um passo: %1. Escolha o tema de novo e adicione o passo antes.</translation>
     </message>
     <message>
         <source>Answer: %1</source>
@@ -1390,7 +1390,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source> THE GOLDEN NUMBER  : Click for sequence F(0) = 1 , F(1) = phi </source>
-        <translation> A RAZÃO ÁUREA  : clique para a sequência F(0) = 1; F(1) = phi </translation>
+        <translation> A RAZÃO ÁUREA: clique para a sequência F(0) = 1; F(1) = phi </translation>
     </message>
     <message>
         <source> Click for sequence  F(0) = 1 ,  F(1) = -1/phi </source>
@@ -1580,7 +1580,7 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
     </message>
     <message>
         <source>&amp;Black and white, for a printer without colour</source>
-        <translation>&amp;Preto e branco, para uma impressora sem cores</translation>
+        <translation>Preto e &amp;branco, para uma impressora sem cores</translation>
     </message>
     <message>
         <source>Print Worksheet</source>
@@ -2120,15 +2120,15 @@ says why). SIGINT and SIGTERM end it by the signal, with no temporary file left.
         <translation>Uso: aurelion-render [OPÇÕES] AÇÃO...
 
 Executa a inicialização do programa na plataforma fora da tela, depois as ações em ordem, cada
-uma pelo tratador que um clique do usuário alcança, e então grava as saídas.
+uma pela rotina que um clique do usuário aciona, e então grava as saídas.
 
 Ações:
   menu:NOME[:ÍNDICE]  um comando de menu pelo nome do controle (menu:M_R:4 é Razão áurea,
                       Pentagrama)
   click:NOME[:ÍNDICE] um clique em um botão, rótulo ou caixa de seleção
                       (click:ComP:0, click:Label7)
-  move:X,Y            o ponteiro vai sobre a superfície de desenho até o ponto (X, Y) de suas
-                      coordenadas
+  move:X,Y            o ponteiro se move sobre a superfície de desenho até o ponto (X, Y) nas
+                      coordenadas do desenho
   press:X,Y           o ponteiro vai até lá e clica na superfície de desenho
   tick[:N]            N pulsos do temporizador (padrão 1), cada um só enquanto ele estiver ativo
   zoom:Z              o zoom da janela passa a Z (de 0.5 a 4), como Exibir, Ampliar
@@ -2144,9 +2144,9 @@ Opções:
   --paper a4|letter   o papel da folha de exercícios (padrão a4)
   --black-and-white   a imagem e a página para uma impressora sem cor: linhas e textos pretos,
                       preenchimentos claros, o fundo branco
-  --scale F           razão de pixels das imagens PNG (padrão 1)
+  --scale F           razão de pixels do dispositivo das imagens PNG (padrão 1)
   --zoom Z            o zoom da janela para --png, de 0.5 a 4 (padrão 1): cada controle, texto e
-                      linha Z vezes maior; --picture não muda
+                      linha Z vezes maior; --picture não é afetado
   --animation ARQUIVO.gif  um GIF do desenho (como --picture o mostra, em --scale) com um
                       quadro depois de cada ação que deixa o desenho à vista
   --frame-every N     com ações tick, um quadro a cada N pulsos em vez de um depois da ação
@@ -2157,7 +2157,7 @@ Opções:
                       (padrão: o que o ambiente pede, como o programa escolhe)
   --state ARQUIVO     o estado da janela em JSON
   --trace ARQUIVO     o que as superfícies mostram, um objeto JSON por linha
-  --lesson ARQUIVO    uma aula (.aurelion-lesson); seus passos se repetem desde o início
+  --lesson ARQUIVO    uma aula (.aurelion-lesson); seus passos são refeitos desde o início
   --step N            as saídas mostram o passo N da aula (a partir de 1), depois as ações dadas
   --handout ARQUIVO.pdf  a aula inteira como apostila: uma página de rosto, depois uma folha
                       de exercícios por passo com seu título, seus textos e suas perguntas com
