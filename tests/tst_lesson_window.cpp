@@ -14,7 +14,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -45,7 +47,8 @@ private slots:
     void lesson_file_grows_linearly();
     void picture_beyond_a_steps_limits();
     void lesson_title_set_in_the_window();
-    void step_title_waits_for_text();
+    void step_dialog_takes_notes_data();
+    void step_dialog_takes_notes();
     void lesson_without_steps_says_so_data();
     void lesson_without_steps_says_so();
     void recent_entries_tell_folders_apart_data();
@@ -84,12 +87,20 @@ struct ScriptedDialogs final : LessonDialogs
     {
         return save;
     }
-    std::optional<QString> ask_step_title(QWidget *, const QString &proposed) override
+    std::optional<StepNotes> ask_step(QWidget *, const QString &proposed) override
     {
         proposals << proposed;
         if (while_asked)
             while_asked();
-        return title ? title : std::optional<QString>(proposed);
+        if (title && title->isEmpty())
+            return std::nullopt;
+        StepNotes written = notes;
+        written.title = title ? *title : proposed;
+        return written;
+    }
+    std::optional<HandoutChoice> choose_handout_file(QWidget *, const QString &, bool) override
+    {
+        return handout;
     }
     std::optional<QString> ask_lesson_title(QWidget *, const QString &) override
     {
@@ -114,6 +125,8 @@ struct ScriptedDialogs final : LessonDialogs
     void show_message(QWidget *, const QString &text) override { messages << text; }
 
     std::optional<QString> open, save, title, lesson_title;
+    StepNotes notes; // the texts and questions of every step added
+    std::optional<HandoutChoice> handout;
     std::function<void()> while_asked;
     Unsaved unsaved = Unsaved::Cancel;
     Changed changed = Changed::Cancel;
@@ -675,33 +688,86 @@ void TestLessonWindow::lesson_title_set_in_the_window()
 }
 
 // OK in the step's title dialog waits until there is a title.
-void TestLessonWindow::step_title_waits_for_text()
+void TestLessonWindow::step_dialog_takes_notes_data()
 {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("cells"); // question|answer a row of the table
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("questions"); // question|answer
+    QTest::newRow("title only") << "Pentagram"
+                                << "" << QStringList() << true << QStringList() << QStringList();
+    QTest::newRow("no title") << "   "
+                              << "" << QStringList() << false << QStringList() << QStringList();
+    QTest::newRow("paragraphs, questions with and without answers")
+        << " Spiral "
+        << "First paragraph.\n\n  Second one. \n"
+        << QStringList { "How many squares?|Eight", "", "Why gold?|" } << true
+        << QStringList { "First paragraph.", "Second one." }
+        << QStringList { "How many squares?|Eight", "Why gold?|" };
+    QTest::newRow("an answer without its question")
+        << "Spiral"
+        << "" << QStringList { "|Eight" } << false << QStringList() << QStringList();
+    QTest::newRow("a paragraph too long")
+        << "Spiral" << QString(text_max_length + 1, QLatin1Char('x')) << QStringList() << false
+        << QStringList() << QStringList();
+    QTest::newRow("too many paragraphs")
+        << "Spiral" << QStringLiteral("p\n").repeated(step_max_texts + 1) << QStringList() << false
+        << QStringList() << QStringList();
+}
+
+// The Add Step dialog takes the title, a paragraph a line and a question with its answer a row;
+// OK waits for what a lesson file may hold.
+void TestLessonWindow::step_dialog_takes_notes()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QStringList, cells);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, questions);
     TestSession t;
     WindowLessonDialogs windows;
-    QStringList enabled;
+    bool enabled = false;
     QTimer look;
     look.setInterval(5);
-    QObject::connect(&look, &QTimer::timeout, [&look, &enabled] {
+    QObject::connect(&look, &QTimer::timeout, [&] {
         QWidget *dialog = QApplication::activeModalWidget();
         auto *line = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
+        auto *edit = dialog ? dialog->findChild<QPlainTextEdit *>() : nullptr;
+        auto *table = dialog ? dialog->findChild<QTableWidget *>() : nullptr;
         auto *buttons = dialog ? dialog->findChild<QDialogButtonBox *>() : nullptr;
-        if (!line || !buttons)
+        if (!line || !edit || !table || !buttons)
             return;
         look.stop();
-        QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
-        for (const char *text : { "Pentagram", "", "   ", "x" }) {
-            line->setText(QString::fromLatin1(text));
-            enabled << QStringLiteral("%1:%2").arg(text).arg(ok->isEnabled());
-        }
-        ok->click();
+        line->setText(title);
+        edit->setPlainText(text);
+        for (int row = 0; row < cells.size(); ++row)
+            for (int column = 0; column < 2; ++column)
+                table->setItem(row, column,
+                    new QTableWidgetItem(cells[row].section(QLatin1Char('|'), column, column)));
+        QPushButton *accept = buttons->button(QDialogButtonBox::Ok);
+        enabled = accept->isEnabled();
+        if (enabled)
+            accept->click();
+        else
+            buttons->button(QDialogButtonBox::Cancel)->click();
     });
     look.start();
     ::alarm(60);
-    const auto title = windows.ask_step_title(&t.window(), QStringLiteral("Pentagram"));
+    const auto notes = windows.ask_step(&t.window(), QStringLiteral("Pentagram"));
     ::alarm(0);
-    QCOMPARE(enabled, QStringList({ "Pentagram:1", ":0", "   :0", "x:1" }));
-    QCOMPARE(title, std::optional<QString>(QStringLiteral("x")));
+    QCOMPARE(enabled, ok);
+    QCOMPARE(notes.has_value(), ok);
+    if (!ok)
+        return;
+    QCOMPARE(notes->title, title.trimmed());
+    QCOMPARE(notes->texts, texts);
+    QStringList asked;
+    for (const LessonQuestion &q : notes->questions)
+        asked << q.question + QLatin1Char('|') + q.answer;
+    QCOMPARE(asked, questions);
 }
 
 void TestLessonWindow::lesson_without_steps_says_so_data()
