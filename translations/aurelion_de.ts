@@ -977,10 +977,6 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
             <translation>Schritt hinzufügen</translation>
         </message>
         <message>
-            <source>Title of the step:</source>
-            <translation>Titel des Schritts:</translation>
-        </message>
-        <message>
             <source>The lesson "%1" has changes that are not saved.</source>
             <translation>Die Lektion „%1“ hat Änderungen, die nicht gespeichert sind.</translation>
         </message>
@@ -1083,6 +1079,94 @@ Die Alt-Taste öffnet die Menüleiste; die Pfeiltasten bewegen sich darin, Einga
         <message>
             <source>Contents</source>
             <translation>Inhalt</translation>
+        </message>
+        <message>
+            <source>Re&amp;veal Answer</source>
+            <translation>Antwort &amp;aufdecken</translation>
+        </message>
+        <message>
+            <source>Save &amp;Handout...</source>
+            <translation>Hand&amp;out speichern...</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Web Page...</source>
+            <translation>Als &amp;Webseite speichern...</translation>
+        </message>
+        <message>
+            <source>The step needs a title.</source>
+            <translation>Der Schritt braucht einen Titel.</translation>
+        </message>
+        <message>
+            <source>A step has at most %1 paragraphs of text.</source>
+            <translation>Ein Schritt hat höchstens %1 Absätze Text.</translation>
+        </message>
+        <message>
+            <source>A paragraph has at most %1 characters.</source>
+            <translation>Ein Absatz hat höchstens %1 Zeichen.</translation>
+        </message>
+        <message>
+            <source>An answer needs its question.</source>
+            <translation>Zu jeder Antwort gehört eine Frage.</translation>
+        </message>
+        <message>
+            <source>&amp;Title of the step:</source>
+            <translation>&amp;Titel des Schritts:</translation>
+        </message>
+        <message>
+            <source>Te&amp;xt for the pupils, a paragraph a line:</source>
+            <translation>Te&amp;xt für die Klasse, ein Absatz pro Zeile:</translation>
+        </message>
+        <message>
+            <source>&amp;Questions, each with its answer or none:</source>
+            <translation>&amp;Fragen, jede mit ihrer Antwort oder ohne:</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Frage</translation>
+        </message>
+        <message>
+            <source>Web page for the pupils (*.html)</source>
+            <translation>Webseite für die Klasse (*.html)</translation>
+        </message>
+        <message>
+            <source>Web page with the answers (*.html)</source>
+            <translation>Webseite mit den Lösungen (*.html)</translation>
+        </message>
+        <message>
+            <source>Handout for the pupils (*.pdf)</source>
+            <translation>Handout für die Klasse (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Answer key (*.pdf)</source>
+            <translation>Lösungen (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Save as Web Page</source>
+            <translation>Als Webseite speichern</translation>
+        </message>
+        <message>
+            <source>Save Handout</source>
+            <translation>Handout speichern</translation>
+        </message>
+        <message>
+            <source>The lesson has no steps yet. Add steps with Add Step (%1).</source>
+            <translation>Die Lektion hat noch keine Schritte. Schritte fügen Sie mit „Schritt hinzufügen“ (%1) hinzu.</translation>
+        </message>
+        <message>
+            <source>The handout could not be saved as %1: %2</source>
+            <translation>Das Handout konnte nicht als %1 gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>Making the handout...</source>
+            <translation>Das Handout wird erstellt...</translation>
+        </message>
+        <message>
+            <source>Step %1 cannot be shown: %2</source>
+            <translation>Schritt %1 kann nicht gezeigt werden: %2</translation>
+        </message>
+        <message>
+            <source>the contents could not be made</source>
+            <translation>der Inhalt konnte nicht erstellt werden</translation>
         </message>
     </context>
     <context>

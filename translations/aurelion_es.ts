@@ -977,10 +977,6 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
             <translation>Añadir paso</translation>
         </message>
         <message>
-            <source>Title of the step:</source>
-            <translation>Título del paso:</translation>
-        </message>
-        <message>
             <source>The lesson "%1" has changes that are not saved.</source>
             <translation>La lección «%1» tiene cambios sin guardar.</translation>
         </message>
@@ -1083,6 +1079,94 @@ La tecla Alt abre la barra de menús; las flechas se mueven por ella, Intro elig
         <message>
             <source>Contents</source>
             <translation>Índice</translation>
+        </message>
+        <message>
+            <source>Re&amp;veal Answer</source>
+            <translation>&amp;Mostrar respuesta</translation>
+        </message>
+        <message>
+            <source>Save &amp;Handout...</source>
+            <translation>Guardar &amp;ficha de trabajo...</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Web Page...</source>
+            <translation>Guardar como página &amp;web...</translation>
+        </message>
+        <message>
+            <source>The step needs a title.</source>
+            <translation>El paso necesita un título.</translation>
+        </message>
+        <message>
+            <source>A step has at most %1 paragraphs of text.</source>
+            <translation>Un paso tiene como máximo %1 párrafos de texto.</translation>
+        </message>
+        <message>
+            <source>A paragraph has at most %1 characters.</source>
+            <translation>Un párrafo tiene como máximo %1 caracteres.</translation>
+        </message>
+        <message>
+            <source>An answer needs its question.</source>
+            <translation>Cada respuesta necesita su pregunta.</translation>
+        </message>
+        <message>
+            <source>&amp;Title of the step:</source>
+            <translation>&amp;Título del paso:</translation>
+        </message>
+        <message>
+            <source>Te&amp;xt for the pupils, a paragraph a line:</source>
+            <translation>Te&amp;xto para el alumnado, un párrafo por línea:</translation>
+        </message>
+        <message>
+            <source>&amp;Questions, each with its answer or none:</source>
+            <translation>Pre&amp;guntas, cada una con su respuesta o sin ella:</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Pregunta</translation>
+        </message>
+        <message>
+            <source>Web page for the pupils (*.html)</source>
+            <translation>Página web para el alumnado (*.html)</translation>
+        </message>
+        <message>
+            <source>Web page with the answers (*.html)</source>
+            <translation>Página web con las soluciones (*.html)</translation>
+        </message>
+        <message>
+            <source>Handout for the pupils (*.pdf)</source>
+            <translation>Ficha de trabajo para el alumnado (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Answer key (*.pdf)</source>
+            <translation>Solucionario (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Save as Web Page</source>
+            <translation>Guardar como página web</translation>
+        </message>
+        <message>
+            <source>Save Handout</source>
+            <translation>Guardar ficha de trabajo</translation>
+        </message>
+        <message>
+            <source>The lesson has no steps yet. Add steps with Add Step (%1).</source>
+            <translation>La lección aún no tiene pasos. Añádalos con «Añadir paso» (%1).</translation>
+        </message>
+        <message>
+            <source>The handout could not be saved as %1: %2</source>
+            <translation>La ficha de trabajo no se pudo guardar como %1: %2</translation>
+        </message>
+        <message>
+            <source>Making the handout...</source>
+            <translation>Creando la ficha de trabajo...</translation>
+        </message>
+        <message>
+            <source>Step %1 cannot be shown: %2</source>
+            <translation>El paso %1 no se puede mostrar: %2</translation>
+        </message>
+        <message>
+            <source>the contents could not be made</source>
+            <translation>no se pudo crear el contenido</translation>
         </message>
     </context>
     <context>

@@ -977,10 +977,6 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
             <translation>Ajouter une étape</translation>
         </message>
         <message>
-            <source>Title of the step:</source>
-            <translation>Titre de l’étape :</translation>
-        </message>
-        <message>
             <source>The lesson "%1" has changes that are not saved.</source>
             <translation>La leçon « %1 » a des modifications non enregistrées.</translation>
         </message>
@@ -1083,6 +1079,94 @@ La touche Alt ouvre la barre de menus ; les flèches s’y déplacent, Entrée c
         <message>
             <source>Contents</source>
             <translation>Sommaire</translation>
+        </message>
+        <message>
+            <source>Re&amp;veal Answer</source>
+            <translation>&amp;Montrer la réponse</translation>
+        </message>
+        <message>
+            <source>Save &amp;Handout...</source>
+            <translation>Enregistrer le poly&amp;copié...</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Web Page...</source>
+            <translation>Enregistrer comme page &amp;Web...</translation>
+        </message>
+        <message>
+            <source>The step needs a title.</source>
+            <translation>L’étape doit avoir un titre.</translation>
+        </message>
+        <message>
+            <source>A step has at most %1 paragraphs of text.</source>
+            <translation>Une étape compte au plus %1 paragraphes de texte.</translation>
+        </message>
+        <message>
+            <source>A paragraph has at most %1 characters.</source>
+            <translation>Un paragraphe compte au plus %1 caractères.</translation>
+        </message>
+        <message>
+            <source>An answer needs its question.</source>
+            <translation>Une réponse doit avoir sa question.</translation>
+        </message>
+        <message>
+            <source>&amp;Title of the step:</source>
+            <translation>&amp;Titre de l’étape :</translation>
+        </message>
+        <message>
+            <source>Te&amp;xt for the pupils, a paragraph a line:</source>
+            <translation>Te&amp;xte pour les élèves, un paragraphe par ligne :</translation>
+        </message>
+        <message>
+            <source>&amp;Questions, each with its answer or none:</source>
+            <translation>&amp;Questions, chacune avec sa réponse ou sans :</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Question</translation>
+        </message>
+        <message>
+            <source>Web page for the pupils (*.html)</source>
+            <translation>Page Web pour les élèves (*.html)</translation>
+        </message>
+        <message>
+            <source>Web page with the answers (*.html)</source>
+            <translation>Page Web avec les réponses (*.html)</translation>
+        </message>
+        <message>
+            <source>Handout for the pupils (*.pdf)</source>
+            <translation>Polycopié pour les élèves (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Answer key (*.pdf)</source>
+            <translation>Corrigé (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Save as Web Page</source>
+            <translation>Enregistrer comme page Web</translation>
+        </message>
+        <message>
+            <source>Save Handout</source>
+            <translation>Enregistrer le polycopié</translation>
+        </message>
+        <message>
+            <source>The lesson has no steps yet. Add steps with Add Step (%1).</source>
+            <translation>La leçon n’a pas encore d’étapes. Ajoutez-en avec « Ajouter une étape » (%1).</translation>
+        </message>
+        <message>
+            <source>The handout could not be saved as %1: %2</source>
+            <translation>Le polycopié n’a pas pu être enregistré sous %1 : %2</translation>
+        </message>
+        <message>
+            <source>Making the handout...</source>
+            <translation>Création du polycopié...</translation>
+        </message>
+        <message>
+            <source>Step %1 cannot be shown: %2</source>
+            <translation>L’étape %1 ne peut pas être affichée : %2</translation>
+        </message>
+        <message>
+            <source>the contents could not be made</source>
+            <translation>le contenu n’a pas pu être créé</translation>
         </message>
     </context>
     <context>

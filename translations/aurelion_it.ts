@@ -977,10 +977,6 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
             <translation>Aggiungi passo</translation>
         </message>
         <message>
-            <source>Title of the step:</source>
-            <translation>Titolo del passo:</translation>
-        </message>
-        <message>
             <source>The lesson "%1" has changes that are not saved.</source>
             <translation>La lezione «%1» ha modifiche non salvate.</translation>
         </message>
@@ -1083,6 +1079,94 @@ Il tasto Alt apre la barra dei menu; le frecce si muovono al suo interno, Invio 
         <message>
             <source>Contents</source>
             <translation>Indice</translation>
+        </message>
+        <message>
+            <source>Re&amp;veal Answer</source>
+            <translation>&amp;Mostra risposta</translation>
+        </message>
+        <message>
+            <source>Save &amp;Handout...</source>
+            <translation>Salva &amp;dispensa...</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Web Page...</source>
+            <translation>Salva come pagina &amp;web...</translation>
+        </message>
+        <message>
+            <source>The step needs a title.</source>
+            <translation>Il passo deve avere un titolo.</translation>
+        </message>
+        <message>
+            <source>A step has at most %1 paragraphs of text.</source>
+            <translation>Un passo ha al massimo %1 paragrafi di testo.</translation>
+        </message>
+        <message>
+            <source>A paragraph has at most %1 characters.</source>
+            <translation>Un paragrafo ha al massimo %1 caratteri.</translation>
+        </message>
+        <message>
+            <source>An answer needs its question.</source>
+            <translation>Ogni risposta deve avere la sua domanda.</translation>
+        </message>
+        <message>
+            <source>&amp;Title of the step:</source>
+            <translation>&amp;Titolo del passo:</translation>
+        </message>
+        <message>
+            <source>Te&amp;xt for the pupils, a paragraph a line:</source>
+            <translation>Te&amp;sto per la classe, un paragrafo per riga:</translation>
+        </message>
+        <message>
+            <source>&amp;Questions, each with its answer or none:</source>
+            <translation>&amp;Domande, ciascuna con la sua risposta o senza:</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Domanda</translation>
+        </message>
+        <message>
+            <source>Web page for the pupils (*.html)</source>
+            <translation>Pagina web per la classe (*.html)</translation>
+        </message>
+        <message>
+            <source>Web page with the answers (*.html)</source>
+            <translation>Pagina web con le soluzioni (*.html)</translation>
+        </message>
+        <message>
+            <source>Handout for the pupils (*.pdf)</source>
+            <translation>Dispensa per la classe (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Answer key (*.pdf)</source>
+            <translation>Soluzioni (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Save as Web Page</source>
+            <translation>Salva come pagina web</translation>
+        </message>
+        <message>
+            <source>Save Handout</source>
+            <translation>Salva dispensa</translation>
+        </message>
+        <message>
+            <source>The lesson has no steps yet. Add steps with Add Step (%1).</source>
+            <translation>La lezione non ha ancora passi. Aggiungili con «Aggiungi passo» (%1).</translation>
+        </message>
+        <message>
+            <source>The handout could not be saved as %1: %2</source>
+            <translation>La dispensa non è stata salvata come %1: %2</translation>
+        </message>
+        <message>
+            <source>Making the handout...</source>
+            <translation>Preparazione della dispensa...</translation>
+        </message>
+        <message>
+            <source>Step %1 cannot be shown: %2</source>
+            <translation>Il passo %1 non può essere mostrato: %2</translation>
+        </message>
+        <message>
+            <source>the contents could not be made</source>
+            <translation>non è stato possibile creare il contenuto</translation>
         </message>
     </context>
     <context>

@@ -977,10 +977,6 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
             <translation>Adicionar passo</translation>
         </message>
         <message>
-            <source>Title of the step:</source>
-            <translation>Título do passo:</translation>
-        </message>
-        <message>
             <source>The lesson "%1" has changes that are not saved.</source>
             <translation>A aula “%1” tem alterações não salvas.</translation>
         </message>
@@ -1083,6 +1079,94 @@ A tecla Alt abre a barra de menus; as setas se movem nela, Enter escolhe e Esc a
         <message>
             <source>Contents</source>
             <translation>Sumário</translation>
+        </message>
+        <message>
+            <source>Re&amp;veal Answer</source>
+            <translation>&amp;Mostrar resposta</translation>
+        </message>
+        <message>
+            <source>Save &amp;Handout...</source>
+            <translation>Salvar apost&amp;ila...</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Web Page...</source>
+            <translation>Salvar como página &amp;web...</translation>
+        </message>
+        <message>
+            <source>The step needs a title.</source>
+            <translation>O passo precisa de um título.</translation>
+        </message>
+        <message>
+            <source>A step has at most %1 paragraphs of text.</source>
+            <translation>Um passo tem no máximo %1 parágrafos de texto.</translation>
+        </message>
+        <message>
+            <source>A paragraph has at most %1 characters.</source>
+            <translation>Um parágrafo tem no máximo %1 caracteres.</translation>
+        </message>
+        <message>
+            <source>An answer needs its question.</source>
+            <translation>Cada resposta precisa da sua pergunta.</translation>
+        </message>
+        <message>
+            <source>&amp;Title of the step:</source>
+            <translation>&amp;Título do passo:</translation>
+        </message>
+        <message>
+            <source>Te&amp;xt for the pupils, a paragraph a line:</source>
+            <translation>Te&amp;xto para os alunos, um parágrafo por linha:</translation>
+        </message>
+        <message>
+            <source>&amp;Questions, each with its answer or none:</source>
+            <translation>&amp;Perguntas, cada uma com sua resposta ou sem:</translation>
+        </message>
+        <message>
+            <source>Question</source>
+            <translation>Pergunta</translation>
+        </message>
+        <message>
+            <source>Web page for the pupils (*.html)</source>
+            <translation>Página web para os alunos (*.html)</translation>
+        </message>
+        <message>
+            <source>Web page with the answers (*.html)</source>
+            <translation>Página web com as respostas (*.html)</translation>
+        </message>
+        <message>
+            <source>Handout for the pupils (*.pdf)</source>
+            <translation>Apostila para os alunos (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Answer key (*.pdf)</source>
+            <translation>Gabarito (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Save as Web Page</source>
+            <translation>Salvar como página web</translation>
+        </message>
+        <message>
+            <source>Save Handout</source>
+            <translation>Salvar apostila</translation>
+        </message>
+        <message>
+            <source>The lesson has no steps yet. Add steps with Add Step (%1).</source>
+            <translation>A aula ainda não tem passos. Adicione passos com “Adicionar passo” (%1).</translation>
+        </message>
+        <message>
+            <source>The handout could not be saved as %1: %2</source>
+            <translation>Não foi possível salvar a apostila como %1: %2</translation>
+        </message>
+        <message>
+            <source>Making the handout...</source>
+            <translation>Criando a apostila...</translation>
+        </message>
+        <message>
+            <source>Step %1 cannot be shown: %2</source>
+            <translation>O passo %1 não pode ser mostrado: %2</translation>
+        </message>
+        <message>
+            <source>the contents could not be made</source>
+            <translation>não foi possível criar o conteúdo</translation>
         </message>
     </context>
     <context>
