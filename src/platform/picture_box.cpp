@@ -320,6 +320,12 @@ void Stage::set_margins(int right, int bottom)
 
 void Stage::place_beside()
 {
+    // A window fitted to the design has no scroll bars; under the strip, the design scrolls.
+    if (beside_place_ == Beside::Below && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded
+        && fitted_) {
+        fitted_ = false;
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     if (!beside_ || beside_->isHidden()) {
         beside_place_ = Beside::None;
         set_margins(0, 0);
@@ -340,6 +346,9 @@ void Stage::place_beside()
         beside_->setContentsMargins(0, std::max(0, form_->y()), 0, 0);
     } else {
         beside_place_ = Beside::Below;
+        fitted_ = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
+        if (fitted_)
+            setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         const int under = room.height() - design.height()
             - (design.width() > room.width() ? horizontalScrollBar()->sizeHint().height() : 0);
         set_margins(0, std::max(least.height(), std::min(under, wish.height())));

@@ -183,4 +183,5 @@ private:
     QWidget *beside_ = nullptr;
     Beside beside_place_ = Beside::None;
     bool placing_ = false;
+    bool fitted_ = false; // the window had no vertical scroll bar before the strip took room
 };
