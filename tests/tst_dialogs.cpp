@@ -42,7 +42,7 @@ const char *const dialog_names[] = { "Save Picture As", "Save Worksheet As", "Wo
     "End Simul", "Coördinates", "a long message", "recording not saved",
     "recording not saved, no going on", "Keyboard Shortcuts", "About Aurelion", "Open Lesson",
     "Save Lesson As", "Add Step", "lesson not saved", "Lesson Title", "lesson changed on disk",
-    "lesson without steps", "step's progress" };
+    "lesson without steps", "step's progress", "Save Handout", "Save as Web Page" };
 
 // A window at a zoom: maximised on the screen for zoom 0, else at that fixed zoom.
 struct ZoomedWindow : TestWindow
@@ -192,7 +192,11 @@ void TestDialogs::dialogs_fit_their_text()
     } else if (dialog == QStringLiteral("Save Lesson As")) {
         when_modal([&] { lessons.choose_lesson_to_save(&t.window, stem); }, check);
     } else if (dialog == QStringLiteral("Add Step")) {
-        when_modal([&] { lessons.ask_step_title(&t.window, QStringLiteral("Pentagram")); }, check);
+        when_modal([&] { lessons.ask_step(&t.window, QStringLiteral("Pentagram")); }, check);
+    } else if (dialog == QStringLiteral("Save Handout")) {
+        when_modal([&] { lessons.choose_handout_file(&t.window, stem, false); }, check);
+    } else if (dialog == QStringLiteral("Save as Web Page")) {
+        when_modal([&] { lessons.choose_handout_file(&t.window, stem, true); }, check);
     } else if (dialog == QStringLiteral("lesson not saved")) {
         when_modal(
             [&] { lessons.ask_unsaved(&t.window, QStringLiteral("The golden number")); }, check);

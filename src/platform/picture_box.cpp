@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
 
 ShapeControl::ShapeControl(PictureBox &container, QRgb border, QRgb back, int left_twips,
     int top_twips, int width_twips, int height_twips)
@@ -273,6 +275,7 @@ Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smal
     : QScrollArea(parent)
     , form_(form)
     , smallest_zoom_(smallest_zoom)
+    , margin_colour_(margin_colour)
 {
     setFrameShape(QFrame::NoFrame);
     // The keyboard's focus goes to the controls on the stage, never to the stage itself, where
@@ -301,5 +304,93 @@ QSize Stage::sizeHint() const { return form_->size(); }
 
 // The arrow keys that a control passes on do not move the view under it.
 void Stage::keyPressEvent(QKeyEvent *event) { event->ignore(); }
+
+void Stage::set_beside(QWidget *widget)
+{
+    beside_ = widget;
+    widget->setParent(this);
+    QPalette margins = widget->palette();
+    margins.setColor(QPalette::Window, QColor::fromRgb(margin_colour_));
+    widget->setPalette(margins);
+    widget->setAutoFillBackground(true);
+    widget->installEventFilter(this);
+    form_->installEventFilter(this);
+    place_beside();
+}
+
+void Stage::set_margins(int right, int bottom)
+{
+    const QMargins now = viewportMargins();
+    if (now.right() == right && now.bottom() == bottom)
+        return;
+    setViewportMargins(0, 0, right, bottom);
+    // The scroll bars' ranges and the background's place follow the viewport's new size.
+    QResizeEvent resized(size(), size());
+    QScrollArea::resizeEvent(&resized);
+}
+
+void Stage::place_beside()
+{
+    // A window fitted to the design has no scroll bars; under the strip, the design scrolls.
+    if (beside_place_ == Beside::Below && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded
+        && fitted_) {
+        fitted_ = false;
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    if (!beside_ || beside_->isHidden()) {
+        beside_place_ = Beside::None;
+        set_margins(0, 0);
+        return;
+    }
+    const QSize least = beside_->minimumSizeHint();
+    const QSize wish = beside_->sizeHint();
+    const QSize room = contentsRect().size();
+    const QSize design = form_->size();
+    const int right = room.width() - design.width()
+        - (design.height() > room.height() ? verticalScrollBar()->sizeHint().width() : 0);
+    if (right >= least.width()) {
+        beside_place_ = Beside::Right;
+        set_margins(std::min(right, wish.width()), 0);
+        const QRect view = viewport()->geometry();
+        beside_->setGeometry(
+            view.right() + 1, view.top(), viewportMargins().right(), view.height());
+        beside_->setContentsMargins(0, std::max(0, form_->y()), 0, 0);
+    } else {
+        beside_place_ = Beside::Below;
+        fitted_ = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
+        if (fitted_)
+            setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        const int under = room.height() - design.height()
+            - (design.width() > room.width() ? horizontalScrollBar()->sizeHint().height() : 0);
+        set_margins(0, std::max(least.height(), std::min(under, wish.height())));
+        const QRect view = viewport()->geometry();
+        beside_->setGeometry(
+            view.left(), view.bottom() + 1, view.width(), viewportMargins().bottom());
+        beside_->setContentsMargins(std::max(0, form_->x()), 0, 0, 0);
+    }
+    beside_->raise();
+}
+
+void Stage::resizeEvent(QResizeEvent *event)
+{
+    QScrollArea::resizeEvent(event);
+    place_beside();
+}
+
+bool Stage::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool handled = QScrollArea::eventFilter(watched, event);
+    if (beside_ && (watched == beside_ || watched == form_)
+        && (event->type() == QEvent::Show || event->type() == QEvent::Hide
+            || event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)) {
+        // Placing the widget resizes it: not again for its own resize.
+        if (!placing_ && !(watched == beside_ && event->type() == QEvent::Resize)) {
+            placing_ = true;
+            place_beside();
+            placing_ = false;
+        }
+    }
+    return handled;
+}
 
 QSize Stage::minimumSizeHint() const { return form_->size_at(smallest_zoom_); }

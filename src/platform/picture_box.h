@@ -158,10 +158,31 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // A widget of the window in the margins beside the background, never over it, in the
+    // margins' colour: while it is shown, to the right of the background where the margin
+    // leaves the widget its minimum width (and as much of its width as it asks for), else in a
+    // strip under the background, as high as the room under it or at least the widget's minimum
+    // height, the background scrolling above it where the window is too small for both. Its
+    // contents margins start its contents at the background's top or left edge.
+    void set_beside(QWidget *widget);
+    // Places the widget afresh: after it was shown, hidden or changed its size hints.
+    void place_beside();
+    enum class Beside { None, Right, Below };
+    Beside beside() const { return beside_place_; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void set_margins(int right, int bottom);
+
     FormSurface *form_;
     double smallest_zoom_;
+    QRgb margin_colour_;
+    QWidget *beside_ = nullptr;
+    Beside beside_place_ = Beside::None;
+    bool placing_ = false;
+    bool fitted_ = false; // the window had no vertical scroll bar before the strip took room
 };

@@ -2,6 +2,7 @@
 
 #include "lesson/action_recorder.h"
 #include "lesson/lesson_session.h"
+#include "lesson/questions_panel.h"
 #include "main_window.h"
 #include "picture/picture_commands.h"
 #include "twips.h"
@@ -68,6 +69,7 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
     , session_(session)
     , recorder_(new ActionRecorder(window))
     , mark_(new Label(window.form().background))
+    , questions_(new QuestionsPanel(&window.stage()))
 {
     menu_ = new QMenu(QCoreApplication::translate("Lesson", "&Lesson"), &window);
     window.menuBar()->insertMenu(window.picture_commands().menu()->menuAction(), menu_);
@@ -94,11 +96,19 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
     actions_.last_step =
         add(QCoreApplication::translate("Lesson", "&Last Step"), QKeySequence(Qt::Key_End),
             [this] { session_.present(int(session_.lesson().steps.size()) - 1); });
+    // Page Down reveals too, but it is the View menu's Next Topic's shortcut.
+    actions_.reveal = add(
+        QCoreApplication::translate("Lesson", "Re&veal Answer"), {}, [this] { session_.reveal(); });
     menu_->addSeparator();
     actions_.save = add(QCoreApplication::translate("Lesson", "&Save Lesson"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { session_.save(); });
     actions_.save_as = add(QCoreApplication::translate("Lesson", "Save Lesson &As..."), {},
         [this] { session_.save_as(); });
+    actions_.save_handout = add(QCoreApplication::translate("Lesson", "Save &Handout..."), {},
+        [this] { session_.save_handout(false); });
+    actions_.save_web_page = add(QCoreApplication::translate("Lesson", "Save as &Web Page..."), {},
+        [this] { session_.save_handout(true); });
+    menu_->addSeparator();
     actions_.close = add(QCoreApplication::translate("Lesson", "&Close Lesson"), {},
         [this] { session_.close_lesson(); });
 
@@ -108,11 +118,15 @@ LessonCommands::LessonCommands(MainWindow &window, LessonSession &session)
     mark_->set_foreground(qRgb(0, 0, 128));
     mark_->place(mark_left, mark_top, mark_width, mark_height);
     mark_->setAccessibleName(QCoreApplication::translate("Lesson", "lesson step"));
+    window.stage().set_beside(questions_);
     // The mark names the step only while the step's topic is on screen.
     for (const auto &[key, action] : window.menus())
         if (!action->menu())
             connect(action, &QAction::triggered, this, [this] { update_mark(); });
     window.installEventFilter(this);
+    menu_bar_ = window.menuBar();
+    menu_bar_->installEventFilter(this);
+    questions_->set_text_font(window.menuBar()->font());
     update();
 }
 
@@ -120,6 +134,11 @@ bool LessonCommands::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &window_ && event->type() == QEvent::LanguageChange)
         update_mark();
+    // The questions' text follows the menu bar's, at the window's zoom.
+    if (event->type() == QEvent::FontChange && watched == menu_bar_) {
+        questions_->set_text_font(menu_bar_->font());
+        window_.stage().place_beside();
+    }
     return false;
 }
 
@@ -137,6 +156,8 @@ void LessonCommands::update()
     actions_.last_step->setEnabled(steps);
     actions_.save->setEnabled(open);
     actions_.save_as->setEnabled(open);
+    actions_.save_handout->setEnabled(steps);
+    actions_.save_web_page->setEnabled(steps);
     actions_.close->setEnabled(open);
     recent_->clear();
     const QStringList entries = recent_entries(session_.recent());
@@ -153,8 +174,19 @@ void LessonCommands::update()
     update_mark();
 }
 
+void LessonCommands::update_questions()
+{
+    const std::optional<int> shown = session_.shown_step();
+    actions_.reveal->setEnabled(session_.revealed() < session_.answers());
+    questions_->show_questions(shown ? session_.lesson().steps[std::size_t(*shown)].questions
+                                     : std::vector<LessonQuestion> {},
+        session_.revealed());
+    window_.stage().place_beside();
+}
+
 void LessonCommands::update_mark()
 {
+    update_questions();
     const std::optional<int> shown = session_.shown_step();
     if (!shown) {
         mark_->setVisible(false);

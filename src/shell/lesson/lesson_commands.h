@@ -7,12 +7,15 @@ class ActionRecorder;
 class Label;
 class LessonSession;
 class MainWindow;
+class QuestionsPanel;
 class QAction;
 class QMenu;
+class QWidget;
 
 // The Lesson menu, before the Picture menu: New Lesson, Open Lesson, Open Recent, Add Step, the
-// lesson's title, the first and the last step (Home and End), Save Lesson, Save Lesson As and
-// Close Lesson; and the mark under the drawing that names the step on screen. It keeps what the
+// lesson's title, the first and the last step (Home and End), Reveal Answer, Save Lesson, Save
+// Lesson As, Save Handout, Save as Web Page and Close Lesson; the mark under the drawing that
+// names the step on screen and the step's questions beside the design. It keeps what the
 // user does in the window, for the next step.
 class LessonCommands final : public QObject
 {
@@ -25,8 +28,11 @@ public:
         QAction *title = nullptr;
         QAction *first_step = nullptr;
         QAction *last_step = nullptr;
+        QAction *reveal = nullptr;
         QAction *save = nullptr;
         QAction *save_as = nullptr;
+        QAction *save_handout = nullptr;
+        QAction *save_web_page = nullptr;
         QAction *close = nullptr;
     };
 
@@ -40,6 +46,7 @@ public:
     // The mark's whole text while it is shown, else nothing.
     QString mark() const;
     const Label &mark_label() const { return *mark_; }
+    const QuestionsPanel &questions() const { return *questions_; }
     // The menu's commands and the mark as the session stands.
     void update();
 
@@ -48,6 +55,7 @@ protected:
 
 private:
     void update_mark();
+    void update_questions();
 
     MainWindow &window_;
     LessonSession &session_;
@@ -56,6 +64,8 @@ private:
     Actions actions_;
     ActionRecorder *recorder_ = nullptr;
     Label *mark_ = nullptr;
+    QuestionsPanel *questions_ = nullptr;
+    QWidget *menu_bar_ = nullptr; // its font is the questions'
 };
 
 // The Open Recent menu's entries for these paths: each file's name, and where two share a name,

@@ -1,6 +1,7 @@
 #include "lesson/lesson_dialogs.h"
 
 #include "lesson.h"
+#include "lesson/handout.h"
 #include "picture/picture_dialogs.h"
 
 #include <QCoreApplication>
@@ -8,11 +9,15 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,6 +53,111 @@ std::optional<QString> ask_title(
     if (dialog.exec() != QDialog::Accepted || line->text().trimmed().isEmpty())
         return std::nullopt;
     return line->text().trimmed();
+}
+
+// The table's cells take no more than a question or an answer may hold.
+class CellLimits final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+        const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            line->setMaxLength(index.column() == 0 ? question_max_length : answer_max_length);
+        return editor;
+    }
+};
+
+// Why the notes cannot go into a lesson file, or nothing.
+QString notes_problem(const StepNotes &notes)
+{
+    if (notes.title.isEmpty())
+        return QCoreApplication::translate("Lesson", "The step needs a title.");
+    if (notes.texts.size() > step_max_texts)
+        return QCoreApplication::translate("Lesson", "A step has at most %1 paragraphs of text.")
+            .arg(step_max_texts);
+    for (const QString &text : notes.texts)
+        if (text.size() > text_max_length)
+            return QCoreApplication::translate("Lesson", "A paragraph has at most %1 characters.")
+                .arg(text_max_length);
+    for (const LessonQuestion &q : notes.questions)
+        if (q.question.isEmpty())
+            return QCoreApplication::translate("Lesson", "An answer needs its question.");
+    return {};
+}
+
+// The step's title, its paragraphs (a line each) and up to the most questions a step may hold,
+// each with an answer or none; OK waits until what is written may go into a lesson file.
+std::optional<StepNotes> ask_notes(QWidget *parent, const QString &proposed)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("Lesson", "Add Step"));
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *prompt =
+        new QLabel(QCoreApplication::translate("Lesson", "&Title of the step:"), &dialog);
+    auto *line = new QLineEdit(proposed, &dialog);
+    prompt->setBuddy(line);
+    auto *text_prompt = new QLabel(
+        QCoreApplication::translate("Lesson", "Te&xt for the pupils, a paragraph a line:"),
+        &dialog);
+    auto *texts = new QPlainTextEdit(&dialog);
+    texts->setTabChangesFocus(true);
+    text_prompt->setBuddy(texts);
+    auto *table_prompt = new QLabel(
+        QCoreApplication::translate("Lesson", "&Questions, each with its answer or none:"),
+        &dialog);
+    auto *table = new QTableWidget(step_max_questions, 2, &dialog);
+    table->setHorizontalHeaderLabels({ QCoreApplication::translate("Lesson", "Question"),
+        QCoreApplication::translate("Lesson", "Answer") });
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setItemDelegate(new CellLimits(table));
+    table->setTabKeyNavigation(false);
+    table_prompt->setBuddy(table);
+    auto *problem = new QLabel(&dialog);
+    problem->setWordWrap(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             prompt, line, text_prompt, texts, table_prompt, table, problem, buttons })
+        layout->addWidget(w);
+    const auto notes = [&] {
+        StepNotes n;
+        n.title = line->text().trimmed();
+        for (const QString &paragraph : texts->toPlainText().split(QLatin1Char('\n')))
+            if (!paragraph.trimmed().isEmpty())
+                n.texts << paragraph.trimmed();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const auto cell = [&](int column) {
+                const QTableWidgetItem *item = table->item(row, column);
+                return item ? item->text().simplified() : QString();
+            };
+            if (!cell(0).isEmpty() || !cell(1).isEmpty())
+                n.questions.push_back({ cell(0), cell(1) });
+        }
+        return n;
+    };
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    const auto follow = [&] {
+        const QString why = notes_problem(notes());
+        ok->setEnabled(why.isEmpty());
+        problem->setText(why);
+    };
+    QObject::connect(line, &QLineEdit::textChanged, &dialog, follow);
+    QObject::connect(texts, &QPlainTextEdit::textChanged, &dialog, follow);
+    QObject::connect(table, &QTableWidget::itemChanged, &dialog, follow);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // Room for the longest of the reasons, so that the dialog keeps its size as they change.
+    problem->setText(
+        QCoreApplication::translate("Lesson", "A step has at most %1 paragraphs of text.")
+            .arg(step_max_texts));
+    line->selectAll();
+    fit_to_window(dialog, parent, QSize(560, 0));
+    follow();
+    if (dialog.exec() != QDialog::Accepted || !notes_problem(notes()).isEmpty())
+        return std::nullopt;
+    return notes();
 }
 
 // A bar that fills as the work goes on, with Cancel; Esc cancels too.
@@ -117,10 +227,33 @@ std::optional<QString> WindowLessonDialogs::choose_lesson_to_save(
     return path;
 }
 
-std::optional<QString> WindowLessonDialogs::ask_step_title(QWidget *parent, const QString &proposed)
+std::optional<StepNotes> WindowLessonDialogs::ask_step(QWidget *parent, const QString &proposed)
 {
-    return ask_title(parent, QCoreApplication::translate("Lesson", "Add Step"),
-        QCoreApplication::translate("Lesson", "Title of the step:"), proposed);
+    return ask_notes(parent, proposed);
+}
+
+std::optional<HandoutChoice> WindowLessonDialogs::choose_handout_file(
+    QWidget *parent, const QString &name, bool web_page)
+{
+    const QStringList filters = web_page
+        ? QStringList { QCoreApplication::translate("Lesson", "Web page for the pupils (*.html)"),
+              QCoreApplication::translate("Lesson", "Web page with the answers (*.html)") }
+        : QStringList { QCoreApplication::translate("Lesson", "Handout for the pupils (*.pdf)"),
+              QCoreApplication::translate("Lesson", "Answer key (*.pdf)") };
+    int chosen = 0;
+    std::optional<QString> path = window_file_dialog(parent,
+        web_page ? QCoreApplication::translate("Lesson", "Save as Web Page")
+                 : QCoreApplication::translate("Lesson", "Save Handout"),
+        handout_folder_.isEmpty() ? (folder_.isEmpty() ? QDir::homePath() : folder_)
+                                  : handout_folder_,
+        name, filters, &chosen);
+    if (!path)
+        return std::nullopt;
+    const QString suffix = web_page ? QStringLiteral(".html") : QStringLiteral(".pdf");
+    if (!handout_format_of(*path))
+        *path += suffix;
+    handout_folder_ = QFileInfo(*path).absolutePath();
+    return HandoutChoice { *path, chosen == 1 };
 }
 
 std::optional<QString> WindowLessonDialogs::ask_lesson_title(QWidget *parent, const QString &title)

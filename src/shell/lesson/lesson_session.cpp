@@ -2,9 +2,11 @@
 
 #include "language/languages.h"
 #include "lesson/action_recorder.h"
+#include "lesson/handout.h"
 #include "lesson/lesson_commands.h"
 #include "lesson/shown_state.h"
 #include "lesson/step_random.h"
+#include "output_file.h"
 #include "picture/worksheet_content.h"
 #include "window/settings_file.h"
 #include "window_actions.h"
@@ -346,12 +348,14 @@ void LessonSession::add_step()
         ? QCoreApplication::translate("Lesson", "Title screen")
         : state.isEmpty() ? caption
                           : caption + QStringLiteral(", ") + state;
-    const auto title = dialogs_->ask_step_title(&w, proposed);
-    if (!title)
+    const auto notes = dialogs_->ask_step(&w, proposed);
+    if (!notes)
         return;
     const ActionRecorder::Path path = shortest_path(shortest, relevant, shown);
     LessonStep step;
-    step.title = *title;
+    step.title = notes->title;
+    step.texts = notes->texts;
+    step.questions = notes->questions;
     step.actions = path.actions;
     if (std::any_of(path.actions.begin(), path.actions.end(),
             [](const RenderAction &a) { return a.kind == RenderAction::Kind::Tick; }))
@@ -371,6 +375,7 @@ void LessonSession::add_step()
     }
     lesson_.steps.push_back(step);
     step_ = int(lesson_.steps.size()) - 1;
+    revealed_ = 0;
     step_topic_ = topic;
     modified_ = true;
     changed();
@@ -506,6 +511,7 @@ bool LessonSession::present(int index)
         next->view().set_full_screen(true);
     next->show();
     step_ = index;
+    revealed_ = 0;
     step_topic_ = next->form().topic;
     std::swap(window_, next);
     parts_ = next_parts;
@@ -516,13 +522,113 @@ bool LessonSession::present(int index)
     return true;
 }
 
+int LessonSession::answers() const
+{
+    const std::optional<int> shown = shown_step();
+    if (!shown)
+        return 0;
+    const auto &questions = lesson_.steps[std::size_t(*shown)].questions;
+    return int(std::count_if(questions.begin(), questions.end(),
+        [](const LessonQuestion &q) { return !q.answer.isEmpty(); }));
+}
+
+bool LessonSession::reveal()
+{
+    if (busy_ || revealed() >= answers())
+        return false;
+    ++revealed_;
+    changed();
+    return true;
+}
+
 bool LessonSession::step_by(int delta)
 {
     if (!open_ || lesson_.steps.empty())
         return false;
+    if (busy_)
+        return true;
+    if (delta > 0 && reveal())
+        return true;
+    if (delta < 0 && revealed() > 0) {
+        --revealed_;
+        changed();
+        return true;
+    }
     const int from = step_ ? *step_ : (delta > 0 ? -1 : int(lesson_.steps.size()));
     const int to = from + delta;
-    if (to >= 0 && to < int(lesson_.steps.size()))
-        present(to);
+    if (to >= 0 && to < int(lesson_.steps.size()) && present(to) && delta < 0) {
+        revealed_ = answers();
+        changed();
+    }
     return true;
+}
+
+void LessonSession::save_handout(bool web_page)
+{
+    if (busy_ || !open_)
+        return;
+    if (lesson_.steps.empty()) {
+        dialogs_->show_message(window_.get(),
+            QCoreApplication::translate(
+                "Lesson", "The lesson has no steps yet. Add steps with Add Step (%1).")
+                .arg(QKeySequence(Qt::CTRL | Qt::Key_L).toString(QKeySequence::NativeText)));
+        return;
+    }
+    const auto choice = dialogs_->choose_handout_file(window_.get(), name(), web_page);
+    if (!choice)
+        return;
+    HandoutSettings settings;
+    settings.title = lesson_.title.isEmpty() ? name() : lesson_.title;
+    settings.language = window_->languages().language();
+    OutputFile file(choice->path);
+    const auto failed = [&](const QString &why) {
+        dialogs_->show_error(window_.get(),
+            QCoreApplication::translate("Lesson", "The handout could not be saved as %1: %2")
+                .arg(choice->path, why));
+    };
+    if (!file.open())
+        return failed(file.error());
+    // Its progress shows once the work has taken as long as a step's replay waits.
+    const auto started = std::chrono::steady_clock::now();
+    std::unique_ptr<LessonProgress> shown;
+    const HandoutProgress progress = [&](int done, int total) {
+        if (!shown && std::chrono::steady_clock::now() - started >= progress_delay_)
+            shown = dialogs_->show_progress(window_.get(),
+                QCoreApplication::translate("Lesson", "Making the handout..."), total);
+        if (!shown)
+            return true;
+        shown->set_done(done);
+        return !shown->cancelled();
+    };
+    const TimerHold hold(*window_);
+    busy_ = true;
+    const HandoutResult result = write_handouts(lesson_, settings,
+        { { handout_format_of(choice->path)
+                .value_or(web_page ? HandoutFormat::Html : HandoutFormat::Pdf),
+            choice->answer_key, &file.device() } },
+        progress);
+    busy_ = false;
+    shown.reset();
+    switch (result.outcome) {
+    case HandoutResult::Outcome::Written:
+        if (!file.commit())
+            failed(file.error());
+        return;
+    case HandoutResult::Outcome::Cancelled:
+        file.cancel();
+        return;
+    case HandoutResult::Outcome::StepFailed:
+        file.cancel();
+        dialogs_->show_error(window_.get(),
+            QCoreApplication::translate("Lesson", "Step %1 cannot be shown: %2")
+                .arg(result.step)
+                .arg(result.error.text()));
+        return;
+    case HandoutResult::Outcome::NotWritten:
+        file.cancel();
+        failed(file.error().isEmpty()
+                ? QCoreApplication::translate("Lesson", "the contents could not be made")
+                : file.error());
+        return;
+    }
 }

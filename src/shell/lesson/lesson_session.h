@@ -37,6 +37,10 @@ public:
     std::optional<int> step() const { return step_; }
     // The step the window shows: the step last shown or added, while its topic is on screen.
     std::optional<int> shown_step() const;
+    // How many of the shown step's answers are revealed, in the order of its questions (those
+    // without an answer passed over), and how many it has.
+    int revealed() const { return shown_step() ? revealed_ : 0; }
+    int answers() const;
     // "Step 3 of 8: The golden rectangle" while a step is shown, else nothing.
     QString mark() const;
     // The lessons opened or saved last, the latest first.
@@ -61,7 +65,15 @@ public:
     // the step is ready; a cancelled or failed replay leaves the window on screen as it was.
     bool present(int step);
     // One step on or back while a lesson with steps is open; false leaves the keys to the topics.
+    // As a presentation program's builds: on, the shown step's next answer is revealed before
+    // the next step is shown; back, the last revealed answer is hidden before the step before is
+    // shown, with all of its answers revealed.
     bool step_by(int delta);
+    // Reveals the shown step's next answer; false where there is none left.
+    bool reveal();
+    // Saves the lesson's handout (a PDF or a web page, as the file's extension says, the
+    // pupils' or the answer key) in the window's language, its progress shown while it is made.
+    void save_handout(bool web_page);
     // Asks Save, Discard or Cancel when the lesson has unsaved changes; false for Cancel.
     bool may_discard_changes();
 
@@ -94,6 +106,7 @@ private:
     QString source_path_; // the file the lesson was read from or last saved as
     bool modified_ = false;
     std::optional<int> step_;
+    int revealed_ = 0; // of the step's answers
     int step_topic_ = 0; // the topic the step shows
     QStringList recent_;
 };

@@ -242,6 +242,12 @@ std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
     return save_dialog(parent, title, folder, stem, { filter }, 0);
 }
 
+std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
+    const QString &folder, const QString &stem, const QStringList &filters, int *chosen)
+{
+    return save_dialog(parent, title, folder, stem, filters, 0, chosen);
+}
+
 std::optional<PictureChoice> WindowPictureDialogs::choose_picture_file(
     QWidget *parent, const QString &stem, QSize drawing)
 {

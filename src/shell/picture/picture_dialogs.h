@@ -20,6 +20,10 @@ void fit_to_window(QWidget &dialog, QWidget *parent, QSize least = {});
 // cancelled dialog answers nothing.
 std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
     const QString &folder, const QString &stem, const QString &filter);
+// The same to save a file of one of the filters' types, the first proposed; `chosen` is told
+// which the user chose.
+std::optional<QString> window_file_dialog(QWidget *parent, const QString &title,
+    const QString &folder, const QString &stem, const QStringList &filters, int *chosen);
 
 // Where and how the user wants the picture saved.
 struct PictureChoice
