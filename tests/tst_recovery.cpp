@@ -53,9 +53,11 @@ struct AnsweredLessons final : LessonDialogs
 {
     std::optional<QString> choose_lesson_to_open(QWidget *) override { return {}; }
     std::optional<QString> choose_lesson_to_save(QWidget *, const QString &) override { return {}; }
-    std::optional<QString> ask_step_title(QWidget *, const QString &proposed) override
+    std::optional<StepNotes> ask_step(QWidget *, const QString &proposed) override
     {
-        return proposed;
+        StepNotes notes;
+        notes.title = proposed;
+        return notes;
     }
     std::optional<QString> ask_lesson_title(QWidget *, const QString &title) override
     {
@@ -64,6 +66,10 @@ struct AnsweredLessons final : LessonDialogs
     Unsaved ask_unsaved(QWidget *, const QString &) override { return Unsaved::Discard; }
     Changed ask_changed_on_disk(QWidget *, const QString &) override { return Changed::Cancel; }
     std::unique_ptr<LessonProgress> show_progress(QWidget *, const QString &, long) override
+    {
+        return {};
+    }
+    std::optional<HandoutChoice> choose_handout_file(QWidget *, const QString &, bool) override
     {
         return {};
     }
