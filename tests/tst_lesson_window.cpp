@@ -784,6 +784,8 @@ void TestLessonWindow::questions_beside_the_design_data()
     QTest::newRow("3840 x 2160, zoom 1") << QSize(3840, 2090) << 1.0 << right;
     QTest::newRow("3840 x 2160, zoom 2") << QSize(3840, 2090) << 2.0 << right;
     QTest::newRow("the design's size, zoom 1") << QSize(820, 570) << 1.0 << below;
+    // A zoom of 0 fits the design to the window, which then has no scroll bars but under the strip.
+    QTest::newRow("the design's size, fitted") << QSize(820, 570) << 0.0 << below;
 }
 
 // The shown step's questions are on the window's background beside the design, never over it,
@@ -825,6 +827,8 @@ void TestLessonWindow::questions_beside_the_design()
                        .arg(design.width())
                        .arg(design.height())));
     QVERIFY(questions.width() >= panel.minimumSizeHint().width());
+    if (place == int(Stage::Beside::Below))
+        QCOMPARE(t.window().stage().verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(panel.font(), t.window().menuBar()->font());
     // Every question whole: as wide as it needs, or scrolled in the panel.
     for (const QLabel *label : panel.question_labels())
@@ -834,6 +838,8 @@ void TestLessonWindow::questions_beside_the_design()
     QApplication::processEvents();
     QVERIFY(!panel.isVisible());
     QCOMPARE(t.window().stage().beside(), Stage::Beside::None);
+    QCOMPARE(t.window().stage().verticalScrollBarPolicy(),
+        zoom == 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }
 
 // Page Down reveals the step's answers one at a time, then shows the next step; Page Up hides the

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 ShapeControl::ShapeControl(PictureBox &container, QRgb border, QRgb back, int left_twips,
@@ -329,37 +330,49 @@ void Stage::set_margins(int right, int bottom)
     QScrollArea::resizeEvent(&resized);
 }
 
+void Stage::set_scroll_bars(Qt::ScrollBarPolicy policy)
+{
+    scroll_bars_ = policy;
+    setHorizontalScrollBarPolicy(policy);
+    setVerticalScrollBarPolicy(policy);
+    place_beside();
+}
+
 void Stage::place_beside()
 {
-    // A window fitted to the design has no scroll bars; under the strip, the design scrolls.
-    if (beside_place_ == Beside::Below && verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded
-        && fitted_) {
-        fitted_ = false;
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Placing resizes the viewport and the widget, which asks to place them again.
+    if (placing_)
+        return;
+    const QScopedValueRollback<bool> placing(placing_, true);
+    Beside place = Beside::None;
+    QSize least, wish;
+    const QSize room = contentsRect().size();
+    const QSize design = form_->size();
+    int right = 0;
+    if (beside_ && !beside_->isHidden()) {
+        least = beside_->minimumSizeHint();
+        wish = beside_->sizeHint();
+        right = room.width() - design.width()
+            - (design.height() > room.height() ? verticalScrollBar()->sizeHint().width() : 0);
+        place = right >= least.width() ? Beside::Right : Beside::Below;
     }
-    if (!beside_ || beside_->isHidden()) {
-        beside_place_ = Beside::None;
+    beside_place_ = place;
+    // A window fitted to the design has no scroll bars; under the strip, the design scrolls.
+    const Qt::ScrollBarPolicy vertical =
+        place == Beside::Below ? Qt::ScrollBarAsNeeded : scroll_bars_;
+    if (verticalScrollBarPolicy() != vertical)
+        setVerticalScrollBarPolicy(vertical);
+    if (place == Beside::None) {
         set_margins(0, 0);
         return;
     }
-    const QSize least = beside_->minimumSizeHint();
-    const QSize wish = beside_->sizeHint();
-    const QSize room = contentsRect().size();
-    const QSize design = form_->size();
-    const int right = room.width() - design.width()
-        - (design.height() > room.height() ? verticalScrollBar()->sizeHint().width() : 0);
-    if (right >= least.width()) {
-        beside_place_ = Beside::Right;
+    if (place == Beside::Right) {
         set_margins(std::min(right, wish.width()), 0);
         const QRect view = viewport()->geometry();
         beside_->setGeometry(
             view.right() + 1, view.top(), viewportMargins().right(), view.height());
         beside_->setContentsMargins(0, std::max(0, form_->y()), 0, 0);
     } else {
-        beside_place_ = Beside::Below;
-        fitted_ = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
-        if (fitted_)
-            setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         const int under = room.height() - design.height()
             - (design.width() > room.width() ? horizontalScrollBar()->sizeHint().height() : 0);
         set_margins(0, std::max(least.height(), std::min(under, wish.height())));
@@ -384,11 +397,8 @@ bool Stage::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::Show || event->type() == QEvent::Hide
             || event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)) {
         // Placing the widget resizes it: not again for its own resize.
-        if (!placing_ && !(watched == beside_ && event->type() == QEvent::Resize)) {
-            placing_ = true;
+        if (!(watched == beside_ && event->type() == QEvent::Resize))
             place_beside();
-            placing_ = false;
-        }
     }
     return handled;
 }

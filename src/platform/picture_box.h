@@ -165,6 +165,9 @@ public:
     // height, the background scrolling above it where the window is too small for both. Its
     // contents margins start its contents at the background's top or left edge.
     void set_beside(QWidget *widget);
+    // The scroll bars the window asks for (none where it fits the design to the window); under
+    // the strip the design may still scroll up and down.
+    void set_scroll_bars(Qt::ScrollBarPolicy policy);
     // Places the widget afresh: after it was shown, hidden or changed its size hints.
     void place_beside();
     enum class Beside { None, Right, Below };
@@ -184,5 +187,5 @@ private:
     QWidget *beside_ = nullptr;
     Beside beside_place_ = Beside::None;
     bool placing_ = false;
-    bool fitted_ = false; // the window had no vertical scroll bar before the strip took room
+    Qt::ScrollBarPolicy scroll_bars_ = Qt::ScrollBarAsNeeded;
 };

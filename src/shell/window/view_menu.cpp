@@ -161,9 +161,7 @@ QFont ViewMenu::dialog_font() const { return zoomed(menu_font_, std::max(1.0, zo
 void ViewMenu::apply_zoom(double zoom)
 {
     const Qt::ScrollBarPolicy bars = fit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    QScrollArea &stage = window_.stage();
-    stage.setHorizontalScrollBarPolicy(bars);
-    stage.setVerticalScrollBarPolicy(bars);
+    window_.stage().set_scroll_bars(bars);
     window_.form().background->set_zoom(zoom, screen_ratio_);
     const QFont font = zoomed(menu_font_, zoom);
     const QFont tips = zoomed(tool_tip_font_, zoom);
