@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +58,7 @@ private slots:
     void questions_beside_the_design();
     void page_keys_reveal_answers_then_step();
     void questions_absent_from_pictures();
+    void screen_reader_reads_the_shown_step();
     void handout_and_web_page_from_the_window_data();
     void handout_and_web_page_from_the_window();
     void step_dialog_takes_notes_data();
@@ -879,6 +881,55 @@ void TestLessonWindow::page_keys_reveal_answers_then_step()
     QCOMPARE(first->accessibleDescription(), QString());
     t.commands().actions().reveal->trigger();
     QCOMPARE(first->accessibleDescription(), QStringLiteral("Answer: The golden number."));
+}
+
+// What a screen reader reads from the application: the window on screen, the only one, with
+// the step's mark, its questions and each revealed answer, after every step shown.
+void TestLessonWindow::screen_reader_reads_the_shown_step()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("q.aurelion-lesson"));
+    write_file(path, asking);
+    TestSession t;
+    const QRegularExpression steps_texts(QStringLiteral("(^|\\|)(Step |\\d\\. |Answer: )"));
+    const auto read = [&t, &steps_texts] {
+        QApplication::processEvents();
+        QStringList windows, texts;
+        QAccessibleInterface *application = QAccessible::queryAccessibleInterface(qApp);
+        for (int i = 0; i < application->childCount(); ++i) {
+            QAccessibleInterface *window = application->child(i);
+            if (window->state().invisible)
+                continue;
+            windows << (window->object() == &t.window() ? QStringLiteral("shown")
+                                                        : window->text(QAccessible::Name));
+            QList<QAccessibleInterface *> left { window };
+            while (!left.isEmpty()) {
+                QAccessibleInterface *node = left.takeFirst();
+                for (int c = 0; c < node->childCount(); ++c)
+                    if (QAccessibleInterface *child = node->child(c); !child->state().invisible)
+                        left << child;
+                const QString text = node->text(QAccessible::Name) + QLatin1Char('|')
+                    + node->text(QAccessible::Description);
+                if (steps_texts.match(text).hasMatch())
+                    texts << text;
+            }
+        }
+        return windows.join(QLatin1Char(',')) + QLatin1Char(' ') + texts.join(QLatin1Char(','));
+    };
+    QVERIFY(t.session.open_lesson(path));
+    QCOMPARE(read(),
+        QStringLiteral("shown lesson step|Step 1 of 2: Rectangle,1. How long is the long side?|,"
+                       "2. What is left?|,3. And after the next square?|"));
+    t.window().view().next_topic();
+    QCOMPARE(read(),
+        QStringLiteral(
+            "shown lesson step|Step 1 of 2: Rectangle,"
+            "1. How long is the long side?|Answer: The golden number.,"
+            "Answer: The golden number.|,2. What is left?|,3. And after the next square?|"));
+    t.window().view().next_topic();
+    t.window().view().next_topic();
+    QCOMPARE(read(),
+        QStringLiteral("shown lesson step|Step 2 of 2: Pythagoras,1. Which side is longest?|"));
 }
 
 // A picture and a worksheet made while the questions show are those of the same picture without

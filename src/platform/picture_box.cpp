@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -272,12 +274,31 @@ void FormSurface::paintEvent(QPaintEvent *event)
     surface_.paint_onto(painter, exposed.toAlignedRect());
 }
 
+namespace {
+
+// A scroll area's own interface lists only its viewport and scroll bars: the widget beside the
+// background would be out of a screen reader's reach. The stage lists all its widgets.
+QAccessibleInterface *stage_accessible(const QString &class_name, QObject *object)
+{
+    if (class_name == QLatin1String("QScrollArea"))
+        if (auto *stage = dynamic_cast<Stage *>(object))
+            return new QAccessibleWidget(stage, QAccessible::Client);
+    return nullptr;
+}
+
+} // namespace
+
 Stage::Stage(QWidget *parent, FormSurface *form, QRgb margin_colour, double smallest_zoom)
     : QScrollArea(parent)
     , form_(form)
     , smallest_zoom_(smallest_zoom)
     , margin_colour_(margin_colour)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(stage_accessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setFrameShape(QFrame::NoFrame);
     // The keyboard's focus goes to the controls on the stage, never to the stage itself, where
     // it would show nowhere; the stage scrolls to the control that has it, however it came there
