@@ -1,4 +1,5 @@
 #include "dialog_fit.h"
+#include "dialog_size.h"
 #include "lesson/lesson_dialogs.h"
 #include "picture/picture_commands.h"
 #include "test_window.h"
@@ -6,7 +7,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QFrame>
 #include <QImage>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
@@ -16,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtMath>
 
 #include <functional>
@@ -33,6 +37,7 @@ private slots:
     void the_preview_fills_the_window();
     void the_screen_size_is_the_drawing_on_the_screen_data();
     void the_screen_size_is_the_drawing_on_the_screen();
+    void a_long_list_scrolls_in_its_box();
 };
 
 namespace {
@@ -319,6 +324,30 @@ void TestDialogs::the_screen_size_is_the_drawing_on_the_screen()
     }
     QVERIFY(t.window.picture_commands().save_picture(*choice));
     QCOMPARE(QImage(choice->path).size(), png);
+}
+
+// A list as long as a folder of many files, in a frame as a file dialog holds it, scrolls: the
+// frame does not take the list's whole length as its least size, and the dialog fits the screen.
+void TestDialogs::a_long_list_scrolls_in_its_box()
+{
+    QDialog dialog;
+    auto *frame = new QFrame(&dialog);
+    auto *list = new QListWidget(frame);
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    for (int i = 0; i < 500; ++i)
+        list->addItem(QStringLiteral("aurelion-golden-rectangle-%1.png").arg(i));
+    (new QVBoxLayout(frame))->addWidget(list);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(frame);
+    layout->addWidget(new QPushButton(QStringLiteral("Save"), &dialog));
+    QFont font = dialog.font();
+    font.setPointSizeF(font.pointSizeF() * 2);
+    fit_dialog(dialog, font);
+    const QSize screen = dialog.screen()->availableGeometry().size();
+    QVERIFY2(frame->minimumSize().height() < list->sizeHint().height(),
+        qPrintable(QString::number(frame->minimumSize().height())));
+    QVERIFY(dialog.minimumSizeHint().height() < screen.height());
+    QVERIFY(dialog.height() < screen.height());
 }
 
 QTEST_MAIN(TestDialogs)

@@ -241,12 +241,22 @@ QSize room_for_text(QWidget &control)
     return hint;
 }
 
+// Whether the widget holds a view of the dialog (a file dialog's list in its frame): its hint is
+// then the view's content, which scrolls, not room its text needs.
+bool holds_view(const QWidget &widget)
+{
+    const QList<QAbstractScrollArea *> views = widget.findChildren<QAbstractScrollArea *>();
+    return std::any_of(views.begin(), views.end(),
+        [&widget](const QAbstractScrollArea *view) { return view->window() == widget.window(); });
+}
+
 } // namespace
 
 // Sizes set for the usual text would clip the larger one: every control gets at least the room
-// its text asks for. Views scroll, wrapped text takes its height from its width, and a line edit
-// (whose hint is seventeen of the font's widest glyphs) grows with the layout around it and is
-// at least as wide as its text (a path), within two thirds of the screen.
+// its text asks for. Views scroll, and so do the boxes that hold them; wrapped text takes its
+// height from its width, and a line edit (whose hint is seventeen of the font's widest glyphs)
+// grows with the layout around it and is at least as wide as its text (a path), within two
+// thirds of the screen.
 void make_room(QWidget &dialog)
 {
     // A message box wraps its text itself, to the width it chooses.
@@ -257,7 +267,7 @@ void make_room(QWidget &dialog)
     const QList<QWidget *> children = dialog.findChildren<QWidget *>();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         QWidget *child = *it;
-        if (child->isWindow() || qobject_cast<QAbstractScrollArea *>(child)
+        if (child->isWindow() || qobject_cast<QAbstractScrollArea *>(child) || holds_view(*child)
             || child->hasHeightForWidth() || inside_scrolled_view(*child, dialog)
             || qobject_cast<QComboBox *>(child->parentWidget())
             || (wraps_itself && qobject_cast<QLabel *>(child)))
